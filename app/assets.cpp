@@ -1,0 +1,18 @@
+#include "app/assets.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE must stand outside any namespace.
+static void initAssets()
+{
+    Q_INIT_RESOURCE(assets);
+}
+
+namespace app {
+
+void loadAssets()
+{
+    initAssets();
+}
+
+} // namespace app

@@ -1,0 +1,41 @@
+#ifndef APP_DESKTOPSERVICES_H
+#define APP_DESKTOPSERVICES_H
+
+#include <QString>
+
+class QIcon;
+class QUrl;
+class QWidget;
+
+namespace app {
+
+// Everything the program asks of the desktop outside its own windows. The real
+// one is QtDesktop; tests install a recording fake so that no dialog, browser
+// or network is ever touched.
+class DesktopServices {
+public:
+    enum class Icon { Exclamation, Question, Error, Information };
+
+    virtual ~DesktopServices() = default;
+
+    // Modal box titled with the program's name and a single OK button.
+    virtual void message(QWidget* owner, const QString& text, Icon icon) = 0;
+    // Modal Yes/No question titled with the program's name; true only for Yes.
+    virtual bool askYesNo(QWidget* owner, const QString& text) = 0;
+    // The standard about box: application text, a second text, and an icon.
+    virtual void about(QWidget* owner, const QString& appText, const QString& otherText,
+                       const QIcon& icon) = 0;
+    // Whether any network connection is up; answers at once.
+    virtual bool isNetworkAlive() = 0;
+    // Hands a web address to the default browser without waiting for it.
+    virtual void openAddress(QWidget* owner, const QUrl& address) = 0;
+
+    // The clipboard, text only; a clipboard without text reads as "".
+    virtual QString clipboardText() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+    virtual void clearClipboard() = 0;
+};
+
+} // namespace app
+
+#endif

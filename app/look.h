@@ -1,0 +1,49 @@
+#ifndef APP_LOOK_H
+#define APP_LOOK_H
+
+// Shared helpers for building windows as the program's layouts describe them:
+// places in twips, colours, the stand-in typefaces, names for assistive
+// technology, and pictures drawn from the compiled-in vector files.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace app {
+
+// Twips to device-independent pixels: 15 twips make one pixel at 96 dpi. Qt's
+// own high-DPI scaling takes it from there.
+constexpr int px(int twips)
+{
+    return twips >= 0 ? (twips * 2 + 15) / 30 : -((-twips * 2 + 15) / 30);
+}
+QRect twipsRect(int left, int top, int width, int height);
+void place(QWidget* widget, int left, int top, int width, int height);
+// Fixed client size in twips, centred on the screen.
+void setClientSize(QWidget* window, int width, int height);
+void centreOnScreen(QWidget* window);
+
+// Background colour; an opaque widget paints it, a transparent one keeps it for later.
+void setBackColour(QWidget* widget, const QColor& colour, bool opaque = true);
+void setOpaque(QWidget* widget, bool opaque);
+void setTextColour(QWidget* widget, const QColor& colour);
+
+// The typefaces the layouts name, each mapped to the free face that stands in for it.
+enum class Typeface { Calibri, CalibriLight, SegoeUI, SegoeUISemibold };
+QFont font(Typeface face, double points, bool italic = false);
+
+// objectName for tests, a Spanish name for screen readers, and the tooltip, which
+// also becomes the accessible description.
+void identify(QWidget* widget, const QString& objectName, const QString& accessibleName,
+              const QString& toolTip = {});
+
+// Shows a picture of the resources (":/...") stretched to the label, sharp at any scale.
+void showPicture(QLabel* label, const QString& resourceKey);
+
+} // namespace app
+
+#endif

@@ -1,0 +1,91 @@
+#include "app/qtdesktop.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QNetworkInterface>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace app {
+namespace {
+
+const QString kTitle = QStringLiteral("Vantrelo");
+
+QMessageBox::Icon boxIcon(DesktopServices::Icon icon)
+{
+    switch (icon) {
+    case DesktopServices::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case DesktopServices::Icon::Question:
+        return QMessageBox::Question;
+    case DesktopServices::Icon::Error:
+        return QMessageBox::Critical;
+    case DesktopServices::Icon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+void QtDesktop::message(QWidget* owner, const QString& text, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), kTitle, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+bool QtDesktop::askYesNo(QWidget* owner, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, kTitle, text, QMessageBox::Yes | QMessageBox::No, owner);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtDesktop::about(QWidget* owner, const QString& appText, const QString& otherText,
+                      const QIcon& icon)
+{
+    QMessageBox box(owner);
+    box.setWindowTitle(QStringLiteral("Acerca de ") + appText);
+    box.setIconPixmap(icon.pixmap(64, 64));
+    box.setText(QStringLiteral("<b>%1</b>").arg(appText.toHtmlEscaped()));
+    box.setInformativeText(otherText.toHtmlEscaped().replace(QStringLiteral("\r\n"), QStringLiteral("<br>")));
+    box.exec();
+}
+
+bool QtDesktop::isNetworkAlive()
+{
+    // Only local interface flags: the answer must come at once, without a probe.
+    const auto interfaces = QNetworkInterface::allInterfaces();
+    return std::any_of(interfaces.begin(), interfaces.end(), [](const QNetworkInterface& i) {
+        const auto flags = i.flags();
+        return flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning)
+               && !flags.testFlag(QNetworkInterface::IsLoopBack);
+    });
+}
+
+void QtDesktop::openAddress(QWidget*, const QUrl& address)
+{
+    QDesktopServices::openUrl(address);
+}
+
+QString QtDesktop::clipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+void QtDesktop::setClipboardText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void QtDesktop::clearClipboard()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+} // namespace app

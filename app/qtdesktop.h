@@ -1,0 +1,25 @@
+#ifndef APP_QTDESKTOP_H
+#define APP_QTDESKTOP_H
+
+#include "app/desktopservices.h"
+
+namespace app {
+
+// The desktop as Qt offers it: message boxes, the about box, the default browser,
+// the network interfaces and the system clipboard.
+class QtDesktop : public DesktopServices {
+public:
+    void message(QWidget* owner, const QString& text, Icon icon) override;
+    bool askYesNo(QWidget* owner, const QString& text) override;
+    void about(QWidget* owner, const QString& appText, const QString& otherText,
+               const QIcon& icon) override;
+    bool isNetworkAlive() override;
+    void openAddress(QWidget* owner, const QUrl& address) override;
+    QString clipboardText() override;
+    void setClipboardText(const QString& text) override;
+    void clearClipboard() override;
+};
+
+} // namespace app
+
+#endif

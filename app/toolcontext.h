@@ -1,0 +1,49 @@
+#ifndef APP_TOOLCONTEXT_H
+#define APP_TOOLCONTEXT_H
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+#include "app/basvar.h"
+#include "app/desktopservices.h"
+
+namespace app {
+
+// What a tool window gets from the program: the shared variables, the desktop,
+// and the main menu, which it minimizes and restores.
+class ToolContext {
+public:
+    ToolContext(BasVar& var, DesktopServices& desktop) : m_var(var), m_desktop(desktop) {}
+
+    BasVar& var() const { return m_var; }
+    DesktopServices& desktop() const { return m_desktop; }
+
+    void setMenu(QWidget* menu) { m_menu = menu; }
+    QWidget* menu() const { return m_menu; }
+    void minimizeMenu() const;
+    void restoreMenu() const;
+
+private:
+    BasVar& m_var;
+    DesktopServices& m_desktop;
+    QPointer<QWidget> m_menu;
+};
+
+// Builds one tool window; the menu shows it. The window deletes itself on close.
+using ToolMaker = std::function<QWidget*(ToolContext&)>;
+
+// One maker per tool the menu can open; an empty maker leaves its item inert.
+struct ToolMakers {
+    ToolMaker perimetro;
+    ToolMaker area;
+    ToolMaker volumen;
+    ToolMaker pitagoras;
+    ToolMaker convertidor;
+    ToolMaker sobrePit;
+};
+
+} // namespace app
+
+#endif

@@ -1,0 +1,50 @@
+#ifndef TESTS_SUPPORT_FAKEDESKTOP_H
+#define TESTS_SUPPORT_FAKEDESKTOP_H
+
+#include <QIcon>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <vector>
+
+#include "app/desktopservices.h"
+
+// Records every request to the desktop and answers from fields a test sets.
+class FakeDesktop : public app::DesktopServices {
+public:
+    struct Message {
+        QString text;
+        Icon icon;
+    };
+
+    std::vector<Message> messages;
+    QStringList questions;
+    bool answerYes = false;
+    int aboutBoxes = 0;
+    QString aboutAppText;
+    QString aboutOtherText;
+    bool networkAlive = true;
+    std::vector<QUrl> openedAddresses;
+    QString clipboard;
+
+    void message(QWidget*, const QString& text, Icon icon) override { messages.push_back({text, icon}); }
+    bool askYesNo(QWidget*, const QString& text) override
+    {
+        questions << text;
+        return answerYes;
+    }
+    void about(QWidget*, const QString& appText, const QString& otherText, const QIcon&) override
+    {
+        ++aboutBoxes;
+        aboutAppText = appText;
+        aboutOtherText = otherText;
+    }
+    bool isNetworkAlive() override { return networkAlive; }
+    void openAddress(QWidget*, const QUrl& address) override { openedAddresses.push_back(address); }
+    QString clipboardText() override { return clipboard; }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    void clearClipboard() override { clipboard.clear(); }
+};
+
+#endif

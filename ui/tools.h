@@ -1,0 +1,13 @@
+#ifndef UI_TOOLS_H
+#define UI_TOOLS_H
+
+#include "app/toolcontext.h"
+
+namespace ui {
+
+// The tool windows the main menu opens, one maker each.
+app::ToolMakers toolMakers();
+
+} // namespace ui
+
+#endif
