@@ -188,8 +188,8 @@ std::string groupThousands(const std::string& integer)
 bool isLargestDoubleWritten(const std::string& canonical)
 {
     long double wide = 0;
-    std::from_chars(canonical.data(), canonical.data() + canonical.size(), wide);
-    return wide <= 1.79769313486232e308L;
+    const auto result = std::from_chars(canonical.data(), canonical.data() + canonical.size(), wide);
+    return result.ec == std::errc() && wide <= 1.79769313486232e308L;
 }
 
 } // namespace

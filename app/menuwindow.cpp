@@ -1,0 +1,348 @@
+#include "app/menuwindow.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+#include "app/clicklabel.h"
+#include "app/look.h"
+#include "app/shapes.h"
+#include "core/numbers.h"
+
+namespace app {
+namespace {
+
+const QColor kStripColour(20, 20, 20);
+const QColor kLinkColour(10, 10, 10);
+const QColor kStripText(224, 224, 224);
+const QString kPiDefault = QStringLiteral("3.14159265358979");
+
+struct ButtonRow {
+    const char* objectName;
+    int left;
+    const char* picture;
+    const char* accessibleName;
+    const char* caption; // shown in lblShow while hovered
+};
+
+constexpr ButtonRow kButtons[] = {
+    {"cmdButton0", 240, ":/menu_figuras.svg", "Cálculos con figuras", "CÁLCULOS CON FIGURAS"},
+    {"cmdButton1", 2760, ":/menu_pitagoras.svg", "Pitágoras de Samos", "PITÁGORAS DE SAMOS"},
+    {"cmdButton2", 5280, ":/menu_convertidor.svg", "Convertidor de unidades", "CONVERTIDOR DE UNIDADES"},
+};
+
+struct LinkRow {
+    const char* objectName;
+    const char* text;
+    int left;
+    const char* accessibleName;
+    const char* caption;
+};
+
+constexpr LinkRow kLinks[] = {
+    {"lblLink0", "!", 7200, "Acerca de Vantrelo", "ACERCA DE VANTRELO"},
+    {"lblLink1", "Pi", 240, "Ajustar Pi", "AJUSTAR PI"},
+};
+
+struct FigureItem {
+    const char* objectName;
+    const char* text;
+    ToolMaker ToolMakers::*maker;
+};
+
+constexpr FigureItem kFigureItems[] = {
+    {"figPerimetro", "Perímetro", &ToolMakers::perimetro},
+    {"figArea", "Área", &ToolMakers::area},
+    {"figVolumen", "Volumen", &ToolMakers::volumen},
+};
+
+QString aboutText()
+{
+    return QStringLiteral("Milvane\r\nVantrelo: Versión %1.%2.%3")
+        .arg(VANTRELO_VERSION_MAJOR)
+        .arg(VANTRELO_VERSION_MINOR)
+        .arg(VANTRELO_VERSION_PATCH);
+}
+
+} // namespace
+
+MenuWindow::MenuWindow(ToolContext& context, ToolMakers makers, std::function<void()> endProgram)
+    : m_context(context), m_makers(std::move(makers)), m_endProgram(std::move(endProgram))
+{
+    setObjectName(QStringLiteral("frmMenu"));
+    setWindowTitle(QStringLiteral("Vantrelo - Menú"));
+    setWindowIcon(QIcon(QStringLiteral(":/vantrelo.svg")));
+    setMouseTracking(true);
+    setClientSize(this, 7815, 3375);
+    buildButtons();
+    buildCaptionStrip();
+    buildPiBox();
+    buildPopupMenus();
+    Form_Load();
+}
+
+void MenuWindow::buildButtons()
+{
+    for (int i = 0; i < 3; ++i) {
+        const ButtonRow& row = kButtons[i];
+        auto* button = new ClickLabel(this);
+        identify(button, QString::fromLatin1(row.objectName), QString::fromUtf8(row.accessibleName));
+        place(button, row.left, 240, 2295, 2295);
+        button->setScaledContents(true);
+        showPicture(button, QString::fromLatin1(row.picture));
+        connect(button, &ClickLabel::clicked, this, [this, i] { cmdButton_Click(i); });
+        connect(button, &ClickLabel::mouseMoved, this, [this, i] { cmdButton_MouseMove(i); });
+        connect(button, &ClickLabel::mouseDown, this, [this, i] { cmdButton_MouseDown(i); });
+        connect(button, &ClickLabel::mouseUp, this, [this, i] { cmdButton_MouseUp(i); });
+        m_cmdButton[static_cast<std::size_t>(i)] = button;
+
+        // The outline lies in front of its button and lets the mouse through to it.
+        auto* shape = new RectShape(this);
+        shape->setObjectName(QStringLiteral("Shape%1").arg(i + 1));
+        shape->setGeometry(button->geometry());
+        shape->setBorder(QColor(128, 128, 128), Qt::DotLine, QColor(64, 64, 64));
+        m_shape[static_cast<std::size_t>(i)] = shape;
+    }
+}
+
+void MenuWindow::buildCaptionStrip()
+{
+    m_lblShow = new ClickLabel(this);
+    m_lblShow->setText(QStringLiteral("BIENVENIDO"));
+    identify(m_lblShow, QStringLiteral("lblShow"), QStringLiteral("Descripción"));
+    place(m_lblShow, 240, 2760, 7335, 375);
+    m_lblShow->setAlignment(Qt::AlignCenter);
+    m_lblShow->setFont(app::font(Typeface::Calibri, 15));
+    setTextColour(m_lblShow, kStripText);
+    connect(m_lblShow, &ClickLabel::mouseMoved, this, &MenuWindow::eBienvenido);
+
+    for (int i = 0; i < 2; ++i) {
+        const LinkRow& row = kLinks[i];
+        auto* link = new ClickLabel(this);
+        link->setText(QString::fromLatin1(row.text));
+        identify(link, QString::fromLatin1(row.objectName), QString::fromUtf8(row.accessibleName));
+        place(link, row.left, 2760, 375, 375);
+        link->setAlignment(Qt::AlignCenter);
+        link->setFont(app::font(Typeface::Calibri, 14.25));
+        link->setCursor(Qt::PointingHandCursor);
+        setTextColour(link, kStripText);
+        connect(link, &ClickLabel::clicked, this, [this, i] { lblLink_Click(i); });
+        connect(link, &ClickLabel::mouseMoved, this, [this, i] { lblLink_MouseMove(i); });
+        connect(link, &ClickLabel::mouseDown, this, [this, i] { lblLink_MouseDown(i); });
+        connect(link, &ClickLabel::mouseUp, this, [this, i] { lblLink_MouseUp(i); });
+        m_lblLink[static_cast<std::size_t>(i)] = link;
+    }
+}
+
+void MenuWindow::buildPiBox()
+{
+    auto* lblPi = new QLabel(kPiDefault, this);
+    lblPi->setObjectName(QStringLiteral("lblPi"));
+    lblPi->hide();
+    m_lblPi = lblPi->text();
+
+    m_txtPi = new QLineEdit(kPiDefault, this);
+    identify(m_txtPi, QStringLiteral("txtPi"), QStringLiteral("Valor de Pi"),
+             QStringLiteral(" Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer "));
+    place(m_txtPi, 720, 2760, 6375, 375);
+    m_txtPi->setAlignment(Qt::AlignCenter);
+    m_txtPi->setFont(app::font(Typeface::Calibri, 14.25));
+    m_txtPi->setFrame(false);
+    setTextColour(m_txtPi, Qt::white);
+    m_txtPi->hide();
+    m_txtPi->installEventFilter(this);
+    connect(m_txtPi, &QLineEdit::textChanged, this, &MenuWindow::txtPi_Change);
+}
+
+void MenuWindow::buildPopupMenus()
+{
+    m_figMenu = new QMenu(QStringLiteral("Fig"), this);
+    m_figMenu->setObjectName(QStringLiteral("figMenu"));
+    for (const FigureItem& item : kFigureItems) {
+        QAction* action = m_figMenu->addAction(QString::fromUtf8(item.text));
+        action->setObjectName(QString::fromLatin1(item.objectName));
+        connect(action, &QAction::triggered, this, [this, &item] { openNew(m_makers.*item.maker); });
+    }
+
+    m_pitMenu = new QMenu(QStringLiteral("Pit"), this);
+    m_pitMenu->setObjectName(QStringLiteral("pitMenu"));
+    QAction* pitTeorema = m_pitMenu->addAction(QStringLiteral("Teorema de Pitágoras y regla de tres"));
+    pitTeorema->setObjectName(QStringLiteral("pitTeorema"));
+    connect(pitTeorema, &QAction::triggered, this, [this] { openNew(m_makers.pitagoras); });
+    m_pitMenu->addSeparator()->setObjectName(QStringLiteral("Line0"));
+    QAction* pitAbout = m_pitMenu->addAction(QStringLiteral("Sobre Pitágoras"));
+    pitAbout->setObjectName(QStringLiteral("pitAbout"));
+    connect(pitAbout, &QAction::triggered, this,
+            [this] { reopen(m_frmSobrePit, m_makers.sobrePit, false); });
+}
+
+void MenuWindow::Form_Load()
+{
+    for (ClickLabel* link : m_lblLink)
+        setBackColour(link, kLinkColour, false);
+    setBackColour(m_lblShow, kStripColour);
+    setBackColour(m_txtPi, kStripColour);
+    setBackColour(this, QColor(250, 250, 250));
+    m_context.var().ValorPi = core::readNumber(m_txtPi->text().toStdString()).value_or(0.0);
+}
+
+void MenuWindow::openNew(const ToolMaker& make)
+{
+    if (!make)
+        return;
+    QWidget* window = make(m_context);
+    m_context.var().VentanasAbiertas += 1;
+    window->show();
+    m_context.minimizeMenu();
+}
+
+void MenuWindow::reopen(QPointer<QWidget>& window, const ToolMaker& make, bool minimize)
+{
+    if (!make)
+        return;
+    if (window)
+        window->close();
+    window = make(m_context);
+    window->show();
+    if (minimize)
+        m_context.minimizeMenu();
+}
+
+void MenuWindow::cmdButton_Click(int index)
+{
+    if (index == 0)
+        m_figMenu->popup(QCursor::pos());
+    else if (index == 1)
+        m_pitMenu->popup(QCursor::pos());
+    else
+        reopen(m_frmConvert, m_makers.convertidor, true);
+}
+
+void MenuWindow::cmdButton_MouseMove(int index)
+{
+    m_lblShow->setText(QString::fromUtf8(kButtons[index].caption));
+    m_shape[static_cast<std::size_t>(index)]->setStyleValue(0);
+    m_resaltado = static_cast<std::int16_t>(index + 1);
+    BReset();
+}
+
+void MenuWindow::cmdButton_MouseDown(int index)
+{
+    ClickLabel* button = m_cmdButton[static_cast<std::size_t>(index)];
+    button->setFrameShape(QFrame::Box);
+    button->setLineWidth(1);
+}
+
+void MenuWindow::cmdButton_MouseUp(int index)
+{
+    m_cmdButton[static_cast<std::size_t>(index)]->setFrameShape(QFrame::NoFrame);
+}
+
+void MenuWindow::BReset()
+{
+    for (int i = 0; i < 3; ++i) {
+        if (i + 1 != m_resaltado)
+            m_shape[static_cast<std::size_t>(i)]->setStyleValue(1);
+    }
+    m_resaltado = 0;
+}
+
+void MenuWindow::eBienvenido()
+{
+    BReset();
+    m_lblShow->setText(QStringLiteral("BIENVENIDO"));
+}
+
+void MenuWindow::mouseMoveEvent(QMouseEvent*)
+{
+    eBienvenido(); // Form_MouseMove
+}
+
+void MenuWindow::lblLink_MouseMove(int index)
+{
+    BReset();
+    m_lblShow->setText(QString::fromUtf8(kLinks[index].caption));
+}
+
+void MenuWindow::lblLink_MouseDown(int index)
+{
+    setOpaque(m_lblLink[static_cast<std::size_t>(index)], true);
+}
+
+void MenuWindow::lblLink_MouseUp(int index)
+{
+    setOpaque(m_lblLink[static_cast<std::size_t>(index)], false);
+}
+
+void MenuWindow::lblLink_Click(int index)
+{
+    if (index == 0) {
+        m_context.desktop().about(this, QStringLiteral("Vantrelo"), aboutText(), windowIcon());
+    } else if (m_txtPi->isVisible()) {
+        m_txtPi->hide();
+    } else {
+        m_txtPi->show();
+        m_txtPi->setCursorPosition(m_txtPi->text().length());
+    }
+}
+
+void MenuWindow::txtPi_Change()
+{
+    // A text beyond the range of a double stays as typed; Enter then refuses it.
+    const auto value = core::readNumber(m_txtPi->text().toStdString());
+    if (!value)
+        return;
+    const QString canonical = QString::fromStdString(core::plainText(*value));
+    if (canonical == m_txtPi->text())
+        return;
+    m_txtPi->setText(canonical);
+    m_txtPi->setCursorPosition(0);
+}
+
+void MenuWindow::txtPi_DblClick()
+{
+    m_txtPi->setText(m_lblPi);
+}
+
+void MenuWindow::txtPi_KeyPress()
+{
+    const auto value = core::readNumber(m_txtPi->text().toStdString());
+    if (value && *value >= 3.14 && *value <= 3.15) {
+        m_context.var().ValorPi = *value;
+        m_txtPi->hide();
+    } else {
+        m_context.desktop().message(this, QStringLiteral("Valor no permitido."),
+                                    DesktopServices::Icon::Exclamation);
+    }
+}
+
+bool MenuWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_txtPi && event->type() == QEvent::MouseButtonDblClick) {
+        txtPi_DblClick();
+        return true;
+    }
+    if (watched == m_txtPi && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            txtPi_KeyPress();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MenuWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_context.var().VentanasAbiertas >= 1
+        && !m_context.desktop().askYesNo(this, QStringLiteral("Está apunto de cerrar todo, ¿está seguro?"))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_endProgram();
+}
+
+} // namespace app

@@ -1,0 +1,87 @@
+#ifndef APP_MENUWINDOW_H
+#define APP_MENUWINDOW_H
+
+// frmMenu, the hub of a run. Three picture buttons open the tools: cmdButton(0)
+// pops up figMenu (perimeter, area, volume), cmdButton(1) pops up pitMenu
+// (Pythagoras and rule of three, about Pythagoras), cmdButton(2) opens the unit
+// converter. Moving the mouse names the item under it in the caption strip
+// lblShow and lights the outline Shape1..3 of the hovered button (BReset puts
+// the others back). The links in the strip open the about box (!) and the Pi box
+// txtPi, whose Enter stores ValorPi. While a tool window is open the menu stays
+// minimized; the tool window that leaves VentanasAbiertas at 0 restores it.
+// Closing the menu ends the program, after a question when tools are open.
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "app/toolcontext.h"
+
+class QLineEdit;
+class QMenu;
+
+namespace app {
+
+class ClickLabel;
+class RectShape;
+
+class MenuWindow : public QWidget {
+    Q_OBJECT
+public:
+    MenuWindow(ToolContext& context, ToolMakers makers, std::function<void()> endProgram);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildButtons();
+    void buildCaptionStrip();
+    void buildPiBox();
+    void buildPopupMenus();
+
+    void Form_Load();
+    void cmdButton_Click(int index);
+    void cmdButton_MouseMove(int index);
+    void cmdButton_MouseDown(int index);
+    void cmdButton_MouseUp(int index);
+    void BReset();
+    void eBienvenido();
+    void lblLink_MouseMove(int index);
+    void lblLink_MouseDown(int index);
+    void lblLink_MouseUp(int index);
+    void lblLink_Click(int index);
+    void txtPi_Change();
+    void txtPi_DblClick();
+    void txtPi_KeyPress();
+
+    // A new window of a tool that may be open many times, counted here.
+    void openNew(const ToolMaker& make);
+    // The one window of a tool: any open one is closed and a fresh one shown.
+    void reopen(QPointer<QWidget>& window, const ToolMaker& make, bool minimize);
+
+    ToolContext& m_context;
+    ToolMakers m_makers;
+    std::function<void()> m_endProgram;
+
+    std::array<ClickLabel*, 3> m_cmdButton{};
+    std::array<RectShape*, 3> m_shape{};
+    std::array<ClickLabel*, 2> m_lblLink{};
+    ClickLabel* m_lblShow = nullptr;
+    QLineEdit* m_txtPi = nullptr;
+    QString m_lblPi; // hidden caption holding the default Pi text
+    QMenu* m_figMenu = nullptr;
+    QMenu* m_pitMenu = nullptr;
+    std::int16_t m_resaltado = 0;
+
+    QPointer<QWidget> m_frmConvert;
+    QPointer<QWidget> m_frmSobrePit;
+};
+
+} // namespace app
+
+#endif

@@ -1,0 +1,46 @@
+#include "app/program.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "app/assets.h"
+#include "app/menuwindow.h"
+#include "app/splashwindow.h"
+
+namespace app {
+
+Program::Program(ToolMakers makers) : m_makers(std::move(makers))
+{
+    loadAssets();
+    QApplication::setApplicationName(QStringLiteral("Vantrelo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantrelo.svg")));
+    // The run ends only through the menu or the splash's "x", never because
+    // the splash closed or the menu was minimized.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Program::~Program()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (!window->parentWidget())
+            delete window;
+    }
+}
+
+void Program::start()
+{
+    auto* splash = new SplashWindow([this] { showMenu(); }, [] { QApplication::quit(); });
+    splash->show();
+}
+
+void Program::showMenu()
+{
+    if (!m_menu) {
+        m_menu = new MenuWindow(m_context, m_makers, [] { QApplication::quit(); });
+        m_context.setMenu(m_menu);
+    }
+    m_menu->show();
+}
+
+} // namespace app

@@ -1,0 +1,114 @@
+#include "app/splashwindow.h"
+
+#include <QLabel>
+#include <QTimer>
+
+#include "app/clicklabel.h"
+#include "app/look.h"
+#include "app/shapes.h"
+
+namespace app {
+namespace {
+
+constexpr int kLineY = 4420;
+constexpr int kLineStep = 400; // twips per tick
+constexpr int kGrowingTicks = 20;
+const QColor kLineColour(240, 30, 40);
+const QColor kEscColour(230, 205, 0);
+
+} // namespace
+
+SplashWindow::SplashWindow(std::function<void()> showMenu, std::function<void()> endProgram)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      m_showMenu(std::move(showMenu)),
+      m_endProgram(std::move(endProgram))
+{
+    setObjectName(QStringLiteral("frmInicio"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Vantrelo"));
+    setClientSize(this, 7815, 4455);
+    buildControls();
+    Form_Load();
+}
+
+void SplashWindow::buildControls()
+{
+    auto* lblName = new QLabel(QStringLiteral("Vantrelo"), this);
+    identify(lblName, QStringLiteral("lblName"), QStringLiteral("Vantrelo"));
+    place(lblName, 0, 1920, 7815, 735);
+    lblName->setAlignment(Qt::AlignCenter);
+    lblName->setFont(app::font(Typeface::SegoeUISemibold, 26.25));
+
+    auto* lblMarca = new QLabel(QStringLiteral("Milvane"), this);
+    identify(lblMarca, QStringLiteral("lblMarca"), QStringLiteral("Milvane"));
+    place(lblMarca, 180, 120, 1935, 375);
+    lblMarca->setFont(app::font(Typeface::SegoeUI, 11.25));
+
+    m_lblEsc = new ClickLabel(this);
+    m_lblEsc->setText(QStringLiteral("x"));
+    identify(m_lblEsc, QStringLiteral("lblEsc"), QStringLiteral("Cerrar"), QStringLiteral(" Cerrar "));
+    place(m_lblEsc, 7320, 0, 495, 495);
+    m_lblEsc->setAlignment(Qt::AlignCenter);
+    m_lblEsc->setFont(app::font(Typeface::CalibriLight, 18));
+    setBackColour(m_lblEsc, kEscColour, false);
+    connect(m_lblEsc, &ClickLabel::clicked, this, &SplashWindow::lblEsc_Click);
+    connect(m_lblEsc, &ClickLabel::mouseDown, this, &SplashWindow::lblEsc_MouseDown);
+    connect(m_lblEsc, &ClickLabel::mouseUp, this, &SplashWindow::lblEsc_MouseUp);
+
+    m_lnGo = new LineShape(this);
+    m_lnGo->setObjectName(QStringLiteral("lnGo"));
+    m_lnGo->setPen(kLineColour, 3);
+    m_lnGo->setPoints(0, kLineY, 15, kLineY);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(10);
+    connect(m_timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
+    m_timer1->start();
+}
+
+int SplashWindow::lineEnd() const
+{
+    return m_lnGo->x2();
+}
+
+void SplashWindow::Form_Load()
+{
+    setBackColour(this, QColor(255, 230, 0));
+    m_lnGo->setPen(kLineColour, 3);
+}
+
+void SplashWindow::Timer1_Timer()
+{
+    if (m_contador > kGrowingTicks - 1) {
+        eGoForm();
+        return;
+    }
+    m_lnGo->setPoints(0, kLineY, m_lnGo->x2() + kLineStep, kLineY);
+    m_contador += 1;
+}
+
+void SplashWindow::eGoForm()
+{
+    m_timer1->stop();
+    m_showMenu();
+    close();
+}
+
+void SplashWindow::lblEsc_Click()
+{
+    m_timer1->stop();
+    m_endProgram();
+}
+
+void SplashWindow::lblEsc_MouseDown()
+{
+    setOpaque(m_lblEsc, true);
+}
+
+void SplashWindow::lblEsc_MouseUp()
+{
+    setOpaque(m_lblEsc, false);
+}
+
+} // namespace app
