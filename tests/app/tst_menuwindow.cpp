@@ -1,0 +1,313 @@
+#include <QtTest>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPointer>
+
+#include "app/clicklabel.h"
+#include "app/menuwindow.h"
+#include "app/shapes.h"
+#include "app/toolwindow.h"
+#include "core/numbers.h"
+#include "tests/support/fakedesktop.h"
+#include "tests/support/toolfixture.h"
+
+namespace {
+
+// Stands in for a real tool window: it counts itself where the real one would
+// and undoes the count on closing.
+class StubTool : public app::ToolWindow {
+public:
+    StubTool(app::ToolContext& context, bool countsItself, bool restoresMenu)
+        : app::ToolWindow(context), m_restoresMenu(restoresMenu)
+    {
+        if (countsItself)
+            var().VentanasAbiertas += 1;
+    }
+
+protected:
+    void Form_Unload() override
+    {
+        var().VentanasAbiertas -= 1;
+        if (m_restoresMenu && var().VentanasAbiertas == 0)
+            context().restoreMenu();
+    }
+
+private:
+    bool m_restoresMenu;
+};
+
+void hover(QWidget* widget)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void paste(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    box->insert(text);
+}
+
+} // namespace
+
+// The main menu: hover captions, the Pi box, the about box, opening tools and closing.
+class tst_MenuWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void loading_sets_pi_from_the_box();
+    void hover_names_the_item_and_lights_its_outline_data();
+    void hover_names_the_item_and_lights_its_outline();
+    void window_hover_welcomes_and_rests_every_outline();
+    void pi_box_enter_accepts_only_3_14_to_3_15_data();
+    void pi_box_enter_accepts_only_3_14_to_3_15();
+    void pi_box_rewrites_to_a_plain_number_data();
+    void pi_box_rewrites_to_a_plain_number();
+    void pi_box_double_click_restores_the_default_without_storing();
+    void pi_link_toggles_the_box();
+    void about_link_shows_maker_and_version();
+    void closing_without_tools_ends_without_asking();
+    void closing_with_a_tool_open_asks_and_no_keeps_the_menu();
+    void closing_with_a_tool_open_and_yes_ends();
+    void calculators_open_new_windows_and_the_last_close_restores_the_menu();
+    void converter_is_restarted_and_counted_once();
+    void about_pythagoras_is_single_and_never_minimizes();
+    void an_item_without_a_window_does_nothing();
+
+private:
+    QAction* action(const char* name) const { return m_menu->findChild<QAction*>(QLatin1String(name)); }
+    QLineEdit* piBox() const { return m_menu->findChild<QLineEdit*>(QStringLiteral("txtPi")); }
+    template <typename T>
+    T* child(const QString& name) const { return m_menu->findChild<T*>(name); }
+
+    ToolFixture* m_fixture = nullptr;
+    app::MenuWindow* m_menu = nullptr;
+    int m_ends = 0;
+};
+
+void tst_MenuWindow::init()
+{
+    m_fixture = new ToolFixture;
+    m_fixture->var.ValorPi = 0.0;
+    m_ends = 0;
+    app::ToolMakers makers;
+    makers.perimetro = [](app::ToolContext& c) { return new StubTool(c, false, true); };
+    makers.convertidor = [](app::ToolContext& c) { return new StubTool(c, true, true); };
+    makers.sobrePit = [](app::ToolContext& c) { return new StubTool(c, true, false); };
+    m_menu = new app::MenuWindow(m_fixture->context, makers, [this] { ++m_ends; });
+    m_fixture->context.setMenu(m_menu);
+    m_menu->show();
+}
+
+void tst_MenuWindow::cleanup()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (dynamic_cast<StubTool*>(window))
+            delete window;
+    }
+    delete m_menu;
+    delete m_fixture;
+}
+
+void tst_MenuWindow::loading_sets_pi_from_the_box()
+{
+    QCOMPARE(m_fixture->var.ValorPi, 3.14159265358979);
+    QVERIFY(!piBox()->isVisible());
+}
+
+void tst_MenuWindow::hover_names_the_item_and_lights_its_outline_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("litShape"); // 0 when none is lit
+    QTest::newRow("figuras") << "cmdButton0" << "CÁLCULOS CON FIGURAS" << 1;
+    QTest::newRow("pitágoras") << "cmdButton1" << "PITÁGORAS DE SAMOS" << 2;
+    QTest::newRow("convertidor") << "cmdButton2" << "CONVERTIDOR DE UNIDADES" << 3;
+    QTest::newRow("acerca de") << "lblLink0" << "ACERCA DE VANTRELO" << 0;
+    QTest::newRow("ajustar pi") << "lblLink1" << "AJUSTAR PI" << 0;
+    QTest::newRow("franja") << "lblShow" << "BIENVENIDO" << 0;
+}
+
+void tst_MenuWindow::hover_names_the_item_and_lights_its_outline()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(int, litShape);
+    hover(child<app::ClickLabel>(QStringLiteral("cmdButton1"))); // start from another lit shape
+    hover(child<app::ClickLabel>(control));
+    QCOMPARE(child<QLabel>(QStringLiteral("lblShow"))->text(), caption);
+    for (int shape = 1; shape <= 3; ++shape) {
+        const int style = child<app::RectShape>(QStringLiteral("Shape%1").arg(shape))->styleValue();
+        QCOMPARE(style, shape == litShape ? 0 : 1);
+    }
+}
+
+void tst_MenuWindow::window_hover_welcomes_and_rests_every_outline()
+{
+    hover(child<app::ClickLabel>(QStringLiteral("cmdButton2")));
+    hover(m_menu);
+    QCOMPARE(child<QLabel>(QStringLiteral("lblShow"))->text(), QStringLiteral("BIENVENIDO"));
+    for (int shape = 1; shape <= 3; ++shape)
+        QCOMPARE(child<app::RectShape>(QStringLiteral("Shape%1").arg(shape))->styleValue(), 1);
+}
+
+void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("3.14 exacto") << "3.14" << true;
+    QTest::newRow("3.15 exacto") << "3.15" << true;
+    QTest::newRow("3.1416abc pegado") << "3.1416abc" << true;
+    QTest::newRow("3.139") << "3.139" << false;
+    QTest::newRow("3.151") << "3.151" << false;
+    QTest::newRow("vacío") << "" << false;
+    QTest::newRow("más allá de un doble") << "1e400" << false;
+}
+
+void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15()
+{
+    QFETCH(QString, pasted);
+    QFETCH(bool, accepted);
+    QTest::mouseClick(child<app::ClickLabel>(QStringLiteral("lblLink1")), Qt::LeftButton);
+    paste(piBox(), pasted);
+    const double expectedPi = accepted ? core::readNumber(pasted.toStdString()).value() : 3.14159265358979;
+    QTest::keyClick(piBox(), Qt::Key_Return);
+    QCOMPARE(m_fixture->var.ValorPi, expectedPi);
+    QCOMPARE(piBox()->isVisible(), !accepted);
+    QCOMPARE(m_fixture->desktop.messages.size(), accepted ? std::size_t{0} : std::size_t{1});
+    if (!accepted) {
+        QCOMPARE(m_fixture->desktop.messages[0].text, QStringLiteral("Valor no permitido."));
+        QCOMPARE(m_fixture->desktop.messages[0].icon, app::DesktopServices::Icon::Exclamation);
+    }
+}
+
+void tst_MenuWindow::pi_box_rewrites_to_a_plain_number_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letras detrás desaparecen") << "3.1416abc" << "3.1416";
+    QTest::newRow("vacío muestra cero") << "" << "0";
+    QTest::newRow("más de 15 cifras") << "3.1415926535897932" << "3.14159265358979";
+    QTest::newRow("punto final desaparece") << "3." << "3";
+    QTest::newRow("fuera de rango queda como está") << "1e400" << "1e400";
+}
+
+void tst_MenuWindow::pi_box_rewrites_to_a_plain_number()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    paste(piBox(), pasted);
+    QCOMPARE(piBox()->text(), shown);
+}
+
+void tst_MenuWindow::pi_box_double_click_restores_the_default_without_storing()
+{
+    paste(piBox(), QStringLiteral("3.145"));
+    QTest::mouseDClick(piBox(), Qt::LeftButton);
+    QCOMPARE(piBox()->text(), QStringLiteral("3.14159265358979"));
+    paste(piBox(), QStringLiteral("3.145"));
+    QTest::keyClick(piBox(), Qt::Key_Enter);
+    QCOMPARE(m_fixture->var.ValorPi, 3.145);
+    QTest::mouseDClick(piBox(), Qt::LeftButton);
+    QCOMPARE(m_fixture->var.ValorPi, 3.145);
+}
+
+void tst_MenuWindow::pi_link_toggles_the_box()
+{
+    auto* link = child<app::ClickLabel>(QStringLiteral("lblLink1"));
+    QTest::mouseClick(link, Qt::LeftButton);
+    QVERIFY(piBox()->isVisible());
+    QCOMPARE(piBox()->cursorPosition(), piBox()->text().length());
+    QVERIFY(!piBox()->hasFocus());
+    QTest::mouseClick(link, Qt::LeftButton);
+    QVERIFY(!piBox()->isVisible());
+}
+
+void tst_MenuWindow::about_link_shows_maker_and_version()
+{
+    QTest::mouseClick(child<app::ClickLabel>(QStringLiteral("lblLink0")), Qt::LeftButton);
+    QCOMPARE(m_fixture->desktop.aboutBoxes, 1);
+    QCOMPARE(m_fixture->desktop.aboutAppText, QStringLiteral("Vantrelo"));
+    QCOMPARE(m_fixture->desktop.aboutOtherText, QStringLiteral("Milvane\r\nVantrelo: Versión 3.1.1"));
+}
+
+void tst_MenuWindow::closing_without_tools_ends_without_asking()
+{
+    QVERIFY(m_menu->close());
+    QVERIFY(m_fixture->desktop.questions.isEmpty());
+    QCOMPARE(m_ends, 1);
+}
+
+void tst_MenuWindow::closing_with_a_tool_open_asks_and_no_keeps_the_menu()
+{
+    action("pitAbout")->trigger();
+    QVERIFY(!m_menu->close());
+    QCOMPARE(m_fixture->desktop.questions, QStringList{QStringLiteral("Está apunto de cerrar todo, ¿está seguro?")});
+    QVERIFY(m_menu->isVisible());
+    QCOMPARE(m_ends, 0);
+}
+
+void tst_MenuWindow::closing_with_a_tool_open_and_yes_ends()
+{
+    action("figPerimetro")->trigger();
+    m_fixture->desktop.answerYes = true;
+    QVERIFY(m_menu->close());
+    QCOMPARE(m_fixture->desktop.questions.size(), 1);
+    QCOMPARE(m_ends, 1);
+}
+
+void tst_MenuWindow::calculators_open_new_windows_and_the_last_close_restores_the_menu()
+{
+    action("figPerimetro")->trigger();
+    action("figPerimetro")->trigger();
+    QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t{2});
+    QVERIFY(m_menu->isMinimized());
+    QList<StubTool*> tools;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* tool = dynamic_cast<StubTool*>(window))
+            tools << tool;
+    }
+    QCOMPARE(tools.size(), 2);
+    tools[0]->close();
+    QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t{1});
+    QVERIFY(m_menu->isMinimized());
+    tools[1]->close();
+    QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t{0});
+    QVERIFY(!m_menu->isMinimized());
+}
+
+void tst_MenuWindow::converter_is_restarted_and_counted_once()
+{
+    auto* button = child<app::ClickLabel>(QStringLiteral("cmdButton2"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t{1});
+    QVERIFY(m_menu->isMinimized());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    int open = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        open += dynamic_cast<StubTool*>(window) ? 1 : 0;
+    QCOMPARE(open, 1);
+}
+
+void tst_MenuWindow::about_pythagoras_is_single_and_never_minimizes()
+{
+    action("pitAbout")->trigger();
+    action("pitAbout")->trigger();
+    QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t{1});
+    QVERIFY(!m_menu->isMinimized());
+}
+
+void tst_MenuWindow::an_item_without_a_window_does_nothing()
+{
+    action("figVolumen")->trigger();
+    action("pitTeorema")->trigger();
+    QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t{0});
+    QVERIFY(!m_menu->isMinimized());
+}
+
+QTEST_MAIN(tst_MenuWindow)
+#include "tst_menuwindow.moc"
