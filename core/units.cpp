@@ -1,0 +1,126 @@
+#include "core/units.h"
+
+#include <array>
+#include <cassert>
+#include <cmath>
+#include <cstddef>
+
+#include "core/numbers.h"
+
+namespace core::CatalogoUnidades {
+namespace {
+
+// One unit: its name as the lists show it and, column by column in list order,
+// how many of each unit of its category make one of it.
+template <std::size_t N>
+struct UnitRow {
+    std::string_view name;
+    std::array<double, N> factors;
+};
+
+template <std::size_t N>
+using Category = std::array<UnitRow<N>, N>;
+
+// The published conversion tables, copied figure by figure: row = source unit,
+// column = target unit. They are deliberately not derived from unit sizes,
+// because their rounding shows in the results users compare (one "Pie²" is
+// 143.99999628 "Pulgada²"), and mirror entries are not always reciprocals.
+// "Área" is the unit of 100 m²; the barrel is the US liquid barrel.
+
+constexpr Category<9> kLongitud{{
+    {"Milímetro",  {1, 0.1, 0.0393700787, 0.01, 0.0032808399, 0.0010936133, 0.001, 1e-6, 6.21371e-7}},
+    {"Centímetro", {10, 1, 0.3937007874, 0.1, 0.032808399, 0.010936133, 0.01, 1e-5, 6.21371e-6}},
+    {"Pulgada",    {25.4, 2.54, 1, 0.254, 0.0833333333, 0.0277777778, 0.0254, 2.54e-5, 1.57828e-5}},
+    {"Decímetro",  {100, 10, 3.937007874, 1, 0.3280839895, 0.1093613298, 0.1, 0.0001, 6.21371e-5}},
+    {"Pie",        {304.8, 30.48, 12, 3.048, 1, 0.3333333333, 0.3048, 0.0003048, 0.0001893939}},
+    {"Yarda",      {914.4, 91.44, 36, 9.144, 3, 1, 0.9144, 0.0009144, 0.0005681818}},
+    {"Metro",      {1000, 100, 39.37007874, 10, 3.280839895, 1.0936132983, 1, 0.001, 0.0006213712}},
+    {"Kilómetro",  {1e6, 1e5, 39370.07874, 10000, 3280.839895, 1093.6132983, 1000, 1, 0.6213711922}},
+    {"Milla",      {1609344, 160934.4, 63360, 16093.44, 5280, 1760, 1609.344, 1.609344, 1}},
+}};
+
+constexpr Category<10> kArea{{
+    {"Centímetro²", {1, 0.1550003, 0.01, 0.001076391, 0.000119599, 0.0001, 1e-6, 1e-8, 1e-10,
+                     3.861022e-11}},
+    {"Pulgada²",    {6.4516004163, 1, 0.0645160042, 0.0069444446, 0.000771605, 0.00064516, 6.4516e-6,
+                     6.4516004163e-8, 6.4516004163e-10, 2.4909771142e-10}},
+    {"Decímetro²",  {100, 15.50003, 1, 0.1076391, 0.0119599, 0.01, 0.0001, 1e-6, 1e-8, 3.861022e-9}},
+    {"Pie²",        {929.03043597, 143.99999628, 9.2903043597, 1, 0.1111111111, 0.0929030436,
+                     0.0009290304, 9.2903e-6, 9.2903043597e-8, 3.5870069519e-8}},
+    {"Yarda²",      {8361.2739237, 1295.9999666, 83.612739237, 9, 1, 0.8361273924, 0.0083612739,
+                     8.36127e-5, 8.3612739237e-7, 3.2283062567e-7}},
+    {"Metro²",      {10000, 1550.003, 100, 10.76391, 1.19599, 1, 0.01, 0.0001, 1e-6, 3.861022e-7}},
+    {"Área",        {1e6, 155000.3, 10000, 1076.391, 119.599, 100, 1, 0.01, 0.0001, 3.86102e-5}},
+    {"Hectárea",    {1e8, 15500030, 1e6, 107639.1, 11959.9, 10000, 100, 1, 0.01, 0.003861022}},
+    {"Kilómetro²",  {1e10, 1550003000, 1e8, 10763910, 1195990, 1e6, 10000, 100, 1, 0.3861022}},
+    {"Milla²",      {25899878322, 4014488909.9, 258998783.22, 27878395.927, 3097599.5475,
+                     2589987.8322, 25899.878322, 258.99878322, 2.5899878322, 1}},
+}};
+
+constexpr Category<10> kVolumen{{
+    {"Centímetro³",        {1, 0.1, 0.01, 0.001, 0.001, 0.0001, 1e-5, 6.2898e-6, 1e-6, 1e-15}},
+    {"Centílitro",         {10, 1, 0.1, 0.01, 0.01, 0.001, 0.0001, 6.28981e-5, 1e-5, 1e-14}},
+    {"Decílitro",          {100, 10, 1, 0.1, 0.1, 0.01, 0.001, 0.0006289813, 0.0001, 1e-13}},
+    {"Litro",              {1000, 100, 10, 1, 1, 0.1, 0.01, 0.006289813, 0.001, 1e-12}},
+    {"Decímetro³",         {1000, 100, 10, 1, 1, 0.1, 0.01, 0.006289813, 0.001, 1e-12}},
+    {"Decalitro",          {10000, 1000, 100, 10, 10, 1, 0.1, 0.06289813, 0.01, 1e-11}},
+    {"Hectalitro",         {1e5, 10000, 1000, 100, 100, 10, 1, 0.6289813, 0.1, 1e-10}},
+    {"Barril Liq. EE.UU.", {158987.23857, 15898.723857, 1589.8723857, 158.98723857, 158.98723857,
+                            15.898723857, 1.5898723857, 1, 0.1589872386, 1.5898723857e-10}},
+    {"Metro³",             {1e6, 1e5, 10000, 1000, 1000, 100, 10, 6.289813, 1, 1e-9}},
+    {"Kilometro³",         {1e15, 1e14, 1e13, 1e12, 1e12, 1e11, 1e10, 6289813000, 1e9, 1}},
+}};
+
+// Calls visit with the table of categoria; the one place that maps a category to its data.
+template <typename Visit>
+decltype(auto) withCategory(std::int16_t categoria, Visit visit)
+{
+    assert(categoria >= 0 && categoria <= 2);
+    switch (categoria) {
+    case 0:
+        return visit(kLongitud);
+    case 1:
+        return visit(kArea);
+    default:
+        return visit(kVolumen);
+    }
+}
+
+} // namespace
+
+std::vector<std::string> Unidades(std::int16_t categoria)
+{
+    return withCategory(categoria, [](const auto& table) {
+        std::vector<std::string> names;
+        for (const auto& row : table)
+            names.emplace_back(row.name);
+        return names;
+    });
+}
+
+double Factor(std::int16_t categoria, std::int16_t desde, std::int16_t hacia)
+{
+    return withCategory(categoria, [desde, hacia](const auto& table) {
+        return table.at(static_cast<std::size_t>(desde)).factors.at(static_cast<std::size_t>(hacia));
+    });
+}
+
+std::optional<std::vector<std::string>> ConvertirValor(std::int16_t categoria, std::int16_t desde,
+                                                       std::string_view texto)
+{
+    const std::optional<double> x = readNumber(texto);
+    if (!x)
+        return std::nullopt;
+    return withCategory(categoria, [x = *x, desde](const auto& table) {
+        std::optional<std::vector<std::string>> rows(std::in_place);
+        for (double factor : table.at(static_cast<std::size_t>(desde)).factors) {
+            const double value = x * factor;
+            if (!std::isfinite(value))
+                return std::optional<std::vector<std::string>>();
+            rows->push_back(plainText(value));
+        }
+        return rows;
+    });
+}
+
+} // namespace core::CatalogoUnidades

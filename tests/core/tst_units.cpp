@@ -1,0 +1,233 @@
+#include <QtTest>
+
+#include "core/units.h"
+
+namespace cu = core::CatalogoUnidades;
+
+namespace {
+
+QString joined(const std::vector<std::string>& rows)
+{
+    QStringList parts;
+    for (const std::string& row : rows)
+        parts << QString::fromStdString(row);
+    return parts.join(QLatin1Char(';'));
+}
+
+} // namespace
+
+class TestUnits : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyCategoryHasASquareTableWithOnesOnTheDiagonal_data();
+    void everyCategoryHasASquareTableWithOnesOnTheDiagonal();
+    void unitNamesAreTheListedTexts_data();
+    void unitNamesAreTheListedTexts();
+    void tablesHoldThePublishedFigures_data();
+    void tablesHoldThePublishedFigures();
+    void litroAndDecimetroCubicoAreTheSameUnit();
+    void convertsOneValueIntoEveryUnit_data();
+    void convertsOneValueIntoEveryUnit();
+    void productsBelowTheSmallestDoubleShowAsZero();
+    void textWithoutANumberConvertsAsZero_data();
+    void textWithoutANumberConvertsAsZero();
+    void valuesBeyondTheDoubleRangeGiveNoRows_data();
+    void valuesBeyondTheDoubleRangeGiveNoRows();
+};
+
+void TestUnits::everyCategoryHasASquareTableWithOnesOnTheDiagonal_data()
+{
+    QTest::addColumn<int>("categoria");
+    QTest::addColumn<int>("count");
+    QTest::newRow("longitud") << 0 << 9;
+    QTest::newRow("área") << 1 << 10;
+    QTest::newRow("volumen") << 2 << 10;
+}
+
+void TestUnits::everyCategoryHasASquareTableWithOnesOnTheDiagonal()
+{
+    QFETCH(int, categoria);
+    QFETCH(int, count);
+    const auto c = static_cast<std::int16_t>(categoria);
+    QCOMPARE(static_cast<int>(cu::Unidades(c).size()), count);
+    for (std::int16_t u = 0; u < count; ++u) {
+        QVERIFY2(cu::Factor(c, u, u) == 1.0, qPrintable(QString::number(u)));
+        QCOMPARE(static_cast<int>(cu::ConvertirValor(c, u, "1")->size()), count);
+        QCOMPARE(cu::ConvertirValor(c, u, "7")->at(static_cast<std::size_t>(u)), std::string("7"));
+    }
+}
+
+void TestUnits::unitNamesAreTheListedTexts_data()
+{
+    QTest::addColumn<int>("categoria");
+    QTest::addColumn<int>("unidad");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("primera de longitud") << 0 << 0 << QStringLiteral("Milímetro");
+    QTest::newRow("kilómetro con tilde") << 0 << 7 << QStringLiteral("Kilómetro");
+    QTest::newRow("última de longitud") << 0 << 8 << QStringLiteral("Milla");
+    QTest::newRow("área como unidad") << 1 << 6 << QStringLiteral("Área");
+    QTest::newRow("kilómetro cuadrado con tilde") << 1 << 8 << QStringLiteral("Kilómetro²");
+    QTest::newRow("milla cuadrada") << 1 << 9 << QStringLiteral("Milla²");
+    QTest::newRow("centílitro") << 2 << 1 << QStringLiteral("Centílitro");
+    QTest::newRow("barril") << 2 << 7 << QStringLiteral("Barril Liq. EE.UU.");
+    QTest::newRow("kilometro cúbico sin tilde") << 2 << 9 << QStringLiteral("Kilometro³");
+}
+
+void TestUnits::unitNamesAreTheListedTexts()
+{
+    QFETCH(int, categoria);
+    QFETCH(int, unidad);
+    QFETCH(QString, name);
+    const auto names = cu::Unidades(static_cast<std::int16_t>(categoria));
+    QCOMPARE(QString::fromStdString(names.at(static_cast<std::size_t>(unidad))), name);
+}
+
+void TestUnits::tablesHoldThePublishedFigures_data()
+{
+    QTest::addColumn<int>("categoria");
+    QTest::addColumn<int>("desde");
+    QTest::addColumn<int>("hacia");
+    QTest::addColumn<double>("factor");
+    QTest::newRow("pulgada a pie") << 0 << 2 << 4 << 0.0833333333;
+    QTest::newRow("milímetro a milla") << 0 << 0 << 8 << 6.21371e-7;
+    QTest::newRow("kilómetro a yarda") << 0 << 7 << 5 << 1093.6132983;
+    QTest::newRow("milla a pulgada") << 0 << 8 << 2 << 63360.0;
+    QTest::newRow("pie² a pulgada²") << 1 << 3 << 1 << 143.99999628;
+    QTest::newRow("pulgada² a centímetro²") << 1 << 1 << 0 << 6.4516004163;
+    QTest::newRow("pulgada² a yarda²") << 1 << 1 << 4 << 0.000771605;
+    QTest::newRow("yarda² a pulgada²") << 1 << 4 << 1 << 1295.9999666;
+    QTest::newRow("milla² a metro²") << 1 << 9 << 5 << 2589987.8322;
+    QTest::newRow("área a milla²") << 1 << 6 << 9 << 3.86102e-5;
+    QTest::newRow("centímetro³ a barril") << 2 << 0 << 7 << 6.2898e-6;
+    QTest::newRow("centílitro a barril") << 2 << 1 << 7 << 6.28981e-5;
+    QTest::newRow("barril a metro³") << 2 << 7 << 8 << 0.1589872386;
+    QTest::newRow("kilometro³ a barril") << 2 << 9 << 7 << 6289813000.0;
+    QTest::newRow("centímetro³ a kilometro³") << 2 << 0 << 9 << 1e-15;
+}
+
+void TestUnits::tablesHoldThePublishedFigures()
+{
+    QFETCH(int, categoria);
+    QFETCH(int, desde);
+    QFETCH(int, hacia);
+    QFETCH(double, factor);
+    const double actual = cu::Factor(static_cast<std::int16_t>(categoria), static_cast<std::int16_t>(desde),
+                                     static_cast<std::int16_t>(hacia));
+    QVERIFY2(actual == factor, qPrintable(QString::number(actual, 'g', 17)));
+}
+
+void TestUnits::litroAndDecimetroCubicoAreTheSameUnit()
+{
+    constexpr std::int16_t volumen = 2, litro = 3, decimetro = 4;
+    for (std::int16_t u = 0; u < 10; ++u) {
+        QVERIFY(cu::Factor(volumen, litro, u) == cu::Factor(volumen, decimetro, u));
+        QVERIFY(cu::Factor(volumen, u, litro) == cu::Factor(volumen, u, decimetro));
+    }
+    QCOMPARE(*cu::ConvertirValor(volumen, litro, "1"), *cu::ConvertirValor(volumen, decimetro, "1"));
+}
+
+void TestUnits::convertsOneValueIntoEveryUnit_data()
+{
+    QTest::addColumn<int>("categoria");
+    QTest::addColumn<int>("desde");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("1 pie") << 0 << 4 << "1"
+                           << "304.8;30.48;12;3.048;1;0.3333333333;0.3048;0.0003048;0.0001893939";
+    QTest::newRow("12 pulgadas no son 1 pie") << 0 << 2 << "12"
+                                              << "304.8;30.48;12;3.048;0.9999999996;0.3333333336;"
+                                                 "0.3048;0.0003048;0.0001893936";
+    QTest::newRow("3 centímetros sin ruido") << 0 << 1 << "3"
+                                             << "30;3;1.1811023622;0.3;0.098425197;0.032808399;0.03;"
+                                                "3E-05;1.864113E-05";
+    QTest::newRow("2,5 metros leídos como 2") << 0 << 6 << "2,5"
+                                              << "2000;200;78.74015748;20;6.56167979;2.1872265966;2;"
+                                                 "0.002;0.0012427424";
+    QTest::newRow("1e3 metros") << 0 << 6 << "1e3"
+                                << "1000000;100000;39370.07874;10000;3280.839895;1093.6132983;1000;1;"
+                                   "0.6213712";
+    QTest::newRow("-2 yardas") << 0 << 5 << "-2"
+                               << "-1828.8;-182.88;-72;-18.288;-6;-2;-1.8288;-0.0018288;-0.0011363636";
+    QTest::newRow("1.7E308 milímetros sin desbordar")
+        << 0 << 0 << "1.7E308"
+        << "1.7E+308;1.7E+307;6.692913379E+306;1.7E+306;5.57742783E+305;1.85914261E+305;1.7E+305;"
+           "1.7E+302;1.0563307E+302";
+    QTest::newRow("1 centímetro²") << 1 << 0 << "1"
+                                   << "1;0.1550003;0.01;0.001076391;0.000119599;0.0001;1E-06;1E-08;"
+                                      "1E-10;3.861022E-11";
+    QTest::newRow("1 pie²") << 1 << 3 << "1"
+                            << "929.03043597;143.99999628;9.2903043597;1;0.1111111111;0.0929030436;"
+                               "0.0009290304;9.2903E-06;9.2903043597E-08;3.5870069519E-08";
+    QTest::newRow("1 kilometro³") << 2 << 9 << "1"
+                                  << "1E+15;100000000000000;10000000000000;1000000000000;1000000000000;"
+                                     "100000000000;10000000000;6289813000;1000000000;1";
+}
+
+void TestUnits::convertsOneValueIntoEveryUnit()
+{
+    QFETCH(int, categoria);
+    QFETCH(int, desde);
+    QFETCH(QString, texto);
+    QFETCH(QString, rows);
+    const auto result = cu::ConvertirValor(static_cast<std::int16_t>(categoria),
+                                           static_cast<std::int16_t>(desde), texto.toStdString());
+    QVERIFY(result.has_value());
+    QCOMPARE(joined(*result), rows);
+}
+
+void TestUnits::productsBelowTheSmallestDoubleShowAsZero()
+{
+    // 1E-310 cm³ is 1E-325 km³, less than any double: that row is 0, not a failure.
+    const auto result = cu::ConvertirValor(2, 0, "1E-310");
+    QVERIFY(result.has_value());
+    QCOMPARE(result->back(), std::string("0"));
+    QVERIFY(result->front() != "0");
+}
+
+void TestUnits::textWithoutANumberConvertsAsZero_data()
+{
+    QTest::addColumn<int>("categoria");
+    QTest::addColumn<int>("desde");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("vacío en milímetros") << 0 << 0 << "";
+    QTest::newRow("vacío en millas²") << 1 << 9 << "";
+    QTest::newRow("letras en barriles") << 2 << 7 << "abc";
+    QTest::newRow("solo un punto en pies") << 0 << 4 << ".";
+}
+
+void TestUnits::textWithoutANumberConvertsAsZero()
+{
+    QFETCH(int, categoria);
+    QFETCH(int, desde);
+    QFETCH(QString, texto);
+    const auto result = cu::ConvertirValor(static_cast<std::int16_t>(categoria),
+                                           static_cast<std::int16_t>(desde), texto.toStdString());
+    QVERIFY(result.has_value());
+    QCOMPARE(*result, std::vector<std::string>(result->size(), "0"));
+}
+
+void TestUnits::valuesBeyondTheDoubleRangeGiveNoRows_data()
+{
+    QTest::addColumn<int>("categoria");
+    QTest::addColumn<int>("desde");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("1E400 tecleado") << 0 << 0 << "1E400";
+    QTest::newRow("-1E400 tecleado") << 1 << 5 << "-1E400";
+    QTest::newRow("1E300 kilometros³ a centímetros³") << 2 << 9 << "1E300";
+    QTest::newRow("-1E300 kilometros³") << 2 << 9 << "-1E300";
+    QTest::newRow("1.7E308 millas a milímetros") << 0 << 8 << "1.7E308";
+}
+
+void TestUnits::valuesBeyondTheDoubleRangeGiveNoRows()
+{
+    QFETCH(int, categoria);
+    QFETCH(int, desde);
+    QFETCH(QString, texto);
+    const auto result = cu::ConvertirValor(static_cast<std::int16_t>(categoria),
+                                           static_cast<std::int16_t>(desde), texto.toStdString());
+    QVERIFY(!result.has_value());
+}
+
+QTEST_GUILESS_MAIN(TestUnits)
+#include "tst_units.moc"
