@@ -1,0 +1,47 @@
+#ifndef CORE_SOLVER_H
+#define CORE_SOLVER_H
+
+// The solver of the Pythagoras window: seven boxes in two parts, the right
+// triangle (0 hypotenuse, 1 leg a, 2 leg b) and the proportion A / X = B / Y
+// (3 A, 4 X, 5 B, 6 Y). It reads the box texts and tells the window what to
+// write; it never touches a window and never shows a message itself.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace core {
+
+inline constexpr int kBoxCount = 7;
+
+using BoxTexts = std::array<std::string, kBoxCount>;
+// Recency of the last visit to each box within its part; 0 is the oldest.
+using Ranks = std::array<std::int16_t, kBoxCount>;
+
+// The two ticked/unticked items of the window's right-click menu.
+struct SolverSettings {
+    bool onlyFourDecimals = true;
+    bool automaticAnswer = true;
+};
+
+// What the window must do after one solving attempt. When box is set, its
+// texts are written into that box in order (each write is a change of the box).
+struct SolverAction {
+    int box = -1;
+    std::vector<std::string> texts;
+    bool hypotenuseMessage = false;
+};
+
+// Whether the active part (proportion when modo, else triangle) has exactly one
+// box reading 0 while all its other boxes read something else.
+bool eVacios(const BoxTexts& texts, bool modo);
+
+// The write into the first solvable candidate box of the active part, the
+// hypotenuse message, or nothing (also on overflow or an invalid root).
+SolverAction eShow(const BoxTexts& texts, bool modo, const Ranks& rango,
+                   const SolverSettings& settings);
+
+} // namespace core
+
+#endif
