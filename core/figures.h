@@ -1,0 +1,93 @@
+#ifndef CORE_FIGURES_H
+#define CORE_FIGURES_H
+
+// What the perimeter, area and volume calculators know about their figures: one
+// description per calculator, held as data (the figure rows, the result units and
+// the factors between units), plus the pure steps the windows run on it: the
+// result of a figure, the conversion into the result unit and the display rule.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace core {
+
+enum class CalculatorId { Perimeter, Area, Volume };
+
+// What a measure row holds; it decides whether the row and its unit label show.
+enum class Measure { None, Length, Count, Area };
+
+// A figure's result from the three measures (unused ones are 0) and Pi.
+using Formula = double (*)(double t1, double t2, double t3, double pi);
+
+struct Figure {
+    const char* caption;                // option button
+    const char* toolTip;
+    const char* formula;                // formula bar text
+    const char* picture;                // resource key
+    std::array<const char*, 3> labels;  // measure captions, nullptr where unused
+    std::array<Measure, 3> measures;
+    int screenRow;                      // position in the button column, 0 at the top
+    int optionWidth;                    // twips
+    Formula result;
+};
+
+enum class Operation { Unchanged, Multiply, Divide };
+
+struct Factor {
+    Operation operation;
+    double constant;
+};
+
+using UnitList = std::array<const char*, 4>;
+
+inline constexpr UnitList kLengthUnits{"mm", "cm", "m", "km"};
+inline constexpr UnitList kAreaUnits{"mm²", "cm²", "m²", "km²"};
+inline constexpr UnitList kVolumeUnits{"mm³", "cm³", "m³", "km³"};
+
+struct Calculator {
+    CalculatorId id;
+    const char* caption;        // window title
+    const char* formName;
+    std::int16_t tipoMedida;    // measure category each computation announces
+    const Figure* figures;      // in button-number order
+    int figureCount;
+    UnitList resultUnits;
+    const char* powerSuffix;    // appended to the input unit to name the result unit
+    std::array<std::array<Factor, 4>, 4> factors; // [input unit][result unit]
+    bool typedResultUnit;       // the result unit box also takes typing
+    bool baseAreaUnits;         // an area unit list stands in for the input unit list
+    int label4Top;              // twips, inside the formula bar
+    int formulaTop;
+    int label1Width;
+};
+
+// The description of one calculator.
+const Calculator& calculator(CalculatorId id);
+
+// The figure's result from the texts of the three measure boxes (only the ones it
+// uses are read), or std::nullopt when a measure or the result leaves the double range.
+std::optional<double> figureResult(const Figure& figure, const std::array<std::string, 3>& texts,
+                                   double pi);
+
+enum class Converted { Value, NoMatch, Overflow };
+
+struct Conversion {
+    Converted outcome;
+    double value;
+};
+
+// result, given in inputUnit (or its square or cube), expressed in resultUnit; NoMatch
+// when either text is none of the calculator's units, Overflow when it leaves the double range.
+Conversion convertResult(const Calculator& calculator, std::string_view inputUnit,
+                         std::string_view resultUnit, double result);
+
+// The result box's text after the display rule: whole values grouped without
+// decimals, others with up to four decimals, and "0" for anything that reads as 0.
+std::string displayText(std::string_view answer);
+
+} // namespace core
+
+#endif

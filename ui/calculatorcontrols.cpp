@@ -1,0 +1,212 @@
+#include "ui/calculatorcontrols.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/look.h"
+#include "app/shapes.h"
+
+namespace ui {
+namespace {
+
+const QColor kGrey(224, 224, 224);
+const QColor kOutline(128, 128, 128);
+const QColor kAnswerBack(255, 255, 192);
+
+QString utf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+QFont calibri(double points, bool italic = false)
+{
+    return app::font(app::Typeface::Calibri, points, italic);
+}
+
+// A frame without caption, outlined by a rectangle one pixel outside it.
+QFrame* outlinedFrame(QWidget* window, const QString& name, const QString& shapeName,
+                      const QRect& twips, const QColor& back)
+{
+    auto* shape = new app::RectShape(window);
+    shape->setObjectName(shapeName);
+    shape->setBorder(kOutline);
+    app::place(shape, twips.x() - 15, twips.y() - 15, twips.width() + 30, twips.height() + 30);
+    auto* frame = new QFrame(window);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::NoFrame);
+    app::setBackColour(frame, back);
+    app::place(frame, twips.x(), twips.y(), twips.width(), twips.height());
+    return frame;
+}
+
+QComboBox* unitList(QWidget* parent, const core::UnitList& units, const QString& name,
+                    const QString& accessibleName, const QString& description)
+{
+    auto* combo = new QComboBox(parent);
+    for (const char* unit : units)
+        combo->addItem(utf8(unit));
+    combo->setCurrentIndex(-1); // nothing chosen until the load step chooses
+    combo->setFont(calibri(12));
+    app::setBackColour(combo, Qt::white);
+    app::identify(combo, name, accessibleName);
+    combo->setAccessibleDescription(description);
+    return combo;
+}
+
+QLabel* transparentLabel(QWidget* parent, const QString& name, const QString& text, bool italic)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(calibri(12, italic));
+    app::identify(label, name, text);
+    return label;
+}
+
+void buildFigureColumn(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
+{
+    QFrame* frame2 = outlinedFrame(window, "Frame2", "Shape5", {120, 120, 2175, 3135}, kGrey);
+    for (int i = 0; i < calculator.figureCount; ++i) {
+        const core::Figure& figure = calculator.figures[i];
+        auto* option = new QRadioButton(utf8(figure.caption), frame2);
+        option->setFont(calibri(12));
+        app::setBackColour(option, kGrey);
+        app::identify(option, QStringLiteral("Option%1").arg(i + 1),
+                      utf8(figure.toolTip).trimmed(), utf8(figure.toolTip));
+        app::place(option, 120, 120 + 300 * figure.screenRow, figure.optionWidth, 285);
+        c.options.push_back(option);
+    }
+    c.options.front()->setChecked(true);
+}
+
+void buildMeasureRows(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
+{
+    QFrame* frame1 = outlinedFrame(window, "Frame1", "Shape6", {2400, 120, 3135, 3135}, Qt::white);
+    for (int i = 0; i < 3; ++i) {
+        const int top = 60 + 720 * i;
+        c.labels[i] = transparentLabel(frame1, QStringLiteral("Label%1").arg(i + 1), "X", true);
+        app::place(c.labels[i], 120, top, i == 0 ? calculator.label1Width : 1965, 285);
+
+        auto* text = new QLineEdit(i == 0 ? QString() : QStringLiteral("0"), frame1);
+        text->setMaxLength(12);
+        text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        text->setFont(calibri(14.25));
+        app::setBackColour(text, kGrey);
+        app::setTextColour(text, Qt::black);
+        app::identify(text, QStringLiteral("Text%1").arg(i + 1), QStringLiteral("Medida %1").arg(i + 1));
+        app::place(text, 120, top + 300, 1935, 405);
+        c.labels[i]->setBuddy(text);
+        c.texts[i] = text;
+    }
+    c.combo1 = unitList(frame1, core::kLengthUnits, "Combo1", "Unidad de entrada",
+                        "Unidad de longitud de todas las medidas");
+    app::place(c.combo1, 2160, 360, 855, 405);
+    for (int i = 0; i < 2; ++i) {
+        auto* unit = new QLabel(QStringLiteral("cm"), frame1);
+        unit->setFont(calibri(14.25));
+        app::setBackColour(unit, Qt::white);
+        app::identify(unit, QStringLiteral("Combo%1").arg(i + 2), QStringLiteral("Unidad de la medida %1").arg(i + 2));
+        app::place(unit, 2160, 1080 + 720 * i, 855, 375);
+        c.unitLabels[i] = unit;
+    }
+}
+
+// Typed text must choose nothing, while a list box picks the item matching its
+// text when Enter is pressed or the focus leaves. The box's own signals are
+// therefore silenced around those two moments: the first pair of connections runs
+// before the list's own handling, the second after it.
+void makeTypable(QComboBox* combo)
+{
+    auto* edit = new QLineEdit(combo);
+    for (auto signal : {&QLineEdit::returnPressed, &QLineEdit::editingFinished})
+        QObject::connect(edit, signal, combo, [combo] { combo->blockSignals(true); });
+    combo->setLineEdit(edit);
+    for (auto signal : {&QLineEdit::returnPressed, &QLineEdit::editingFinished})
+        QObject::connect(edit, signal, combo, [combo] { combo->blockSignals(false); });
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->setEditText(QStringLiteral("Combo4"));
+}
+
+void buildResultBar(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
+{
+    auto* shape2 = new app::RectShape(window);
+    shape2->setObjectName("Shape2");
+    shape2->setFill(kAnswerBack);
+    shape2->setBorder(kOutline);
+    app::place(shape2, 120, 3360, 4455, 375);
+
+    c.txtAnswer = new QLineEdit(QStringLiteral("0"), window);
+    c.txtAnswer->setReadOnly(true);
+    c.txtAnswer->setFrame(false);
+    c.txtAnswer->setFocusPolicy(Qt::ClickFocus);
+    c.txtAnswer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    c.txtAnswer->setFont(calibri(14.25));
+    app::setBackColour(c.txtAnswer, kAnswerBack);
+    app::identify(c.txtAnswer, "txtAnswer", "Resultado");
+    app::place(c.txtAnswer, 130, 3370, 4335, 345);
+
+    c.combo4 = unitList(window, calculator.resultUnits, "Combo4", "Unidad del resultado",
+                        "Unidad en que se muestra el resultado");
+    if (calculator.typedResultUnit)
+        makeTypable(c.combo4);
+    app::place(c.combo4, 4680, 3360, 870, 405);
+}
+
+void buildFormulaBar(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
+{
+    QFrame* frame3 = outlinedFrame(window, "Frame3", "Shape1", {120, 3840, 5415, 495}, kGrey);
+    QLabel* label4 = transparentLabel(frame3, "Label4", utf8("FÓRMULA:"), false);
+    app::place(label4, 120, calculator.label4Top, 1215, 255);
+    c.lblForm = transparentLabel(frame3, "lblForm", QString(), false);
+    c.lblForm->setAccessibleName(QStringLiteral("Fórmula"));
+    app::place(c.lblForm, 1320, calculator.formulaTop, 3495, 255);
+    c.imgFig = new QLabel(frame3);
+    app::identify(c.imgFig, "imgFig", QStringLiteral("Dibujo de la figura"));
+    app::place(c.imgFig, 4920, 0, 495, 495);
+}
+
+// The base area list lies on the window itself, exactly over Combo1.
+void buildBaseAreaList(QWidget* window, CalculatorControls& c)
+{
+    c.combo5 = unitList(window, core::kAreaUnits, "Combo5", "Unidad del área de la base",
+                        "Unidad de superficie del área de la base");
+    app::place(c.combo5, 4560, 480, 870, 405);
+    c.combo5->hide();
+}
+
+void setFocusOrder(const CalculatorControls& c)
+{
+    std::vector<QWidget*> chain(c.texts.begin(), c.texts.end());
+    std::vector<QRadioButton*> byScreen = c.options;
+    std::sort(byScreen.begin(), byScreen.end(),
+              [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    chain.insert(chain.end(), byScreen.begin(), byScreen.end());
+    chain.push_back(c.combo1);
+    chain.push_back(c.combo4);
+    if (c.combo5)
+        chain.push_back(c.combo5);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+} // namespace
+
+CalculatorControls buildCalculatorControls(QWidget* window, const core::Calculator& calculator)
+{
+    CalculatorControls c;
+    buildFigureColumn(window, calculator, c);
+    buildMeasureRows(window, calculator, c);
+    buildResultBar(window, calculator, c);
+    buildFormulaBar(window, calculator, c);
+    if (calculator.baseAreaUnits)
+        buildBaseAreaList(window, c);
+    setFocusOrder(c);
+    c.texts[0]->setFocus();
+    return c;
+}
+
+} // namespace ui

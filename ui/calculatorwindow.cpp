@@ -1,0 +1,233 @@
+#include "ui/calculatorwindow.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/look.h"
+#include "core/numbers.h"
+
+namespace ui {
+namespace {
+
+constexpr int kEnter = 13;
+const QColor kWindowBack(250, 250, 250);
+
+QString fromStd(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+bool uses(const core::Figure& figure, int row)
+{
+    return figure.measures[static_cast<std::size_t>(row - 1)] != core::Measure::None;
+}
+
+bool isLength(const core::Figure& figure, int row)
+{
+    return figure.measures[static_cast<std::size_t>(row - 1)] == core::Measure::Length;
+}
+
+// Focus that comes or goes with the whole window, or with a list's popup, is no
+// move between controls.
+bool movesBetweenControls(const QEvent* event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(app::ToolContext& context, const core::Calculator& calculator)
+    : app::ToolWindow(context), m_calculator(calculator),
+      m_ui(buildCalculatorControls(this, calculator))
+{
+    setObjectName(QString::fromUtf8(calculator.formName));
+    setWindowTitle(QString::fromUtf8(calculator.caption));
+    app::setClientSize(this, 5655, 4455);
+    connectHandlers();
+    Form_Load();
+}
+
+// Lists and boxes raise their handlers for changes made by code as well as by the
+// user. The typed result unit is the exception: only a choice from its list counts.
+void CalculatorWindow::connectHandlers()
+{
+    for (std::size_t i = 0; i < m_ui.options.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        connect(m_ui.options[i], &QRadioButton::toggled, this, [this, n](bool checked) {
+            if (checked)
+                Option_Click(n);
+        });
+    }
+    for (int n = 1; n <= 3; ++n) {
+        connect(text(n), &QLineEdit::textChanged, this, [this, n] { Text_Change(n); });
+        text(n)->installEventFilter(this);
+    }
+    connect(m_ui.combo1, &QComboBox::currentIndexChanged, this, &CalculatorWindow::Combo1_Click);
+    if (m_calculator.typedResultUnit)
+        connect(m_ui.combo4, &QComboBox::activated, this, &CalculatorWindow::Combo4_Click);
+    else
+        connect(m_ui.combo4, &QComboBox::currentIndexChanged, this, &CalculatorWindow::Combo4_Click);
+    if (m_ui.combo5)
+        connect(m_ui.combo5, &QComboBox::activated, this, &CalculatorWindow::Combo5_Click);
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    for (int n = 1; n <= 3; ++n) {
+        if (watched != text(n))
+            continue;
+        if (event->type() == QEvent::FocusIn && movesBetweenControls(event))
+            Text_GotFocus(n);
+        else if (event->type() == QEvent::FocusOut && movesBetweenControls(event))
+            Text_LostFocus(n);
+        else if (event->type() == QEvent::KeyPress)
+            return textKeyPress(n, static_cast<const QKeyEvent*>(event));
+    }
+    return app::ToolWindow::eventFilter(watched, event);
+}
+
+void CalculatorWindow::Option_Click(int n)
+{
+    const core::Figure& figure = m_calculator.figures[n - 1];
+    m_ui.lblForm->setText(QString::fromUtf8(figure.formula));
+    app::showPicture(m_ui.imgFig, QString::fromUtf8(figure.picture));
+    for (int row = 1; row <= 3; ++row)
+        if (uses(figure, row))
+            m_ui.labels[row - 1]->setText(QString::fromUtf8(figure.labels[row - 1]));
+    m_ui.labels[1]->setVisible(uses(figure, 2));
+    m_ui.labels[2]->setVisible(uses(figure, 3));
+    text(2)->setVisible(uses(figure, 2));
+    text(3)->setVisible(uses(figure, 3));
+    m_ui.unitLabels[0]->setVisible(isLength(figure, 2));
+    m_ui.unitLabels[1]->setVisible(isLength(figure, 3));
+    if (m_ui.combo5) {
+        const bool baseArea = figure.measures[0] == core::Measure::Area;
+        m_ui.combo1->setVisible(!baseArea);
+        m_ui.combo5->setVisible(baseArea);
+    }
+    eResultado();
+}
+
+// Nothing is written unless the whole computation, conversion included, stays in
+// range; an overflow leaves the answer and the stored result as they were.
+void CalculatorWindow::eResultado()
+{
+    const std::optional<double> result = core::figureResult(
+        selectedFigure(), {text(1)->text().toStdString(), text(2)->text().toStdString(),
+                           text(3)->text().toStdString()},
+        var().ValorPi);
+    if (!result || converted(*result).outcome == core::Converted::Overflow)
+        return;
+    m_result = *result;
+    m_ui.txtAnswer->setText(fromStd(core::plainText(m_result)));
+    var().TipoMedida = m_calculator.tipoMedida;
+    Combo4_Click();
+}
+
+void CalculatorWindow::Combo4_Click()
+{
+    const core::Conversion conversion = converted(m_result);
+    if (conversion.outcome == core::Converted::Overflow)
+        return;
+    if (conversion.outcome == core::Converted::Value)
+        m_ui.txtAnswer->setText(fromStd(core::plainText(conversion.value)));
+    m_ui.txtAnswer->setText(fromStd(core::displayText(m_ui.txtAnswer->text().toStdString())));
+}
+
+// A typed result unit replaces the list's choice without running Combo4_Click.
+void CalculatorWindow::Combo1_Click()
+{
+    const QString unit = m_ui.combo1->currentText();
+    m_ui.unitLabels[0]->setText(unit);
+    m_ui.unitLabels[1]->setText(unit);
+    m_ui.combo4->setCurrentText(unit + QString::fromUtf8(m_calculator.powerSuffix));
+    eResultado();
+}
+
+void CalculatorWindow::Combo5_Click()
+{
+    m_ui.combo1->setCurrentIndex(m_ui.combo5->currentIndex());
+}
+
+void CalculatorWindow::Text_Change(int)
+{
+    eResultado();
+}
+
+void CalculatorWindow::Text_GotFocus(int n)
+{
+    if (text(n)->text() == QLatin1String("0"))
+        text(n)->clear();
+    text(n)->setSelection(0, static_cast<int>(text(n)->text().size()));
+}
+
+void CalculatorWindow::Text_LostFocus(int n)
+{
+    if (text(n)->text().isEmpty())
+        text(n)->setText(QStringLiteral("0"));
+}
+
+// Enter moves on to the next visible box instead of being typed.
+void CalculatorWindow::Text_KeyPress(int n, int& keyAscii)
+{
+    if (keyAscii != kEnter)
+        return;
+    keyAscii = 0;
+    if (n == 1 && text(2)->isVisibleTo(this))
+        text(2)->setFocus();
+    else if (n == 2)
+        (text(3)->isVisibleTo(this) ? text(3) : text(1))->setFocus();
+    else if (n == 3)
+        text(1)->setFocus();
+}
+
+void CalculatorWindow::Form_Load()
+{
+    app::setBackColour(this, kWindowBack);
+    m_ui.combo1->setCurrentIndex(m_ui.combo1->findText(QStringLiteral("cm")));
+    if (m_ui.combo5) {
+        // A list raises no choice for a selection made by code.
+        m_ui.combo5->setCurrentIndex(m_ui.combo5->findText(QString::fromUtf8("cm²")));
+        Combo5_Click();
+    }
+    Option_Click(1);
+}
+
+void CalculatorWindow::Form_Unload()
+{
+    var().VentanasAbiertas -= 1;
+    if (var().VentanasAbiertas == 0)
+        context().restoreMenu();
+}
+
+const core::Figure& CalculatorWindow::selectedFigure() const
+{
+    std::size_t i = 0;
+    while (i + 1 < m_ui.options.size() && !m_ui.options[i]->isChecked())
+        ++i;
+    return m_calculator.figures[i];
+}
+
+core::Conversion CalculatorWindow::converted(double result) const
+{
+    return core::convertResult(m_calculator, m_ui.combo1->currentText().toStdString(),
+                               m_ui.combo4->currentText().toStdString(), result);
+}
+
+// Only character keys and Enter reach the key handler, as key codes.
+bool CalculatorWindow::textKeyPress(int n, const QKeyEvent* key)
+{
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter && key->text().isEmpty())
+        return false;
+    int keyAscii = enter ? kEnter : key->text().at(0).unicode();
+    Text_KeyPress(n, keyAscii);
+    return keyAscii == 0;
+}
+
+} // namespace ui

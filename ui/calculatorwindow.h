@@ -1,0 +1,53 @@
+#ifndef UI_CALCULATORWINDOW_H
+#define UI_CALCULATORWINDOW_H
+
+// One figure calculator (perimeter, area or volume, as its description says).
+// Every change recomputes: a figure button, a measure box or the input unit runs
+// eResultado, which reads the measures the figure uses, computes the result in the
+// input unit, keeps it as the stored result and hands it to Combo4_Click; that
+// converts the stored result into the result unit and writes it by the display
+// rule. A new result unit converts the stored result without reading the boxes.
+// A computation or conversion that leaves the double range changes nothing.
+
+#include "app/toolwindow.h"
+#include "core/figures.h"
+#include "ui/calculatorcontrols.h"
+
+class QKeyEvent;
+
+namespace ui {
+
+class CalculatorWindow : public app::ToolWindow {
+public:
+    CalculatorWindow(app::ToolContext& context, const core::Calculator& calculator);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void Form_Unload() override;
+
+private:
+    void connectHandlers();
+    void Form_Load();
+    void Option_Click(int n);
+    void Combo1_Click();
+    void Combo4_Click();
+    void Combo5_Click();
+    void Text_Change(int n);
+    void Text_GotFocus(int n);
+    void Text_LostFocus(int n);
+    void Text_KeyPress(int n, int& keyAscii);
+    void eResultado();
+
+    const core::Figure& selectedFigure() const;
+    core::Conversion converted(double result) const;
+    bool textKeyPress(int n, const QKeyEvent* key);
+    QLineEdit* text(int n) const { return m_ui.texts[static_cast<std::size_t>(n - 1)]; }
+
+    const core::Calculator& m_calculator;
+    CalculatorControls m_ui;
+    double m_result = 0.0; // last result, in the input unit (or its square or cube)
+};
+
+} // namespace ui
+
+#endif
