@@ -1,10 +1,15 @@
 #include "ui/tools.h"
 
+#include "ui/pitagoraswindow.h"
+#include "ui/sobrepitwindow.h"
+
 namespace ui {
 
 app::ToolMakers toolMakers()
 {
     app::ToolMakers makers;
+    makers.pitagoras = [](app::ToolContext& c) -> QWidget* { return new PitagorasWindow(c); };
+    makers.sobrePit = [](app::ToolContext& c) -> QWidget* { return new SobrePitWindow(c); };
     return makers;
 }
 

@@ -1,0 +1,291 @@
+#include <QtTest>
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+#include "app/look.h"
+#include "tests/support/toolfixture.h"
+#include "ui/pitagoraswindow.h"
+
+class tst_PitagorasWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void enter_walk_solves_the_missing_box_data();
+    void enter_walk_solves_the_missing_box();
+    void automatic_answer_recomputes_the_oldest_box_data();
+    void automatic_answer_recomputes_the_oldest_box();
+    void space_resets_only_its_own_part_data();
+    void space_resets_only_its_own_part();
+    void leaving_a_box_that_reads_zero_puts_0_back_data();
+    void leaving_a_box_that_reads_zero_puts_0_back();
+    void mode_button_slides_the_panel_29_steps_each_way();
+    void settings_menu_opens_only_on_the_free_panel();
+    void closing_the_last_tool_restores_the_menu();
+
+private:
+    ui::PitagorasWindow* openWindow();
+    QLineEdit* box(int index) const;
+    QTimer* timer(const char* name) const;
+    void clickBox(int index);
+    void pressEnter(int index);
+
+    std::unique_ptr<ToolFixture> m_fixture;
+    QPointer<ui::PitagorasWindow> m_window;
+};
+
+void tst_PitagorasWindow::init()
+{
+    m_fixture = std::make_unique<ToolFixture>();
+    m_window = openWindow();
+}
+
+void tst_PitagorasWindow::cleanup()
+{
+    delete m_window;
+    m_fixture.reset();
+}
+
+ui::PitagorasWindow* tst_PitagorasWindow::openWindow()
+{
+    // As the menu does: count the window, show it, minimize itself.
+    auto* window = new ui::PitagorasWindow(m_fixture->context);
+    m_fixture->var.VentanasAbiertas += 1;
+    window->show();
+    window->activateWindow();
+    m_fixture->context.minimizeMenu();
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("window not active");
+    return window;
+}
+
+QLineEdit* tst_PitagorasWindow::box(int index) const
+{
+    return m_window->findChild<QLineEdit*>(QStringLiteral("txtZ%1").arg(index));
+}
+
+QTimer* tst_PitagorasWindow::timer(const char* name) const
+{
+    return m_window->findChild<QTimer*>(QString::fromLatin1(name));
+}
+
+void tst_PitagorasWindow::clickBox(int index)
+{
+    QTest::mouseClick(box(index), Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+
+void tst_PitagorasWindow::pressEnter(int index)
+{
+    QTest::keyClick(box(index), Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+void tst_PitagorasWindow::enter_walk_solves_the_missing_box_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<bool>("automatic");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QString>("answer");
+
+    QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5";
+    QTest::newRow("triángulo 3 4 5 sin respuesta automática") << 1 << QStringList{"3", "4"} << false << 0 << "5";
+    QTest::newRow("proporción 2 3 4 da A 1.5") << 4 << QStringList{"2", "3", "4"} << false << 3 << "1.5";
+    QTest::newRow("catetos desbordados dejan la hipotenusa vacía") << 1 << QStringList{"1e200", "1e200"} << true << 0 << "";
+}
+
+void tst_PitagorasWindow::enter_walk_solves_the_missing_box()
+{
+    QFETCH(int, first);
+    QFETCH(QStringList, typed);
+    QFETCH(bool, automatic);
+    QFETCH(int, target);
+    QFETCH(QString, answer);
+
+    if (!automatic)
+        m_window->findChild<QAction*>(QStringLiteral("mTime"))->trigger();
+    clickBox(first);
+    int current = first;
+    for (const QString& text : typed) {
+        QCOMPARE(box(target)->text(), QStringLiteral("0"));
+        QTest::keyClicks(box(current), text);
+        pressEnter(current);
+        current = current == 2 ? 0 : current == 6 ? 3 : current + 1;
+    }
+
+    QCOMPARE(box(target)->text(), answer);
+    QCOMPARE(QApplication::focusWidget(), box(target));
+    QCOMPARE(box(target)->cursorPosition(), answer.size());
+    QVERIFY(m_fixture->desktop.messages.empty());
+    // The last change (the answer, or the emptied "0") restarted the countdown;
+    // its tick finds nothing to change and stops it.
+    QCOMPARE(timer("tmrAuto")->isActive(), automatic);
+    m_window->tmrAuto_Timer();
+    QCOMPARE(box(target)->text(), answer);
+    QVERIFY(!timer("tmrAuto")->isActive());
+}
+
+void tst_PitagorasWindow::automatic_answer_recomputes_the_oldest_box_data()
+{
+    QTest::addColumn<QList<int>>("visits");
+    QTest::addColumn<QString>("newText");
+    QTest::addColumn<QStringList>("triangle");
+    QTest::addColumn<int>("messages");
+
+    QTest::newRow("cateto b cambiado: la hipotenusa es la más antigua")
+        << QList<int>{1, 2} << "4.5" << QStringList{"5.4083", "3", "4.5"} << 0;
+    QTest::newRow("cateto a cambiado a 6: el cateto b es el más antiguo")
+        << QList<int>{1} << "6" << QStringList{"5", "6", "4"} << 1;
+}
+
+void tst_PitagorasWindow::automatic_answer_recomputes_the_oldest_box()
+{
+    QFETCH(QList<int>, visits);
+    QFETCH(QString, newText);
+    QFETCH(QStringList, triangle);
+    QFETCH(int, messages);
+
+    clickBox(1);
+    QTest::keyClicks(box(1), QStringLiteral("3"));
+    pressEnter(1);
+    QTest::keyClicks(box(2), QStringLiteral("4"));
+    pressEnter(2);
+    m_window->tmrAuto_Timer();
+    for (int index : visits)
+        clickBox(index);
+    box(visits.last())->selectAll();
+    QTest::keyClicks(box(visits.last()), newText);
+    QVERIFY(timer("tmrAuto")->isActive());
+
+    m_window->tmrAuto_Timer();
+
+    QCOMPARE((QStringList{box(0)->text(), box(1)->text(), box(2)->text()}), triangle);
+    QCOMPARE(int(m_fixture->desktop.messages.size()), messages);
+    if (messages > 0) {
+        QCOMPARE(m_fixture->desktop.messages.front().text,
+                 QStringLiteral("La hipotenusa debe ser mayor que los catetos."));
+        QCOMPARE(m_fixture->desktop.messages.front().icon, app::DesktopServices::Icon::Error);
+    }
+    QVERIFY(!timer("tmrAuto")->isActive());
+}
+
+void tst_PitagorasWindow::space_resets_only_its_own_part_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("espacio en el cateto a") << 1 << QStringList{"0", "0 ", "0", "4", "5", "6", "7"};
+    QTest::newRow("espacio en Y") << 6 << QStringList{"1", "2", "3", "0", "0", "0", "0 "};
+}
+
+void tst_PitagorasWindow::space_resets_only_its_own_part()
+{
+    QFETCH(int, index);
+    QFETCH(QStringList, expected);
+    for (int i = 0; i < 7; ++i)
+        box(i)->setText(QString::number(i + 1));
+    clickBox(index);
+
+    QTest::keyClick(box(index), Qt::Key_Space);
+
+    QStringList texts;
+    for (int i = 0; i < 7; ++i)
+        texts << box(i)->text();
+    QCOMPARE(texts, expected);
+}
+
+void tst_PitagorasWindow::leaving_a_box_that_reads_zero_puts_0_back_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("left");
+
+    QTest::newRow("vacía") << "" << "0";
+    QTest::newRow("solo blancos") << "   " << "0";
+    QTest::newRow("letras") << "abc" << "0";
+    QTest::newRow("cero con decimales") << "0.000" << "0";
+    QTest::newRow("número") << "7abc" << "7abc";
+    QTest::newRow("número desbordado") << "1e400" << "1e400";
+}
+
+void tst_PitagorasWindow::leaving_a_box_that_reads_zero_puts_0_back()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, left);
+    clickBox(3);
+    QCOMPARE(box(3)->text(), QString());
+
+    QTest::keyClicks(box(3), typed);
+    clickBox(4);
+
+    QCOMPARE(box(3)->text(), left);
+    QCOMPARE(box(4)->text(), QString());
+}
+
+void tst_PitagorasWindow::mode_button_slides_the_panel_29_steps_each_way()
+{
+    auto* cmdMode = m_window->findChild<QPushButton*>(QStringLiteral("cmdMode"));
+    QCOMPARE(QApplication::focusWidget(), cmdMode);
+    const QRect boxYAtRest = box(6)->geometry();
+    QTimer* tmrMode = timer("tmrMode");
+
+    QTest::keyClick(cmdMode, Qt::Key_Space);
+    QCOMPARE(cmdMode->text(), QStringLiteral("Triángulo"));
+    QVERIFY(tmrMode->isActive());
+    for (int step = 0; step < 29; ++step)
+        m_window->tmrMode_Timer();
+    QCOMPARE(m_window->panelLeft(), -3480);
+    QCOMPARE(box(5)->mapTo(m_window, QPoint()).x(), app::px(4680 - 3480));
+    QCOMPARE(box(6)->geometry(), boxYAtRest);
+    QVERIFY(tmrMode->isActive());
+    m_window->tmrMode_Timer();
+    QVERIFY(!tmrMode->isActive());
+    QCOMPARE(m_window->panelLeft(), -3480);
+
+    QTest::keyClick(cmdMode, Qt::Key_Return);
+    QCOMPARE(cmdMode->text(), QStringLiteral("Equivalencia"));
+    for (int step = 0; step < 29; ++step)
+        m_window->tmrMode_Timer();
+    QCOMPARE(m_window->panelLeft(), 0);
+    m_window->tmrMode_Timer();
+    QVERIFY(!tmrMode->isActive());
+    QCOMPARE(box(5)->mapTo(m_window, QPoint()).x(), app::px(4680));
+}
+
+void tst_PitagorasWindow::settings_menu_opens_only_on_the_free_panel()
+{
+    auto* panel = m_window->findChild<QWidget*>(QStringLiteral("frmeMode"));
+    auto* mMenu = m_window->findChild<QMenu*>(QStringLiteral("mMenu"));
+    for (const char* item : {"mDecimal", "mTime"})
+        QVERIFY(m_window->findChild<QAction*>(QString::fromLatin1(item))->isChecked());
+
+    QTest::mouseClick(panel->findChild<QWidget*>(QStringLiteral("Label1")), Qt::RightButton);
+    QVERIFY(!mMenu->isVisible());
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(app::px(2580), app::px(400)));
+    QVERIFY(!mMenu->isVisible());
+    QTest::mouseClick(panel, Qt::RightButton, {}, QPoint(app::px(2580), app::px(400)));
+    QVERIFY(mMenu->isVisible());
+    mMenu->hide();
+}
+
+void tst_PitagorasWindow::closing_the_last_tool_restores_the_menu()
+{
+    QPointer<ui::PitagorasWindow> second = openWindow();
+    QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t(2));
+
+    second->close();
+    QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t(1));
+    QVERIFY(m_fixture->menuMinimized());
+
+    m_window->close();
+    QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t(0));
+    QVERIFY(!m_fixture->menuMinimized());
+}
+
+QTEST_MAIN(tst_PitagorasWindow)
+#include "tst_pitagoraswindow.moc"

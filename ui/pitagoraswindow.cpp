@@ -1,0 +1,429 @@
+#include "ui/pitagoraswindow.h"
+
+#include <QAction>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <iterator>
+
+#include "app/look.h"
+#include "app/shapes.h"
+#include "core/numbers.h"
+
+namespace ui {
+namespace {
+
+// Places in twips of the panel (txtZ6 of the window, at the same spot).
+struct BoxDesign {
+    int left;
+    int top;
+    const char* toolTip;
+    const char* accessibleName;
+};
+
+constexpr BoxDesign kBoxes[core::kBoxCount] = {
+    {480, 1080, " Hipotenusa ", "Hipotenusa"},
+    {480, 120, " Cateto A ", "Cateto a"},
+    {480, 600, " Cateto B ", "Cateto b"},
+    {2640, 120, " A ", "Término A, numerador izquierdo"},
+    {2640, 1080, " X ", "Término X, denominador izquierdo"},
+    {4680, 120, " B ", "Término B, numerador derecho"},
+    {4680, 1080, " Y ", "Término Y, denominador derecho"},
+};
+constexpr int kBoxWidth = 1935;
+constexpr int kBoxHeight = 405;
+
+struct LabelDesign {
+    const char* name;
+    const char* caption;
+    int left;
+    int top;
+    int width;
+    double points;
+    bool centred;
+    const char* toolTip;
+    const char* accessibleName;
+};
+
+constexpr LabelDesign kLabels[] = {
+    {"Label1", "h=", 120, 1080, 375, 15.75, false, " Hipotenusa ", "h igual"},
+    {"Label2", "x=", 120, 120, 375, 15.75, false, " Cateto A ", "x igual"},
+    {"Label3", "y=", 120, 600, 375, 15.75, false, " Cateto B ", "y igual"},
+    {"Label4", "=", 4380, 600, 495, 14.25, true, "", "igual"},
+};
+
+// End points in twips of the panel.
+struct LineDesign {
+    const char* name;
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+    QRgb colour;
+};
+
+constexpr LineDesign kLines[] = {
+    {"Line1", 2520, 120, 2520, 1480, qRgb(64, 64, 64)}, // between the two parts
+    {"Line2", 4800, 780, 6600, 780, qRgb(0, 0, 0)},     // fraction bar B / Y
+    {"Line3", 2640, 780, 4440, 780, qRgb(0, 0, 0)},     // fraction bar A / X
+};
+
+// Enter walks within a part: 0 → 1 → 2 → 0 and 3 → 4 → 5 → 6 → 3.
+constexpr int kNextBox[core::kBoxCount] = {1, 2, 0, 4, 5, 6, 3};
+
+constexpr int kLastTriangleBox = 2;
+constexpr int kKeyEnter = 13;
+constexpr int kSlideStep = 120;
+constexpr int kSlideEnd = -3480;
+
+const QColor kWhite(255, 255, 255);
+const QColor kTriangleBack(255, 255, 192);
+const QColor kProportionBack(224, 224, 224);
+const QColor kButtonFace(192, 192, 192);
+const QColor kWindowBack(250, 250, 250);
+
+bool isTriangleBox(int index)
+{
+    return index <= kLastTriangleBox;
+}
+
+int firstBoxOfPart(int index)
+{
+    return isTriangleBox(index) ? 0 : kLastTriangleBox + 1;
+}
+
+int lastBoxOfPart(int index)
+{
+    return isTriangleBox(index) ? kLastTriangleBox : core::kBoxCount - 1;
+}
+
+// Focus that leaves for a context menu or another window is not a visit.
+bool isVisit(const QEvent* event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
+
+PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context)
+{
+    setObjectName(QStringLiteral("frmPitagoras"));
+    setWindowTitle(QStringLiteral("Teorema de Pitágoras y regla de tres"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    buildPanel();
+    buildBoxes();
+    buildLabels();
+    buildLines();
+    buildButtons();
+    buildMenu();
+    buildTimers();
+    app::setClientSize(this, 6735, 1605);
+    m_cmdMode->setFocus();
+    Form_Load();
+}
+
+void PitagorasWindow::buildPanel()
+{
+    m_frmeMode = new QFrame(this);
+    app::identify(m_frmeMode, QStringLiteral("frmeMode"), QStringLiteral("Panel de cálculo"));
+    m_frmeMode->setFrameShape(QFrame::NoFrame);
+    app::setBackColour(m_frmeMode, kWhite);
+    app::place(m_frmeMode, 0, 0, 6735, 1575);
+    m_frmeMode->installEventFilter(this);
+}
+
+void PitagorasWindow::buildBoxes()
+{
+    for (int index = 0; index < core::kBoxCount; ++index) {
+        const BoxDesign& design = kBoxes[index];
+        // Y stays on the window: it does not slide with the panel.
+        QWidget* parent = index == core::kBoxCount - 1 ? static_cast<QWidget*>(this) : m_frmeMode;
+        auto* box = new QLineEdit(QStringLiteral("0"), parent);
+        app::identify(box, QStringLiteral("txtZ%1").arg(index),
+                      QString::fromUtf8(design.accessibleName), QString::fromUtf8(design.toolTip));
+        app::place(box, design.left, design.top, kBoxWidth, kBoxHeight);
+        app::setBackColour(box, isTriangleBox(index) ? kTriangleBack : kProportionBack);
+        app::setTextColour(box, Qt::black);
+        box->setFont(app::font(app::Typeface::Calibri, 14.25));
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        box->installEventFilter(this);
+        connect(box, &QLineEdit::textChanged, this, [this, index] { txtZ_Change(index); });
+        m_txtZ[index] = box;
+    }
+    m_txtZ.back()->raise();
+}
+
+void PitagorasWindow::buildLabels()
+{
+    for (const LabelDesign& design : kLabels) {
+        auto* label = new QLabel(QString::fromUtf8(design.caption), m_frmeMode);
+        app::identify(label, QString::fromUtf8(design.name), QString::fromUtf8(design.accessibleName),
+                      QString::fromUtf8(design.toolTip));
+        app::place(label, design.left, design.top, design.width, 375);
+        label->setFont(app::font(app::Typeface::Calibri, design.points));
+        if (design.centred)
+            label->setAlignment(Qt::AlignCenter);
+    }
+}
+
+void PitagorasWindow::buildLines()
+{
+    for (const LineDesign& design : kLines) {
+        auto* line = new app::LineShape(m_frmeMode);
+        line->setObjectName(QString::fromUtf8(design.name));
+        line->setPoints(design.x1, design.y1, design.x2, design.y2);
+        line->setPen(QColor::fromRgb(design.colour));
+    }
+}
+
+void PitagorasWindow::buildButtons()
+{
+    m_cmdMode = new QPushButton(QStringLiteral("Equivalencia"), this);
+    app::identify(m_cmdMode, QStringLiteral("cmdMode"),
+                  QStringLiteral("Cambiar entre triángulo y equivalencia"));
+    app::place(m_cmdMode, 120, 2040, 3135, 390);
+    m_cmdShow = new QPushButton(QStringLiteral("Resolver"), this);
+    app::identify(m_cmdShow, QStringLiteral("cmdShow"), QStringLiteral("Resolver"));
+    app::place(m_cmdShow, 2160, 5880, 3135, 390);
+    for (QPushButton* button : {m_cmdMode, m_cmdShow}) {
+        button->setFont(app::font(app::Typeface::Calibri, 15.75));
+        app::setBackColour(button, kButtonFace);
+        button->setAutoDefault(true); // Enter presses a focused button, as Space does
+    }
+    connect(m_cmdMode, &QPushButton::clicked, this, &PitagorasWindow::cmdMode_Click);
+    // Both buttons lie below the client area yet lead the tab order.
+    setTabOrder(m_cmdMode, m_cmdShow);
+    setTabOrder(m_cmdShow, m_txtZ[0]);
+    for (int index = 1; index < core::kBoxCount; ++index)
+        setTabOrder(m_txtZ[index - 1], m_txtZ[index]);
+}
+
+void PitagorasWindow::buildMenu()
+{
+    m_mMenu = new QMenu(QStringLiteral("Menu"), this);
+    m_mMenu->setObjectName(QStringLiteral("mMenu"));
+    m_mDecimal = m_mMenu->addAction(QStringLiteral("Sólo 4 decimales"));
+    m_mDecimal->setObjectName(QStringLiteral("mDecimal"));
+    m_mTime = m_mMenu->addAction(QStringLiteral("Respuesta automática"));
+    m_mTime->setObjectName(QStringLiteral("mTime"));
+    for (QAction* item : {m_mDecimal, m_mTime}) {
+        item->setCheckable(true);
+        item->setChecked(true);
+    }
+    connect(m_mDecimal, &QAction::triggered, this, &PitagorasWindow::mDecimal_Click);
+    connect(m_mTime, &QAction::triggered, this, &PitagorasWindow::mTime_Click);
+}
+
+void PitagorasWindow::buildTimers()
+{
+    m_tmrMode = new QTimer(this);
+    m_tmrMode->setObjectName(QStringLiteral("tmrMode"));
+    m_tmrMode->setInterval(10);
+    connect(m_tmrMode, &QTimer::timeout, this, &PitagorasWindow::tmrMode_Timer);
+    m_tmrAuto = new QTimer(this);
+    m_tmrAuto->setObjectName(QStringLiteral("tmrAuto"));
+    m_tmrAuto->setInterval(1000);
+    connect(m_tmrAuto, &QTimer::timeout, this, &PitagorasWindow::tmrAuto_Timer);
+}
+
+bool PitagorasWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_frmeMode && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // Only the panel's free area: labels and boxes keep their own clicks.
+        if (!m_frmeMode->childAt(mouse->position().toPoint()))
+            frmeMode_MouseDown(mouse->button(), mouse->globalPosition().toPoint());
+        return false;
+    }
+    const auto box = std::find(m_txtZ.begin(), m_txtZ.end(), watched);
+    if (box != m_txtZ.end())
+        return filterBoxEvent(static_cast<int>(std::distance(m_txtZ.begin(), box)), event);
+    return ToolWindow::eventFilter(watched, event);
+}
+
+bool PitagorasWindow::filterBoxEvent(int index, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        // Queued: an Enter that moved the focus here finishes solving first.
+        if (isVisit(event))
+            QTimer::singleShot(0, this, [this, index] { txtZ_GotFocus(index); });
+        return false;
+    case QEvent::FocusOut:
+        if (isVisit(event))
+            txtZ_LostFocus(index);
+        return false;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        txtZ_KeyDown(index, key->key());
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            return txtZ_KeyPress(index, kKeyEnter);
+        return !key->text().isEmpty() && txtZ_KeyPress(index, key->text().at(0).unicode());
+    }
+    default:
+        return false;
+    }
+}
+
+void PitagorasWindow::Form_Load()
+{
+    app::setBackColour(this, kWindowBack);
+}
+
+void PitagorasWindow::Form_Unload()
+{
+    var().VentanasAbiertas -= 1;
+    if (var().VentanasAbiertas == 0)
+        context().restoreMenu();
+}
+
+void PitagorasWindow::frmeMode_MouseDown(Qt::MouseButton button, const QPoint& globalPosition)
+{
+    if (button == Qt::RightButton)
+        m_mMenu->popup(globalPosition);
+}
+
+void PitagorasWindow::mDecimal_Click()
+{
+    m_settings.onlyFourDecimals = !m_settings.onlyFourDecimals;
+    m_mDecimal->setChecked(m_settings.onlyFourDecimals);
+}
+
+void PitagorasWindow::mTime_Click()
+{
+    // A countdown already running carries on.
+    m_settings.automaticAnswer = !m_settings.automaticAnswer;
+    m_mTime->setChecked(m_settings.automaticAnswer);
+}
+
+void PitagorasWindow::cmdMode_Click()
+{
+    if (!Modo) {
+        Modo = true;
+        m_cmdMode->setText(QStringLiteral("Triángulo"));
+    } else {
+        Modo = false;
+        m_cmdMode->setText(QStringLiteral("Equivalencia"));
+    }
+    m_tmrMode->start();
+}
+
+void PitagorasWindow::tmrMode_Timer()
+{
+    if (!Modo) {
+        if (m_panelLeft >= 0)
+            m_tmrMode->stop();
+        else
+            m_panelLeft += kSlideStep;
+    } else {
+        if (m_panelLeft <= kSlideEnd)
+            m_tmrMode->stop();
+        else
+            m_panelLeft -= kSlideStep;
+    }
+    m_frmeMode->move(app::px(m_panelLeft), 0);
+}
+
+void PitagorasWindow::tmrAuto_Timer()
+{
+    Modo = UltimaCaja > kLastTriangleBox;
+    eVacios();
+    eShow();
+    // Also cancels the countdown that the solver's own write started.
+    m_tmrAuto->stop();
+}
+
+void PitagorasWindow::txtZ_Change(int index)
+{
+    UltimaCaja = index;
+    m_tmrAuto->stop();
+    if (m_settings.automaticAnswer)
+        m_tmrAuto->start();
+}
+
+void PitagorasWindow::txtZ_GotFocus(int index)
+{
+    if (m_txtZ[index]->text() == QLatin1String("0"))
+        writeBox(index, QString());
+    const int first = firstBoxOfPart(index);
+    const int last = lastBoxOfPart(index);
+    for (int box = first; box <= last; ++box)
+        Rango[box] = static_cast<std::int16_t>(std::max(0, Rango[box] - 1));
+    // The newest visit outranks the rest of its part: 2 in the triangle, 3 in the proportion.
+    Rango[index] = static_cast<std::int16_t>(last - first);
+}
+
+void PitagorasWindow::txtZ_LostFocus(int index)
+{
+    if (core::readNumber(m_txtZ[index]->text().toStdString()) == 0.0)
+        writeBox(index, QStringLiteral("0"));
+}
+
+void PitagorasWindow::txtZ_KeyDown(int index, int keyCode)
+{
+    if (keyCode != Qt::Key_Space)
+        return;
+    // The space itself is still typed afterwards.
+    for (int box = firstBoxOfPart(index); box <= lastBoxOfPart(index); ++box)
+        writeBox(box, QStringLiteral("0"));
+}
+
+bool PitagorasWindow::txtZ_KeyPress(int index, int keyAscii)
+{
+    const int next = kNextBox[index];
+    Modo = !isTriangleBox(index);
+    eVacios();
+    if (keyAscii != kKeyEnter)
+        return false;
+    m_txtZ[next]->setFocus();
+    if (Listo) {
+        eShow();
+        m_txtZ[next]->end(false);
+    } else {
+        m_txtZ[next]->selectAll();
+    }
+    return true;
+}
+
+void PitagorasWindow::eVacios()
+{
+    Listo = core::eVacios(boxTexts(), Modo);
+}
+
+void PitagorasWindow::eShow()
+{
+    const core::SolverAction action = core::eShow(boxTexts(), Modo, Rango, m_settings);
+    if (action.hypotenuseMessage)
+        desktop().message(this, QStringLiteral("La hipotenusa debe ser mayor que los catetos."),
+                          app::DesktopServices::Icon::Error);
+    for (const std::string& text : action.texts)
+        writeBox(action.box, QString::fromStdString(text));
+}
+
+void PitagorasWindow::writeBox(int index, const QString& text)
+{
+    // Writing the text a box already holds is no change.
+    if (m_txtZ[index]->text() != text)
+        m_txtZ[index]->setText(text);
+}
+
+core::BoxTexts PitagorasWindow::boxTexts() const
+{
+    core::BoxTexts texts;
+    for (int index = 0; index < core::kBoxCount; ++index)
+        texts[index] = m_txtZ[index]->text().toStdString();
+    return texts;
+}
+
+} // namespace ui

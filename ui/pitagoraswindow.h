@@ -1,0 +1,96 @@
+#ifndef UI_PITAGORASWINDOW_H
+#define UI_PITAGORASWINDOW_H
+
+// frmPitagoras: the right triangle (txtZ0 hypotenuse, txtZ1 and txtZ2 legs) and
+// the proportion A / X = B / Y (txtZ3 to txtZ6) on one panel, frmeMode.
+//
+// Data flow: every change of a box records it in UltimaCaja and restarts the
+// one-second countdown tmrAuto. Enter moves to the next box of the same part
+// and, when exactly one box of the part reads 0 (Listo), asks core::eShow which
+// box to fill; tmrAuto asks the same without that condition. The window holds
+// what the solver reads (Modo, the active part; Rango, how recently each box
+// was visited) and applies its answer: texts written into one box, or the
+// hypotenuse message through the desktop. The focus-gained step of a box is
+// queued so that an Enter finishes solving before the next box reacts.
+// cmdMode flips Modo and starts tmrMode, which slides the panel in twips.
+
+#include <QPoint>
+
+#include <array>
+
+#include "app/toolwindow.h"
+#include "core/solver.h"
+
+class QAction;
+class QFrame;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace ui {
+
+class PitagorasWindow : public app::ToolWindow {
+    Q_OBJECT
+public:
+    explicit PitagorasWindow(app::ToolContext& context);
+
+    // The panel's left edge in twips: 0 at rest, -3480 when fully slid.
+    int panelLeft() const { return m_panelLeft; }
+
+public Q_SLOTS:
+    void tmrMode_Timer();
+    void tmrAuto_Timer();
+
+protected:
+    void Form_Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildPanel();
+    void buildBoxes();
+    void buildLabels();
+    void buildLines();
+    void buildButtons();
+    void buildMenu();
+    void buildTimers();
+    bool filterBoxEvent(int index, QEvent* event);
+
+    void Form_Load();
+    void frmeMode_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
+    void mDecimal_Click();
+    void mTime_Click();
+    void cmdMode_Click();
+    void txtZ_Change(int index);
+    void txtZ_GotFocus(int index);
+    void txtZ_LostFocus(int index);
+    void txtZ_KeyDown(int index, int keyCode);
+    // True when the key is consumed.
+    bool txtZ_KeyPress(int index, int keyAscii);
+    void eVacios();
+    void eShow();
+
+    void writeBox(int index, const QString& text);
+    core::BoxTexts boxTexts() const;
+
+    bool Modo = false;
+    core::Ranks Rango{};
+    bool Listo = false;
+    int UltimaCaja = 0;
+    core::SolverSettings m_settings;
+    int m_panelLeft = 0;
+
+    QFrame* m_frmeMode = nullptr;
+    std::array<QLineEdit*, core::kBoxCount> m_txtZ{};
+    QPushButton* m_cmdMode = nullptr;
+    QPushButton* m_cmdShow = nullptr;
+    QTimer* m_tmrMode = nullptr;
+    QTimer* m_tmrAuto = nullptr;
+    QMenu* m_mMenu = nullptr;
+    QAction* m_mDecimal = nullptr;
+    QAction* m_mTime = nullptr;
+};
+
+} // namespace ui
+
+#endif

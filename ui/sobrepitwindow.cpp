@@ -1,0 +1,196 @@
+#include "ui/sobrepitwindow.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QUrl>
+
+#include "app/clicklabel.h"
+#include "app/look.h"
+
+namespace ui {
+namespace {
+
+const QColor kWindowBack(64, 64, 64);
+const QColor kFrameDesignBack(224, 224, 224);
+const QColor kFrameBack(245, 245, 245);
+const QColor kLinkLit(0, 0, 128);
+
+// The first paragraph breaks off mid-sentence; the second carries it on.
+const char kParagraph1[] =
+    "Pitágoras de Samos (hacia 570 a. C. – hacia 495 a. C.) fue un filósofo y "
+    "matemático griego, tenido por el primer matemático puro. Su aporte al avance "
+    "de la matemática griega fue decisivo: desarrolló la";
+
+const char kParagraph2[] =
+    "geometría y la aritmética que nacen de las relaciones entre los números, y "
+    "buscó sus aplicaciones en la música, en la astronomía y en el estudio de "
+    "pesos y medidas. Para él el número era el principio de todas las cosas: la "
+    "armonía de una cuerda que vibra o el curso de los astros podían explicarse "
+    "con proporciones sencillas. En Crotona, al sur de Italia, fundó una "
+    "hermandad a la vez religiosa, filosófica y científica, cuyos miembros "
+    "compartían sus bienes, seguían reglas de vida estrictas y guardaban en "
+    "secreto las enseñanzas del maestro.";
+
+const char kParagraph3[] =
+    "No se conserva ningún escrito de Pitágoras, y es probable que nunca fijara "
+    "su doctrina por escrito. Lo que sabemos de él nos llega por autores "
+    "posteriores, y sus seguidores, los pitagóricos, solían atribuirle sus "
+    "propios hallazgos, de modo que es difícil separar su obra de la de su "
+    "escuela. Se le atribuyen el teorema de los triángulos rectángulos que lleva "
+    "su nombre, la división de los números en pares e impares, el estudio de los "
+    "números figurados y perfectos, la relación entre la longitud de una cuerda "
+    "y los intervalos musicales, y la idea de que la Tierra es una esfera.";
+
+app::ClickLabel* paragraph(QWidget* parent, const char* name, const char* accessibleName,
+                           const char* text)
+{
+    auto* label = new app::ClickLabel(parent);
+    app::identify(label, QString::fromUtf8(name), QString::fromUtf8(accessibleName));
+    label->setText(QString::fromUtf8(text));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(app::font(app::Typeface::Calibri, 12));
+    app::setTextColour(label, Qt::black);
+    return label;
+}
+
+} // namespace
+
+SobrePitWindow::SobrePitWindow(app::ToolContext& context) : ToolWindow(context)
+{
+    setObjectName(QStringLiteral("frmSobrePit"));
+    setWindowTitle(QStringLiteral("Sobre Pitágoras"));
+    app::setBackColour(this, kWindowBack);
+    setMouseTracking(true);
+    buildFrame();
+    buildPortrait();
+    buildParagraphs();
+    buildLink();
+    app::setClientSize(this, 6975, 8310);
+    Form_Load();
+}
+
+void SobrePitWindow::buildFrame()
+{
+    m_frame1 = new QFrame(this);
+    app::identify(m_frame1, QStringLiteral("Frame1"), QStringLiteral("Sobre Pitágoras"));
+    m_frame1->setFrameShape(QFrame::NoFrame);
+    app::setBackColour(m_frame1, kFrameDesignBack);
+    app::place(m_frame1, 120, 120, 6735, 8055);
+    m_frame1->setMouseTracking(true);
+    m_frame1->installEventFilter(this);
+}
+
+void SobrePitWindow::buildPortrait()
+{
+    // A picture, not a button: it takes the mouse so the frame below does not
+    // react, and handles nothing.
+    m_cmdButton1 = new app::ClickLabel(m_frame1);
+    app::identify(m_cmdButton1, QStringLiteral("cmdButton1"),
+                  QStringLiteral("Retrato de Pitágoras"));
+    app::place(m_cmdButton1, 120, 120, 1095, 1095);
+    app::showPicture(m_cmdButton1, QStringLiteral(":/pitagoras.svg"));
+}
+
+void SobrePitWindow::buildParagraphs()
+{
+    m_label1 = paragraph(m_frame1, "Label1", "Pitágoras de Samos", kParagraph1);
+    app::place(m_label1, 1320, 120, 5295, 1215);
+    m_label2 = paragraph(m_frame1, "Label2", "Su obra y su hermandad", kParagraph2);
+    app::place(m_label2, 120, 1275, 6495, 2895);
+    m_label3 = paragraph(m_frame1, "Label3", "Lo que se le atribuye", kParagraph3);
+    app::place(m_label3, 120, 4200, 6495, 3255);
+    connect(m_label1, &app::ClickLabel::mouseMoved, this, &SobrePitWindow::Label1_MouseMove);
+    connect(m_label2, &app::ClickLabel::mouseMoved, this, &SobrePitWindow::Label2_MouseMove);
+    connect(m_label3, &app::ClickLabel::mouseMoved, this, &SobrePitWindow::Label3_MouseMove);
+}
+
+void SobrePitWindow::buildLink()
+{
+    m_lblLink = new app::ClickLabel(m_frame1);
+    app::identify(m_lblLink, QStringLiteral("lblLink"),
+                  QStringLiteral("Leer más sobre Pitágoras en la enciclopedia"));
+    m_lblLink->setText(QStringLiteral("Leer más..."));
+    m_lblLink->setAlignment(Qt::AlignCenter);
+    m_lblLink->setFont(app::font(app::Typeface::Calibri, 12));
+    app::setTextColour(m_lblLink, Qt::black);
+    app::place(m_lblLink, 5400, 7560, 1215, 375);
+    connect(m_lblLink, &app::ClickLabel::mouseMoved, this, &SobrePitWindow::lblLink_MouseMove);
+    connect(m_lblLink, &app::ClickLabel::clicked, this, &SobrePitWindow::lblLink_Click);
+}
+
+bool SobrePitWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_frame1 && event->type() == QEvent::MouseMove) {
+        Frame1_MouseMove();
+        return true;
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
+void SobrePitWindow::mouseMoveEvent(QMouseEvent*)
+{
+    Form_MouseMove();
+}
+
+void SobrePitWindow::Form_Load()
+{
+    app::setBackColour(m_frame1, kFrameBack);
+    var().VentanasAbiertas += 1;
+}
+
+void SobrePitWindow::Form_Unload()
+{
+    // Opening this window left the menu as it was, so closing it leaves it too.
+    var().VentanasAbiertas -= 1;
+}
+
+void SobrePitWindow::Form_MouseMove()
+{
+    lightLink(false);
+}
+
+void SobrePitWindow::Frame1_MouseMove()
+{
+    lightLink(false);
+}
+
+void SobrePitWindow::Label1_MouseMove()
+{
+    lightLink(false);
+}
+
+void SobrePitWindow::Label2_MouseMove()
+{
+    lightLink(false);
+}
+
+void SobrePitWindow::Label3_MouseMove()
+{
+    lightLink(false);
+}
+
+void SobrePitWindow::lblLink_MouseMove()
+{
+    lightLink(true);
+}
+
+void SobrePitWindow::lblLink_Click()
+{
+    if (desktop().isNetworkAlive()) {
+        desktop().openAddress(this, QUrl(QStringLiteral("https://es.wikipedia.org/wiki/Pitágoras")));
+    } else {
+        desktop().message(this, QStringLiteral("Se requiere una conexión a Internet, intente más tarde."),
+                          app::DesktopServices::Icon::Information);
+    }
+}
+
+void SobrePitWindow::lightLink(bool lit)
+{
+    QFont font = m_lblLink->font();
+    font.setUnderline(lit);
+    m_lblLink->setFont(font);
+    app::setTextColour(m_lblLink, lit ? kLinkLit : QColor(Qt::black));
+}
+
+} // namespace ui
