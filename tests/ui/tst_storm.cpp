@@ -1,0 +1,299 @@
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+
+#include <random>
+
+#include "app/clicklabel.h"
+#include "app/menuwindow.h"
+#include "app/toolwindow.h"
+#include "core/numbers.h"
+#include "tests/support/toolfixture.h"
+#include "ui/tools.h"
+
+// A long, seeded run of random user actions over the menu and every tool
+// window, checking after each one that nothing shows "inf" or "nan", that every
+// result reads as a finite number, and that the count of open tool windows and
+// the menu's state stay right.
+class tst_Storm : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void random_actions_keep_every_window_sound();
+    void opening_and_closing_leaves_no_widgets_behind_data();
+    void opening_and_closing_leaves_no_widgets_behind();
+
+private:
+    QList<app::ToolWindow*> openTools() const;
+    QWidget* randomWindow();
+    void openRandomTool();
+    void closeRandomTool();
+    void actOn(QWidget* window);
+    void typeInto(QLineEdit* box);
+    void useCombo(QComboBox* combo);
+    void useList(QListWidget* list);
+    void fillClipboard();
+    void settle();
+    void checkInvariants(const char* step);
+    template <typename T>
+    T* pick(const QList<T*>& items)
+    {
+        return items.isEmpty() ? nullptr : items[index(items.size())];
+    }
+    int index(qsizetype size) { return std::uniform_int_distribution<int>(0, int(size) - 1)(m_random); }
+    bool chance(int percent) { return index(100) < percent; }
+
+    ToolFixture* m_fixture = nullptr;
+    app::MenuWindow* m_menu = nullptr;
+    std::mt19937 m_random{20261207};
+    int m_openings = 0;
+};
+
+namespace {
+
+// Keys a user might press in a number box; no letter that could spell inf or nan.
+const QStringList kTypedTexts = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                 QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
+                                 QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("."), QStringLiteral(","),
+                                 QStringLiteral("-"), QStringLiteral("e"), QStringLiteral("E"), QStringLiteral(" "),
+                                 QStringLiteral("b"), QStringLiteral("x"), QStringLiteral("é"), QStringLiteral("ñ"),
+                                 QStringLiteral("1e400"), QStringLiteral("1e200"), QStringLiteral("9e307")};
+const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Backspace};
+
+const char* const kOpeners[] = {"figPerimetro", "figArea", "figVolumen", "pitTeorema", "pitAbout"};
+
+// Types text as key presses carrying that text, accented letters included.
+void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+bool showsBadNumber(const QString& text)
+{
+    const QString lower = text.toLower();
+    return lower.contains(QLatin1String("inf")) || lower.contains(QLatin1String("nan"));
+}
+
+bool readsFinite(const QString& text)
+{
+    return core::readNumber(text.toStdString()).has_value();
+}
+
+} // namespace
+
+void tst_Storm::init()
+{
+    m_fixture = new ToolFixture;
+    m_menu = new app::MenuWindow(m_fixture->context, ui::toolMakers(), [] {});
+    m_fixture->context.setMenu(m_menu);
+    m_menu->show();
+}
+
+void tst_Storm::cleanup()
+{
+    for (app::ToolWindow* tool : openTools())
+        delete tool;
+    delete m_menu;
+    delete m_fixture;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QList<app::ToolWindow*> tst_Storm::openTools() const
+{
+    QList<app::ToolWindow*> tools;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* tool = dynamic_cast<app::ToolWindow*>(window);
+        if (tool && tool->isVisible())
+            tools << tool;
+    }
+    return tools;
+}
+
+void tst_Storm::openRandomTool()
+{
+    const int which = index(std::size(kOpeners) + 1);
+    if (which == int(std::size(kOpeners)))
+        QTest::mouseClick(m_menu->findChild<app::ClickLabel*>(QStringLiteral("cmdButton2")), Qt::LeftButton);
+    else
+        m_menu->findChild<QAction*>(QLatin1String(kOpeners[which]))->trigger();
+    ++m_openings;
+    // Timers run at once so that their work happens between the events below.
+    for (app::ToolWindow* tool : openTools()) {
+        for (QTimer* timer : tool->findChildren<QTimer*>())
+            timer->setInterval(0);
+    }
+}
+
+void tst_Storm::closeRandomTool()
+{
+    const QList<app::ToolWindow*> tools = openTools();
+    app::ToolWindow* tool = pick(tools);
+    if (!tool)
+        return;
+    // The window about Pythagoras never restores the menu, by design.
+    const bool aboutOpen = std::any_of(tools.begin(), tools.end(), [](QWidget* w) {
+        return w->objectName() == QLatin1String("frmSobrePit");
+    });
+    tool->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (m_fixture->var.VentanasAbiertas == 0 && !aboutOpen)
+        QVERIFY2(!m_menu->isMinimized(), "the last tool window closed and the menu stayed minimized");
+}
+
+QWidget* tst_Storm::randomWindow()
+{
+    QList<QWidget*> windows{m_menu};
+    for (app::ToolWindow* tool : openTools())
+        windows << tool;
+    return pick(windows);
+}
+
+void tst_Storm::typeInto(QLineEdit* box)
+{
+    if (chance(20)) {
+        box->window()->activateWindow();
+        box->setFocus(Qt::OtherFocusReason);
+    }
+    if (chance(15))
+        QTest::keyClick(box, kKeys[index(std::size(kKeys))]);
+    else
+        typeText(box, kTypedTexts[index(kTypedTexts.size())]);
+}
+
+void tst_Storm::useCombo(QComboBox* combo)
+{
+    if (combo->isEditable() && chance(30))
+        typeText(combo, chance(50) ? QStringLiteral("dm³") : QStringLiteral("mm³"));
+    else
+        QTest::keyClick(combo, chance(50) ? Qt::Key_Down : Qt::Key_Up);
+}
+
+void tst_Storm::useList(QListWidget* list)
+{
+    if (list->count() == 0)
+        return;
+    QListWidgetItem* item = list->item(index(list->count()));
+    const QPoint centre = list->visualItemRect(item).center();
+    if (chance(30))
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    else
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+void tst_Storm::fillClipboard()
+{
+    const QString texts[] = {QStringLiteral("304.8"), QStringLiteral("-6"), QStringLiteral("1E400"),
+                             QString(1 << 20, QLatin1Char('9')), QStringLiteral("\x01\x02\t\r\n5"),
+                             QString::fromUtf8("\xff\xfe" "12"), QString()};
+    m_fixture->desktop.clipboard = texts[index(std::size(texts))];
+}
+
+void tst_Storm::actOn(QWidget* window)
+{
+    QList<QWidget*> controls;
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (child->isVisibleTo(window) && child->isEnabled() && !qobject_cast<QMenu*>(child))
+            controls << child;
+    }
+    QWidget* control = pick(controls);
+    if (auto* box = qobject_cast<QLineEdit*>(control); box && !box->isReadOnly())
+        typeInto(box);
+    else if (auto* combo = qobject_cast<QComboBox*>(control))
+        useCombo(combo);
+    else if (auto* list = qobject_cast<QListWidget*>(control))
+        useList(list);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->click();
+    else if (auto* label = qobject_cast<app::ClickLabel*>(control))
+        QTest::mouseClick(label, Qt::LeftButton);
+    else if (QAction* setting = pick(window->findChildren<QAction*>()); setting && chance(5))
+        setting->trigger();
+}
+
+void tst_Storm::settle()
+{
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void tst_Storm::checkInvariants(const char* step)
+{
+    const QList<app::ToolWindow*> tools = openTools();
+    QVERIFY2(m_fixture->var.VentanasAbiertas == tools.size(), step);
+    QList<QWidget*> windows{m_menu};
+    for (app::ToolWindow* tool : tools)
+        windows << tool;
+    for (QWidget* window : windows) {
+        for (QLineEdit* box : window->findChildren<QLineEdit*>())
+            QVERIFY2(!showsBadNumber(box->text()), qPrintable(box->objectName() + QLatin1String(": ") + box->text()));
+        if (auto* answer = window->findChild<QLineEdit*>(QStringLiteral("txtAnswer")))
+            QVERIFY2(readsFinite(answer->text()), qPrintable(answer->text()));
+        if (auto* values = window->findChild<QListWidget*>(QStringLiteral("List3"))) {
+            for (int row = 0; row < values->count(); ++row) {
+                const QString text = values->item(row)->text();
+                QVERIFY2(!showsBadNumber(text) && readsFinite(text), qPrintable(text));
+            }
+        }
+    }
+}
+
+void tst_Storm::random_actions_keep_every_window_sound()
+{
+    constexpr int kEvents = 20000;
+    for (int event = 0; event < kEvents; ++event) {
+        if (chance(2) || openTools().isEmpty())
+            openRandomTool();
+        else if (chance(1) || openTools().size() > 6)
+            closeRandomTool();
+        else if (chance(2))
+            fillClipboard();
+        else
+            actOn(randomWindow());
+        settle();
+        checkInvariants("after a random action");
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QVERIFY(m_openings >= 300);
+    qInfo("%d events, %d windows opened", kEvents, m_openings);
+}
+
+void tst_Storm::opening_and_closing_leaves_no_widgets_behind_data()
+{
+    QTest::addColumn<QString>("opener");
+    for (const char* opener : kOpeners)
+        QTest::newRow(opener) << QString::fromLatin1(opener);
+    QTest::newRow("cmdButton2") << QStringLiteral("cmdButton2");
+}
+
+void tst_Storm::opening_and_closing_leaves_no_widgets_behind()
+{
+    QFETCH(QString, opener);
+    const auto openAndClose = [&] {
+        if (auto* action = m_menu->findChild<QAction*>(opener))
+            action->trigger();
+        else
+            QTest::mouseClick(m_menu->findChild<app::ClickLabel*>(opener), Qt::LeftButton);
+        for (app::ToolWindow* tool : openTools())
+            tool->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    openAndClose(); // the first opening may create lasting shared objects
+    const qsizetype widgetsBefore = QApplication::allWidgets().size();
+    for (int i = 0; i < 1000; ++i)
+        openAndClose();
+    QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
+    QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t{0});
+}
+
+QTEST_MAIN(tst_Storm)
+#include "tst_storm.moc"
