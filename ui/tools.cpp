@@ -1,5 +1,6 @@
 #include "ui/tools.h"
 
+#include "ui/converterwindow.h"
 #include "ui/pitagoraswindow.h"
 #include "ui/sobrepitwindow.h"
 
@@ -9,6 +10,7 @@ app::ToolMakers toolMakers()
 {
     app::ToolMakers makers;
     makers.pitagoras = [](app::ToolContext& c) -> QWidget* { return new PitagorasWindow(c); };
+    makers.convertidor = [](app::ToolContext& c) -> QWidget* { return new ConverterWindow(c); };
     makers.sobrePit = [](app::ToolContext& c) -> QWidget* { return new SobrePitWindow(c); };
     return makers;
 }

@@ -1,0 +1,419 @@
+#include <QtTest>
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QRadioButton>
+
+#include <memory>
+
+#include "app/look.h"
+#include "tests/support/toolfixture.h"
+#include "ui/converterwindow.h"
+
+namespace {
+
+QStringList rowTexts(const QListWidget* list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+QPoint rowCentre(QListWidget* list, int row)
+{
+    return list->visualItemRect(list->item(row)).center();
+}
+
+void clickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rowCentre(list, row));
+}
+
+void doubleClickRow(QListWidget* list, int row)
+{
+    clickRow(list, row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
+}
+
+QColor backColour(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::Window);
+}
+
+} // namespace
+
+// The unit converter window, driven through its controls.
+class tst_ConverterWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void opensOnTheCategoryOfTheLastResult_data();
+    void opensOnTheCategoryOfTheLastResult();
+    void remembersTheSourceUnitOfEachCategory();
+    void keepsTheUnitNamesAndValuesOnTheSameRow();
+    void theSourceListNeverLosesItsUnit();
+    void recomputesAfterEveryKeystroke();
+    void valuesBeyondTheDoubleRangeKeepTheRowsShown_data();
+    void valuesBeyondTheDoubleRangeKeepTheRowsShown();
+    void copyButtonAppearsBesideTheDoubleClickedRow_data();
+    void copyButtonAppearsBesideTheDoubleClickedRow();
+    void pasteButtonShowsAfterCopyingAPositiveValue_data();
+    void pasteButtonShowsAfterCopyingAPositiveValue();
+    void pasteButtonShowsOnlyForAPositiveNumber_data();
+    void pasteButtonShowsOnlyForAPositiveNumber();
+    void pasteFillsTheBoxAndEmptiesTheClipboard();
+    void pasteKeepsAtMostFifteenCharacters_data();
+    void pasteKeepsAtMostFifteenCharacters();
+    void buttonsLookPressedWhileHeld_data();
+    void buttonsLookPressedWhileHeld();
+    void focusSelectsTheBoxAndLeavingTheValuesHidesTheCopyButton();
+    void closingRestoresTheMenuWhenNoOtherToolIsOpen_data();
+    void closingRestoresTheMenuWhenNoOtherToolIsOpen();
+
+private:
+    ui::ConverterWindow* open(int tipoMedida);
+    template <typename T>
+    T* child(const char* name) const
+    {
+        T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QListWidget* list(int number) const
+    {
+        return child<QListWidget>(number == 1 ? "List1" : number == 2 ? "List2" : "List3");
+    }
+    QLineEdit* box() const { return child<QLineEdit>("txtCaja"); }
+    // Chooses the source unit and types the value, as a user would.
+    void enter(int unit, const QString& text);
+    void copyRow(int row);
+
+    std::unique_ptr<ToolFixture> m_fixture;
+    QPointer<ui::ConverterWindow> m_window;
+};
+
+void tst_ConverterWindow::init()
+{
+    m_fixture = std::make_unique<ToolFixture>();
+}
+
+void tst_ConverterWindow::cleanup()
+{
+    delete m_window;
+    m_fixture.reset();
+}
+
+ui::ConverterWindow* tst_ConverterWindow::open(int tipoMedida)
+{
+    m_fixture->var.TipoMedida = static_cast<std::int16_t>(tipoMedida);
+    m_window = new ui::ConverterWindow(m_fixture->context);
+    m_window->show();
+    return m_window;
+}
+
+void tst_ConverterWindow::enter(int unit, const QString& text)
+{
+    clickRow(list(1), unit);
+    box()->selectAll();
+    QTest::keyClicks(box(), text);
+}
+
+void tst_ConverterWindow::copyRow(int row)
+{
+    doubleClickRow(list(3), row);
+    QTest::mouseClick(child<QWidget>("lblCopy"), Qt::LeftButton);
+}
+
+void tst_ConverterWindow::opensOnTheCategoryOfTheLastResult_data()
+{
+    QTest::addColumn<int>("tipoMedida");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("sourceUnit");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("tras un perímetro") << 0 << "Option1" << "Centímetro" << 9;
+    QTest::newRow("tras un área") << 1 << "Option2" << "Pulgada²" << 10;
+    QTest::newRow("tras un volumen") << 2 << "Option3" << "Centílitro" << 10;
+}
+
+void tst_ConverterWindow::opensOnTheCategoryOfTheLastResult()
+{
+    QFETCH(int, tipoMedida);
+    QFETCH(QString, option);
+    QFETCH(QString, sourceUnit);
+    QFETCH(int, rows);
+    open(tipoMedida);
+    QCOMPARE(m_fixture->var.VentanasAbiertas, 1);
+    QCOMPARE(m_fixture->var.TipoMedida, tipoMedida);
+    for (const char* name : {"Option1", "Option2", "Option3"}) {
+        const auto* button = child<QRadioButton>(name);
+        const bool chosen = option == QLatin1String(name);
+        QCOMPARE(button->isChecked(), chosen);
+        QCOMPARE(backColour(button), chosen ? QColor(255, 255, 128) : QColor(255, 255, 255));
+    }
+    QCOMPARE(list(1)->count(), rows);
+    QCOMPARE(list(1)->currentItem()->text(), sourceUnit);
+    QCOMPARE(rowTexts(list(2)), rowTexts(list(1)));
+    QCOMPARE(rowTexts(list(3)), QStringList(QList<QString>(rows, QStringLiteral("0"))));
+    for (int number : {1, 2, 3})
+        QCOMPARE(list(number)->selectedItems(), QList<QListWidgetItem*>{list(number)->item(1)});
+    QCOMPARE(box()->text(), QStringLiteral("0"));
+}
+
+void tst_ConverterWindow::remembersTheSourceUnitOfEachCategory()
+{
+    open(0);
+    enter(6, QStringLiteral("1")); // 1 Metro
+    QTest::mouseClick(child<QRadioButton>("Option3"), Qt::LeftButton);
+    QCOMPARE(m_fixture->var.TipoMedida, 2);
+    QCOMPARE(list(1)->currentItem()->text(), QStringLiteral("Centímetro³"));
+    QCOMPARE(list(2)->currentRow(), -1);
+    QCOMPARE(list(3)->currentRow(), -1);
+    QVERIFY(list(2)->selectedItems().isEmpty());
+    QVERIFY(list(3)->selectedItems().isEmpty());
+
+    QTest::mouseClick(child<QRadioButton>("Option1"), Qt::LeftButton);
+    QCOMPARE(m_fixture->var.TipoMedida, 0);
+    QCOMPARE(list(1)->currentItem()->text(), QStringLiteral("Metro"));
+    QCOMPARE(list(3)->item(1)->text(), QStringLiteral("100"));
+}
+
+void tst_ConverterWindow::keepsTheUnitNamesAndValuesOnTheSameRow()
+{
+    open(2);
+    clickRow(list(2), 4);
+    QCOMPARE(list(3)->currentRow(), 4);
+    clickRow(list(3), 7);
+    QCOMPARE(list(2)->currentRow(), 7);
+    QCOMPARE(list(2)->selectedItems(), QList<QListWidgetItem*>{list(2)->item(7)});
+    enter(3, QStringLiteral("2")); // recomputing keeps the chosen row
+    QCOMPARE(list(3)->currentRow(), 7);
+    QCOMPARE(list(3)->currentItem()->text(), QStringLiteral("0.012579626"));
+}
+
+void tst_ConverterWindow::theSourceListNeverLosesItsUnit()
+{
+    open(0);
+    clickRow(list(1), 3, Qt::ControlModifier);
+    clickRow(list(1), 3, Qt::ControlModifier);
+    QCOMPARE(list(1)->selectedItems(), QList<QListWidgetItem*>{list(1)->item(3)});
+    QCOMPARE(list(3)->item(3)->text(), QStringLiteral("0"));
+}
+
+void tst_ConverterWindow::recomputesAfterEveryKeystroke()
+{
+    open(0); // source unit Centímetro
+    box()->clear();
+    QTest::keyClick(box(), Qt::Key_2);
+    QCOMPARE(list(3)->item(0)->text(), QStringLiteral("20"));
+    QCOMPARE(list(3)->item(6)->text(), QStringLiteral("0.02"));
+    QTest::keyClick(box(), Qt::Key_5);
+    QCOMPARE(list(3)->item(0)->text(), QStringLiteral("250"));
+    QCOMPARE(list(3)->item(6)->text(), QStringLiteral("0.25"));
+    QCOMPARE(list(3)->currentRow(), 1);
+}
+
+void tst_ConverterWindow::valuesBeyondTheDoubleRangeKeepTheRowsShown_data()
+{
+    QTest::addColumn<int>("tipoMedida");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("1E300 kilometros³") << 2 << 9 << "1E300";
+    QTest::newRow("1E400 centímetros") << 0 << 1 << "1E400";
+    QTest::newRow("-1E400 pulgadas²") << 1 << 1 << "-1E400";
+}
+
+void tst_ConverterWindow::valuesBeyondTheDoubleRangeKeepTheRowsShown()
+{
+    QFETCH(int, tipoMedida);
+    QFETCH(int, unit);
+    QFETCH(QString, text);
+    open(tipoMedida);
+    enter(unit, QStringLiteral("1"));
+    const QStringList shown = rowTexts(list(3));
+    box()->setText(text);
+    QCOMPARE(rowTexts(list(3)), shown);
+    box()->setText(QStringLiteral("3"));
+    QCOMPARE(list(3)->item(unit)->text(), QStringLiteral("3"));
+}
+
+void tst_ConverterWindow::copyButtonAppearsBesideTheDoubleClickedRow_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("top");
+    QTest::newRow("primera fila") << 0 << 850;
+    QTest::newRow("quinta fila") << 4 << 2830;
+    QTest::newRow("última fila") << 9 << 5310;
+}
+
+void tst_ConverterWindow::copyButtonAppearsBesideTheDoubleClickedRow()
+{
+    QFETCH(int, row);
+    QFETCH(int, top);
+    open(1);
+    enter(1, QStringLiteral("1")); // 1 Pulgada²
+    auto* frame = child<QFrame>("frmeCopy");
+    doubleClickRow(list(3), row);
+    QVERIFY(frame->isVisible());
+    QCOMPARE(frame->geometry(), app::twipsRect(8750, top, 495, 495));
+    const QPoint rowCentreInWindow = list(3)->viewport()->mapTo(m_window, rowCentre(list(3), row));
+    QVERIFY2(qAbs(rowCentreInWindow.y() - frame->geometry().center().y()) <= 2, "beside the row");
+
+    QTest::mouseClick(child<QWidget>("lblCopy"), Qt::LeftButton);
+    QCOMPARE(m_fixture->desktop.clipboard, list(3)->item(row)->text());
+    QVERIFY(!frame->isVisible());
+}
+
+void tst_ConverterWindow::pasteButtonShowsAfterCopyingAPositiveValue_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("1 pie en milímetros") << 4 << "1" << 0 << "304.8" << true;
+    QTest::newRow("-2 yardas en pies") << 5 << "-2" << 4 << "-6" << false;
+    QTest::newRow("0 en metros") << 6 << "0" << 6 << "0" << false;
+}
+
+void tst_ConverterWindow::pasteButtonShowsAfterCopyingAPositiveValue()
+{
+    QFETCH(int, unit);
+    QFETCH(QString, text);
+    QFETCH(int, row);
+    QFETCH(QString, copied);
+    QFETCH(bool, shown);
+    open(0);
+    enter(unit, text);
+    copyRow(row);
+    QCOMPARE(m_fixture->desktop.clipboard, copied);
+    m_window->tmrClip_Timer();
+    QCOMPARE(child<QWidget>("lblPaste")->isVisible(), shown);
+}
+
+void tst_ConverterWindow::pasteButtonShowsOnlyForAPositiveNumber_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("número tras letras no") << "abc12" << false;
+    QTest::newRow("número y letras") << "12abc" << true;
+    QTest::newRow("portapapeles vacío") << "" << false;
+    QTest::newRow("más allá de un double") << "1E400" << false;
+    QTest::newRow("caracteres de control") << "\x01\x02" "5" << false;
+    QTest::newRow("1 MB de cifras") << QString(1 << 20, QLatin1Char('9')) << false;
+    QTest::newRow("1 MB de blancos y un 5") << QString(1 << 20, QLatin1Char(' ')) + QLatin1Char('5') << true;
+}
+
+void tst_ConverterWindow::pasteButtonShowsOnlyForAPositiveNumber()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(bool, shown);
+    open(0);
+    m_fixture->desktop.clipboard = clipboard;
+    m_window->tmrClip_Timer();
+    QCOMPARE(child<QWidget>("lblPaste")->isVisible(), shown);
+}
+
+void tst_ConverterWindow::pasteFillsTheBoxAndEmptiesTheClipboard()
+{
+    open(0);
+    enter(4, QStringLiteral("1")); // 1 Pie
+    copyRow(0);
+    m_window->tmrClip_Timer();
+    QTest::mouseClick(child<QWidget>("lblPaste"), Qt::LeftButton);
+    QCOMPARE(box()->text(), QStringLiteral("304.8"));
+    QCOMPARE(list(3)->item(4)->text(), QStringLiteral("304.8"));
+    QCOMPARE(list(3)->item(5)->text(), QStringLiteral("101.59999998984"));
+    QCOMPARE(m_fixture->desktop.clipboard, QString());
+    m_window->tmrClip_Timer();
+    QVERIFY(!child<QWidget>("lblPaste")->isVisible());
+}
+
+void tst_ConverterWindow::pasteKeepsAtMostFifteenCharacters_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("firstRow");
+    QTest::newRow("1 MB de texto") << QString(1 << 20, QLatin1Char('7')) << QString(15, QLatin1Char('7'))
+                                   << "7.77777777777777E+15";
+    QTest::newRow("caracteres de control") << "\t1\n2\x01" "34" << "\t1\n2\x01" "34" << "120";
+    QTest::newRow("sin partir un emoji") << QString(14, QLatin1Char('1')) + QStringLiteral("\U0001F600")
+                                         << QString(14, QLatin1Char('1')) << "111111111111110";
+}
+
+void tst_ConverterWindow::pasteKeepsAtMostFifteenCharacters()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, pasted);
+    QFETCH(QString, firstRow);
+    open(0);
+    m_fixture->desktop.clipboard = clipboard;
+    QTest::mouseClick(child<QWidget>("lblPaste"), Qt::LeftButton);
+    QCOMPARE(box()->text(), pasted);
+    QCOMPARE(list(3)->item(0)->text(), firstRow);
+    QCOMPARE(m_fixture->desktop.clipboard, QString());
+}
+
+void tst_ConverterWindow::buttonsLookPressedWhileHeld_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("background");
+    QTest::newRow("copiar") << "lblCopy" << "frmeCopy";
+    QTest::newRow("pegar") << "lblPaste" << "lblPaste";
+}
+
+void tst_ConverterWindow::buttonsLookPressedWhileHeld()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, background);
+    open(0);
+    auto* pressed = child<QWidget>(qPrintable(button));
+    const auto* painted = child<QWidget>(qPrintable(background));
+    QCOMPARE(pressed->toolTip(), button == QLatin1String("lblCopy") ? " Copiar " : " Pegar ");
+    QCOMPARE(pressed->size(), QSize(app::px(495), app::px(495)));
+    QTest::mousePress(pressed, Qt::LeftButton);
+    QCOMPARE(backColour(painted), QColor(220, 220, 220));
+    QTest::mouseRelease(pressed, Qt::LeftButton);
+    QCOMPARE(backColour(painted), QColor(250, 250, 250));
+}
+
+void tst_ConverterWindow::focusSelectsTheBoxAndLeavingTheValuesHidesTheCopyButton()
+{
+    open(0);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    box()->setText(QStringLiteral("123"));
+    list(3)->setFocus();
+    doubleClickRow(list(3), 2);
+    QVERIFY(child<QWidget>("frmeCopy")->isVisible());
+    box()->setFocus(Qt::OtherFocusReason);
+    QVERIFY(!child<QWidget>("frmeCopy")->isVisible());
+    QCOMPARE(box()->selectedText(), QStringLiteral("123"));
+}
+
+void tst_ConverterWindow::closingRestoresTheMenuWhenNoOtherToolIsOpen_data()
+{
+    QTest::addColumn<int>("otherTools");
+    QTest::newRow("solo el convertidor") << 0;
+    QTest::newRow("con una calculadora abierta") << 1;
+}
+
+void tst_ConverterWindow::closingRestoresTheMenuWhenNoOtherToolIsOpen()
+{
+    QFETCH(int, otherTools);
+    m_fixture->var.VentanasAbiertas = static_cast<std::int16_t>(otherTools);
+    m_fixture->context.minimizeMenu();
+    open(0);
+    QCOMPARE(m_fixture->var.VentanasAbiertas, otherTools + 1);
+    m_window->close();
+    QCOMPARE(m_fixture->var.VentanasAbiertas, otherTools);
+    QCOMPARE(m_fixture->menuMinimized(), otherTools > 0);
+}
+
+QTEST_MAIN(tst_ConverterWindow)
+#include "tst_converterwindow.moc"

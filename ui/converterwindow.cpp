@@ -1,0 +1,440 @@
+#include "ui/converterwindow.h"
+
+#include <QFocusEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+#include <QTimer>
+
+#include "app/clicklabel.h"
+#include "app/look.h"
+#include "app/shapes.h"
+#include "core/numbers.h"
+#include "core/units.h"
+
+namespace ui {
+namespace {
+
+const QColor kWindowColour(250, 250, 250);
+const QColor kHeaderColour(20, 20, 20);
+const QColor kChosenCategory(255, 255, 128);
+const QColor kOtherCategory(255, 255, 255);
+const QColor kPressed(220, 220, 220);
+
+constexpr int kRowHeight = 495; // twips: ten rows fill a list without scrolling
+constexpr int kCopyLeft = 8750;
+constexpr int kButtonSize = 495;
+
+// Top of the copy button beside each row of List3, in twips.
+constexpr std::array<int, 10> kCopyTop = {850, 1350, 1840, 2340, 2830, 3330, 3820, 4320, 4820, 5310};
+
+struct ListRow {
+    const char* objectName;
+    int left;
+    int width;
+    const char* accessibleName;
+};
+
+// List1..3 from left to right: the source unit, the unit names, the values.
+constexpr std::array<ListRow, 3> kLists = {{
+    {"List1", 120, 2895, "Unidad del valor a convertir"},
+    {"List2", 3600, 2895, "Unidades"},
+    {"List3", 6480, 2775, "Valores convertidos"},
+}};
+
+struct OptionRow {
+    const char* objectName;
+    int left;
+    const char* caption;
+};
+
+// Option1..3, by category.
+constexpr std::array<OptionRow, 3> kOptions = {{
+    {"Option1", 3600, "Longitud"},
+    {"Option2", 5520, "Área"},
+    {"Option3", 7440, "Volumen"},
+}};
+
+// Every row is one fixed height, whatever face stands in for the list font.
+class RowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), app::px(kRowHeight)};
+    }
+};
+
+// A list box as the window's handlers expect one: the user can choose another
+// row but never clear the choice (no Ctrl+click deselection), and every row shows
+// without scrolling.
+class ListBox : public QListWidget {
+public:
+    explicit ListBox(QWidget* parent) : QListWidget(parent)
+    {
+        setItemDelegate(new RowDelegate(this));
+        setUniformItemSizes(true);
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(1);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setTextElideMode(Qt::ElideNone);
+    }
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override
+    {
+        const auto command = QListWidget::selectionCommand(index, event);
+        if (!index.isValid() || command.testFlag(QItemSelectionModel::Deselect))
+            return QItemSelectionModel::NoUpdate;
+        return command;
+    }
+};
+
+// The selected row, or -1 when none is selected.
+int selectedRow(const QListWidget* list)
+{
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+// Selects row (no row for -1); a change runs the list's selection handler.
+void selectRow(QListWidget* list, int row)
+{
+    list->setCurrentRow(row);
+}
+
+// Empties a list without running its selection handler, as clearing a list box does.
+void emptyList(QListWidget* list)
+{
+    const QSignalBlocker blocker(list);
+    list->clear();
+}
+
+void addRows(QListWidget* list, const std::vector<std::string>& texts)
+{
+    for (const std::string& text : texts)
+        list->addItem(QString::fromStdString(text));
+}
+
+// The start of text that fits a box of maxLength characters, never half a surrogate pair.
+QString fitted(const QString& text, int maxLength)
+{
+    QString start = text.left(maxLength);
+    if (start.size() < text.size() && !start.isEmpty() && start.back().isHighSurrogate())
+        start.chop(1);
+    return start;
+}
+
+} // namespace
+
+ConverterWindow::ConverterWindow(app::ToolContext& context) : app::ToolWindow(context)
+{
+    setObjectName(QStringLiteral("frmConvert"));
+    setWindowTitle(QStringLiteral("Convertidor de unidades"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    app::setClientSize(this, 9375, 5895);
+
+    // Built from back to front, so that later controls lie over earlier ones.
+    m_Label1 = new QLabel(QStringLiteral("="), this);
+    m_Label1->setObjectName(QStringLiteral("Label1"));
+    app::place(m_Label1, 3000, 840, 615, 495);
+    m_Label1->setFont(app::font(app::Typeface::Calibri, 27.75));
+    m_Label1->setAlignment(Qt::AlignCenter);
+    buildHeader();
+    buildLists();
+    buildCopyButton();
+
+    setTabOrder(m_txtCaja, m_List1);
+    setTabOrder(m_List1, m_List2);
+    setTabOrder(m_List2, m_List3);
+    setTabOrder(m_List3, m_Option[0]);
+    setTabOrder(m_Option[0], m_Option[1]);
+    setTabOrder(m_Option[1], m_Option[2]);
+
+    m_tmrClip = new QTimer(this);
+    m_tmrClip->setObjectName(QStringLiteral("tmrClip"));
+    m_tmrClip->setInterval(500);
+    connectHandlers();
+    m_tmrClip->start();
+    Form_Load();
+}
+
+void ConverterWindow::buildLists()
+{
+    std::array<QListWidget*, 3> lists{};
+    for (std::size_t i = 0; i < kLists.size(); ++i) {
+        const ListRow& row = kLists[i];
+        auto* list = new ListBox(this);
+        app::identify(list, QString::fromLatin1(row.objectName), QString::fromUtf8(row.accessibleName));
+        app::place(list, row.left, 840, row.width, 4980);
+        list->setFont(app::font(app::Typeface::Calibri, 20.25));
+        app::setBackColour(list, Qt::white);
+        app::setTextColour(list, Qt::black);
+        lists[i] = list;
+    }
+    m_List1 = lists[0];
+    m_List2 = lists[1];
+    m_List3 = lists[2];
+}
+
+void ConverterWindow::buildHeader()
+{
+    m_Frame1 = new QFrame(this);
+    m_Frame1->setObjectName(QStringLiteral("Frame1"));
+    m_Frame1->setFrameShape(QFrame::NoFrame);
+    app::place(m_Frame1, 0, 0, 9375, 735);
+
+    m_lblN = new QLabel(m_Frame1);
+    m_lblN->setObjectName(QStringLiteral("lblN"));
+    app::place(m_lblN, 2880, 120, 135, 495);
+    buildPasteButton();
+    m_Line1 = new app::LineShape(m_Frame1);
+    m_Line1->setObjectName(QStringLiteral("Line1"));
+    m_Line1->setPoints(3000, 120, 3000, 610);
+    buildCategoryButtons();
+
+    m_txtCaja = new QLineEdit(QStringLiteral("0"), m_Frame1);
+    app::identify(m_txtCaja, QStringLiteral("txtCaja"), QStringLiteral("Valor a convertir"));
+    app::place(m_txtCaja, 120, 120, 2775, 495);
+    m_txtCaja->setMaxLength(15);
+    m_txtCaja->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_txtCaja->setFont(app::font(app::Typeface::Calibri, 20.25));
+    app::setTextColour(m_txtCaja, Qt::black);
+}
+
+void ConverterWindow::buildCategoryButtons()
+{
+    // Option3, Option1, Option2 from back to front, as the layout stacks them.
+    for (std::size_t i : {2, 0, 1}) {
+        const OptionRow& row = kOptions[i];
+        auto* option = new QRadioButton(QString::fromUtf8(row.caption), m_Frame1);
+        app::identify(option, QString::fromLatin1(row.objectName), QString::fromUtf8(row.caption));
+        app::place(option, row.left, 120, 1815, 495);
+        option->setFont(app::font(app::Typeface::Calibri, 15.75));
+        app::setTextColour(option, Qt::black);
+        app::setBackColour(option, i == 0 ? kChosenCategory : kOtherCategory);
+        m_Option[i] = option;
+    }
+    m_Option[0]->setChecked(true);
+}
+
+void ConverterWindow::buildPasteButton()
+{
+    m_lblPaste = new app::ClickLabel(m_Frame1);
+    app::identify(m_lblPaste, QStringLiteral("lblPaste"), QStringLiteral("Pegar"), QStringLiteral(" Pegar "));
+    app::place(m_lblPaste, 3000, 120, kButtonSize, kButtonSize);
+    app::showPicture(m_lblPaste, QStringLiteral(":/pegar.svg"));
+    m_lblPaste->hide();
+}
+
+void ConverterWindow::buildCopyButton()
+{
+    m_frmeCopy = new QFrame(this);
+    m_frmeCopy->setObjectName(QStringLiteral("frmeCopy"));
+    m_frmeCopy->setFrameShape(QFrame::NoFrame);
+    app::place(m_frmeCopy, kCopyLeft, kCopyTop[0], kButtonSize, kButtonSize);
+    m_frmeCopy->hide();
+
+    m_lblCopy = new app::ClickLabel(m_frmeCopy);
+    app::identify(m_lblCopy, QStringLiteral("lblCopy"), QStringLiteral("Copiar"), QStringLiteral(" Copiar "));
+    app::place(m_lblCopy, 0, 0, kButtonSize, kButtonSize);
+    app::showPicture(m_lblCopy, QStringLiteral(":/copiar.svg"));
+}
+
+void ConverterWindow::connectHandlers()
+{
+    for (std::size_t i = 0; i < m_Option.size(); ++i) {
+        connect(m_Option[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                Option_Click(static_cast<std::int16_t>(i));
+        });
+    }
+    connect(m_List1, &QListWidget::itemSelectionChanged, this, &ConverterWindow::List1_Click);
+    connect(m_List2, &QListWidget::itemSelectionChanged, this, &ConverterWindow::List2_Click);
+    connect(m_List3, &QListWidget::itemSelectionChanged, this, &ConverterWindow::List3_Click);
+    connect(m_List3, &QListWidget::itemDoubleClicked, this, &ConverterWindow::List3_DblClick);
+    connect(m_txtCaja, &QLineEdit::textChanged, this, &ConverterWindow::txtCaja_Change);
+    connect(m_lblCopy, &app::ClickLabel::clicked, this, &ConverterWindow::lblCopy_Click);
+    connect(m_lblCopy, &app::ClickLabel::mouseDown, this, &ConverterWindow::lblCopy_MouseDown);
+    connect(m_lblCopy, &app::ClickLabel::mouseUp, this, &ConverterWindow::lblCopy_MouseUp);
+    connect(m_lblPaste, &app::ClickLabel::clicked, this, &ConverterWindow::lblPaste_Click);
+    connect(m_lblPaste, &app::ClickLabel::mouseDown, this, &ConverterWindow::lblPaste_MouseDown);
+    connect(m_lblPaste, &app::ClickLabel::mouseUp, this, &ConverterWindow::lblPaste_MouseUp);
+    connect(m_tmrClip, &QTimer::timeout, this, &ConverterWindow::tmrClip_Timer);
+    m_txtCaja->installEventFilter(this);
+    m_List3->installEventFilter(this);
+}
+
+bool ConverterWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_txtCaja && event->type() == QEvent::FocusIn) {
+        txtCaja_GotFocus();
+    } else if (watched == m_List3 && event->type() == QEvent::FocusOut) {
+        // Switching to another program or opening a pop-up leaves the focus where it was.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            List3_LostFocus();
+    }
+    return app::ToolWindow::eventFilter(watched, event);
+}
+
+void ConverterWindow::Form_Load()
+{
+    var().VentanasAbiertas += 1;
+    app::setBackColour(this, kWindowColour);
+    for (QWidget* control : {static_cast<QWidget*>(m_txtCaja), static_cast<QWidget*>(m_lblN),
+                             static_cast<QWidget*>(m_frmeCopy), static_cast<QWidget*>(m_lblPaste)})
+        app::setBackColour(control, kWindowColour);
+    app::setBackColour(m_Frame1, kHeaderColour);
+    QRadioButton* option = m_Option.at(static_cast<std::size_t>(var().TipoMedida));
+    if (option->isChecked())
+        Option_Click(var().TipoMedida); // already selected: no toggle to run it
+    else
+        option->setChecked(true);
+    selectRow(m_List1, 1);
+    selectRow(m_List2, 1);
+}
+
+void ConverterWindow::Form_Unload()
+{
+    var().VentanasAbiertas -= 1;
+    if (var().VentanasAbiertas == 0)
+        context().restoreMenu();
+}
+
+void ConverterWindow::Option_Click(std::int16_t c)
+{
+    var().TipoMedida = c;
+    for (std::size_t i = 0; i < m_Option.size(); ++i)
+        app::setBackColour(m_Option[i], static_cast<std::int16_t>(i) == c ? kChosenCategory : kOtherCategory);
+    emptyList(m_List1);
+    emptyList(m_List2);
+    emptyList(m_List3);
+    addRows(m_List1, core::CatalogoUnidades::Unidades(c));
+    selectRow(m_List1, rememberedUnit());
+    for (int row = 0; row < m_List1->count(); ++row)
+        m_List2->addItem(m_List1->item(row)->text());
+    Convertir();
+}
+
+void ConverterWindow::List1_Click()
+{
+    rememberedUnit() = static_cast<std::int16_t>(selectedRow(m_List1));
+    Convertir();
+}
+
+void ConverterWindow::List2_Click()
+{
+    selectRow(m_List3, selectedRow(m_List2));
+}
+
+void ConverterWindow::List3_Click()
+{
+    selectRow(m_List2, selectedRow(m_List3));
+    m_frmeCopy->hide();
+}
+
+void ConverterWindow::List3_DblClick()
+{
+    sCopy();
+}
+
+void ConverterWindow::List3_LostFocus()
+{
+    m_frmeCopy->hide();
+}
+
+void ConverterWindow::txtCaja_Change()
+{
+    Convertir();
+}
+
+void ConverterWindow::txtCaja_GotFocus()
+{
+    m_txtCaja->setSelection(0, static_cast<int>(m_txtCaja->text().size()));
+}
+
+void ConverterWindow::lblCopy_Click()
+{
+    const int row = selectedRow(m_List3);
+    desktop().setClipboardText(row >= 0 ? m_List3->item(row)->text() : QString());
+    m_frmeCopy->hide();
+}
+
+void ConverterWindow::lblCopy_MouseDown()
+{
+    app::setBackColour(m_frmeCopy, kPressed);
+}
+
+void ConverterWindow::lblCopy_MouseUp()
+{
+    app::setBackColour(m_frmeCopy, kWindowColour);
+}
+
+void ConverterWindow::lblPaste_Click()
+{
+    // setText would cut the text to the box's length as well, but possibly inside a character.
+    m_txtCaja->setText(fitted(desktop().clipboardText(), m_txtCaja->maxLength()));
+    desktop().clearClipboard();
+}
+
+void ConverterWindow::lblPaste_MouseDown()
+{
+    app::setBackColour(m_lblPaste, kPressed);
+}
+
+void ConverterWindow::lblPaste_MouseUp()
+{
+    app::setBackColour(m_lblPaste, kWindowColour);
+}
+
+void ConverterWindow::tmrClip_Timer()
+{
+    const std::optional<double> value = core::readNumber(desktop().clipboardText().toStdString());
+    m_lblPaste->setVisible(value && *value > 0); // beyond a double's range is no number to paste
+}
+
+void ConverterWindow::Convertir()
+{
+    // Computed before List3 is emptied: a value beyond the range of a double
+    // leaves the rows as they were.
+    const auto rows = core::CatalogoUnidades::ConvertirValor(var().TipoMedida, rememberedUnit(),
+                                                             m_txtCaja->text().toStdString());
+    if (!rows)
+        return;
+    emptyList(m_List3);
+    addRows(m_List3, *rows);
+    selectRow(m_List3, selectedRow(m_List2));
+}
+
+void ConverterWindow::sCopy()
+{
+    const int row = selectedRow(m_List3);
+    if (row >= 0) {
+        const int top = kCopyTop.at(static_cast<std::size_t>(row));
+        app::place(m_frmeCopy, kCopyLeft, top, kButtonSize, kButtonSize);
+    }
+    m_frmeCopy->show();
+}
+
+std::int16_t& ConverterWindow::rememberedUnit()
+{
+    switch (var().TipoMedida) {
+    case 0:
+        return UnidadLongitud;
+    case 1:
+        return UnidadArea;
+    default:
+        return UnidadVolumen;
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,96 @@
+#ifndef UI_CONVERTERWINDOW_H
+#define UI_CONVERTERWINDOW_H
+
+// frmConvert, the unit converter. The option buttons Option1..3 set the category
+// (TipoMedida) and fill List1 and List2 with its unit names. The unit selected in
+// List1 is the source unit, remembered per category in UnidadLongitud,
+// UnidadArea and UnidadVolumen. Every change of txtCaja or of the source unit
+// runs Convertir, which asks the unit catalogue for the value in every unit and
+// refills List3 row for row beside List2; List2 and List3 keep the same row
+// selected. A double-click on a value shows the copy button frmeCopy beside it
+// (sCopy); tmrClip polls the clipboard and shows the paste button lblPaste while
+// the clipboard holds a positive number. A conversion that leaves the range of a
+// double is dropped and List3 keeps the rows it showed.
+
+#include <array>
+#include <cstdint>
+
+#include "app/toolwindow.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+class QTimer;
+
+namespace app {
+class ClickLabel;
+class LineShape;
+} // namespace app
+
+namespace ui {
+
+class ConverterWindow : public app::ToolWindow {
+    Q_OBJECT
+public:
+    explicit ConverterWindow(app::ToolContext& context);
+
+public Q_SLOTS:
+    void tmrClip_Timer();
+
+protected:
+    void Form_Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLists();
+    void buildHeader();
+    void buildCategoryButtons();
+    void buildPasteButton();
+    void buildCopyButton();
+    void connectHandlers();
+
+    void Form_Load();
+    void Option_Click(std::int16_t c);
+    void List1_Click();
+    void List2_Click();
+    void List3_Click();
+    void List3_DblClick();
+    void List3_LostFocus();
+    void txtCaja_Change();
+    void txtCaja_GotFocus();
+    void lblCopy_Click();
+    void lblCopy_MouseDown();
+    void lblCopy_MouseUp();
+    void lblPaste_Click();
+    void lblPaste_MouseDown();
+    void lblPaste_MouseUp();
+    void Convertir();
+    void sCopy();
+
+    // The remembered source unit of the current category.
+    std::int16_t& rememberedUnit();
+
+    QFrame* m_frmeCopy = nullptr;
+    app::ClickLabel* m_lblCopy = nullptr;
+    QListWidget* m_List3 = nullptr;
+    QListWidget* m_List2 = nullptr;
+    QListWidget* m_List1 = nullptr;
+    QFrame* m_Frame1 = nullptr;
+    QTimer* m_tmrClip = nullptr;
+    QLineEdit* m_txtCaja = nullptr;
+    std::array<QRadioButton*, 3> m_Option{}; // Option1..3: length, area, volume
+    app::LineShape* m_Line1 = nullptr;
+    app::ClickLabel* m_lblPaste = nullptr;
+    QLabel* m_lblN = nullptr;
+    QLabel* m_Label1 = nullptr;
+
+    std::int16_t UnidadLongitud = 0;
+    std::int16_t UnidadArea = 0;
+    std::int16_t UnidadVolumen = 0;
+};
+
+} // namespace ui
+
+#endif
