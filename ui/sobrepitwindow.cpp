@@ -17,19 +17,16 @@ const QColor kLinkLit(0, 0, 128);
 
 // The first paragraph breaks off mid-sentence; the second carries it on.
 const char kParagraph1[] =
-    "Pitágoras de Samos (hacia 570 a. C. – hacia 495 a. C.) fue un filósofo y "
-    "matemático griego, tenido por el primer matemático puro. Su aporte al avance "
-    "de la matemática griega fue decisivo: desarrolló la";
+    "Pitágoras de Samos (c. 570 – c. 495 a. C.), filósofo y matemático griego, "
+    "considerado el primer matemático puro. Su aporte a la matemática griega fue la";
 
 const char kParagraph2[] =
-    "geometría y la aritmética que nacen de las relaciones entre los números, y "
-    "buscó sus aplicaciones en la música, en la astronomía y en el estudio de "
-    "pesos y medidas. Para él el número era el principio de todas las cosas: la "
-    "armonía de una cuerda que vibra o el curso de los astros podían explicarse "
-    "con proporciones sencillas. En Crotona, al sur de Italia, fundó una "
-    "hermandad a la vez religiosa, filosófica y científica, cuyos miembros "
-    "compartían sus bienes, seguían reglas de vida estrictas y guardaban en "
-    "secreto las enseñanzas del maestro.";
+    "geometría y la aritmética derivadas de las relaciones numéricas, junto con sus "
+    "aplicaciones a la música, a la astronomía y al estudio de pesos y medidas. "
+    "Para él, el número era el principio de todas las cosas. En Crotona, al sur de "
+    "Italia, fundó una hermandad a la vez religiosa, filosófica y científica, cuyos "
+    "miembros compartían sus bienes, seguían reglas de vida estrictas y guardaban "
+    "en secreto las enseñanzas del maestro.";
 
 const char kParagraph3[] =
     "No se conserva ningún escrito de Pitágoras, y es probable que nunca fijara "
