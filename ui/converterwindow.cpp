@@ -4,10 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
-#include <QSignalBlocker>
-#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include "app/clicklabel.h"
@@ -15,6 +12,7 @@
 #include "app/shapes.h"
 #include "core/numbers.h"
 #include "core/units.h"
+#include "ui/listbox.h"
 
 namespace ui {
 namespace {
@@ -59,68 +57,13 @@ constexpr std::array<OptionRow, 3> kOptions = {{
     {"Option3", 7440, "Volumen"},
 }};
 
-// Every row is one fixed height, whatever face stands in for the list font.
-class RowDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), app::px(kRowHeight)};
-    }
-};
-
-// A list box as the window's handlers expect one: the user can choose another
-// row but never clear the choice (no Ctrl+click deselection), and every row shows
-// without scrolling.
-class ListBox : public QListWidget {
-public:
-    explicit ListBox(QWidget* parent) : QListWidget(parent)
-    {
-        setItemDelegate(new RowDelegate(this));
-        setUniformItemSizes(true);
-        setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setLineWidth(1);
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setTextElideMode(Qt::ElideNone);
-    }
-
-protected:
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
-                                                         const QEvent* event) const override
-    {
-        const auto command = QListWidget::selectionCommand(index, event);
-        if (!index.isValid() || command.testFlag(QItemSelectionModel::Deselect))
-            return QItemSelectionModel::NoUpdate;
-        return command;
-    }
-};
-
-// The selected row, or -1 when none is selected.
-int selectedRow(const QListWidget* list)
+// Paints a category button; its round indicator stays white as on any other button.
+void paintCategory(QRadioButton* option, const QColor& colour)
 {
-    const QModelIndexList rows = list->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
-}
-
-// Selects row (no row for -1); a change runs the list's selection handler.
-void selectRow(QListWidget* list, int row)
-{
-    list->setCurrentRow(row);
-}
-
-// Empties a list without running its selection handler, as clearing a list box does.
-void emptyList(QListWidget* list)
-{
-    const QSignalBlocker blocker(list);
-    list->clear();
-}
-
-void addRows(QListWidget* list, const std::vector<std::string>& texts)
-{
-    for (const std::string& text : texts)
-        list->addItem(QString::fromStdString(text));
+    app::setBackColour(option, colour);
+    QPalette palette = option->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    option->setPalette(palette);
 }
 
 // The start of text that fits a box of maxLength characters, never half a surrogate pair.
@@ -169,10 +112,10 @@ ConverterWindow::ConverterWindow(app::ToolContext& context) : app::ToolWindow(co
 
 void ConverterWindow::buildLists()
 {
-    std::array<QListWidget*, 3> lists{};
+    std::array<ListBox*, 3> lists{};
     for (std::size_t i = 0; i < kLists.size(); ++i) {
         const ListRow& row = kLists[i];
-        auto* list = new ListBox(this);
+        auto* list = new ListBox(this, kRowHeight);
         app::identify(list, QString::fromLatin1(row.objectName), QString::fromUtf8(row.accessibleName));
         app::place(list, row.left, 840, row.width, 4980);
         list->setFont(app::font(app::Typeface::Calibri, 20.25));
@@ -220,7 +163,7 @@ void ConverterWindow::buildCategoryButtons()
         app::place(option, row.left, 120, 1815, 495);
         option->setFont(app::font(app::Typeface::Calibri, 15.75));
         app::setTextColour(option, Qt::black);
-        app::setBackColour(option, i == 0 ? kChosenCategory : kOtherCategory);
+        paintCategory(option, i == 0 ? kChosenCategory : kOtherCategory);
         m_Option[i] = option;
     }
     m_Option[0]->setChecked(true);
@@ -257,10 +200,10 @@ void ConverterWindow::connectHandlers()
                 Option_Click(static_cast<std::int16_t>(i));
         });
     }
-    connect(m_List1, &QListWidget::itemSelectionChanged, this, &ConverterWindow::List1_Click);
-    connect(m_List2, &QListWidget::itemSelectionChanged, this, &ConverterWindow::List2_Click);
-    connect(m_List3, &QListWidget::itemSelectionChanged, this, &ConverterWindow::List3_Click);
-    connect(m_List3, &QListWidget::itemDoubleClicked, this, &ConverterWindow::List3_DblClick);
+    connect(m_List1, &ListBox::itemSelectionChanged, this, &ConverterWindow::List1_Click);
+    connect(m_List2, &ListBox::itemSelectionChanged, this, &ConverterWindow::List2_Click);
+    connect(m_List3, &ListBox::itemSelectionChanged, this, &ConverterWindow::List3_Click);
+    connect(m_List3, &ListBox::itemDoubleClicked, this, &ConverterWindow::List3_DblClick);
     connect(m_txtCaja, &QLineEdit::textChanged, this, &ConverterWindow::txtCaja_Change);
     connect(m_lblCopy, &app::ClickLabel::clicked, this, &ConverterWindow::lblCopy_Click);
     connect(m_lblCopy, &app::ClickLabel::mouseDown, this, &ConverterWindow::lblCopy_MouseDown);
@@ -299,8 +242,8 @@ void ConverterWindow::Form_Load()
         Option_Click(var().TipoMedida); // already selected: no toggle to run it
     else
         option->setChecked(true);
-    selectRow(m_List1, 1);
-    selectRow(m_List2, 1);
+    m_List1->selectRow(1);
+    m_List2->selectRow(1);
 }
 
 void ConverterWindow::Form_Unload()
@@ -314,12 +257,12 @@ void ConverterWindow::Option_Click(std::int16_t c)
 {
     var().TipoMedida = c;
     for (std::size_t i = 0; i < m_Option.size(); ++i)
-        app::setBackColour(m_Option[i], static_cast<std::int16_t>(i) == c ? kChosenCategory : kOtherCategory);
-    emptyList(m_List1);
-    emptyList(m_List2);
-    emptyList(m_List3);
-    addRows(m_List1, core::CatalogoUnidades::Unidades(c));
-    selectRow(m_List1, rememberedUnit());
+        paintCategory(m_Option[i], static_cast<std::int16_t>(i) == c ? kChosenCategory : kOtherCategory);
+    m_List1->empty();
+    m_List2->empty();
+    m_List3->empty();
+    m_List1->addRows(core::CatalogoUnidades::Unidades(c));
+    m_List1->selectRow(rememberedUnit());
     for (int row = 0; row < m_List1->count(); ++row)
         m_List2->addItem(m_List1->item(row)->text());
     Convertir();
@@ -327,18 +270,18 @@ void ConverterWindow::Option_Click(std::int16_t c)
 
 void ConverterWindow::List1_Click()
 {
-    rememberedUnit() = static_cast<std::int16_t>(selectedRow(m_List1));
+    rememberedUnit() = static_cast<std::int16_t>(m_List1->selectedRow());
     Convertir();
 }
 
 void ConverterWindow::List2_Click()
 {
-    selectRow(m_List3, selectedRow(m_List2));
+    m_List3->selectRow(m_List2->selectedRow());
 }
 
 void ConverterWindow::List3_Click()
 {
-    selectRow(m_List2, selectedRow(m_List3));
+    m_List2->selectRow(m_List3->selectedRow());
     m_frmeCopy->hide();
 }
 
@@ -364,7 +307,7 @@ void ConverterWindow::txtCaja_GotFocus()
 
 void ConverterWindow::lblCopy_Click()
 {
-    const int row = selectedRow(m_List3);
+    const int row = m_List3->selectedRow();
     desktop().setClipboardText(row >= 0 ? m_List3->item(row)->text() : QString());
     m_frmeCopy->hide();
 }
@@ -410,14 +353,14 @@ void ConverterWindow::Convertir()
                                                              m_txtCaja->text().toStdString());
     if (!rows)
         return;
-    emptyList(m_List3);
-    addRows(m_List3, *rows);
-    selectRow(m_List3, selectedRow(m_List2));
+    m_List3->empty();
+    m_List3->addRows(*rows);
+    m_List3->selectRow(m_List2->selectedRow());
 }
 
 void ConverterWindow::sCopy()
 {
-    const int row = selectedRow(m_List3);
+    const int row = m_List3->selectedRow();
     if (row >= 0) {
         const int top = kCopyTop.at(static_cast<std::size_t>(row));
         app::place(m_frmeCopy, kCopyLeft, top, kButtonSize, kButtonSize);

@@ -20,7 +20,6 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QRadioButton;
 class QTimer;
 
@@ -30,6 +29,8 @@ class LineShape;
 } // namespace app
 
 namespace ui {
+
+class ListBox;
 
 class ConverterWindow : public app::ToolWindow {
     Q_OBJECT
@@ -74,9 +75,9 @@ private:
 
     QFrame* m_frmeCopy = nullptr;
     app::ClickLabel* m_lblCopy = nullptr;
-    QListWidget* m_List3 = nullptr;
-    QListWidget* m_List2 = nullptr;
-    QListWidget* m_List1 = nullptr;
+    ListBox* m_List3 = nullptr;
+    ListBox* m_List2 = nullptr;
+    ListBox* m_List1 = nullptr;
     QFrame* m_Frame1 = nullptr;
     QTimer* m_tmrClip = nullptr;
     QLineEdit* m_txtCaja = nullptr;

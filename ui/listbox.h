@@ -1,0 +1,35 @@
+#ifndef UI_LISTBOX_H
+#define UI_LISTBOX_H
+
+#include <QListWidget>
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+// A list box as the windows' handlers expect one: at most one row selected, which
+// the user can change but never clear (no Ctrl+click deselection); rows of one
+// fixed height whatever face stands in for the font, never scrolled; and "no
+// row" that is no current row and no selection alike. Handlers connect to
+// itemSelectionChanged, which runs for the user's choices and the code's alike.
+class ListBox : public QListWidget {
+public:
+    ListBox(QWidget* parent, int rowHeightTwips);
+
+    // The selected row, or -1 when none is.
+    int selectedRow() const;
+    // Selects row, or no row for -1; a change emits itemSelectionChanged.
+    void selectRow(int row);
+    // Removes every row without emitting a selection change.
+    void empty();
+    void addRows(const std::vector<std::string>& texts);
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+};
+
+} // namespace ui
+
+#endif
