@@ -1,0 +1,526 @@
+#include <QtTest>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSvgRenderer>
+
+#include <memory>
+
+#include "core/figures.h"
+#include "tests/support/toolfixture.h"
+#include "ui/calculatorwindow.h"
+
+using core::CalculatorId;
+
+Q_DECLARE_METATYPE(core::CalculatorId)
+
+namespace {
+
+constexpr auto P = CalculatorId::Perimeter;
+constexpr auto A = CalculatorId::Area;
+constexpr auto V = CalculatorId::Volume;
+
+QLineEdit* text(QWidget* window, int n)
+{
+    return window->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n));
+}
+
+QComboBox* combo(QWidget* window, int n)
+{
+    return window->findChild<QComboBox*>(QStringLiteral("Combo%1").arg(n));
+}
+
+QString caption(QWidget* window, const QString& name)
+{
+    return window->findChild<QLabel*>(name)->text();
+}
+
+QString answer(QWidget* window)
+{
+    return window->findChild<QLineEdit*>(QStringLiteral("txtAnswer"))->text();
+}
+
+void clickOption(QWidget* window, int n)
+{
+    window->findChild<QRadioButton*>(QStringLiteral("Option%1").arg(n))->click();
+}
+
+// Walks the list with the arrow keys, as a user choosing from it would.
+void choose(QComboBox* box, const QString& item)
+{
+    const int target = box->findText(item);
+    QVERIFY(target >= 0);
+    if (box->currentIndex() == target && box->currentText() != item) // typed over the choice
+        QTest::keyClick(box, target > 0 ? Qt::Key_Up : Qt::Key_Down);
+    for (int step = 0; step < 8 && box->currentIndex() != target; ++step)
+        QTest::keyClick(box, box->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(box->currentText(), item);
+}
+
+void typeResultUnit(QWidget* window, const QString& unit)
+{
+    QLineEdit* edit = combo(window, 4)->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, unit);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+bool visible(QWidget* window, const QString& name)
+{
+    return window->findChild<QWidget*>(name)->isVisibleTo(window);
+}
+
+} // namespace
+
+class tst_CalculatorWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void a_fresh_window_shows_figure_1_in_cm_data();
+    void a_fresh_window_shows_figure_1_in_cm();
+    void every_figure_shows_its_result_data();
+    void every_figure_shows_its_result();
+    void measure_rows_follow_the_figure_data();
+    void measure_rows_follow_the_figure();
+    void result_unit_converts_both_ways_data();
+    void result_unit_converts_both_ways();
+    void input_unit_resets_the_result_unit_and_keeps_the_numbers();
+    void base_area_unit_leads_the_input_unit();
+    void base_area_unit_stays_behind_until_chosen();
+    void typed_result_unit_waits_for_the_next_computation();
+    void a_new_pi_counts_from_the_next_computation();
+    void two_windows_of_one_kind_keep_their_own_state();
+    void closing_one_of_two_then_the_last_restores_the_menu();
+    void an_overflowing_keystroke_keeps_the_previous_text_data();
+    void an_overflowing_keystroke_keeps_the_previous_text();
+    void an_overflowing_conversion_keeps_the_previous_text();
+    void enter_moves_among_the_visible_boxes_data();
+    void enter_moves_among_the_visible_boxes();
+    void an_empty_box_shows_0_when_left();
+    void every_picture_in_the_tables_opens();
+
+private:
+    QWidget* open(CalculatorId id);
+
+    std::unique_ptr<ToolFixture> m_fixture;
+    std::vector<QPointer<QWidget>> m_windows;
+};
+
+void tst_CalculatorWindow::init()
+{
+    m_fixture = std::make_unique<ToolFixture>();
+}
+
+void tst_CalculatorWindow::cleanup()
+{
+    for (const QPointer<QWidget>& window : m_windows)
+        delete window.data();
+    m_windows.clear();
+    m_fixture.reset();
+}
+
+// As the menu does: count the window, show it, minimize itself.
+QWidget* tst_CalculatorWindow::open(CalculatorId id)
+{
+    auto* window = new ui::CalculatorWindow(m_fixture->context, core::calculator(id));
+    m_fixture->var.VentanasAbiertas += 1;
+    window->show();
+    window->activateWindow();
+    m_fixture->context.minimizeMenu();
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("window not active");
+    m_windows.emplace_back(window);
+    return window;
+}
+
+void tst_CalculatorWindow::a_fresh_window_shows_figure_1_in_cm_data()
+{
+    QTest::addColumn<CalculatorId>("id");
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("resultUnit");
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<int>("tipoMedida");
+    QTest::newRow("perimetro") << P << "frmPerimetro" << "Perímetro" << "cm" << "P = L * 4" << 0;
+    QTest::newRow("area") << A << "frmArea" << "Área" << "cm²" << "A = L²" << 1;
+    QTest::newRow("volumen") << V << "frmVolumen" << "Volumen" << "cm³" << "V = a³" << 2;
+}
+
+void tst_CalculatorWindow::a_fresh_window_shows_figure_1_in_cm()
+{
+    QFETCH(CalculatorId, id);
+    QFETCH(QString, form);
+    QFETCH(QString, title);
+    QFETCH(QString, resultUnit);
+    QFETCH(QString, formula);
+    QFETCH(int, tipoMedida);
+    m_fixture->var.TipoMedida = -1;
+    QWidget* window = open(id);
+    QCOMPARE(window->objectName(), form);
+    QCOMPARE(window->windowTitle(), title);
+    QCOMPARE(QApplication::focusWidget(), text(window, 1));
+    QCOMPARE(text(window, 1)->text(), QString());
+    QCOMPARE(text(window, 2)->text(), "0");
+    QCOMPARE(text(window, 3)->text(), "0");
+    QVERIFY(window->findChild<QRadioButton*>("Option1")->isChecked());
+    QCOMPARE(combo(window, 1)->currentText(), "cm");
+    QCOMPARE(caption(window, "Combo2"), "cm");
+    QCOMPARE(combo(window, 4)->currentText(), resultUnit);
+    QCOMPARE(answer(window), "0");
+    QCOMPARE(caption(window, "lblForm"), formula);
+    QCOMPARE(m_fixture->var.TipoMedida, tipoMedida);
+    if (QComboBox* combo5 = combo(window, 5)) {
+        QCOMPARE(combo5->currentText(), "cm²");
+        QVERIFY(!combo5->isVisible());
+    }
+}
+
+void tst_CalculatorWindow::every_figure_shows_its_result_data()
+{
+    QTest::addColumn<CalculatorId>("id");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QStringList>("measures");
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("perimetro cuadrado 5") << P << 1 << QStringList{"5"} << "P = L * 4" << "20";
+    QTest::newRow("perimetro cuadrado 12abc") << P << 1 << QStringList{"12abc"} << "P = L * 4" << "48";
+    QTest::newRow("perimetro cuadrado abc") << P << 1 << QStringList{"abc"} << "P = L * 4" << "0";
+    QTest::newRow("perimetro cuadrado 1,5") << P << 1 << QStringList{"1,5"} << "P = L * 4" << "4";
+    QTest::newRow("perimetro cuadrado 1e3") << P << 1 << QStringList{"1e3"} << "P = L * 4" << "4,000";
+    QTest::newRow("perimetro rectangulo 3 4") << P << 2 << QStringList{"3", "4"} << "P = b * 2 + h * 2" << "14";
+    QTest::newRow("perimetro triangulo 3 4 5") << P << 3 << QStringList{"3", "4", "5"} << "L1 + L2 + L3" << "12";
+    QTest::newRow("perimetro poligono 2 6") << P << 4 << QStringList{"2", "6"} << "P = L * #" << "12";
+    QTest::newRow("perimetro poligono 0 lados") << P << 4 << QStringList{"2", ""} << "P = L * #" << "0";
+    QTest::newRow("perimetro rombo 5") << P << 5 << QStringList{"5"} << "P = L * 4" << "20";
+    QTest::newRow("perimetro romboide 3 2") << P << 6 << QStringList{"3", "2"} << "P = bs + ws" << "10";
+    QTest::newRow("perimetro trapecio 6 4 3") << P << 7 << QStringList{"6", "4", "3"} << "B + b + ws" << "13";
+    QTest::newRow("perimetro circunferencia 1") << P << 8 << QStringList{"1"} << "Pi * D" << "3.1416";
+    QTest::newRow("area cuadrado 5") << A << 1 << QStringList{"5"} << "A = L²" << "25";
+    QTest::newRow("area rectangulo 3 4") << A << 2 << QStringList{"3", "4"} << "A = b * h" << "12";
+    QTest::newRow("area triangulo 3 4") << A << 3 << QStringList{"3", "4"} << "A = b * h / 2" << "6";
+    QTest::newRow("area rombo 6 4") << A << 4 << QStringList{"6", "4"} << "A = D * d / 2" << "12";
+    QTest::newRow("area trapecio 6 4 2") << A << 5 << QStringList{"6", "4", "2"} << "A = (B + b) * h / 2" << "10";
+    QTest::newRow("area poligono 2 5 1.376") << A << 6 << QStringList{"2", "5", "1.376"} << "A = L * # * a / 2" << "6.88";
+    QTest::newRow("area circulo 1") << A << 7 << QStringList{"1"} << "A = Pi * r²" << "3.1416";
+    QTest::newRow("area esfera 1") << A << 8 << QStringList{"1"} << "A = Pi * 4 * r²" << "12.5664";
+    QTest::newRow("area romboide 3 4") << A << 9 << QStringList{"3", "4"} << "A = b * h" << "12";
+    QTest::newRow("area cuadrado 1234.5") << A << 1 << QStringList{"1234.5"} << "A = L²" << "1,523,990.25";
+    QTest::newRow("volumen cubo 2") << V << 1 << QStringList{"2"} << "V = a³" << "8";
+    QTest::newRow("volumen cubo -2") << V << 1 << QStringList{"-2"} << "V = a³" << "-8";
+    QTest::newRow("volumen paralelepipedo 2 3 4") << V << 2 << QStringList{"2", "3", "4"} << "V = a1 * a2 * a3" << "24";
+    QTest::newRow("volumen prisma 10 2") << V << 3 << QStringList{"10", "2"} << "V = Ab * h" << "20";
+    QTest::newRow("volumen cilindro -2 1") << V << 4 << QStringList{"-2", "1"} << "V = Pi * r² * h" << "12.5664";
+    QTest::newRow("volumen cono 3 1") << V << 5 << QStringList{"3", "1"} << "V = Pi * r² * h / 3" << "9.4248";
+    QTest::newRow("volumen piramide 10 3") << V << 6 << QStringList{"10", "3"} << "V = Ab * h / 3" << "10";
+    QTest::newRow("volumen esfera 1") << V << 7 << QStringList{"1"} << "V = 4/3 * Pi * r³" << "4.1888";
+    QTest::newRow("volumen octaedro 3") << V << 8 << QStringList{"3"} << "V = Raiz(2) / 3 * a³" << "12.7279";
+}
+
+void tst_CalculatorWindow::every_figure_shows_its_result()
+{
+    QFETCH(CalculatorId, id);
+    QFETCH(int, option);
+    QFETCH(QStringList, measures);
+    QFETCH(QString, formula);
+    QFETCH(QString, shown);
+    QWidget* window = open(id);
+    clickOption(window, option);
+    for (int n = 1; n <= measures.size(); ++n)
+        text(window, n)->setText(measures[n - 1]);
+    QCOMPARE(answer(window), shown);
+    QCOMPARE(caption(window, "lblForm"), formula);
+    QVERIFY(!window->findChild<QLabel*>("imgFig")->pixmap().isNull());
+}
+
+void tst_CalculatorWindow::measure_rows_follow_the_figure_data()
+{
+    QTest::addColumn<CalculatorId>("id");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QStringList>("labels");    // captions of the visible rows
+    QTest::addColumn<QString>("unitsShown");    // Combo1, Combo2, Combo3, Combo5 as 0 or 1
+    QTest::newRow("perimetro cuadrado") << P << 1 << QStringList{"Lado (l):"} << "100";
+    QTest::newRow("perimetro poligono") << P << 4 << QStringList{"Lado (l):", "No. lados (#):"} << "100";
+    QTest::newRow("perimetro trapecio")
+        << P << 7 << QStringList{"Base Mayor (B):", "Base Menor (b):", "Paredes x2 (ws):"} << "111";
+    QTest::newRow("area poligono")
+        << A << 6 << QStringList{"Lado (l):", "No. lados (#):", "Apotema (a):"} << "101";
+    QTest::newRow("area rombo") << A << 4 << QStringList{"Diagonal Mayor (D):", "Diagonal Menor (d):"} << "110";
+    QTest::newRow("volumen prisma") << V << 3 << QStringList{"Área Base (Ab):", "Altura (h):"} << "0101";
+    QTest::newRow("volumen paralelepipedo")
+        << V << 2 << QStringList{"Arista 1 (a1):", "Arista 2 (a2):", "Arista 3 (a3):"} << "1110";
+    QTest::newRow("volumen esfera") << V << 7 << QStringList{"Radio (r):"} << "1000";
+}
+
+void tst_CalculatorWindow::measure_rows_follow_the_figure()
+{
+    QFETCH(CalculatorId, id);
+    QFETCH(int, option);
+    QFETCH(QStringList, labels);
+    QFETCH(QString, unitsShown);
+    QWidget* window = open(id);
+    clickOption(window, option == 1 ? 2 : 1); // from another figure, so rows must hide too
+    clickOption(window, option);
+    for (int n = 1; n <= 3; ++n) {
+        QCOMPARE(visible(window, QStringLiteral("Label%1").arg(n)), n <= labels.size());
+        QCOMPARE(visible(window, QStringLiteral("Text%1").arg(n)), n <= labels.size());
+        if (n <= labels.size())
+            QCOMPARE(caption(window, QStringLiteral("Label%1").arg(n)), labels[n - 1]);
+    }
+    const QStringList units{"Combo1", "Combo2", "Combo3", "Combo5"};
+    for (int i = 0; i < unitsShown.size(); ++i)
+        QCOMPARE(visible(window, units[i]), unitsShown[i] == '1');
+}
+
+void tst_CalculatorWindow::result_unit_converts_both_ways_data()
+{
+    QTest::addColumn<CalculatorId>("id");
+    QTest::addColumn<QString>("measure");
+    QTest::addColumn<QString>("inputUnit");
+    QTest::addColumn<QString>("resultUnit");
+    QTest::addColumn<QString>("converted");
+    QTest::addColumn<QString>("unconverted");
+    QTest::newRow("perimetro 5 cm en mm") << P << "5" << "cm" << "mm" << "200" << "20";
+    QTest::newRow("perimetro 5 cm en m") << P << "5" << "cm" << "m" << "0.2" << "20";
+    QTest::newRow("perimetro 5 cm en km") << P << "5" << "cm" << "km" << "0.0002" << "20";
+    QTest::newRow("perimetro 5 km en mm") << P << "5" << "km" << "mm" << "20,000,000" << "20";
+    QTest::newRow("area 5 cm en mm2") << A << "5" << "cm" << "mm²" << "2,500" << "25";
+    QTest::newRow("area 5 cm en m2") << A << "5" << "cm" << "m²" << "0.0025" << "25";
+    QTest::newRow("area 1 m en cm2") << A << "1" << "m" << "cm²" << "10,000" << "1";
+    QTest::newRow("area 1 km en mm2") << A << "1" << "km" << "mm²" << "1,000,000,000,000" << "1";
+    QTest::newRow("area 1 mm en km2") << A << "1" << "mm" << "km²" << "0" << "1";
+    QTest::newRow("area 500 mm en m2") << A << "500" << "mm" << "m²" << "0.25" << "250,000";
+    QTest::newRow("volumen 2 cm en mm3") << V << "2" << "cm" << "mm³" << "8,000" << "8";
+    QTest::newRow("volumen 2 cm en m3") << V << "2" << "cm" << "m³" << "0" << "8";
+    QTest::newRow("volumen 2 km en m3") << V << "2" << "km" << "m³" << "8,000,000,000" << "8";
+}
+
+void tst_CalculatorWindow::result_unit_converts_both_ways()
+{
+    QFETCH(CalculatorId, id);
+    QFETCH(QString, measure);
+    QFETCH(QString, inputUnit);
+    QFETCH(QString, resultUnit);
+    QFETCH(QString, converted);
+    QFETCH(QString, unconverted);
+    QWidget* window = open(id);
+    choose(combo(window, 1), inputUnit);
+    QTest::keyClicks(text(window, 1), measure);
+    QCOMPARE(answer(window), unconverted);
+    const QString ownUnit = combo(window, 4)->currentText();
+    choose(combo(window, 4), resultUnit);
+    QCOMPARE(answer(window), converted);
+    choose(combo(window, 4), ownUnit);
+    QCOMPARE(answer(window), unconverted);
+}
+
+void tst_CalculatorWindow::input_unit_resets_the_result_unit_and_keeps_the_numbers()
+{
+    QWidget* window = open(P);
+    clickOption(window, 3);
+    text(window, 1)->setText("5");
+    choose(combo(window, 4), "mm");
+    QCOMPARE(answer(window), "50");
+    choose(combo(window, 1), "m");
+    QCOMPARE(combo(window, 4)->currentText(), "m");
+    QCOMPARE(caption(window, "Combo2"), "m");
+    QCOMPARE(caption(window, "Combo3"), "m");
+    QCOMPARE(text(window, 1)->text(), "5");
+    QCOMPARE(answer(window), "5");
+}
+
+void tst_CalculatorWindow::base_area_unit_leads_the_input_unit()
+{
+    QWidget* window = open(V);
+    clickOption(window, 3);
+    text(window, 1)->setText("10");
+    text(window, 2)->setText("2");
+    choose(combo(window, 5), "m²");
+    QCOMPARE(combo(window, 1)->currentText(), "m");
+    QCOMPARE(caption(window, "Combo2"), "m");
+    QCOMPARE(combo(window, 4)->currentText(), "m³");
+    QCOMPARE(answer(window), "20");
+}
+
+void tst_CalculatorWindow::base_area_unit_stays_behind_until_chosen()
+{
+    QWidget* window = open(V);
+    choose(combo(window, 1), "m");
+    clickOption(window, 3);
+    QCOMPARE(combo(window, 5)->currentText(), "cm²");
+    QCOMPARE(caption(window, "Combo2"), "m");
+    QCOMPARE(combo(window, 4)->currentText(), "m³");
+    choose(combo(window, 5), "mm²");
+    QCOMPARE(combo(window, 1)->currentText(), "mm");
+}
+
+void tst_CalculatorWindow::typed_result_unit_waits_for_the_next_computation()
+{
+    QWidget* window = open(V);
+    text(window, 1)->setText("2");
+    typeResultUnit(window, "mm³");
+    QCOMPARE(answer(window), "8");
+    text(window, 1)->setText("3");
+    QCOMPARE(answer(window), "27,000");
+    typeResultUnit(window, "dm³");
+    QCOMPARE(answer(window), "27,000");
+    text(window, 1)->setText("2");
+    QCOMPARE(answer(window), "8");
+    QCOMPARE(combo(window, 4)->currentText(), "dm³");
+    choose(combo(window, 4), "mm³"); // a choice from the list converts at once
+    QCOMPARE(answer(window), "8,000");
+}
+
+void tst_CalculatorWindow::a_new_pi_counts_from_the_next_computation()
+{
+    QWidget* window = open(V);
+    clickOption(window, 7);
+    text(window, 1)->setText("1");
+    QCOMPARE(answer(window), "4.1888");
+    m_fixture->var.ValorPi = 3.15;
+    QCOMPARE(answer(window), "4.1888");
+    text(window, 1)->setText("1.0");
+    QCOMPARE(answer(window), "4.2");
+}
+
+void tst_CalculatorWindow::two_windows_of_one_kind_keep_their_own_state()
+{
+    QWidget* first = open(A);
+    QWidget* second = open(A);
+    text(first, 1)->setText("5");
+    clickOption(second, 2);
+    text(second, 1)->setText("3");
+    text(second, 2)->setText("4");
+    choose(combo(second, 1), "m");
+    QCOMPARE(answer(first), "25");
+    QCOMPARE(combo(first, 1)->currentText(), "cm");
+    QVERIFY(first->findChild<QRadioButton*>("Option1")->isChecked());
+    QCOMPARE(answer(second), "12");
+    QCOMPARE(combo(second, 4)->currentText(), "m²");
+}
+
+void tst_CalculatorWindow::closing_one_of_two_then_the_last_restores_the_menu()
+{
+    QWidget* perimeter = open(P);
+    QWidget* volume = open(V);
+    QVERIFY(m_fixture->menuMinimized());
+    volume->close();
+    QCOMPARE(m_fixture->var.VentanasAbiertas, 1);
+    QVERIFY(m_fixture->menuMinimized());
+    perimeter->close();
+    QCOMPARE(m_fixture->var.VentanasAbiertas, 0);
+    QVERIFY(!m_fixture->menuMinimized());
+}
+
+void tst_CalculatorWindow::an_overflowing_keystroke_keeps_the_previous_text_data()
+{
+    QTest::addColumn<CalculatorId>("id");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("measure2");
+    QTest::addColumn<QString>("typed"); // its last keystroke overflows
+    QTest::newRow("perimetro cuadrado 1e308") << P << 1 << "0" << "1e308";
+    QTest::newRow("perimetro rectangulo 1e308") << P << 2 << "5" << "1e308";
+    QTest::newRow("area cuadrado 1E400") << A << 1 << "0" << "1E400";
+    QTest::newRow("area cuadrado 1e200") << A << 1 << "0" << "1e200";
+    QTest::newRow("volumen esfera 1e103") << V << 7 << "0" << "1e103";
+}
+
+// The answer keeps its text and the stored result its value: a round trip through
+// another result unit brings the same text back.
+void tst_CalculatorWindow::an_overflowing_keystroke_keeps_the_previous_text()
+{
+    QFETCH(CalculatorId, id);
+    QFETCH(int, option);
+    QFETCH(QString, measure2);
+    QFETCH(QString, typed);
+    QWidget* window = open(id);
+    clickOption(window, option);
+    text(window, 2)->setText(measure2);
+    QTest::keyClicks(text(window, 1), typed.chopped(1));
+    const QString before = answer(window);
+    QTest::keyClicks(text(window, 1), typed.right(1));
+    QCOMPARE(text(window, 1)->text(), typed);
+    QCOMPARE(answer(window), before);
+    const QString ownUnit = combo(window, 4)->currentText();
+    choose(combo(window, 4), combo(window, 4)->itemText(3));
+    choose(combo(window, 4), ownUnit);
+    QCOMPARE(answer(window), before);
+}
+
+void tst_CalculatorWindow::an_overflowing_conversion_keeps_the_previous_text()
+{
+    QWidget* window = open(V);
+    choose(combo(window, 1), "km");
+    text(window, 1)->setText("1e100");
+    const QString before = answer(window);
+    QCOMPARE(before.size(), 401); // 1e300 written out with its separators
+    choose(combo(window, 4), "mm³");
+    QCOMPARE(answer(window), before);
+    text(window, 1)->setText("1e97"); // 1e291 km³ is 1e309 mm³
+    QCOMPARE(answer(window), before);
+    choose(combo(window, 4), "km³");
+    QCOMPARE(answer(window), before);
+    text(window, 1)->setText("1");
+    QCOMPARE(answer(window), "1");
+}
+
+void tst_CalculatorWindow::enter_moves_among_the_visible_boxes_data()
+{
+    QTest::addColumn<CalculatorId>("id");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::newRow("solo fila 1 se queda") << P << 1 << 1 << 1;
+    QTest::newRow("de 1 a 2") << P << 2 << 1 << 2;
+    QTest::newRow("de 2 a 1 sin fila 3") << P << 2 << 2 << 1;
+    QTest::newRow("de 2 a 3") << A << 5 << 2 << 3;
+    QTest::newRow("de 3 a 1") << V << 2 << 3 << 1;
+}
+
+void tst_CalculatorWindow::enter_moves_among_the_visible_boxes()
+{
+    QFETCH(CalculatorId, id);
+    QFETCH(int, option);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QWidget* window = open(id);
+    clickOption(window, option);
+    QTest::mouseClick(text(window, from), Qt::LeftButton);
+    QTest::keyClicks(text(window, from), "7");
+    QTest::keyClick(text(window, from), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), text(window, to));
+    QCOMPARE(text(window, from)->text(), "7");
+}
+
+void tst_CalculatorWindow::an_empty_box_shows_0_when_left()
+{
+    QWidget* window = open(A);
+    clickOption(window, 2);
+    text(window, 1)->setText("3");
+    text(window, 2)->setText("4");
+    QTest::keyClick(text(window, 1), Qt::Key_Return);
+    QCOMPARE(text(window, 2)->selectedText(), "4");
+    text(window, 2)->clear();
+    QCOMPARE(answer(window), "0");
+    QTest::keyClick(text(window, 2), Qt::Key_Return);
+    QCOMPARE(text(window, 2)->text(), "0");
+    QTest::keyClick(text(window, 1), Qt::Key_Return);
+    QCOMPARE(text(window, 2)->text(), QString());
+    QCOMPARE(answer(window), "0");
+}
+
+void tst_CalculatorWindow::every_picture_in_the_tables_opens()
+{
+    for (CalculatorId id : {P, A, V}) {
+        const core::Calculator& calculator = core::calculator(id);
+        for (int i = 0; i < calculator.figureCount; ++i) {
+            const QString key = QString::fromUtf8(calculator.figures[i].picture);
+            QVERIFY2(QSvgRenderer(key).isValid(), qPrintable(key));
+        }
+    }
+}
+
+QTEST_MAIN(tst_CalculatorWindow)
+#include "tst_calculatorwindow.moc"
