@@ -62,7 +62,7 @@ QLabel* transparentLabel(QWidget* parent, const QString& name, const QString& te
 {
     auto* label = new QLabel(text, parent);
     label->setFont(calibri(12, italic));
-    app::identify(label, name, text);
+    label->setObjectName(name); // a label is read out by its own, changing, text
     return label;
 }
 
@@ -80,6 +80,23 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
         c.options.push_back(option);
     }
     c.options.front()->setChecked(true);
+}
+
+// The input unit list beside Text1, and the labels that repeat its unit beside the others.
+void buildUnitColumn(QFrame* frame1, CalculatorControls& c)
+{
+    c.combo1 = unitList(frame1, core::kLengthUnits, "Combo1", "Unidad de entrada",
+                        "Unidad de longitud de todas las medidas");
+    app::place(c.combo1, 2160, 360, 855, 405);
+    for (int i = 0; i < 2; ++i) {
+        auto* unit = new QLabel(QStringLiteral("cm"), frame1);
+        unit->setFont(calibri(14.25));
+        app::setBackColour(unit, Qt::white);
+        unit->setObjectName(QStringLiteral("Combo%1").arg(i + 2));
+        unit->setAccessibleDescription(QStringLiteral("Unidad de la medida %1").arg(i + 2));
+        app::place(unit, 2160, 1080 + 720 * i, 855, 375);
+        c.unitLabels[i] = unit;
+    }
 }
 
 void buildMeasureRows(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
@@ -101,17 +118,7 @@ void buildMeasureRows(QWidget* window, const core::Calculator& calculator, Calcu
         c.labels[i]->setBuddy(text);
         c.texts[i] = text;
     }
-    c.combo1 = unitList(frame1, core::kLengthUnits, "Combo1", "Unidad de entrada",
-                        "Unidad de longitud de todas las medidas");
-    app::place(c.combo1, 2160, 360, 855, 405);
-    for (int i = 0; i < 2; ++i) {
-        auto* unit = new QLabel(QStringLiteral("cm"), frame1);
-        unit->setFont(calibri(14.25));
-        app::setBackColour(unit, Qt::white);
-        app::identify(unit, QStringLiteral("Combo%1").arg(i + 2), QStringLiteral("Unidad de la medida %1").arg(i + 2));
-        app::place(unit, 2160, 1080 + 720 * i, 855, 375);
-        c.unitLabels[i] = unit;
-    }
+    buildUnitColumn(frame1, c);
 }
 
 // Typed text must choose nothing, while a list box picks the item matching its
@@ -162,7 +169,7 @@ void buildFormulaBar(QWidget* window, const core::Calculator& calculator, Calcul
     QLabel* label4 = transparentLabel(frame3, "Label4", utf8("FÓRMULA:"), false);
     app::place(label4, 120, calculator.label4Top, 1215, 255);
     c.lblForm = transparentLabel(frame3, "lblForm", QString(), false);
-    c.lblForm->setAccessibleName(QStringLiteral("Fórmula"));
+    c.lblForm->setAccessibleDescription(QStringLiteral("Fórmula"));
     app::place(c.lblForm, 1320, calculator.formulaTop, 3495, 255);
     c.imgFig = new QLabel(frame3);
     app::identify(c.imgFig, "imgFig", QStringLiteral("Dibujo de la figura"));

@@ -139,7 +139,8 @@ void CalculatorWindow::Combo4_Click()
     m_ui.txtAnswer->setText(fromStd(core::displayText(m_ui.txtAnswer->text().toStdString())));
 }
 
-// A typed result unit replaces the list's choice without running Combo4_Click.
+// Setting the result unit by its text chooses the item of a plain list, which runs
+// Combo4_Click, but only writes the text of a box that takes typing, which runs nothing.
 void CalculatorWindow::Combo1_Click()
 {
     const QString unit = m_ui.combo1->currentText();
