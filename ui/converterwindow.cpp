@@ -349,7 +349,7 @@ void ConverterWindow::Convertir()
 {
     // Computed before List3 is emptied: a value beyond the range of a double
     // leaves the rows as they were.
-    const auto rows = core::CatalogoUnidades::ConvertirValor(var().TipoMedida, rememberedUnit(),
+    const auto rows = core::CatalogoUnidades::ConvertirValor(shownCategory(), rememberedUnit(),
                                                              m_txtCaja->text().toStdString());
     if (!rows)
         return;
@@ -368,9 +368,18 @@ void ConverterWindow::sCopy()
     m_frmeCopy->show();
 }
 
+std::int16_t ConverterWindow::shownCategory() const
+{
+    for (std::size_t i = 0; i < m_Option.size(); ++i) {
+        if (m_Option[i]->isChecked())
+            return static_cast<std::int16_t>(i);
+    }
+    return 0;
+}
+
 std::int16_t& ConverterWindow::rememberedUnit()
 {
-    switch (var().TipoMedida) {
+    switch (shownCategory()) {
     case 0:
         return UnidadLongitud;
     case 1:

@@ -10,7 +10,9 @@
 // selected. A double-click on a value shows the copy button frmeCopy beside it
 // (sCopy); tmrClip polls the clipboard and shows the paste button lblPaste while
 // the clipboard holds a positive number. A conversion that leaves the range of a
-// double is dropped and List3 keeps the rows it showed.
+// double is dropped and List3 keeps the rows it showed. Calculators open beside
+// the converter also write TipoMedida; conversions follow the category the
+// window shows, never a category its lists do not hold.
 
 #include <array>
 #include <cstdint>
@@ -70,7 +72,10 @@ private:
     void Convertir();
     void sCopy();
 
-    // The remembered source unit of the current category.
+    // The category of the selected option button. A calculator may have set
+    // TipoMedida since, but the lists still show this category.
+    std::int16_t shownCategory() const;
+    // The remembered source unit of the shown category.
     std::int16_t& rememberedUnit();
 
     QFrame* m_frmeCopy = nullptr;

@@ -57,6 +57,7 @@ private Q_SLOTS:
     void remembersTheSourceUnitOfEachCategory();
     void keepsTheUnitNamesAndValuesOnTheSameRow();
     void theSourceListNeverLosesItsUnit();
+    void keepsItsCategoryWhenACalculatorChangesTipoMedida();
     void recomputesAfterEveryKeystroke();
     void valuesBeyondTheDoubleRangeKeepTheRowsShown_data();
     void valuesBeyondTheDoubleRangeKeepTheRowsShown();
@@ -203,6 +204,16 @@ void tst_ConverterWindow::theSourceListNeverLosesItsUnit()
     clickRow(list(1), 3, Qt::ControlModifier);
     QCOMPARE(list(1)->selectedItems(), QList<QListWidgetItem*>{list(1)->item(3)});
     QCOMPARE(list(3)->item(3)->text(), QStringLiteral("0"));
+}
+
+void tst_ConverterWindow::keepsItsCategoryWhenACalculatorChangesTipoMedida()
+{
+    open(1);
+    m_fixture->var.TipoMedida = 0; // a perimeter calculator has just shown a result
+    enter(9, QStringLiteral("1")); // 1 Milla², a row the length list does not have
+    QCOMPARE(list(3)->count(), 10);
+    QCOMPARE(list(3)->item(5)->text(), QStringLiteral("2589987.8322"));
+    QCOMPARE(m_fixture->var.TipoMedida, 0);
 }
 
 void tst_ConverterWindow::recomputesAfterEveryKeystroke()
