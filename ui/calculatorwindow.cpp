@@ -53,7 +53,9 @@ CalculatorWindow::CalculatorWindow(app::ToolContext& context, const core::Calcul
 }
 
 // Lists and boxes raise their handlers for changes made by code as well as by the
-// user. The typed result unit is the exception: only a choice from its list counts.
+// user. Two lists run theirs only for a choice from the list, the same item again
+// included: the result unit that takes typing, and the base area unit, whose choice
+// must bring the input unit back in step even when it did not change.
 void CalculatorWindow::connectHandlers()
 {
     for (std::size_t i = 0; i < m_ui.options.size(); ++i) {

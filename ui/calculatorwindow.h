@@ -9,6 +9,8 @@
 // rule. A new result unit converts the stored result without reading the boxes.
 // A computation or conversion that leaves the double range changes nothing.
 
+#include <cstddef>
+
 #include "app/toolwindow.h"
 #include "core/figures.h"
 #include "ui/calculatorcontrols.h"
