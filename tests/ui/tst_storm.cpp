@@ -26,8 +26,6 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void random_actions_keep_every_window_sound();
-    void opening_and_closing_leaves_no_widgets_behind_data();
-    void opening_and_closing_leaves_no_widgets_behind();
 
 private:
     QList<app::ToolWindow*> openTools() const;
@@ -265,34 +263,6 @@ void tst_Storm::random_actions_keep_every_window_sound()
     }
     QVERIFY(m_openings >= 300);
     qInfo("%d events, %d windows opened", kEvents, m_openings);
-}
-
-void tst_Storm::opening_and_closing_leaves_no_widgets_behind_data()
-{
-    QTest::addColumn<QString>("opener");
-    for (const char* opener : kOpeners)
-        QTest::newRow(opener) << QString::fromLatin1(opener);
-    QTest::newRow("cmdButton2") << QStringLiteral("cmdButton2");
-}
-
-void tst_Storm::opening_and_closing_leaves_no_widgets_behind()
-{
-    QFETCH(QString, opener);
-    const auto openAndClose = [&] {
-        if (auto* action = m_menu->findChild<QAction*>(opener))
-            action->trigger();
-        else
-            QTest::mouseClick(m_menu->findChild<app::ClickLabel*>(opener), Qt::LeftButton);
-        for (app::ToolWindow* tool : openTools())
-            tool->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    };
-    openAndClose(); // the first opening may create lasting shared objects
-    const qsizetype widgetsBefore = QApplication::allWidgets().size();
-    for (int i = 0; i < 1000; ++i)
-        openAndClose();
-    QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
-    QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t{0});
 }
 
 QTEST_MAIN(tst_Storm)
