@@ -1,0 +1,45 @@
+// Arbitrary box texts, ranks and settings into the solver: at most one box
+// changes, only to number texts, and a message never comes with a write.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "core/numbers.h"
+#include "core/solver.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 2)
+        return 0;
+    const bool modo = data[0] & 1;
+    const core::SolverSettings settings{(data[0] & 2) != 0, (data[0] & 4) != 0};
+    core::Ranks rango{};
+    for (int i = 0; i < core::kBoxCount; ++i)
+        rango[static_cast<std::size_t>(i)] = static_cast<std::int16_t>((data[1] >> (i % 4)) & 3);
+
+    // The rest is the seven box texts, separated by '|'.
+    core::BoxTexts texts;
+    std::size_t box = 0;
+    for (std::size_t i = 2; i < size && box < texts.size(); ++i) {
+        if (data[i] == '|')
+            ++box;
+        else
+            texts[box] += static_cast<char>(data[i]);
+    }
+
+    core::eVacios(texts, modo);
+    const core::SolverAction action = core::eShow(texts, modo, rango, settings);
+    if (action.box < 0) {
+        if (!action.texts.empty())
+            std::abort();
+        return 0;
+    }
+    if (action.hypotenuseMessage || action.box >= core::kBoxCount || action.texts.empty()
+        || action.texts.size() > 2 || (modo != (action.box >= 3)))
+        std::abort();
+    for (const std::string& text : action.texts) {
+        if (text.find_first_not_of("0123456789-.E+") != std::string::npos || !core::readNumber(text))
+            std::abort();
+    }
+    return 0;
+}
