@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPointer>
+
+#include <vector>
 
 #include "app/assets.h"
 #include "app/menuwindow.h"
@@ -21,10 +24,13 @@ Program::Program(ToolMakers makers) : m_makers(std::move(makers))
 
 Program::~Program()
 {
+    // Deleting one window also deletes the pop-ups it owns, which are in the list
+    // as well; guarded pointers skip those instead of touching freed memory.
     const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows) {
-        if (!window->parentWidget())
-            delete window;
+    const std::vector<QPointer<QWidget>> guarded(windows.begin(), windows.end());
+    for (const QPointer<QWidget>& window : guarded) {
+        if (window && !window->parentWidget())
+            delete window.data();
     }
 }
 
