@@ -1,6 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include "core/figures.h"
 #include "core/numbers.h"
+#include "core/solver.h"
+#include "core/units.h"
 
 namespace {
 
@@ -19,13 +22,61 @@ void BM_PlainText(benchmark::State& state)
 }
 BENCHMARK(BM_PlainText);
 
-void BM_MaskedText(benchmark::State& state)
+void BM_MaskedText(benchmark::State& state, const core::NumberMask& mask)
 {
     double value = 1234567.891234;
     for (auto _ : state)
-        benchmark::DoNotOptimize(core::maskedText(value, core::kMaskDecimal));
+        benchmark::DoNotOptimize(core::maskedText(value, mask));
 }
-BENCHMARK(BM_MaskedText);
+BENCHMARK_CAPTURE(BM_MaskedText, solver, core::kMaskSolver);
+BENCHMARK_CAPTURE(BM_MaskedText, decimal, core::kMaskDecimal);
+BENCHMARK_CAPTURE(BM_MaskedText, whole, core::kMaskWhole);
+
+// Area is a ten-unit category, the longest row set the converter fills.
+void BM_ConvertirValor(benchmark::State& state)
+{
+    constexpr std::int16_t kArea = 1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::CatalogoUnidades::ConvertirValor(kArea, 3, "1234.5"));
+}
+BENCHMARK(BM_ConvertirValor);
+
+// One keystroke's worth of calculator work: the circle's area from "12.5" cm,
+// shown in m² through the display rule.
+void BM_CalculatorResult(benchmark::State& state)
+{
+    const core::Calculator& area = core::calculator(core::CalculatorId::Area);
+    const core::Figure* circle = nullptr;
+    for (int i = 0; i < area.figureCount; ++i)
+        if (std::string_view(area.figures[i].caption) == "CÍRCULO")
+            circle = &area.figures[i];
+    const core::Figure& figure = circle ? *circle : area.figures[0];
+    const std::array<std::string, 3> texts{"12.5", "0", "0"};
+    for (auto _ : state) {
+        const std::optional<double> result = core::figureResult(figure, texts, 3.14159265358979);
+        const core::Conversion conversion = core::convertResult(area, "cm", "m²", result.value_or(0));
+        benchmark::DoNotOptimize(core::displayText(core::plainText(conversion.value)));
+    }
+}
+BENCHMARK(BM_CalculatorResult);
+
+void BM_SolverHypotenuse(benchmark::State& state)
+{
+    const core::BoxTexts texts{"0", "3", "4", "0", "0", "0", "0"};
+    const core::Ranks ranks{0, 1, 2, 0, 0, 0, 0};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::eShow(texts, false, ranks, core::SolverSettings{}));
+}
+BENCHMARK(BM_SolverHypotenuse);
+
+void BM_SolverProportion(benchmark::State& state)
+{
+    const core::BoxTexts texts{"0", "0", "0", "2", "0", "5", "12.5"};
+    const core::Ranks ranks{0, 0, 0, 0, 1, 2, 3};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::eShow(texts, true, ranks, core::SolverSettings{}));
+}
+BENCHMARK(BM_SolverProportion);
 
 } // namespace
 

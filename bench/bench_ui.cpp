@@ -1,0 +1,133 @@
+// Keystroke latency inside the process, without a display server: one key into a
+// measure box of an area window until its answer box holds the new result, and
+// one key into the converter's input box until every value row is rewritten.
+// Each keystroke is timed on its own with a steady clock; the keys alternate
+// between a digit and Backspace so that every one changes the text. Prints
+// "name value" lines in microseconds for ./scripts/bench.
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "app/assets.h"
+#include "app/basvar.h"
+#include "app/qtdesktop.h"
+#include "app/toolcontext.h"
+#include "ui/tools.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kWarmUp = 500;
+constexpr int kKeystrokes = 20000;
+
+struct Samples {
+    std::vector<double> untilResult; // µs from the key press until the text is set
+    std::vector<double> untilPainted; // µs until the window has also been repainted
+};
+
+double percentile(std::vector<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    const auto rank = static_cast<std::size_t>(std::ceil(fraction * static_cast<double>(values.size())));
+    return values[std::max<std::size_t>(rank, 1) - 1];
+}
+
+void press(QWidget* box, Qt::Key key, const QString& text)
+{
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(box, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(box, &up);
+}
+
+// Types into box and reads the outcome with shown(); a keystroke whose outcome
+// did not change counts as a failure of the window, not as a fast sample.
+Samples typeInto(QWidget* box, const std::function<QString()>& shown)
+{
+    Samples samples;
+    samples.untilResult.reserve(kKeystrokes);
+    samples.untilPainted.reserve(kKeystrokes);
+    for (int i = 0; i < kWarmUp + kKeystrokes; ++i) {
+        const QString before = shown();
+        const bool digit = i % 2 == 0;
+        const Clock::time_point start = Clock::now();
+        press(box, digit ? Qt::Key_7 : Qt::Key_Backspace, digit ? QStringLiteral("7") : QString());
+        const Clock::time_point result = Clock::now();
+        QApplication::processEvents();
+        const Clock::time_point painted = Clock::now();
+        if (shown() == before) {
+            std::fprintf(stderr, "keystroke %d changed nothing (%s)\n", i, qPrintable(before));
+            std::exit(1);
+        }
+        if (i < kWarmUp)
+            continue;
+        samples.untilResult.push_back(std::chrono::duration<double, std::micro>(result - start).count());
+        samples.untilPainted.push_back(std::chrono::duration<double, std::micro>(painted - start).count());
+    }
+    return samples;
+}
+
+void report(const char* name, const Samples& samples)
+{
+    std::printf("%s_result_p50_us %.2f\n", name, percentile(samples.untilResult, 0.50));
+    std::printf("%s_result_p99_us %.2f\n", name, percentile(samples.untilResult, 0.99));
+    std::printf("%s_painted_p50_us %.2f\n", name, percentile(samples.untilPainted, 0.50));
+    std::printf("%s_painted_p99_us %.2f\n", name, percentile(samples.untilPainted, 0.99));
+    std::printf("%s_keystrokes %zu\n", name, samples.untilResult.size());
+}
+
+QWidget* open(const app::ToolMaker& make, app::ToolContext& context)
+{
+    QWidget* window = make(context);
+    window->show();
+    QApplication::processEvents();
+    return window;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    app::loadAssets();
+    app::BasVar var;
+    var.ValorPi = 3.14159265358979;
+    app::QtDesktop desktop;
+    app::ToolContext context(var, desktop);
+    const app::ToolMakers makers = ui::toolMakers();
+
+    QWidget* area = open(makers.area, context);
+    auto* text1 = area->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* answer = area->findChild<QLineEdit*>(QStringLiteral("txtAnswer"));
+    text1->setText(QStringLiteral("12.5"));
+    report("area", typeInto(text1, [answer] { return answer->text(); }));
+
+    QWidget* converter = open(makers.convertidor, context);
+    auto* caja = converter->findChild<QLineEdit*>(QStringLiteral("txtCaja"));
+    auto* values = converter->findChild<QListWidget*>(QStringLiteral("List3"));
+    caja->setText(QStringLiteral("12.5"));
+    const auto allRows = [values] {
+        QString rows;
+        for (int row = 0; row < values->count(); ++row)
+            rows += values->item(row)->text() + QLatin1Char('\n');
+        return rows;
+    };
+    report("converter", typeInto(caja, allRows));
+    std::printf("converter_rows %d\n", values->count());
+
+    delete converter;
+    delete area;
+    return 0;
+}
