@@ -74,8 +74,8 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
         auto* option = new QRadioButton(utf8(figure.caption), frame2);
         option->setFont(calibri(12));
         app::setBackColour(option, kGrey);
-        app::identify(option, QStringLiteral("Option%1").arg(i + 1),
-                      utf8(figure.toolTip).trimmed(), utf8(figure.toolTip));
+        app::identify(option, QStringLiteral("Option%1").arg(i + 1), utf8(figure.caption),
+                      utf8(figure.toolTip));
         app::place(option, 120, 120 + 300 * figure.screenRow, figure.optionWidth, 285);
         c.options.push_back(option);
     }

@@ -100,7 +100,7 @@ void CalculatorWindow::Option_Click(int n)
     app::showPicture(m_ui.imgFig, QString::fromUtf8(figure.picture));
     for (int row = 1; row <= 3; ++row)
         if (uses(figure, row))
-            m_ui.labels[row - 1]->setText(QString::fromUtf8(figure.labels[row - 1]));
+            setMeasureCaption(row, QString::fromUtf8(figure.labels[row - 1]));
     m_ui.labels[1]->setVisible(uses(figure, 2));
     m_ui.labels[2]->setVisible(uses(figure, 3));
     text(2)->setVisible(uses(figure, 2));
@@ -206,6 +206,16 @@ void CalculatorWindow::Form_Unload()
     var().VentanasAbiertas -= 1;
     if (var().VentanasAbiertas == 0)
         context().restoreMenu();
+}
+
+// A measure box is read out by the caption above it, without the colon.
+void CalculatorWindow::setMeasureCaption(int row, const QString& caption)
+{
+    m_ui.labels[row - 1]->setText(caption);
+    QString name = caption;
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    text(row)->setAccessibleName(name);
 }
 
 const core::Figure& CalculatorWindow::selectedFigure() const

@@ -40,6 +40,7 @@ private:
     void Text_KeyPress(int n, int& keyAscii);
     void eResultado();
 
+    void setMeasureCaption(int row, const QString& caption);
     const core::Figure& selectedFigure() const;
     core::Conversion converted(double result) const;
     bool textKeyPress(int n, const QKeyEvent* key);

@@ -39,9 +39,9 @@ struct ListRow {
 
 // List1..3 from left to right: the source unit, the unit names, the values.
 constexpr std::array<ListRow, 3> kLists = {{
-    {"List1", 120, 2895, "Unidad del valor a convertir"},
+    {"List1", 120, 2895, "Unidad de origen"},
     {"List2", 3600, 2895, "Unidades"},
-    {"List3", 6480, 2775, "Valores convertidos"},
+    {"List3", 6480, 2775, "Valores"},
 }};
 
 struct OptionRow {

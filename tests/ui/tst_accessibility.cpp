@@ -1,0 +1,219 @@
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+
+#include <memory>
+
+#include "app/clicklabel.h"
+#include "app/menuwindow.h"
+#include "app/splashwindow.h"
+#include "tests/support/toolfixture.h"
+#include "ui/tools.h"
+
+// What a screen reader gets from every window: each control the user reads,
+// types into or clicks has a name of its own, its tooltip as its description,
+// and a list that would be read out by its current item says what it is for.
+class tst_Accessibility : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void every_control_is_named_data();
+    void every_control_is_named();
+    void names_say_what_the_control_is_data();
+    void names_say_what_the_control_is();
+    void measure_boxes_follow_their_captions_data();
+    void measure_boxes_follow_their_captions();
+
+private:
+    QWidget* open(const QString& window);
+
+    std::unique_ptr<ToolFixture> m_fixture;
+    std::vector<std::unique_ptr<QWidget>> m_windows;
+};
+
+namespace {
+
+const QStringList kWindows = {QStringLiteral("frmInicio"),    QStringLiteral("frmMenu"),
+                              QStringLiteral("frmPerimetro"), QStringLiteral("frmArea"),
+                              QStringLiteral("frmVolumen"),   QStringLiteral("frmPitagoras"),
+                              QStringLiteral("frmSobrePit"),  QStringLiteral("frmConvert")};
+
+// The parts Qt builds inside a list (its line edit, its popup) belong to the list.
+bool insideComboBox(const QWidget* widget)
+{
+    for (const QWidget* w = widget->parentWidget(); w; w = w->parentWidget()) {
+        if (qobject_cast<const QComboBox*>(w))
+            return true;
+    }
+    return false;
+}
+
+bool isPicture(const QWidget* widget)
+{
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    return label && label->text().isEmpty() && !label->pixmap().isNull();
+}
+
+bool isControl(const QWidget* widget)
+{
+    if (insideComboBox(widget) || qobject_cast<const QMenu*>(widget))
+        return false;
+    return widget->focusPolicy() != Qt::NoFocus || qobject_cast<const QLineEdit*>(widget)
+           || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QAbstractItemView*>(widget)
+           || qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const app::ClickLabel*>(widget)
+           || isPicture(widget);
+}
+
+bool hasBuddy(const QWidget* window, const QWidget* control)
+{
+    const QList<QLabel*> labels = window->findChildren<QLabel*>();
+    return std::any_of(labels.begin(), labels.end(), [control](const QLabel* l) { return l->buddy() == control; });
+}
+
+// Every fault of one control, as "objectName: what is wrong".
+QStringList faults(const QWidget* window, const QWidget* control)
+{
+    QStringList found;
+    const QString name = control->accessibleName();
+    const QString who = control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
+                                                        : control->objectName();
+    if (isControl(control) && (name.trimmed().isEmpty() || name == control->objectName()))
+        found << who + QStringLiteral(": no name");
+    if (!control->toolTip().isEmpty() && control->accessibleDescription() != control->toolTip().trimmed())
+        found << who + QStringLiteral(": tooltip is not the description");
+    if (qobject_cast<const QComboBox*>(control) && control->accessibleDescription().isEmpty()
+        && !hasBuddy(window, control))
+        found << who + QStringLiteral(": list without buddy or description");
+    if (const auto* option = qobject_cast<const QRadioButton*>(control); option && name != option->text())
+        found << who + QStringLiteral(": option named other than its caption");
+    return found;
+}
+
+QStringList faultsOf(const QWidget* window)
+{
+    QStringList found;
+    const QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (const QWidget* widget : widgets)
+        found << faults(window, widget);
+    return found;
+}
+
+QString withoutColon(const QString& caption)
+{
+    QString name = caption.trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name;
+}
+
+} // namespace
+
+void tst_Accessibility::init()
+{
+    m_fixture = std::make_unique<ToolFixture>();
+}
+
+void tst_Accessibility::cleanup()
+{
+    m_windows.clear();
+    m_fixture.reset();
+}
+
+QWidget* tst_Accessibility::open(const QString& window)
+{
+    const app::ToolMakers makers = ui::toolMakers();
+    const std::map<QString, std::function<QWidget*()>> openers = {
+        {QStringLiteral("frmInicio"), [] { return new app::SplashWindow([] {}, [] {}); }},
+        {QStringLiteral("frmMenu"), [&] { return new app::MenuWindow(m_fixture->context, makers, [] {}); }},
+        {QStringLiteral("frmPerimetro"), [&] { return makers.perimetro(m_fixture->context); }},
+        {QStringLiteral("frmArea"), [&] { return makers.area(m_fixture->context); }},
+        {QStringLiteral("frmVolumen"), [&] { return makers.volumen(m_fixture->context); }},
+        {QStringLiteral("frmPitagoras"), [&] { return makers.pitagoras(m_fixture->context); }},
+        {QStringLiteral("frmSobrePit"), [&] { return makers.sobrePit(m_fixture->context); }},
+        {QStringLiteral("frmConvert"), [&] { return makers.convertidor(m_fixture->context); }},
+    };
+    QWidget* opened = openers.at(window)();
+    opened->setAttribute(Qt::WA_DeleteOnClose, false);
+    opened->show();
+    m_windows.emplace_back(opened);
+    return opened;
+}
+
+void tst_Accessibility::every_control_is_named_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const QString& window : kWindows)
+        QTest::newRow(qPrintable(window)) << window;
+}
+
+void tst_Accessibility::every_control_is_named()
+{
+    QFETCH(QString, window);
+    QWidget* opened = open(window);
+    QCOMPARE(faultsOf(opened).join(QStringLiteral("; ")), QString());
+    // Every figure of a calculator, since a figure renames and hides controls.
+    const QList<QRadioButton*> options = opened->findChildren<QRadioButton*>();
+    for (QRadioButton* option : options) {
+        option->click();
+        QCOMPARE(faultsOf(opened).join(QStringLiteral("; ")), QString());
+    }
+}
+
+void tst_Accessibility::names_say_what_the_control_is_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("resultado del perímetro") << "frmPerimetro" << "txtAnswer" << "Resultado";
+    QTest::newRow("resultado del volumen") << "frmVolumen" << "txtAnswer" << "Resultado";
+    QTest::newRow("lado del cuadrado") << "frmArea" << "Text1" << "Lado (l)";
+    QTest::newRow("unidad de origen") << "frmConvert" << "List1" << "Unidad de origen";
+    QTest::newRow("unidades") << "frmConvert" << "List2" << "Unidades";
+    QTest::newRow("valores") << "frmConvert" << "List3" << "Valores";
+    QTest::newRow("categoría longitud") << "frmConvert" << "Option1" << "Longitud";
+    QTest::newRow("cerrar el inicio") << "frmInicio" << "lblEsc" << "Cerrar";
+}
+
+void tst_Accessibility::names_say_what_the_control_is()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    const QWidget* found = open(window)->findChild<QWidget*>(control);
+    QVERIFY(found);
+    QCOMPARE(found->accessibleName(), name);
+}
+
+void tst_Accessibility::measure_boxes_follow_their_captions_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("perímetro") << "frmPerimetro";
+    QTest::newRow("área") << "frmArea";
+    QTest::newRow("volumen") << "frmVolumen";
+}
+
+void tst_Accessibility::measure_boxes_follow_their_captions()
+{
+    QFETCH(QString, window);
+    QWidget* opened = open(window);
+    const QList<QRadioButton*> options = opened->findChildren<QRadioButton*>();
+    for (QRadioButton* option : options) {
+        option->click();
+        for (int row = 1; row <= 3; ++row) {
+            const auto* box = opened->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(row));
+            const auto* label = opened->findChild<QLabel*>(QStringLiteral("Label%1").arg(row));
+            if (box->isVisibleTo(opened))
+                QCOMPARE(box->accessibleName(), withoutColon(label->text()));
+        }
+    }
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"
