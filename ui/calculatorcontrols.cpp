@@ -128,6 +128,7 @@ void buildMeasureRows(QWidget* window, const core::Calculator& calculator, Calcu
 void makeTypable(QComboBox* combo)
 {
     auto* edit = new QLineEdit(combo);
+    edit->setAccessibleName(combo->accessibleName());
     for (auto signal : {&QLineEdit::returnPressed, &QLineEdit::editingFinished})
         QObject::connect(edit, signal, combo, [combo] { combo->blockSignals(true); });
     combo->setLineEdit(edit);

@@ -38,11 +38,11 @@ const char kParagraph3[] =
     "números figurados y perfectos, la relación entre la longitud de una cuerda "
     "y los intervalos musicales, y la idea de que la Tierra es una esfera.";
 
-app::ClickLabel* paragraph(QWidget* parent, const char* name, const char* accessibleName,
-                           const char* text)
+// A paragraph is read out by its own text, which a name of its own would hide.
+app::ClickLabel* paragraph(QWidget* parent, const char* name, const char* text)
 {
     auto* label = new app::ClickLabel(parent);
-    app::identify(label, QString::fromUtf8(name), QString::fromUtf8(accessibleName));
+    app::identify(label, QString::fromUtf8(name), QString::fromUtf8(text));
     label->setText(QString::fromUtf8(text));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -91,11 +91,11 @@ void SobrePitWindow::buildPortrait()
 
 void SobrePitWindow::buildParagraphs()
 {
-    m_label1 = paragraph(m_frame1, "Label1", "Pitágoras de Samos", kParagraph1);
+    m_label1 = paragraph(m_frame1, "Label1", kParagraph1);
     app::place(m_label1, 1320, 120, 5295, 1215);
-    m_label2 = paragraph(m_frame1, "Label2", "Su obra y su hermandad", kParagraph2);
+    m_label2 = paragraph(m_frame1, "Label2", kParagraph2);
     app::place(m_label2, 120, 1275, 6495, 2895);
-    m_label3 = paragraph(m_frame1, "Label3", "Lo que se le atribuye", kParagraph3);
+    m_label3 = paragraph(m_frame1, "Label3", kParagraph3);
     app::place(m_label3, 120, 4200, 6495, 3255);
     connect(m_label1, &app::ClickLabel::mouseMoved, this, &SobrePitWindow::Label1_MouseMove);
     connect(m_label2, &app::ClickLabel::mouseMoved, this, &SobrePitWindow::Label2_MouseMove);

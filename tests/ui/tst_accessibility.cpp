@@ -30,6 +30,7 @@ private Q_SLOTS:
     void names_say_what_the_control_is();
     void measure_boxes_follow_their_captions_data();
     void measure_boxes_follow_their_captions();
+    void about_paragraphs_are_read_out_whole();
 
 private:
     QWidget* open(const QString& window);
@@ -212,6 +213,16 @@ void tst_Accessibility::measure_boxes_follow_their_captions()
             if (box->isVisibleTo(opened))
                 QCOMPARE(box->accessibleName(), withoutColon(label->text()));
         }
+    }
+}
+
+void tst_Accessibility::about_paragraphs_are_read_out_whole()
+{
+    const QWidget* opened = open(QStringLiteral("frmSobrePit"));
+    for (const char* name : {"Label1", "Label2", "Label3"}) {
+        const auto* paragraph = opened->findChild<QLabel*>(QString::fromLatin1(name));
+        QVERIFY(paragraph->text().size() > 100);
+        QCOMPARE(paragraph->accessibleName(), paragraph->text());
     }
 }
 
