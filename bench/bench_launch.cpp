@@ -2,6 +2,7 @@
 // steady clock in BENCH_T0_NS, and prints the median of every "name value" line
 // the programs print. Usage: bench_launch ROUNDS PROGRAM...
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -48,6 +49,8 @@ bool runOnce(const char* program, Figures& figures)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    // Qt's start-up notes would drown the figures.
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
 
     std::vector<std::string> environment;
     for (char** variable = environ; *variable; ++variable)
@@ -92,7 +95,7 @@ int main(int argc, char* argv[])
     for (int round = 0; round < rounds; ++round) {
         for (int i = 2; i < argc; ++i) {
             if (!runOnce(argv[i], figures)) {
-                std::fprintf(stderr, "%s failed\n", argv[i]);
+                std::fprintf(stderr, "%s failed or did not finish\n", argv[i]);
                 return 1;
             }
         }

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cctype>
 #include <cstdio>
 
 StartupProbe::StartupProbe(QString timerName)
@@ -47,7 +48,26 @@ void StartupProbe::printMemory(const char* prefix)
             }
         }
     }
+    std::printf("%s_buffers_kib %lld\n", prefix, windowBuffersKib());
     std::fflush(stdout);
+}
+
+// Window contents shared with the X server (MIT-SHM): they grow with the area of
+// the windows shown, whatever the program does.
+long long StartupProbe::windowBuffersKib()
+{
+    QFile maps(QStringLiteral("/proc/self/smaps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return 0;
+    long long total = 0;
+    bool shared = false;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        if (!line.isEmpty() && !std::isupper(static_cast<unsigned char>(line.at(0))))
+            shared = line.contains("memfd:xorg") || line.contains("SYSV");
+        else if (shared && line.startsWith("Rss:"))
+            total += line.mid(4).trimmed().split(' ').value(0).toLongLong();
+    }
+    return total;
 }
 
 bool StartupProbe::eventFilter(QObject* watched, QEvent* event)

@@ -28,8 +28,9 @@ public:
 
     // "name value" on standard output.
     static void print(const char* name, double value);
-    // VmRSS and VmHWM of this process, in KiB.
+    // VmRSS and VmHWM of this process, and the window buffers within them, in KiB.
     static void printMemory(const char* prefix);
+    static long long windowBuffersKib();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
