@@ -1,0 +1,55 @@
+#include <QtTest>
+
+#include <QAction>
+
+#include <memory>
+
+#include "app/program.h"
+#include "app/splashwindow.h"
+#include "ui/tools.h"
+
+// A whole run: the splash hands over to the menu, every tool opens, and the end
+// of the run takes every window with it, pop-ups of lists and menus included.
+class tst_Program : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void ending_with_every_tool_open_removes_every_window();
+};
+
+namespace {
+
+QWidget* topLevel(const QString& name)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->objectName() == name)
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void tst_Program::ending_with_every_tool_open_removes_every_window()
+{
+    auto program = std::make_unique<app::Program>(ui::toolMakers());
+    program->start();
+    auto* splash = qobject_cast<app::SplashWindow*>(topLevel(QStringLiteral("frmInicio")));
+    QVERIFY(splash);
+    for (int tick = 1; tick <= 21; ++tick)
+        splash->Timer1_Timer();
+    QWidget* menu = topLevel(QStringLiteral("frmMenu"));
+    QVERIFY(menu);
+    for (const char* item : {"figPerimetro", "figArea", "figVolumen", "pitTeorema", "pitAbout"})
+        menu->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+    QMetaObject::invokeMethod(menu->findChild<QWidget*>(QStringLiteral("cmdButton2")), "clicked");
+    for (const char* window : {"frmPerimetro", "frmArea", "frmVolumen", "frmPitagoras", "frmSobrePit", "frmConvert"})
+        QVERIFY2(topLevel(QString::fromLatin1(window)), window);
+
+    program.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+}
+
+QTEST_MAIN(tst_Program)
+#include "tst_program.moc"
