@@ -29,6 +29,15 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+void addFigures(const std::string& output, Figures& figures)
+{
+    std::istringstream lines(output);
+    std::string name;
+    double value = 0;
+    while (lines >> name >> value)
+        figures[name].push_back(value);
+}
+
 std::string readAll(int fd)
 {
     std::string text;
@@ -37,6 +46,18 @@ std::string readAll(int fd)
     while ((got = read(fd, buffer, sizeof buffer)) > 0)
         text.append(buffer, static_cast<std::size_t>(got));
     return text;
+}
+
+// The environment of this process, plus the spawn time on the steady clock.
+std::vector<std::string> childEnvironment()
+{
+    std::vector<std::string> environment;
+    for (char** variable = environ; *variable; ++variable)
+        environment.emplace_back(*variable);
+    const auto t0 = std::chrono::steady_clock::now().time_since_epoch();
+    environment.push_back("BENCH_T0_NS="
+                          + std::to_string(std::chrono::duration_cast<std::chrono::nanoseconds>(t0).count()));
+    return environment;
 }
 
 // One run of program; false when it could not start or did not exit cleanly.
@@ -52,18 +73,12 @@ bool runOnce(const char* program, Figures& figures)
     // Qt's start-up notes would drown the figures.
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
 
-    std::vector<std::string> environment;
-    for (char** variable = environ; *variable; ++variable)
-        environment.emplace_back(*variable);
-    const auto t0 = std::chrono::steady_clock::now().time_since_epoch();
-    environment.push_back("BENCH_T0_NS="
-                          + std::to_string(std::chrono::duration_cast<std::chrono::nanoseconds>(t0).count()));
+    std::vector<std::string> environment = childEnvironment();
     std::vector<char*> envp;
     for (std::string& variable : environment)
         envp.push_back(variable.data());
     envp.push_back(nullptr);
     char* argv[] = {const_cast<char*>(program), nullptr};
-
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv, envp.data());
     posix_spawn_file_actions_destroy(&actions);
@@ -73,12 +88,7 @@ bool runOnce(const char* program, Figures& figures)
     int status = 0;
     if (spawned != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return false;
-
-    std::istringstream lines(output);
-    std::string name;
-    double value = 0;
-    while (lines >> name >> value)
-        figures[name].push_back(value);
+    addFigures(output, figures);
     return true;
 }
 

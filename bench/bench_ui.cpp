@@ -86,6 +86,14 @@ void report(const char* name, const Samples& samples)
     std::printf("%s_keystrokes %zu\n", name, samples.untilResult.size());
 }
 
+QString allRows(const QListWidget* values)
+{
+    QString rows;
+    for (int row = 0; row < values->count(); ++row)
+        rows += values->item(row)->text() + QLatin1Char('\n');
+    return rows;
+}
+
 QWidget* open(const app::ToolMaker& make, app::ToolContext& context)
 {
     QWidget* window = make(context);
@@ -118,13 +126,7 @@ int main(int argc, char* argv[])
     auto* caja = converter->findChild<QLineEdit*>(QStringLiteral("txtCaja"));
     auto* values = converter->findChild<QListWidget*>(QStringLiteral("List3"));
     caja->setText(QStringLiteral("12.5"));
-    const auto allRows = [values] {
-        QString rows;
-        for (int row = 0; row < values->count(); ++row)
-            rows += values->item(row)->text() + QLatin1Char('\n');
-        return rows;
-    };
-    report("converter", typeInto(caja, allRows));
+    report("converter", typeInto(caja, [values] { return allRows(values); }));
     std::printf("converter_rows %d\n", values->count());
 
     delete converter;
