@@ -6,10 +6,10 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QNetworkInterface>
 #include <QUrl>
 
-#include <ifaddrs.h>
-#include <net/if.h>
+#include <algorithm>
 
 namespace app {
 namespace {
@@ -60,18 +60,12 @@ void QtDesktop::about(QWidget* owner, const QString& appText, const QString& oth
 bool QtDesktop::isNetworkAlive()
 {
     // Only local interface flags: the answer must come at once, without a probe.
-    // Asked of the C library, so that the program does not load Qt's network
-    // module and its libraries for this one question.
-    ifaddrs* interfaces = nullptr;
-    if (getifaddrs(&interfaces) != 0)
-        return false;
-    bool alive = false;
-    for (const ifaddrs* i = interfaces; i && !alive; i = i->ifa_next) {
-        const unsigned int flags = i->ifa_flags;
-        alive = (flags & IFF_UP) && (flags & IFF_RUNNING) && !(flags & IFF_LOOPBACK);
-    }
-    freeifaddrs(interfaces);
-    return alive;
+    const auto interfaces = QNetworkInterface::allInterfaces();
+    return std::any_of(interfaces.begin(), interfaces.end(), [](const QNetworkInterface& i) {
+        const auto flags = i.flags();
+        return flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning)
+               && !flags.testFlag(QNetworkInterface::IsLoopBack);
+    });
 }
 
 void QtDesktop::openAddress(QWidget*, const QUrl& address)
