@@ -1,12 +1,45 @@
 #include "app/clicklabel.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace app {
+namespace {
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
+// Screen readers see a keyboard button as a button they can press.
+class AccessibleClickLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleClickLabel(ClickLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            Q_EMIT static_cast<ClickLabel*>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
 {
+    auto* label = qobject_cast<ClickLabel*>(object);
+    if (className == QLatin1String("app::ClickLabel") && label && label->isKeyboardButton())
+        return new AccessibleClickLabel(label);
+    return nullptr;
+}
+
+} // namespace
+
+ClickLabel::ClickLabel(QWidget* parent, Role role)
+    : QLabel(parent), m_keyboardButton(role == Role::Button)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
     setMouseTracking(true);
+    if (m_keyboardButton)
+        setFocusPolicy(Qt::StrongFocus);
 }
 
 void ClickLabel::mouseMoveEvent(QMouseEvent* event)
@@ -33,6 +66,44 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
     Q_EMIT doubleClicked();
     event->accept();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (m_keyboardButton && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        Q_EMIT clicked();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    m_tabbedInto = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (m_tabbedInto)
+        Q_EMIT tabbedInto();
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    m_tabbedInto = false;
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    // The focus frame is for keyboard users; a window opening leaves none.
+    if (!hasFocus() || !m_tabbedInto)
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(2, 2, -2, -2);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 } // namespace app

@@ -11,7 +11,13 @@ namespace app {
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit ClickLabel(QWidget* parent = nullptr);
+    // A Button is one for the keyboard and for screen readers as well: Tab stops
+    // on it, Enter or Space clicks it, and it is announced as a button.
+    enum class Role { Label, Button };
+
+    explicit ClickLabel(QWidget* parent = nullptr, Role role = Role::Label);
+
+    bool isKeyboardButton() const { return m_keyboardButton; }
 
 Q_SIGNALS:
     void mouseMoved();
@@ -19,12 +25,21 @@ Q_SIGNALS:
     void mouseUp(Qt::MouseButton button);
     void clicked();
     void doubleClicked();
+    void tabbedInto();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_keyboardButton = false;
+    bool m_tabbedInto = false;
 };
 
 } // namespace app

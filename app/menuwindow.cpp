@@ -58,6 +58,12 @@ constexpr FigureItem kFigureItems[] = {
     {"figVolumen", "Volumen", &ToolMakers::volumen},
 };
 
+// Pop-up menus open at the mouse, or under their button when the keyboard pressed it.
+QPoint popupPoint(const QWidget* button)
+{
+    return button->underMouse() ? QCursor::pos() : button->mapToGlobal(QPoint(0, button->height()));
+}
+
 QString aboutText()
 {
     return QStringLiteral("Milvane\r\nVantrelo: Versión %1.%2.%3")
@@ -87,7 +93,7 @@ void MenuWindow::buildButtons()
 {
     for (int i = 0; i < 3; ++i) {
         const ButtonRow& row = kButtons[i];
-        auto* button = new ClickLabel(this);
+        auto* button = new ClickLabel(this, ClickLabel::Role::Button);
         identify(button, QString::fromLatin1(row.objectName), QString::fromUtf8(row.accessibleName));
         place(button, row.left, 240, 2295, 2295);
         button->setScaledContents(true);
@@ -96,6 +102,8 @@ void MenuWindow::buildButtons()
         connect(button, &ClickLabel::mouseMoved, this, [this, i] { cmdButton_MouseMove(i); });
         connect(button, &ClickLabel::mouseDown, this, [this, i] { cmdButton_MouseDown(i); });
         connect(button, &ClickLabel::mouseUp, this, [this, i] { cmdButton_MouseUp(i); });
+        // Tabbing onto a button names it in the strip, as the mouse does.
+        connect(button, &ClickLabel::tabbedInto, this, [this, i] { cmdButton_MouseMove(i); });
         m_cmdButton[static_cast<std::size_t>(i)] = button;
 
         // The outline lies in front of its button and lets the mouse through to it.
@@ -120,7 +128,7 @@ void MenuWindow::buildCaptionStrip()
 
     for (int i = 0; i < 2; ++i) {
         const LinkRow& row = kLinks[i];
-        auto* link = new ClickLabel(this);
+        auto* link = new ClickLabel(this, ClickLabel::Role::Button);
         link->setText(QString::fromLatin1(row.text));
         identify(link, QString::fromLatin1(row.objectName), QString::fromUtf8(row.accessibleName));
         place(link, row.left, 2760, 375, 375);
@@ -132,6 +140,7 @@ void MenuWindow::buildCaptionStrip()
         connect(link, &ClickLabel::mouseMoved, this, [this, i] { lblLink_MouseMove(i); });
         connect(link, &ClickLabel::mouseDown, this, [this, i] { lblLink_MouseDown(i); });
         connect(link, &ClickLabel::mouseUp, this, [this, i] { lblLink_MouseUp(i); });
+        connect(link, &ClickLabel::tabbedInto, this, [this, i] { lblLink_MouseMove(i); });
         m_lblLink[static_cast<std::size_t>(i)] = link;
     }
 }
@@ -154,6 +163,13 @@ void MenuWindow::buildPiBox()
     m_txtPi->hide();
     m_txtPi->installEventFilter(this);
     connect(m_txtPi, &QLineEdit::textChanged, this, &MenuWindow::txtPi_Change);
+
+    // Left to right along the window, the Pi box right after its link.
+    setTabOrder(m_cmdButton[0], m_cmdButton[1]);
+    setTabOrder(m_cmdButton[1], m_cmdButton[2]);
+    setTabOrder(m_cmdButton[2], m_lblLink[1]);
+    setTabOrder(m_lblLink[1], m_txtPi);
+    setTabOrder(m_txtPi, m_lblLink[0]);
 }
 
 void MenuWindow::buildPopupMenus()
@@ -213,9 +229,9 @@ void MenuWindow::reopen(QPointer<QWidget>& window, const ToolMaker& make, bool m
 void MenuWindow::cmdButton_Click(int index)
 {
     if (index == 0)
-        m_figMenu->popup(QCursor::pos());
+        m_figMenu->popup(popupPoint(m_cmdButton[0]));
     else if (index == 1)
-        m_pitMenu->popup(QCursor::pos());
+        m_pitMenu->popup(popupPoint(m_cmdButton[1]));
     else
         reopen(m_frmConvert, m_makers.convertidor, true);
 }

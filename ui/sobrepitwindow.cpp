@@ -104,7 +104,7 @@ void SobrePitWindow::buildParagraphs()
 
 void SobrePitWindow::buildLink()
 {
-    m_lblLink = new app::ClickLabel(m_frame1);
+    m_lblLink = new app::ClickLabel(m_frame1, app::ClickLabel::Role::Button);
     app::identify(m_lblLink, QStringLiteral("lblLink"),
                   QStringLiteral("Leer más sobre Pitágoras en la enciclopedia"));
     m_lblLink->setText(QStringLiteral("Leer más..."));

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QPointer>
@@ -76,6 +77,8 @@ private Q_SLOTS:
     void converter_is_restarted_and_counted_once();
     void about_pythagoras_is_single_and_never_minimizes();
     void an_item_without_a_window_does_nothing();
+    void keyboard_reaches_every_picture_and_link_data();
+    void keyboard_reaches_every_picture_and_link();
 
 private:
     QAction* action(const char* name) const { return m_menu->findChild<QAction*>(QLatin1String(name)); }
@@ -307,6 +310,35 @@ void tst_MenuWindow::an_item_without_a_window_does_nothing()
     action("pitTeorema")->trigger();
     QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t{0});
     QVERIFY(!m_menu->isMinimized());
+}
+
+void tst_MenuWindow::keyboard_reaches_every_picture_and_link_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("figuras") << "cmdButton0" << "CÁLCULOS CON FIGURAS";
+    QTest::newRow("convertidor") << "cmdButton2" << "CONVERTIDOR DE UNIDADES";
+    QTest::newRow("ajustar pi") << "lblLink1" << "AJUSTAR PI";
+}
+
+void tst_MenuWindow::keyboard_reaches_every_picture_and_link()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    auto* target = child<app::ClickLabel>(control);
+    m_menu->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_menu));
+    child<app::ClickLabel>(QStringLiteral("lblLink0"))->setFocus(Qt::TabFocusReason);
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(child<QLabel>(QStringLiteral("lblShow"))->text(), caption);
+    QCOMPARE(QAccessible::queryAccessibleInterface(target)->role(), QAccessible::Button);
+    int clicks = 0;
+    connect(target, &app::ClickLabel::clicked, this, [&clicks] { ++clicks; });
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClick(target, Qt::Key_Space);
+    QCOMPARE(clicks, 2);
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
 }
 
 QTEST_MAIN(tst_MenuWindow)
