@@ -203,6 +203,8 @@ void ConverterWindow::connectHandlers()
     connect(m_List1, &ListBox::itemSelectionChanged, this, &ConverterWindow::List1_Click);
     connect(m_List2, &ListBox::itemSelectionChanged, this, &ConverterWindow::List2_Click);
     connect(m_List3, &ListBox::itemSelectionChanged, this, &ConverterWindow::List3_Click);
+    // A click on the row already selected changes no selection but is a click all the same.
+    connect(m_List3, &ListBox::itemClicked, this, &ConverterWindow::List3_Click);
     connect(m_List3, &ListBox::itemDoubleClicked, this, &ConverterWindow::List3_DblClick);
     connect(m_txtCaja, &QLineEdit::textChanged, this, &ConverterWindow::txtCaja_Change);
     connect(m_lblCopy, &app::ClickLabel::clicked, this, &ConverterWindow::lblCopy_Click);

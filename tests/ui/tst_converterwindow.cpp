@@ -274,6 +274,9 @@ void tst_ConverterWindow::copyButtonAppearsBesideTheDoubleClickedRow()
     QCOMPARE(frame->geometry(), app::twipsRect(8750, top, 495, 495));
     const QPoint rowCentreInWindow = list(3)->viewport()->mapTo(m_window, rowCentre(list(3), row));
     QVERIFY2(qAbs(rowCentreInWindow.y() - frame->geometry().center().y()) <= 2, "beside the row");
+    QTest::mouseClick(list(3)->viewport(), Qt::LeftButton, {}, rowCentre(list(3), row));
+    QVERIFY2(!frame->isVisible(), "a click on the same row hides it");
+    doubleClickRow(list(3), row);
 
     QTest::mouseClick(child<QWidget>("lblCopy"), Qt::LeftButton);
     QCOMPARE(m_fixture->desktop.clipboard, list(3)->item(row)->text());
