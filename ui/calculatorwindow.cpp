@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include "app/look.h"
 #include "core/numbers.h"
@@ -134,8 +135,13 @@ void CalculatorWindow::eResultado()
 void CalculatorWindow::Combo4_Click()
 {
     const core::Conversion conversion = converted(m_result);
-    if (conversion.outcome == core::Converted::Overflow)
+    if (conversion.outcome == core::Converted::Overflow) {
+        // The answer stays as it was, and so does the unit it is written in.
+        const QSignalBlocker blocker(m_ui.combo4);
+        m_ui.combo4->setCurrentText(m_answerUnit);
         return;
+    }
+    m_answerUnit = m_ui.combo4->currentText();
     if (conversion.outcome == core::Converted::Value)
         m_ui.txtAnswer->setText(fromStd(core::plainText(conversion.value)));
     m_ui.txtAnswer->setText(fromStd(core::displayText(m_ui.txtAnswer->text().toStdString())));

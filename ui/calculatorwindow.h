@@ -49,6 +49,7 @@ private:
     const core::Calculator& m_calculator;
     CalculatorControls m_ui;
     double m_result = 0.0; // last result, in the input unit (or its square or cube)
+    QString m_answerUnit;  // the result unit the answer box is written in
 };
 
 } // namespace ui
