@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QPointer>
 
 #include <vector>
@@ -15,6 +16,8 @@ namespace app {
 Program::Program(ToolMakers makers) : m_makers(std::move(makers))
 {
     loadAssets();
+    if (m_qtSpanish.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&m_qtSpanish);
     QApplication::setApplicationName(QStringLiteral("Vantrelo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantrelo.svg")));
     // The run ends only through the menu or the splash's "x", never because

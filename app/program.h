@@ -5,6 +5,7 @@
 // splash, and builds the main menu when the splash hands over.
 
 #include <QPointer>
+#include <QTranslator>
 
 #include "app/basvar.h"
 #include "app/qtdesktop.h"
@@ -28,6 +29,7 @@ public:
 private:
     void showMenu();
 
+    QTranslator m_qtSpanish; // Qt's own texts (standard buttons, edit menus) in Spanish
     BasVar m_var;
     QtDesktop m_desktop;
     ToolContext m_context{m_var, m_desktop};
