@@ -266,6 +266,9 @@ bool PitagorasWindow::filterBoxEvent(int index, QEvent* event)
         return false;
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
+        // Tab only moves the focus on: it is no key of the box.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            return false;
         txtZ_KeyDown(index, key->key());
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
             return txtZ_KeyPress(index, kKeyEnter);
@@ -337,6 +340,9 @@ void PitagorasWindow::tmrMode_Timer()
 
 void PitagorasWindow::tmrAuto_Timer()
 {
+    // Held while the solver may show its modal message, whose event loop would
+    // otherwise run this handler again every second, one message on another.
+    m_tmrAuto->stop();
     Modo = UltimaCaja > kLastTriangleBox;
     eVacios();
     eShow();

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <vector>
 
 #include "app/desktopservices.h"
@@ -19,6 +20,7 @@ public:
     };
 
     std::vector<Message> messages;
+    std::function<void()> whileMessageShown; // runs as a modal box would let events run
     QStringList questions;
     bool answerYes = false;
     int aboutBoxes = 0;
@@ -28,7 +30,12 @@ public:
     std::vector<QUrl> openedAddresses;
     QString clipboard;
 
-    void message(QWidget*, const QString& text, Icon icon) override { messages.push_back({text, icon}); }
+    void message(QWidget*, const QString& text, Icon icon) override
+    {
+        messages.push_back({text, icon});
+        if (whileMessageShown)
+            whileMessageShown();
+    }
     bool askYesNo(QWidget*, const QString& text) override
     {
         questions << text;

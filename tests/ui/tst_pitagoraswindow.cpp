@@ -162,9 +162,14 @@ void tst_PitagorasWindow::automatic_answer_recomputes_the_oldest_box()
     box(visits.last())->selectAll();
     QTest::keyClicks(box(visits.last()), newText);
     QVERIFY(timer("tmrAuto")->isActive());
+    bool tickingUnderMessage = false;
+    m_fixture->desktop.whileMessageShown = [this, &tickingUnderMessage] {
+        tickingUnderMessage = timer("tmrAuto")->isActive();
+    };
 
     m_window->tmrAuto_Timer();
 
+    QVERIFY(!tickingUnderMessage);
     QCOMPARE((QStringList{box(0)->text(), box(1)->text(), box(2)->text()}), triangle);
     QCOMPARE(int(m_fixture->desktop.messages.size()), messages);
     if (messages > 0) {
@@ -234,6 +239,10 @@ void tst_PitagorasWindow::mode_button_slides_the_panel_29_steps_each_way()
     const QRect boxYAtRest = box(6)->geometry();
     QTimer* tmrMode = timer("tmrMode");
 
+    // Tabbing through a proportion box is no key press there: the part stays the triangle.
+    clickBox(3);
+    QTest::keyClick(box(3), Qt::Key_Tab);
+    cmdMode->setFocus();
     QTest::keyClick(cmdMode, Qt::Key_Space);
     QCOMPARE(cmdMode->text(), QStringLiteral("Triángulo"));
     QVERIFY(tmrMode->isActive());
