@@ -153,8 +153,10 @@ void MenuWindow::buildPiBox()
     m_lblPi = lblPi->text();
 
     m_txtPi = new QLineEdit(kPiDefault, this);
-    identify(m_txtPi, QStringLiteral("txtPi"), QStringLiteral("Valor de Pi"),
-             QStringLiteral(" Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer "));
+    identify(m_txtPi, QStringLiteral("txtPi"), QStringLiteral("Valor de Pi"));
+    // Told to screen readers only: the box shows no tooltip.
+    m_txtPi->setAccessibleDescription(
+        QStringLiteral("Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer"));
     place(m_txtPi, 720, 2760, 6375, 375);
     m_txtPi->setAlignment(Qt::AlignCenter);
     m_txtPi->setFont(app::font(Typeface::Calibri, 14.25));
