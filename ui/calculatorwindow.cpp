@@ -53,10 +53,11 @@ CalculatorWindow::CalculatorWindow(app::ToolContext& context, const core::Calcul
     Form_Load();
 }
 
-// Lists and boxes raise their handlers for changes made by code as well as by the
-// user. Two lists run theirs only for a choice from the list, the same item again
-// included: the result unit that takes typing, and the base area unit, whose choice
-// must bring the input unit back in step even when it did not change.
+// Boxes and plain lists raise their handlers for changes made by code as well as by
+// the user. Three lists run theirs for every choice from the list, the same item
+// again included, and the code that selects in them runs the handler itself: the
+// input unit and the base area unit, whose choice brings the result unit back in
+// step even when it did not change, and the result unit that takes typing.
 void CalculatorWindow::connectHandlers()
 {
     for (std::size_t i = 0; i < m_ui.options.size(); ++i) {
@@ -70,7 +71,7 @@ void CalculatorWindow::connectHandlers()
         connect(text(n), &QLineEdit::textChanged, this, [this, n] { Text_Change(n); });
         text(n)->installEventFilter(this);
     }
-    connect(m_ui.combo1, &QComboBox::currentIndexChanged, this, &CalculatorWindow::Combo1_Click);
+    connect(m_ui.combo1, &QComboBox::activated, this, &CalculatorWindow::Combo1_Click);
     if (m_calculator.typedResultUnit)
         connect(m_ui.combo4, &QComboBox::activated, this, &CalculatorWindow::Combo4_Click);
     else
@@ -161,6 +162,7 @@ void CalculatorWindow::Combo1_Click()
 void CalculatorWindow::Combo5_Click()
 {
     m_ui.combo1->setCurrentIndex(m_ui.combo5->currentIndex());
+    Combo1_Click();
 }
 
 void CalculatorWindow::Text_Change(int)
@@ -198,9 +200,10 @@ void CalculatorWindow::Text_KeyPress(int n, int& keyAscii)
 void CalculatorWindow::Form_Load()
 {
     app::setBackColour(this, kWindowBack);
+    // A list raises no choice for a selection made by code.
     m_ui.combo1->setCurrentIndex(m_ui.combo1->findText(QStringLiteral("cm")));
+    Combo1_Click();
     if (m_ui.combo5) {
-        // A list raises no choice for a selection made by code.
         m_ui.combo5->setCurrentIndex(m_ui.combo5->findText(QString::fromUtf8("cm²")));
         Combo5_Click();
     }

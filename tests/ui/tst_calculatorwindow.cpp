@@ -59,6 +59,12 @@ void choose(QComboBox* box, const QString& item)
     QCOMPARE(box->currentText(), item);
 }
 
+// What a list raises when the user picks its chosen item once more.
+void chooseAgain(QComboBox* box)
+{
+    emit box->activated(box->currentIndex());
+}
+
 void typeResultUnit(QWidget* window, const QString& unit)
 {
     QLineEdit* edit = combo(window, 4)->lineEdit();
@@ -329,6 +335,10 @@ void tst_CalculatorWindow::input_unit_resets_the_result_unit_and_keeps_the_numbe
     QCOMPARE(caption(window, "Combo3"), "m");
     QCOMPARE(text(window, 1)->text(), "5");
     QCOMPARE(answer(window), "5");
+    choose(combo(window, 4), "mm");
+    chooseAgain(combo(window, 1));
+    QCOMPARE(combo(window, 4)->currentText(), "m");
+    QCOMPARE(answer(window), "5");
 }
 
 void tst_CalculatorWindow::base_area_unit_leads_the_input_unit()
@@ -342,6 +352,9 @@ void tst_CalculatorWindow::base_area_unit_leads_the_input_unit()
     QCOMPARE(caption(window, "Combo2"), "m");
     QCOMPARE(combo(window, 4)->currentText(), "m³");
     QCOMPARE(answer(window), "20");
+    typeResultUnit(window, "dm³");
+    chooseAgain(combo(window, 5));
+    QCOMPARE(combo(window, 4)->currentText(), "m³");
 }
 
 void tst_CalculatorWindow::base_area_unit_stays_behind_until_chosen()
