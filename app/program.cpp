@@ -12,6 +12,16 @@
 #include "app/splashwindow.h"
 
 namespace app {
+namespace {
+
+// Ends the run at once. Unlike quit(), exit() does not close the windows first,
+// so no tool window runs its unload step on the way out.
+void endRun()
+{
+    QApplication::exit(0);
+}
+
+} // namespace
 
 Program::Program(ToolMakers makers) : m_makers(std::move(makers))
 {
@@ -39,14 +49,14 @@ Program::~Program()
 
 void Program::start()
 {
-    auto* splash = new SplashWindow([this] { showMenu(); }, [] { QApplication::quit(); });
+    auto* splash = new SplashWindow([this] { showMenu(); }, endRun);
     splash->show();
 }
 
 void Program::showMenu()
 {
     if (!m_menu) {
-        m_menu = new MenuWindow(m_context, m_makers, [] { QApplication::quit(); });
+        m_menu = new MenuWindow(m_context, m_makers, endRun);
         m_context.setMenu(m_menu);
     }
     m_menu->show();

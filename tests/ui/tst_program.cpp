@@ -1,6 +1,8 @@
 #include <QtTest>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QMessageBox>
 
 #include <memory>
 
@@ -45,6 +47,22 @@ void tst_Program::ending_with_every_tool_open_removes_every_window()
     QMetaObject::invokeMethod(menu->findChild<QWidget*>(QStringLiteral("cmdButton2")), "clicked");
     for (const char* window : {"frmPerimetro", "frmArea", "frmVolumen", "frmPitagoras", "frmSobrePit", "frmConvert"})
         QVERIFY2(topLevel(QString::fromLatin1(window)), window);
+
+    // Closing the menu asks first; after "Sí" the run ends with every tool still
+    // standing, none of them closed through its own unload step.
+    QTimer::singleShot(0, menu, [menu] {
+        QTimer::singleShot(0, menu, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Yes)->click();
+        });
+        menu->close();
+    });
+    QTimer::singleShot(10000, menu, [] { QApplication::exit(1); }); // never hang the suite
+    QCOMPARE(QApplication::exec(), 0);
+    for (const char* name : {"frmPerimetro", "frmArea", "frmVolumen", "frmPitagoras", "frmSobrePit", "frmConvert"}) {
+        const QWidget* window = topLevel(QString::fromLatin1(name));
+        QVERIFY2(window && window->isVisible(), name);
+    }
 
     program.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
