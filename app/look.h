@@ -27,6 +27,9 @@ void place(QWidget* widget, int left, int top, int width, int height);
 void setClientSize(QWidget* window, int width, int height);
 void centreOnScreen(QWidget* window);
 
+// The background of every window, set when it loads.
+inline const QColor kWindowBackground(250, 250, 250);
+
 // Background colour; an opaque widget paints it, a transparent one keeps it for later.
 void setBackColour(QWidget* widget, const QColor& colour, bool opaque = true);
 void setOpaque(QWidget* widget, bool opaque);

@@ -202,7 +202,7 @@ void MenuWindow::Form_Load()
         setBackColour(link, kLinkColour, false);
     setBackColour(m_lblShow, kStripColour);
     setBackColour(m_txtPi, kStripColour);
-    setBackColour(this, QColor(250, 250, 250));
+    setBackColour(this, kWindowBackground);
     m_context.var().ValorPi = core::readNumber(m_txtPi->text().toStdString()).value_or(0.0);
 }
 

@@ -15,7 +15,6 @@ namespace ui {
 namespace {
 
 constexpr int kEnter = 13;
-const QColor kWindowBack(250, 250, 250);
 
 QString fromStd(const std::string& text)
 {
@@ -199,7 +198,7 @@ void CalculatorWindow::Text_KeyPress(int n, int& keyAscii)
 
 void CalculatorWindow::Form_Load()
 {
-    app::setBackColour(this, kWindowBack);
+    app::setBackColour(this, app::kWindowBackground);
     // A list raises no choice for a selection made by code.
     m_ui.combo1->setCurrentIndex(m_ui.combo1->findText(QStringLiteral("cm")));
     Combo1_Click();

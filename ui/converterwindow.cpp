@@ -17,7 +17,6 @@
 namespace ui {
 namespace {
 
-const QColor kWindowColour(250, 250, 250);
 const QColor kHeaderColour(20, 20, 20);
 const QColor kChosenCategory(255, 255, 128);
 const QColor kOtherCategory(255, 255, 255);
@@ -234,10 +233,10 @@ bool ConverterWindow::eventFilter(QObject* watched, QEvent* event)
 void ConverterWindow::Form_Load()
 {
     var().VentanasAbiertas += 1;
-    app::setBackColour(this, kWindowColour);
+    app::setBackColour(this, app::kWindowBackground);
     for (QWidget* control : {static_cast<QWidget*>(m_txtCaja), static_cast<QWidget*>(m_lblN),
                              static_cast<QWidget*>(m_frmeCopy), static_cast<QWidget*>(m_lblPaste)})
-        app::setBackColour(control, kWindowColour);
+        app::setBackColour(control, app::kWindowBackground);
     app::setBackColour(m_Frame1, kHeaderColour);
     QRadioButton* option = m_Option.at(static_cast<std::size_t>(var().TipoMedida));
     if (option->isChecked())
@@ -321,7 +320,7 @@ void ConverterWindow::lblCopy_MouseDown()
 
 void ConverterWindow::lblCopy_MouseUp()
 {
-    app::setBackColour(m_frmeCopy, kWindowColour);
+    app::setBackColour(m_frmeCopy, app::kWindowBackground);
 }
 
 void ConverterWindow::lblPaste_Click()
@@ -338,7 +337,7 @@ void ConverterWindow::lblPaste_MouseDown()
 
 void ConverterWindow::lblPaste_MouseUp()
 {
-    app::setBackColour(m_lblPaste, kWindowColour);
+    app::setBackColour(m_lblPaste, app::kWindowBackground);
 }
 
 void ConverterWindow::tmrClip_Timer()

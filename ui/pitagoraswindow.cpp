@@ -88,7 +88,6 @@ const QColor kWhite(255, 255, 255);
 const QColor kTriangleBack(255, 255, 192);
 const QColor kProportionBack(224, 224, 224);
 const QColor kButtonFace(192, 192, 192);
-const QColor kWindowBack(250, 250, 250);
 
 bool isTriangleBox(int index)
 {
@@ -281,7 +280,7 @@ bool PitagorasWindow::filterBoxEvent(int index, QEvent* event)
 
 void PitagorasWindow::Form_Load()
 {
-    app::setBackColour(this, kWindowBack);
+    app::setBackColour(this, app::kWindowBackground);
 }
 
 void PitagorasWindow::Form_Unload()
