@@ -2,10 +2,12 @@
 // measure box of an area window until its answer box holds the new result, and
 // one key into the converter's input box until every value row is rewritten.
 // Each keystroke is timed on its own with a steady clock; the keys alternate
-// between a digit and Backspace so that every one changes the text. Prints
-// "name value" lines in microseconds for ./scripts/bench.
+// between a digit and Backspace so that every one changes the text. Then the
+// growth of resident memory while each tool is opened and closed 1,000 times.
+// Prints "name value" lines (microseconds, KiB) for ./scripts/bench.
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,6 +31,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kWarmUp = 500;
 constexpr int kKeystrokes = 20000;
+constexpr int kOpenings = 1000;
 
 struct Samples {
     std::vector<double> untilResult; // µs from the key press until the text is set
@@ -102,6 +105,31 @@ QWidget* open(const app::ToolMaker& make, app::ToolContext& context)
     return window;
 }
 
+long residentKiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLong() * 4 : 0;
+}
+
+// Resident memory gained per opening and closing of one tool, after a few rounds
+// that may create lasting shared objects (fonts, cached pictures).
+double growthPerOpening(const app::ToolMaker& make, app::ToolContext& context)
+{
+    const auto openAndClose = [&] {
+        open(make, context)->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    for (int i = 0; i < 10; ++i)
+        openAndClose();
+    const long before = residentKiB();
+    for (int i = 0; i < kOpenings; ++i)
+        openAndClose();
+    return static_cast<double>(residentKiB() - before) / kOpenings;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -131,5 +159,17 @@ int main(int argc, char* argv[])
 
     delete converter;
     delete area;
+
+    const std::pair<const char*, const app::ToolMaker*> tools[] = {
+        {"perimetro", &makers.perimetro}, {"area", &makers.area},         {"volumen", &makers.volumen},
+        {"pitagoras", &makers.pitagoras}, {"sobrepit", &makers.sobrePit}, {"convertidor", &makers.convertidor},
+    };
+    double worst = 0;
+    for (const auto& [name, make] : tools) {
+        const double growth = growthPerOpening(*make, context);
+        std::printf("openclose_%s_kib %.2f\n", name, growth);
+        worst = std::max(worst, growth);
+    }
+    std::printf("openclose_worst_kib %.2f\n", worst);
     return 0;
 }
