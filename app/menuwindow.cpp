@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "app/clicklabel.h"
-#include "app/look.h"
-#include "app/shapes.h"
+#include "kit/clicklabel.h"
+#include "kit/look.h"
+#include "kit/shapes.h"
 #include "core/numbers.h"
 
 namespace app {

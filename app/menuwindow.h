@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/toolcontext.h"
+#include "kit/toolcontext.h"
 
 class QLineEdit;
 class QMenu;

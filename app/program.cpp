@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "app/assets.h"
+#include "kit/assets.h"
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
 

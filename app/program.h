@@ -7,9 +7,9 @@
 #include <QPointer>
 #include <QTranslator>
 
-#include "app/basvar.h"
+#include "kit/basvar.h"
 #include "app/qtdesktop.h"
-#include "app/toolcontext.h"
+#include "kit/toolcontext.h"
 
 namespace app {
 

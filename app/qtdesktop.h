@@ -1,7 +1,7 @@
 #ifndef APP_QTDESKTOP_H
 #define APP_QTDESKTOP_H
 
-#include "app/desktopservices.h"
+#include "kit/desktopservices.h"
 
 namespace app {
 

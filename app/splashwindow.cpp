@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "app/clicklabel.h"
-#include "app/look.h"
-#include "app/shapes.h"
+#include "kit/clicklabel.h"
+#include "kit/look.h"
+#include "kit/shapes.h"
 
 namespace app {
 namespace {

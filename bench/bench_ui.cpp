@@ -19,10 +19,10 @@
 #include <functional>
 #include <vector>
 
-#include "app/assets.h"
-#include "app/basvar.h"
+#include "kit/assets.h"
+#include "kit/basvar.h"
 #include "app/qtdesktop.h"
-#include "app/toolcontext.h"
+#include "kit/toolcontext.h"
 #include "ui/tools.h"
 
 namespace {

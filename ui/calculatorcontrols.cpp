@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "app/look.h"
-#include "app/shapes.h"
+#include "kit/look.h"
+#include "kit/shapes.h"
 
 namespace ui {
 namespace {

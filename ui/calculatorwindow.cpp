@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "app/look.h"
+#include "kit/look.h"
 #include "core/numbers.h"
 
 namespace ui {

@@ -11,7 +11,7 @@
 
 #include <cstddef>
 
-#include "app/toolwindow.h"
+#include "kit/toolwindow.h"
 #include "core/figures.h"
 #include "ui/calculatorcontrols.h"
 

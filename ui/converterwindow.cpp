@@ -7,12 +7,12 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/clicklabel.h"
-#include "app/look.h"
-#include "app/shapes.h"
+#include "kit/clicklabel.h"
+#include "kit/look.h"
+#include "kit/shapes.h"
 #include "core/numbers.h"
 #include "core/units.h"
-#include "ui/listbox.h"
+#include "kit/listbox.h"
 
 namespace ui {
 namespace {

@@ -17,7 +17,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/toolwindow.h"
+#include "kit/toolwindow.h"
 
 class QFrame;
 class QLabel;

@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/look.h"
-#include "app/shapes.h"
+#include "kit/look.h"
+#include "kit/shapes.h"
 #include "core/numbers.h"
 
 namespace ui {

@@ -18,7 +18,7 @@
 
 #include <array>
 
-#include "app/toolwindow.h"
+#include "kit/toolwindow.h"
 #include "core/solver.h"
 
 class QAction;

@@ -4,8 +4,8 @@
 #include <QFrame>
 #include <QUrl>
 
-#include "app/clicklabel.h"
-#include "app/look.h"
+#include "kit/clicklabel.h"
+#include "kit/look.h"
 
 namespace ui {
 namespace {

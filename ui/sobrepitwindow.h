@@ -9,7 +9,7 @@
 // message. The window counts itself in VentanasAbiertas but, since opening it
 // never minimizes the menu, closing it never restores the menu.
 
-#include "app/toolwindow.h"
+#include "kit/toolwindow.h"
 
 class QFrame;
 

@@ -1,7 +1,7 @@
 #ifndef UI_TOOLS_H
 #define UI_TOOLS_H
 
-#include "app/toolcontext.h"
+#include "kit/toolcontext.h"
 
 namespace ui {
 

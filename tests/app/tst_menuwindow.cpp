@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QPointer>
 
-#include "app/clicklabel.h"
+#include "kit/clicklabel.h"
 #include "app/menuwindow.h"
-#include "app/shapes.h"
-#include "app/toolwindow.h"
+#include "kit/shapes.h"
+#include "kit/toolwindow.h"
 #include "core/numbers.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/toolfixture.h"

@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "app/assets.h"
-#include "app/clicklabel.h"
+#include "kit/assets.h"
+#include "kit/clicklabel.h"
 #include "app/splashwindow.h"
 
 // The splash's progress line, its hand-over to the menu and its "x".

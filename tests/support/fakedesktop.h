@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/desktopservices.h"
+#include "kit/desktopservices.h"
 
 // Records every request to the desktop and answers from fields a test sets.
 class FakeDesktop : public app::DesktopServices {

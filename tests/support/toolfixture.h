@@ -3,9 +3,9 @@
 
 #include <QWidget>
 
-#include "app/assets.h"
-#include "app/basvar.h"
-#include "app/toolcontext.h"
+#include "kit/assets.h"
+#include "kit/basvar.h"
+#include "kit/toolcontext.h"
 #include "tests/support/fakedesktop.h"
 
 // The offscreen platform warns at every raise and keyboard grab it cannot do;

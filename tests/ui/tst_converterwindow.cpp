@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "app/look.h"
+#include "kit/look.h"
 #include "tests/support/toolfixture.h"
 #include "ui/converterwindow.h"
 

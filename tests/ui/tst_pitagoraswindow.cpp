@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "app/look.h"
+#include "kit/look.h"
 #include "tests/support/toolfixture.h"
 #include "ui/pitagoraswindow.h"
 

@@ -1,5 +1,5 @@
-#ifndef APP_CLICKLABEL_H
-#define APP_CLICKLABEL_H
+#ifndef KIT_CLICKLABEL_H
+#define KIT_CLICKLABEL_H
 
 #include <QLabel>
 

@@ -1,5 +1,5 @@
-#ifndef APP_DESKTOPSERVICES_H
-#define APP_DESKTOPSERVICES_H
+#ifndef KIT_DESKTOPSERVICES_H
+#define KIT_DESKTOPSERVICES_H
 
 #include <QString>
 

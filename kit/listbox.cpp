@@ -1,9 +1,9 @@
-#include "ui/listbox.h"
+#include "kit/listbox.h"
 
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
-#include "app/look.h"
+#include "kit/look.h"
 
 namespace ui {
 namespace {

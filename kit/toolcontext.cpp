@@ -1,4 +1,4 @@
-#include "app/toolcontext.h"
+#include "kit/toolcontext.h"
 
 namespace app {
 

@@ -1,5 +1,5 @@
-#ifndef APP_LOOK_H
-#define APP_LOOK_H
+#ifndef KIT_LOOK_H
+#define KIT_LOOK_H
 
 // Shared helpers for building windows as the program's layouts describe them:
 // places in twips, colours, the stand-in typefaces, names for assistive

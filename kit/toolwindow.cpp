@@ -1,4 +1,4 @@
-#include "app/toolwindow.h"
+#include "kit/toolwindow.h"
 
 #include <QCloseEvent>
 #include <QIcon>

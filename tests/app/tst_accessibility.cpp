@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "app/clicklabel.h"
+#include "kit/clicklabel.h"
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
 #include "tests/support/toolfixture.h"

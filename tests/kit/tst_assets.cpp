@@ -3,7 +3,7 @@
 #include <QDirIterator>
 #include <QSvgRenderer>
 
-#include "app/assets.h"
+#include "kit/assets.h"
 
 // Every compiled-in picture is a drawing that renders.
 class tst_Assets : public QObject {

@@ -1,5 +1,5 @@
-#ifndef UI_LISTBOX_H
-#define UI_LISTBOX_H
+#ifndef KIT_LISTBOX_H
+#define KIT_LISTBOX_H
 
 #include <QListWidget>
 

@@ -1,4 +1,4 @@
-#include "app/assets.h"
+#include "kit/assets.h"
 
 #include <QtGlobal>
 

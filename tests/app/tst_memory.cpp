@@ -2,9 +2,9 @@
 
 #include <QAction>
 
-#include "app/clicklabel.h"
+#include "kit/clicklabel.h"
 #include "app/menuwindow.h"
-#include "app/toolwindow.h"
+#include "kit/toolwindow.h"
 #include "tests/support/toolfixture.h"
 #include "ui/tools.h"
 

@@ -1,5 +1,5 @@
-#ifndef APP_BASVAR_H
-#define APP_BASVAR_H
+#ifndef KIT_BASVAR_H
+#define KIT_BASVAR_H
 
 #include <cstdint>
 

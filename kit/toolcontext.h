@@ -1,13 +1,13 @@
-#ifndef APP_TOOLCONTEXT_H
-#define APP_TOOLCONTEXT_H
+#ifndef KIT_TOOLCONTEXT_H
+#define KIT_TOOLCONTEXT_H
 
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
 
-#include "app/basvar.h"
-#include "app/desktopservices.h"
+#include "kit/basvar.h"
+#include "kit/desktopservices.h"
 
 namespace app {
 

@@ -9,9 +9,9 @@
 
 #include <random>
 
-#include "app/clicklabel.h"
+#include "kit/clicklabel.h"
 #include "app/menuwindow.h"
-#include "app/toolwindow.h"
+#include "kit/toolwindow.h"
 #include "core/numbers.h"
 #include "tests/support/toolfixture.h"
 #include "ui/tools.h"

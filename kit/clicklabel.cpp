@@ -1,4 +1,4 @@
-#include "app/clicklabel.h"
+#include "kit/clicklabel.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

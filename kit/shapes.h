@@ -1,5 +1,5 @@
-#ifndef APP_SHAPES_H
-#define APP_SHAPES_H
+#ifndef KIT_SHAPES_H
+#define KIT_SHAPES_H
 
 #include <QColor>
 #include <QWidget>

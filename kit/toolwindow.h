@@ -1,9 +1,9 @@
-#ifndef APP_TOOLWINDOW_H
-#define APP_TOOLWINDOW_H
+#ifndef KIT_TOOLWINDOW_H
+#define KIT_TOOLWINDOW_H
 
 #include <QWidget>
 
-#include "app/toolcontext.h"
+#include "kit/toolcontext.h"
 
 namespace app {
 

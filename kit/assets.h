@@ -1,5 +1,5 @@
-#ifndef APP_ASSETS_H
-#define APP_ASSETS_H
+#ifndef KIT_ASSETS_H
+#define KIT_ASSETS_H
 
 namespace app {
 

@@ -1,4 +1,4 @@
-#include "app/look.h"
+#include "kit/look.h"
 
 #include <QGuiApplication>
 #include <QLabel>

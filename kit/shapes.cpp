@@ -1,10 +1,10 @@
-#include "app/shapes.h"
+#include "kit/shapes.h"
 
 #include <QPainter>
 
 #include <algorithm>
 
-#include "app/look.h"
+#include "kit/look.h"
 
 namespace app {
 
