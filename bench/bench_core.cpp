@@ -47,9 +47,9 @@ void BM_CalculatorResult(benchmark::State& state)
 {
     const core::Calculator& area = core::calculator(core::CalculatorId::Area);
     const core::Figure* circle = nullptr;
-    for (int i = 0; i < area.figureCount; ++i)
-        if (std::string_view(area.figures[i].caption) == "CÍRCULO")
-            circle = &area.figures[i];
+    for (const core::Figure& figure : area.figures)
+        if (std::string_view(figure.caption) == "CÍRCULO")
+            circle = &figure;
     const core::Figure& figure = circle ? *circle : area.figures[0];
     const std::array<std::string, 3> texts{"12.5", "0", "0"};
     for (auto _ : state) {

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/table.h"
+
 namespace core {
 
 enum class CalculatorId { Perimeter, Area, Volume };
@@ -29,10 +31,10 @@ struct Figure {
     const char* picture;                // resource key
     std::array<const char*, 3> labels;  // measure captions, nullptr where unused
     std::array<Measure, 3> measures;
-    int screenRow;                      // position in the button column, 0 at the top
-    int optionWidth;                    // twips
     Formula result;
 };
+
+
 
 enum class Operation { Unchanged, Multiply, Divide };
 
@@ -49,19 +51,13 @@ inline constexpr UnitList kVolumeUnits{"mm³", "cm³", "m³", "km³"};
 
 struct Calculator {
     CalculatorId id;
-    const char* caption;        // window title
-    const char* formName;
     std::int16_t tipoMedida;    // measure category each computation announces
-    const Figure* figures;      // in button-number order
-    int figureCount;
+    Table<Figure> figures;      // in button-number order
     UnitList resultUnits;
     const char* powerSuffix;    // appended to the input unit to name the result unit
     std::array<std::array<Factor, 4>, 4> factors; // [input unit][result unit]
     bool typedResultUnit;       // the result unit box also takes typing
     bool baseAreaUnits;         // an area unit list stands in for the input unit list
-    int label4Top;              // twips, inside the formula bar
-    int formulaTop;
-    int label1Width;
 };
 
 // The description of one calculator.

@@ -14,6 +14,21 @@
 namespace ui {
 namespace {
 
+// The area buttons stand in another order on screen than their numbers.
+constexpr OptionPlace kPerimeterOptions[] = {{0, 1695}, {1, 1695}, {2, 1695}, {3, 1935},
+                                             {4, 1695}, {5, 1695}, {6, 1695}, {7, 1935}};
+constexpr OptionPlace kAreaOptions[] = {{0, 1695}, {1, 1695}, {2, 1695}, {4, 1695}, {6, 1695},
+                                        {3, 1935}, {7, 1695}, {8, 1695}, {5, 1695}};
+constexpr OptionPlace kVolumeOptions[] = {{0, 1695}, {1, 2005}, {2, 1695}, {3, 1935},
+                                          {4, 1695}, {5, 1695}, {6, 1695}, {7, 2005}};
+
+// Indexed by core::CalculatorId.
+constexpr CalculatorLayout kLayouts[] = {
+    {"frmPerimetro", "Perímetro", kPerimeterOptions, 1965, 100, 120},
+    {"frmArea", "Área", kAreaOptions, 2085, 120, 120},
+    {"frmVolumen", "Volumen", kVolumeOptions, 1965, 105, 105},
+};
+
 const QColor kGrey(224, 224, 224);
 const QColor kOutline(128, 128, 128);
 const QColor kAnswerBack(255, 255, 192);
@@ -68,15 +83,18 @@ QLabel* transparentLabel(QWidget* parent, const QString& name, const QString& te
 
 void buildFigureColumn(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
 {
+    const CalculatorLayout& layout = calculatorLayout(calculator.id);
+    Q_ASSERT(layout.options.size() == calculator.figures.size());
     QFrame* frame2 = outlinedFrame(window, "Frame2", "Shape5", {120, 120, 2175, 3135}, kGrey);
-    for (int i = 0; i < calculator.figureCount; ++i) {
+    for (std::size_t i = 0; i < calculator.figures.size(); ++i) {
         const core::Figure& figure = calculator.figures[i];
+        const OptionPlace& place = layout.options[i];
         auto* option = new QRadioButton(utf8(figure.caption), frame2);
         option->setFont(calibri(12));
         app::setBackColour(option, kGrey);
         app::identify(option, QStringLiteral("Option%1").arg(i + 1), utf8(figure.caption),
                       utf8(figure.toolTip));
-        app::place(option, 120, 120 + 300 * figure.screenRow, figure.optionWidth, 285);
+        app::place(option, 120, 120 + 300 * place.row, place.width, 285);
         c.options.push_back(option);
     }
     c.options.front()->setChecked(true);
@@ -105,7 +123,7 @@ void buildMeasureRows(QWidget* window, const core::Calculator& calculator, Calcu
     for (int i = 0; i < 3; ++i) {
         const int top = 60 + 720 * i;
         c.labels[i] = transparentLabel(frame1, QStringLiteral("Label%1").arg(i + 1), "X", true);
-        app::place(c.labels[i], 120, top, i == 0 ? calculator.label1Width : 1965, 285);
+        app::place(c.labels[i], 120, top, i == 0 ? calculatorLayout(calculator.id).label1Width : 1965, 285);
 
         auto* text = new QLineEdit(i == 0 ? QString() : QStringLiteral("0"), frame1);
         text->setMaxLength(12);
@@ -168,10 +186,11 @@ void buildFormulaBar(QWidget* window, const core::Calculator& calculator, Calcul
 {
     QFrame* frame3 = outlinedFrame(window, "Frame3", "Shape1", {120, 3840, 5415, 495}, kGrey);
     QLabel* label4 = transparentLabel(frame3, "Label4", utf8("FÓRMULA:"), false);
-    app::place(label4, 120, calculator.label4Top, 1215, 255);
+    const CalculatorLayout& layout = calculatorLayout(calculator.id);
+    app::place(label4, 120, layout.label4Top, 1215, 255);
     c.lblForm = transparentLabel(frame3, "lblForm", QString(), false);
     c.lblForm->setAccessibleDescription(QStringLiteral("Fórmula"));
-    app::place(c.lblForm, 1320, calculator.formulaTop, 3495, 255);
+    app::place(c.lblForm, 1320, layout.formulaTop, 3495, 255);
     c.imgFig = new QLabel(frame3);
     app::identify(c.imgFig, "imgFig", QStringLiteral("Dibujo de la figura"));
     app::place(c.imgFig, 4920, 0, 495, 495);
@@ -202,6 +221,11 @@ void setFocusOrder(const CalculatorControls& c)
 }
 
 } // namespace
+
+const CalculatorLayout& calculatorLayout(core::CalculatorId id)
+{
+    return kLayouts[static_cast<std::size_t>(id)];
+}
 
 CalculatorControls buildCalculatorControls(QWidget* window, const core::Calculator& calculator)
 {

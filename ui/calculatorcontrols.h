@@ -14,6 +14,24 @@ class QWidget;
 
 namespace ui {
 
+// What a calculator window is called, and where its layout differs from one kind
+// to another, in twips.
+struct OptionPlace {
+    int row;   // position in the button column, 0 at the top
+    int width;
+};
+
+struct CalculatorLayout {
+    const char* formName;
+    const char* caption;
+    core::Table<OptionPlace> options; // in button-number order, one per figure
+    int label1Width;
+    int label4Top;
+    int formulaTop;
+};
+
+const CalculatorLayout& calculatorLayout(core::CalculatorId id);
+
 // The controls of a calculator window that its handlers touch. The frames and the
 // outline shapes around them belong to the window but are never touched again.
 struct CalculatorControls {

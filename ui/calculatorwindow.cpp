@@ -45,8 +45,8 @@ CalculatorWindow::CalculatorWindow(app::ToolContext& context, const core::Calcul
     : app::ToolWindow(context), m_calculator(calculator),
       m_ui(buildCalculatorControls(this, calculator))
 {
-    setObjectName(QString::fromUtf8(calculator.formName));
-    setWindowTitle(QString::fromUtf8(calculator.caption));
+    setObjectName(QString::fromUtf8(calculatorLayout(calculator.id).formName));
+    setWindowTitle(QString::fromUtf8(calculatorLayout(calculator.id).caption));
     app::setClientSize(this, 5655, 4455);
     connectHandlers();
     Form_Load();
@@ -96,7 +96,7 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 
 void CalculatorWindow::Option_Click(int n)
 {
-    const core::Figure& figure = m_calculator.figures[n - 1];
+    const core::Figure& figure = m_calculator.figures[static_cast<std::size_t>(n - 1)];
     m_ui.lblForm->setText(QString::fromUtf8(figure.formula));
     app::showPicture(m_ui.imgFig, QString::fromUtf8(figure.picture));
     for (int row = 1; row <= 3; ++row)

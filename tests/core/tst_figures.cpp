@@ -18,7 +18,7 @@ constexpr double kPi = 3.14159265358979;
 
 const core::Figure& figure(CalculatorId id, int n)
 {
-    return core::calculator(id).figures[n - 1];
+    return core::calculator(id).figures[static_cast<std::size_t>(n - 1)];
 }
 
 } // namespace
@@ -49,8 +49,8 @@ void tst_Figures::every_table_is_complete_data()
     QTest::newRow("volumen") << CalculatorId::Volume << 8 << QStringLiteral("³");
 }
 
-// Rows in use come first and carry a caption; screen rows are a permutation; the
-// result unit of each input unit is in the list where the window looks for it.
+// Rows in use come first and carry a caption; the result unit of each input unit
+// is in the list where the window looks for it.
 void tst_Figures::every_table_is_complete()
 {
     QFETCH(CalculatorId, id);
@@ -58,12 +58,10 @@ void tst_Figures::every_table_is_complete()
     QFETCH(QString, suffix);
     const core::Calculator& calculator = core::calculator(id);
     QCOMPARE(calculator.id, id);
-    QCOMPARE(calculator.figureCount, count);
+    QCOMPARE(int(calculator.figures.size()), count);
     QCOMPARE(QString::fromUtf8(calculator.powerSuffix), suffix);
-    std::set<int> screenRows;
     for (int n = 1; n <= count; ++n) {
         const core::Figure& f = figure(id, n);
-        screenRows.insert(f.screenRow);
         const QString tip = QString::fromUtf8(f.toolTip);
         QCOMPARE(tip, " " + tip.trimmed() + " ");
         QVERIFY2(tip.trimmed().startsWith(QString::fromUtf8(f.caption).chopped(1)), f.caption);
@@ -75,8 +73,6 @@ void tst_Figures::every_table_is_complete()
             used = uses;
         }
     }
-    QCOMPARE(screenRows.size(), std::size_t(count));
-    QCOMPARE(*screenRows.rbegin(), count - 1);
     for (int i = 0; i < 4; ++i) {
         QCOMPARE(QString::fromUtf8(calculator.resultUnits[i]),
                  QString::fromUtf8(core::kLengthUnits[i]) + suffix);

@@ -7,6 +7,7 @@
 #include <QSvgRenderer>
 
 #include <memory>
+#include <set>
 
 #include "core/figures.h"
 #include "tests/support/toolfixture.h"
@@ -172,6 +173,10 @@ void tst_CalculatorWindow::a_fresh_window_shows_figure_1_in_cm()
     QCOMPARE(text(window, 2)->text(), "0");
     QCOMPARE(text(window, 3)->text(), "0");
     QVERIFY(window->findChild<QRadioButton*>("Option1")->isChecked());
+    std::set<int> rows; // one button per figure, each on a row of its own
+    for (const QRadioButton* option : window->findChildren<QRadioButton*>())
+        rows.insert(option->y());
+    QCOMPARE(rows.size(), core::calculator(id).figures.size());
     QCOMPARE(combo(window, 1)->currentText(), "cm");
     QCOMPARE(caption(window, "Combo2"), "cm");
     QCOMPARE(combo(window, 4)->currentText(), resultUnit);
@@ -525,8 +530,8 @@ void tst_CalculatorWindow::every_picture_in_the_tables_opens()
 {
     for (CalculatorId id : {P, A, V}) {
         const core::Calculator& calculator = core::calculator(id);
-        for (int i = 0; i < calculator.figureCount; ++i) {
-            const QString key = QString::fromUtf8(calculator.figures[i].picture);
+        for (const core::Figure& figure : calculator.figures) {
+            const QString key = QString::fromUtf8(figure.picture);
             QVERIFY2(QSvgRenderer(key).isValid(), qPrintable(key));
         }
     }

@@ -1,0 +1,28 @@
+#ifndef CORE_TABLE_H
+#define CORE_TABLE_H
+
+#include <cstddef>
+
+namespace core {
+
+// A constant table seen through its first row and its row count, both taken from
+// the array it is made from, so that no count is ever typed beside the rows.
+template <typename Row>
+class Table {
+public:
+    template <std::size_t N>
+    constexpr Table(const Row (&rows)[N]) : m_rows(rows), m_count(N) {}
+
+    constexpr std::size_t size() const { return m_count; }
+    constexpr const Row* begin() const { return m_rows; }
+    constexpr const Row* end() const { return m_rows + m_count; }
+    constexpr const Row& operator[](std::size_t i) const { return m_rows[i]; }
+
+private:
+    const Row* m_rows;
+    std::size_t m_count;
+};
+
+} // namespace core
+
+#endif
