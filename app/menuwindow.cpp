@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/look.h"
 #include "kit/shapes.h"
@@ -28,9 +29,9 @@ struct ButtonRow {
 };
 
 constexpr ButtonRow kButtons[] = {
-    {"cmdButton0", 240, ":/menu_figuras.svg", "Cálculos con figuras", "CÁLCULOS CON FIGURAS"},
-    {"cmdButton1", 2760, ":/menu_pitagoras.svg", "Pitágoras de Samos", "PITÁGORAS DE SAMOS"},
-    {"cmdButton2", 5280, ":/menu_convertidor.svg", "Convertidor de unidades", "CONVERTIDOR DE UNIDADES"},
+    {"cmdButton0", 240, picture::kMenuFiguras, "Cálculos con figuras", "CÁLCULOS CON FIGURAS"},
+    {"cmdButton1", 2760, picture::kMenuPitagoras, "Pitágoras de Samos", "PITÁGORAS DE SAMOS"},
+    {"cmdButton2", 5280, picture::kMenuConvertidor, "Convertidor de unidades", "CONVERTIDOR DE UNIDADES"},
 };
 
 struct LinkRow {
@@ -79,7 +80,7 @@ MenuWindow::MenuWindow(ToolContext& context, ToolMakers makers, std::function<vo
 {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(QStringLiteral("Vantrelo - Menú"));
-    setWindowIcon(QIcon(QStringLiteral(":/vantrelo.svg")));
+    setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));
     setMouseTracking(true);
     setClientSize(this, 7815, 3375);
     buildButtons();

@@ -29,7 +29,7 @@ Program::Program(ToolMakers makers) : m_makers(std::move(makers))
     if (m_qtSpanish.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&m_qtSpanish);
     QApplication::setApplicationName(QStringLiteral("Vantrelo"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantrelo.svg")));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));
     // The run ends only through the menu or the splash's "x", never because
     // the splash closed or the menu was minimized.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -3,12 +3,14 @@
 #include <QCloseEvent>
 #include <QIcon>
 
+#include "kit/assets.h"
+
 namespace app {
 
 ToolWindow::ToolWindow(ToolContext& context) : m_context(context)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(QStringLiteral(":/vantrelo.svg")));
+    setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event)

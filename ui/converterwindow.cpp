@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/look.h"
 #include "kit/shapes.h"
@@ -173,7 +174,7 @@ void ConverterWindow::buildPasteButton()
     m_lblPaste = new app::ClickLabel(m_Frame1);
     app::identify(m_lblPaste, QStringLiteral("lblPaste"), QStringLiteral("Pegar"), QStringLiteral(" Pegar "));
     app::place(m_lblPaste, 3000, 120, kButtonSize, kButtonSize);
-    app::showPicture(m_lblPaste, QStringLiteral(":/pegar.svg"));
+    app::showPicture(m_lblPaste, QString::fromLatin1(app::picture::kPaste));
     m_lblPaste->hide();
 }
 
@@ -188,7 +189,7 @@ void ConverterWindow::buildCopyButton()
     m_lblCopy = new app::ClickLabel(m_frmeCopy);
     app::identify(m_lblCopy, QStringLiteral("lblCopy"), QStringLiteral("Copiar"), QStringLiteral(" Copiar "));
     app::place(m_lblCopy, 0, 0, kButtonSize, kButtonSize);
-    app::showPicture(m_lblCopy, QStringLiteral(":/copiar.svg"));
+    app::showPicture(m_lblCopy, QString::fromLatin1(app::picture::kCopy));
 }
 
 void ConverterWindow::connectHandlers()

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QUrl>
 
+#include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/look.h"
 
@@ -86,7 +87,7 @@ void SobrePitWindow::buildPortrait()
     app::identify(m_cmdButton1, QStringLiteral("cmdButton1"),
                   QStringLiteral("Retrato de Pitágoras"));
     app::place(m_cmdButton1, 120, 120, 1095, 1095);
-    app::showPicture(m_cmdButton1, QStringLiteral(":/pitagoras.svg"));
+    app::showPicture(m_cmdButton1, QString::fromLatin1(app::picture::kPortrait));
 }
 
 void SobrePitWindow::buildParagraphs()

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSvgRenderer>
 
 #include <memory>
 #include <set>
@@ -107,7 +106,6 @@ private Q_SLOTS:
     void enter_moves_among_the_visible_boxes_data();
     void enter_moves_among_the_visible_boxes();
     void an_empty_box_shows_0_when_left();
-    void every_picture_in_the_tables_opens();
 
 private:
     QWidget* open(CalculatorId id);
@@ -524,17 +522,6 @@ void tst_CalculatorWindow::an_empty_box_shows_0_when_left()
     QTest::keyClick(text(window, 1), Qt::Key_Return);
     QCOMPARE(text(window, 2)->text(), QString());
     QCOMPARE(answer(window), "0");
-}
-
-void tst_CalculatorWindow::every_picture_in_the_tables_opens()
-{
-    for (CalculatorId id : {P, A, V}) {
-        const core::Calculator& calculator = core::calculator(id);
-        for (const core::Figure& figure : calculator.figures) {
-            const QString key = QString::fromUtf8(figure.picture);
-            QVERIFY2(QSvgRenderer(key).isValid(), qPrintable(key));
-        }
-    }
 }
 
 QTEST_MAIN(tst_CalculatorWindow)
