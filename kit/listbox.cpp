@@ -9,6 +9,7 @@ namespace ui {
 namespace {
 
 class FixedRowDelegate : public QStyledItemDelegate {
+    Q_OBJECT
 public:
     FixedRowDelegate(QObject* parent, int height) : QStyledItemDelegate(parent), m_height(height) {}
 
@@ -68,3 +69,5 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex&
 }
 
 } // namespace ui
+
+#include "listbox.moc"

@@ -14,6 +14,7 @@ namespace ui {
 // row" that is no current row and no selection alike. Handlers connect to
 // itemSelectionChanged, which runs for the user's choices and the code's alike.
 class ListBox : public QListWidget {
+    Q_OBJECT
 public:
     ListBox(QWidget* parent, int rowHeightTwips);
 

@@ -9,6 +9,7 @@ namespace app {
 // A rectangle drawn over or under other controls; mouse events pass through it.
 // Its style value switches the outline: 1 drawn, 0 hidden.
 class RectShape : public QWidget {
+    Q_OBJECT
 public:
     explicit RectShape(QWidget* parent);
 
@@ -31,6 +32,7 @@ private:
 
 // A straight line between two points of its parent, in twips; mouse events pass through.
 class LineShape : public QWidget {
+    Q_OBJECT
 public:
     explicit LineShape(QWidget* parent);
 

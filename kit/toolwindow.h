@@ -10,6 +10,7 @@ namespace app {
 // Base of every tool window: the program icon, deletion once closed, and an
 // unload step that runs exactly once however often the window is asked to close.
 class ToolWindow : public QWidget {
+    Q_OBJECT
 public:
     explicit ToolWindow(ToolContext& context);
 

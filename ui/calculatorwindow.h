@@ -20,6 +20,7 @@ class QKeyEvent;
 namespace ui {
 
 class CalculatorWindow : public app::ToolWindow {
+    Q_OBJECT
 public:
     CalculatorWindow(app::ToolContext& context, const core::Calculator& calculator);
 

@@ -18,6 +18,7 @@ namespace {
 // Stands in for a real tool window: it counts itself where the real one would
 // and undoes the count on closing.
 class StubTool : public app::ToolWindow {
+    Q_OBJECT
 public:
     StubTool(app::ToolContext& context, bool countsItself, bool restoresMenu)
         : app::ToolWindow(context), m_restoresMenu(restoresMenu)

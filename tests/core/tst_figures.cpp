@@ -26,7 +26,7 @@ const core::Figure& figure(CalculatorId id, int n)
 class tst_Figures : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void every_table_is_complete_data();
     void every_table_is_complete();
     void formulas_keep_their_order_of_operations_data();

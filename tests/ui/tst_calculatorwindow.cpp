@@ -62,7 +62,7 @@ void choose(QComboBox* box, const QString& item)
 // What a list raises when the user picks its chosen item once more.
 void chooseAgain(QComboBox* box)
 {
-    emit box->activated(box->currentIndex());
+    Q_EMIT box->activated(box->currentIndex());
 }
 
 void typeResultUnit(QWidget* window, const QString& unit)
