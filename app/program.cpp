@@ -29,6 +29,8 @@ Program::Program(ToolMakers makers) : m_makers(std::move(makers))
     if (m_qtSpanish.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&m_qtSpanish);
     QApplication::setApplicationName(QStringLiteral("Vantrelo"));
+    // The installed entry's id: Wayland desktops match the windows to its icon and name.
+    QApplication::setDesktopFileName(QStringLiteral("com.milvane.Vantrelo"));
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));
     // The run ends only through the menu or the splash's "x", never because
     // the splash closed or the menu was minimized.

@@ -16,6 +16,7 @@ class tst_Program : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void ending_with_every_tool_open_removes_every_window();
+    void windows_name_the_installed_desktop_entry();
 };
 
 namespace {
@@ -67,6 +68,13 @@ void tst_Program::ending_with_every_tool_open_removes_every_window()
     program.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+}
+
+void tst_Program::windows_name_the_installed_desktop_entry()
+{
+    const app::Program program(ui::toolMakers());
+    const QString entry = QGuiApplication::desktopFileName() + QStringLiteral(".desktop");
+    QVERIFY2(QFile::exists(QStringLiteral(VANTRELO_PACKAGING_DIR "/") + entry), qPrintable(entry));
 }
 
 QTEST_MAIN(tst_Program)
