@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "app/look.h"
+#include "app/optionbutton.h"
 #include "app/shapes.h"
 
 namespace ui {
@@ -71,7 +72,7 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
     QFrame* frame2 = outlinedFrame(window, "Frame2", "Shape5", {120, 120, 2175, 3135}, kGrey);
     for (int i = 0; i < calculator.figureCount; ++i) {
         const core::Figure& figure = calculator.figures[i];
-        auto* option = new QRadioButton(utf8(figure.caption), frame2);
+        auto* option = new app::OptionButton(utf8(figure.caption), frame2);
         option->setFont(calibri(12));
         app::setBackColour(option, kGrey);
         app::identify(option, QStringLiteral("Option%1").arg(i + 1), utf8(figure.caption),

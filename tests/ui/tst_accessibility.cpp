@@ -31,6 +31,8 @@ private Q_SLOTS:
     void measure_boxes_follow_their_captions_data();
     void measure_boxes_follow_their_captions();
     void about_paragraphs_are_read_out_whole();
+    void option_buttons_take_a_click_anywhere_on_them_data();
+    void option_buttons_take_a_click_anywhere_on_them();
 
 private:
     QWidget* open(const QString& window);
@@ -223,6 +225,33 @@ void tst_Accessibility::about_paragraphs_are_read_out_whole()
         const auto* paragraph = opened->findChild<QLabel*>(QString::fromLatin1(name));
         QVERIFY(paragraph->text().size() > 100);
         QCOMPARE(paragraph->accessibleName(), paragraph->text());
+    }
+}
+
+void tst_Accessibility::option_buttons_take_a_click_anywhere_on_them_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("categorías del convertidor") << "frmConvert";
+    QTest::newRow("figuras del perímetro") << "frmPerimetro";
+    QTest::newRow("figuras del área") << "frmArea";
+    QTest::newRow("figuras del volumen") << "frmVolumen";
+}
+
+// Pressed and released at the right end of its rectangle, far from the caption.
+void tst_Accessibility::option_buttons_take_a_click_anywhere_on_them()
+{
+    QFETCH(QString, window);
+    QList<QRadioButton*> options = open(window)->findChildren<QRadioButton*>();
+    QVERIFY(options.size() >= 3);
+    // Option1, chosen at opening, last.
+    std::sort(options.begin(), options.end(),
+              [](const QWidget* a, const QWidget* b) { return a->objectName() > b->objectName(); });
+    for (QRadioButton* option : options) {
+        const QPoint rightEnd(option->width() - 2, option->height() / 2);
+        QTest::mousePress(option, Qt::LeftButton, {}, rightEnd);
+        QVERIFY2(option->isDown(), qPrintable(option->objectName()));
+        QTest::mouseRelease(option, Qt::LeftButton, {}, rightEnd);
+        QVERIFY2(option->isChecked(), qPrintable(option->objectName()));
     }
 }
 
