@@ -267,12 +267,12 @@ void tst_Accessibility::option_buttons_take_a_click_anywhere_on_them()
 void tst_Accessibility::every_press_action_returns_before_its_box_shows_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("pressable");
+    QTest::addColumn<QStringList>("links");
     QTest::addColumn<int>("boxes");
     QTest::newRow("menú: figuras, Pitágoras, convertidor, acerca de, Pi")
         << "frmMenu" << QStringList{"cmdButton0", "cmdButton1", "cmdButton2", "lblLink0", "lblLink1"} << 1;
     QTest::newRow("sobre Pitágoras sin red: leer más") << "frmSobrePit" << QStringList{"lblLink"} << 1;
-    QTest::newRow("convertidor: copiar y pegar donde son botones") << "frmConvert" << QStringList{} << 0;
+    QTest::newRow("convertidor: copiar y pegar, donde son botones") << "frmConvert" << QStringList{} << 0;
 }
 
 // A screen reader waits for the press action: it must return before the modal
@@ -280,7 +280,7 @@ void tst_Accessibility::every_press_action_returns_before_its_box_shows_data()
 void tst_Accessibility::every_press_action_returns_before_its_box_shows()
 {
     QFETCH(QString, window);
-    QFETCH(QStringList, pressable);
+    QFETCH(QStringList, links);
     QFETCH(int, boxes);
     QWidget* opened = open(window);
     FakeDesktop& desktop = m_fixture->desktop;
@@ -307,8 +307,11 @@ void tst_Accessibility::every_press_action_returns_before_its_box_shows()
         QCOMPARE(clicks.count(), 1);
         pressed << current;
     }
-    for (const QString& name : pressable)
+    // Links also look like links.
+    for (const QString& name : links) {
         QVERIFY2(pressed.contains(name), qPrintable(name));
+        QCOMPARE(opened->findChild<QWidget*>(name)->cursor().shape(), Qt::PointingHandCursor);
+    }
     QCOMPARE(boxesWhilePressing, QStringList());
     QCOMPARE(static_cast<int>(desktop.messages.size()) + desktop.aboutBoxes, boxes);
 }
