@@ -105,6 +105,10 @@ int lastBoxOfPart(int index)
     return isTriangleBox(index) ? kLastTriangleBox : core::kBoxCount - 1;
 }
 
+// Read out with the window and its panel: the settings menu has no visible way in.
+const QString kSettingsHint = QStringLiteral("Con la tecla de menú contextual o Mayúsculas+F10 se abren las "
+                                             "opciones «Sólo 4 decimales» y «Respuesta automática».");
+
 // The context-menu key or Shift+F10: the keys that ask for a context menu.
 bool isMenuKey(const QKeyEvent* key)
 {
@@ -134,9 +138,7 @@ PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setAccessibleDescription(
-        QStringLiteral("Con la tecla de menú contextual o Mayúsculas+F10 se abren las opciones "
-                       "«Sólo 4 decimales» y «Respuesta automática»."));
+    setAccessibleDescription(kSettingsHint);
     buildPanel();
     buildBoxes();
     buildLabels();
@@ -153,6 +155,7 @@ void PitagorasWindow::buildPanel()
 {
     m_frmeMode = new QFrame(this);
     app::identify(m_frmeMode, QStringLiteral("frmeMode"), QStringLiteral("Panel de cálculo"));
+    m_frmeMode->setAccessibleDescription(kSettingsHint);
     m_frmeMode->setFrameShape(QFrame::NoFrame);
     app::setBackColour(m_frmeMode, kWhite);
     app::place(m_frmeMode, 0, 0, 6735, 1575);
