@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "kit/look.h"
+#include "kit/optionbutton.h"
 #include "kit/shapes.h"
 
 namespace ui {
@@ -89,7 +90,7 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
     for (std::size_t i = 0; i < calculator.figures.size(); ++i) {
         const core::Figure& figure = calculator.figures[i];
         const OptionPlace& place = layout.options[i];
-        auto* option = new QRadioButton(utf8(figure.caption), frame2);
+        auto* option = new app::OptionButton(utf8(figure.caption), frame2);
         option->setFont(calibri(12));
         app::setBackColour(option, kGrey);
         app::identify(option, QStringLiteral("Option%1").arg(i + 1), utf8(figure.caption),

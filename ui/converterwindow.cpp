@@ -10,6 +10,7 @@
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/look.h"
+#include "kit/optionbutton.h"
 #include "kit/shapes.h"
 #include "core/numbers.h"
 #include "core/units.h"
@@ -158,7 +159,7 @@ void ConverterWindow::buildCategoryButtons()
     // Option3, Option1, Option2 from back to front, as the layout stacks them.
     for (std::size_t i : {2, 0, 1}) {
         const OptionRow& row = kOptions[i];
-        auto* option = new QRadioButton(QString::fromUtf8(row.caption), m_Frame1);
+        auto* option = new app::OptionButton(QString::fromUtf8(row.caption), m_Frame1);
         app::identify(option, QString::fromLatin1(row.objectName), QString::fromUtf8(row.caption));
         app::place(option, row.left, 120, 1815, 495);
         option->setFont(app::font(app::Typeface::Calibri, 15.75));
