@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/fittext.h"
 #include "app/look.h"
 #include "app/shapes.h"
 #include "core/numbers.h"
@@ -156,6 +157,7 @@ void PitagorasWindow::buildBoxes()
         app::setTextColour(box, Qt::black);
         box->setFont(app::font(app::Typeface::Calibri, 14.25));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        app::keepWhole(box);
         box->installEventFilter(this);
         connect(box, &QLineEdit::textChanged, this, [this, index] { txtZ_Change(index); });
         m_txtZ[index] = box;
