@@ -51,8 +51,8 @@ ListBox::ListBox(QWidget* parent, int rowHeightTwips) : QListWidget(parent)
 QFont ListBox::rowFont(int row) const
 {
     const QListWidgetItem* shown = item(row);
-    // A row cannot scroll, so it shrinks as far as it must; the longest number text
-    // the converter writes still shows at half the layout's size.
+    // A row cannot scroll, so it shrinks as far as it must: the longest number text
+    // the converter writes, beside its copy button, to about half the layout's size.
     return shown ? app::fitText(font(), shown->text(), rowTextWidth(row), 0.0).font : font();
 }
 
