@@ -156,8 +156,6 @@ void ConverterWindow::buildHeader()
     m_txtCaja->setMaxLength(15);
     m_txtCaja->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_txtCaja->setFont(app::font(app::Typeface::Calibri, 20.25));
-    // Frameless, so that lblN beside it reads as part of the box up to Line1.
-    m_txtCaja->setFrame(false);
     app::setTextColour(m_txtCaja, Qt::black);
     app::keepWhole(m_txtCaja);
     m_txtCaja->setFocus();
@@ -282,9 +280,11 @@ void ConverterWindow::Form_Load()
 {
     var().VentanasAbiertas += 1;
     app::setBackColour(this, app::kWindowBackground);
-    for (QWidget* control : {static_cast<QWidget*>(m_txtCaja), static_cast<QWidget*>(m_lblN),
-                             static_cast<QWidget*>(m_frmeCopy), static_cast<QWidget*>(m_lblPaste)})
+    for (QWidget* control : {static_cast<QWidget*>(m_txtCaja), static_cast<QWidget*>(m_frmeCopy),
+                             static_cast<QWidget*>(m_lblPaste)})
         app::setBackColour(control, app::kWindowBackground);
+    // Painted, lblN would show as a light strip of its own beside the box's frame.
+    app::setBackColour(m_lblN, app::kWindowBackground, false);
     app::setBackColour(m_Frame1, kHeaderColour);
     QRadioButton* option = m_Option.at(static_cast<std::size_t>(var().TipoMedida));
     if (option->isChecked())
