@@ -13,10 +13,21 @@ namespace ui {
 // fixed height whatever face stands in for the font, never scrolled; and "no
 // row" that is no current row and no selection alike. Handlers connect to
 // itemSelectionChanged, which runs for the user's choices and the code's alike.
+// A row too wide for the list is drawn in a smaller size of the list's font,
+// whole; the list shows a focus frame while it has the focus.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
     ListBox(QWidget* parent, int rowHeightTwips);
+
+    // The font row is drawn in, fitted to rowTextWidth.
+    QFont rowFont(int row) const;
+    // The pixels row gives its text: the list's inner width less the text
+    // margins, and less the inset while row is the selected one.
+    int rowTextWidth(int row) const;
+    // Keeps the selected row's text clear of the last pixels at the right,
+    // where a button floats over it; 0 for none.
+    void setSelectedRowInset(int pixels);
 
     // The selected row, or -1 when none is.
     int selectedRow() const;
@@ -29,6 +40,12 @@ public:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int m_selectedRowInset = 0;
 };
 
 } // namespace ui

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "kit/fittext.h"
 #include "kit/look.h"
 #include "kit/shapes.h"
 #include "core/numbers.h"
@@ -176,6 +177,7 @@ void PitagorasWindow::buildBoxes()
         app::setTextColour(box, Qt::black);
         box->setFont(app::font(app::Typeface::Calibri, 14.25));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        app::keepWhole(box);
         box->installEventFilter(this);
         connect(box, &QLineEdit::textChanged, this, [this, index] { txtZ_Change(index); });
         m_txtZ[index] = box;
