@@ -2,9 +2,12 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdio>
+
+#include "kit/language.h"
 
 namespace app {
 namespace {
@@ -12,15 +15,17 @@ namespace {
 // The program's own options, in the order --help lists them. An option with a
 // value name takes a value (-x VALOR or --nombre=VALOR).
 struct OptionRow {
-    const char* shortName;
+    const char* shortName; // nullptr: none
     const char* longName;
     const char* valueName; // nullptr: a switch
     const char* description;
 };
 
 constexpr OptionRow kOptions[] = {
-    {"h", "help", nullptr, "Muestra esta ayuda y termina."},
-    {"v", "version", nullptr, "Muestra la versión del programa y termina."},
+    {"h", "help", nullptr, QT_TRANSLATE_NOOP("app::CommandLine", "Muestra esta ayuda y termina.")},
+    {"v", "version", nullptr, QT_TRANSLATE_NOOP("app::CommandLine", "Muestra la versión del programa y termina.")},
+    {nullptr, "lang", QT_TRANSLATE_NOOP("app::CommandLine", "CÓDIGO"),
+     QT_TRANSLATE_NOOP("app::CommandLine", "Idioma de las ventanas: es (español) o en (inglés).")},
 };
 
 // Qt's options for every graphical program. QApplication reads them from argv
@@ -46,11 +51,18 @@ QString version()
         .arg(VANTRELO_VERSION_PATCH);
 }
 
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("app::CommandLine", text);
+}
+
 QString optionNames(const OptionRow& row)
 {
-    QString names = QStringLiteral("-%1, --%2").arg(QLatin1String(row.shortName), QLatin1String(row.longName));
+    QString names = row.shortName != nullptr ? QStringLiteral("-%1, ").arg(QLatin1String(row.shortName))
+                                             : QStringLiteral("    ");
+    names += QLatin1String("--") + QLatin1String(row.longName);
     if (row.valueName != nullptr)
-        names += QLatin1Char(' ') + QLatin1String(row.valueName);
+        names += QLatin1Char(' ') + tr(row.valueName);
     return names;
 }
 
@@ -59,20 +71,24 @@ QString helpText()
     int width = 0;
     for (const OptionRow& row : kOptions)
         width = std::max(width, int(optionNames(row).size()));
-    QString text = QStringLiteral("Uso: vantrelo [opciones]\n"
-                                  "Herramientas de geometría y medida: perímetro, área y volumen de figuras,\n"
-                                  "triángulo rectángulo y regla de tres, conversión de unidades.\n"
-                                  "\n"
-                                  "Opciones:\n");
+    QString text = QCoreApplication::translate(
+        "app::CommandLine", "Uso: vantrelo [opciones]\n"
+                            "Herramientas de geometría y medida: perímetro, área y volumen de figuras,\n"
+                            "triángulo rectángulo y regla de tres, conversión de unidades.\n"
+                            "\n"
+                            "Opciones:\n");
     for (const OptionRow& row : kOptions)
-        text += QStringLiteral("  %1  %2\n").arg(optionNames(row), -width).arg(QString::fromUtf8(row.description));
-    text += QStringLiteral("\nAcepta además las opciones de Qt para programas gráficos, como -style.\n");
+        text += QStringLiteral("  %1  %2\n").arg(optionNames(row), -width).arg(tr(row.description));
+    text += QCoreApplication::translate(
+        "app::CommandLine", "\nAcepta además las opciones de Qt para programas gráficos, como -style.\n");
     return text;
 }
 
 QString errorText(const QString& problem)
 {
-    return QStringLiteral("vantrelo: %1; use «vantrelo --help» para ver las opciones.\n").arg(problem);
+    return QCoreApplication::translate("app::CommandLine",
+                                       "vantrelo: %1; use «vantrelo --help» para ver las opciones.\n")
+        .arg(problem);
 }
 
 // The parser names an unknown option without its dashes; show it as it was typed.
@@ -90,8 +106,10 @@ QString typedOption(const QStringList& arguments, const QString& name)
 void addOptions(QCommandLineParser& parser)
 {
     for (const OptionRow& row : kOptions) {
-        parser.addOption(QCommandLineOption({QLatin1String(row.shortName), QLatin1String(row.longName)}, QString(),
-                                            QLatin1String(row.valueName)));
+        QStringList names{QLatin1String(row.longName)};
+        if (row.shortName != nullptr)
+            names.prepend(QLatin1String(row.shortName));
+        parser.addOption(QCommandLineOption(names, QString(), QLatin1String(row.valueName)));
     }
     for (const QtOptionRow& row : kQtOptions) {
         parser.addOption(QCommandLineOption(QLatin1String(row.name), QString(),
@@ -110,19 +128,26 @@ CommandLine readCommandLine(const QStringList& arguments)
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         const QString problem = unknown.isEmpty()
-            ? QStringLiteral("a una opción le falta o le sobra el valor")
-            : QStringLiteral("opción desconocida «%1»").arg(typedOption(arguments, unknown.first()));
-        return {CommandLine::Action::Error, errorText(problem)};
+            ? QCoreApplication::translate("app::CommandLine", "a una opción le falta o le sobra el valor")
+            : QCoreApplication::translate("app::CommandLine", "opción desconocida «%1»")
+                  .arg(typedOption(arguments, unknown.first()));
+        return {CommandLine::Action::Error, errorText(problem), QString()};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        const QString problem = QStringLiteral("argumento inesperado «%1»").arg(parser.positionalArguments().first());
-        return {CommandLine::Action::Error, errorText(problem)};
+        const QString problem = QCoreApplication::translate("app::CommandLine", "argumento inesperado «%1»")
+                                    .arg(parser.positionalArguments().first());
+        return {CommandLine::Action::Error, errorText(problem), QString()};
+    }
+    const QString language = parser.value(QStringLiteral("lang"));
+    if (parser.isSet(QStringLiteral("lang")) && !kLanguages.contains(language)) {
+        const QString problem = QCoreApplication::translate("app::CommandLine", "idioma desconocido «%1»").arg(language);
+        return {CommandLine::Action::Error, errorText(problem), QString()};
     }
     if (parser.isSet(QStringLiteral("help")))
-        return {CommandLine::Action::Help, helpText()};
+        return {CommandLine::Action::Help, helpText(), language};
     if (parser.isSet(QStringLiteral("version")))
-        return {CommandLine::Action::Version, QStringLiteral("vantrelo %1\n").arg(version())};
-    return {};
+        return {CommandLine::Action::Version, QStringLiteral("vantrelo %1\n").arg(version()), language};
+    return {CommandLine::Action::Run, QString(), language};
 }
 
 QStringList argumentList(int argc, const char* const* argv)

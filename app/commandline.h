@@ -2,10 +2,11 @@
 #define APP_COMMANDLINE_H
 
 // The command line, read before any window exists: --help and --version answer
-// on the terminal and end the run, so they need no display; anything the
-// program does not know ends it with status 2 and one line on stderr. Qt's own
-// options for graphical programs (-platform, -style, ...) pass through to
-// QApplication untouched.
+// on the terminal and end the run, so they need no display; --lang chooses the
+// language of the windows and of those answers; anything the program does not
+// know ends it with status 2 and one line on stderr. Qt's own options for
+// graphical programs (-platform, -style, ...) pass through to QApplication
+// untouched.
 
 #include <QString>
 #include <QStringList>
@@ -16,10 +17,12 @@ struct CommandLine {
     enum class Action { Run, Help, Version, Error };
 
     Action action = Action::Run;
-    QString text; // what Help, Version and Error print, ending in a newline
+    QString text;     // what Help, Version and Error print, ending in a newline
+    QString language; // the code --lang chose, one that ships; empty when not given
 };
 
-// What the arguments ask for; arguments.first() is the program's own name.
+// What the arguments ask for; arguments.first() is the program's own name. The
+// texts come in the language of the translations installed at the time.
 CommandLine readCommandLine(const QStringList& arguments);
 
 // The arguments as main() received them.

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 
 #include "app/commandline.h"
 #include "app/program.h"
@@ -7,12 +8,21 @@
 int main(int argc, char* argv[])
 {
     // Read before QApplication exists: --help and --version need no display.
-    const app::CommandLine commandLine = app::readCommandLine(app::argumentList(argc, argv));
-    if (commandLine.action != app::CommandLine::Action::Run)
-        return app::answerCommandLine(commandLine);
+    const QStringList arguments = app::argumentList(argc, argv);
+    const app::CommandLine commandLine = app::readCommandLine(arguments);
+    const QString language = commandLine.language.isEmpty()
+        ? app::desktopLanguage(QLocale::system().uiLanguages())
+        : commandLine.language;
+    if (commandLine.action != app::CommandLine::Action::Run) {
+        // Read again once its language is in place; a bare core application
+        // still needs no display.
+        QCoreApplication terminal(argc, argv);
+        const app::Translations translations(language);
+        return app::answerCommandLine(app::readCommandLine(arguments));
+    }
 
     QApplication application(argc, argv);
-    app::Program program(ui::toolMakers());
+    app::Program program(ui::toolMakers(), language);
     program.start();
     return QApplication::exec();
 }

@@ -29,9 +29,12 @@ struct ButtonRow {
 };
 
 constexpr ButtonRow kButtons[] = {
-    {"cmdButton0", 240, picture::kMenuFiguras, "Cálculos con figuras", "CÁLCULOS CON FIGURAS"},
-    {"cmdButton1", 2760, picture::kMenuPitagoras, "Pitágoras de Samos", "PITÁGORAS DE SAMOS"},
-    {"cmdButton2", 5280, picture::kMenuConvertidor, "Convertidor de unidades", "CONVERTIDOR DE UNIDADES"},
+    {"cmdButton0", 240, picture::kMenuFiguras, QT_TRANSLATE_NOOP("app::MenuWindow", "Cálculos con figuras"),
+     QT_TRANSLATE_NOOP("app::MenuWindow", "CÁLCULOS CON FIGURAS")},
+    {"cmdButton1", 2760, picture::kMenuPitagoras, QT_TRANSLATE_NOOP("app::MenuWindow", "Pitágoras de Samos"),
+     QT_TRANSLATE_NOOP("app::MenuWindow", "PITÁGORAS DE SAMOS")},
+    {"cmdButton2", 5280, picture::kMenuConvertidor, QT_TRANSLATE_NOOP("app::MenuWindow", "Convertidor de unidades"),
+     QT_TRANSLATE_NOOP("app::MenuWindow", "CONVERTIDOR DE UNIDADES")},
 };
 
 struct LinkRow {
@@ -43,8 +46,8 @@ struct LinkRow {
 };
 
 constexpr LinkRow kLinks[] = {
-    {"lblLink0", "!", 7200, "Acerca de Vantrelo", "ACERCA DE VANTRELO"},
-    {"lblLink1", "Pi", 240, "Ajustar Pi", "AJUSTAR PI"},
+    {"lblLink0", "!", 7200, QT_TRANSLATE_NOOP("app::MenuWindow", "Acerca de Vantrelo"), QT_TRANSLATE_NOOP("app::MenuWindow", "ACERCA DE VANTRELO")},
+    {"lblLink1", QT_TRANSLATE_NOOP("app::MenuWindow", "Pi"), 240, QT_TRANSLATE_NOOP("app::MenuWindow", "Ajustar Pi"), QT_TRANSLATE_NOOP("app::MenuWindow", "AJUSTAR PI")},
 };
 
 struct FigureItem {
@@ -54,9 +57,9 @@ struct FigureItem {
 };
 
 constexpr FigureItem kFigureItems[] = {
-    {"figPerimetro", "Perímetro", &ToolMakers::perimetro},
-    {"figArea", "Área", &ToolMakers::area},
-    {"figVolumen", "Volumen", &ToolMakers::volumen},
+    {"figPerimetro", QT_TRANSLATE_NOOP("app::MenuWindow", "Perímetro"), &ToolMakers::perimetro},
+    {"figArea", QT_TRANSLATE_NOOP("app::MenuWindow", "Área"), &ToolMakers::area},
+    {"figVolumen", QT_TRANSLATE_NOOP("app::MenuWindow", "Volumen"), &ToolMakers::volumen},
 };
 
 // Pop-up menus open at the mouse, or under their button when the keyboard pressed it.
@@ -67,7 +70,7 @@ QPoint popupPoint(const QWidget* button)
 
 QString aboutText()
 {
-    return QStringLiteral("Milvane\r\nVantrelo: Versión %1.%2.%3")
+    return MenuWindow::tr("Milvane\r\nVantrelo: Versión %1.%2.%3")
         .arg(VANTRELO_VERSION_MAJOR)
         .arg(VANTRELO_VERSION_MINOR)
         .arg(VANTRELO_VERSION_PATCH);
@@ -79,7 +82,7 @@ MenuWindow::MenuWindow(ToolContext& context, ToolMakers makers, std::function<vo
     : m_context(context), m_makers(std::move(makers)), m_endProgram(std::move(endProgram))
 {
     setObjectName(QStringLiteral("frmMenu"));
-    setWindowTitle(QStringLiteral("Vantrelo - Menú"));
+    setWindowTitle(tr("Vantrelo - Menú"));
     setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));
     setMouseTracking(true);
     setClientSize(this, 7815, 3375);
@@ -95,7 +98,7 @@ void MenuWindow::buildButtons()
     for (int i = 0; i < 3; ++i) {
         const ButtonRow& row = kButtons[i];
         auto* button = new ClickLabel(this, ClickLabel::Role::Button);
-        identify(button, QString::fromLatin1(row.objectName), QString::fromUtf8(row.accessibleName));
+        identify(button, QString::fromLatin1(row.objectName), tr(row.accessibleName));
         place(button, row.left, 240, 2295, 2295);
         button->setAlignment(Qt::AlignCenter); // the picture is drawn at the button's size already
         button->setCursor(Qt::PointingHandCursor);
@@ -120,8 +123,8 @@ void MenuWindow::buildButtons()
 void MenuWindow::buildCaptionStrip()
 {
     m_lblShow = new ClickLabel(this);
-    m_lblShow->setText(QStringLiteral("BIENVENIDO"));
-    identify(m_lblShow, QStringLiteral("lblShow"), QStringLiteral("Descripción"));
+    m_lblShow->setText(tr("BIENVENIDO"));
+    identify(m_lblShow, QStringLiteral("lblShow"), tr("Descripción"));
     place(m_lblShow, 240, 2760, 7335, 375);
     m_lblShow->setAlignment(Qt::AlignCenter);
     m_lblShow->setFont(app::font(Typeface::Calibri, 15));
@@ -131,8 +134,8 @@ void MenuWindow::buildCaptionStrip()
     for (int i = 0; i < 2; ++i) {
         const LinkRow& row = kLinks[i];
         auto* link = new ClickLabel(this, ClickLabel::Role::Button);
-        link->setText(QString::fromLatin1(row.text));
-        identify(link, QString::fromLatin1(row.objectName), QString::fromUtf8(row.accessibleName));
+        link->setText(tr(row.text));
+        identify(link, QString::fromLatin1(row.objectName), tr(row.accessibleName));
         place(link, row.left, 2760, 375, 375);
         link->setAlignment(Qt::AlignCenter);
         link->setFont(app::font(Typeface::Calibri, 14.25));
@@ -155,10 +158,10 @@ void MenuWindow::buildPiBox()
     m_lblPi = lblPi->text();
 
     m_txtPi = new QLineEdit(kPiDefault, this);
-    identify(m_txtPi, QStringLiteral("txtPi"), QStringLiteral("Valor de Pi"));
+    identify(m_txtPi, QStringLiteral("txtPi"), tr("Valor de Pi"));
     // Told to screen readers only: the box shows no tooltip.
     m_txtPi->setAccessibleDescription(
-        QStringLiteral("Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer"));
+        tr("Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer"));
     place(m_txtPi, 720, 2760, 6375, 375);
     m_txtPi->setAlignment(Qt::AlignCenter);
     m_txtPi->setFont(app::font(Typeface::Calibri, 14.25));
@@ -181,18 +184,18 @@ void MenuWindow::buildPopupMenus()
     m_figMenu = new QMenu(QStringLiteral("Fig"), this);
     m_figMenu->setObjectName(QStringLiteral("figMenu"));
     for (const FigureItem& item : kFigureItems) {
-        QAction* action = m_figMenu->addAction(QString::fromUtf8(item.text));
+        QAction* action = m_figMenu->addAction(tr(item.text));
         action->setObjectName(QString::fromLatin1(item.objectName));
         connect(action, &QAction::triggered, this, [this, &item] { openNew(m_makers.*item.maker); });
     }
 
     m_pitMenu = new QMenu(QStringLiteral("Pit"), this);
     m_pitMenu->setObjectName(QStringLiteral("pitMenu"));
-    QAction* pitTeorema = m_pitMenu->addAction(QStringLiteral("Teorema de Pitágoras y regla de tres"));
+    QAction* pitTeorema = m_pitMenu->addAction(tr("Teorema de Pitágoras y regla de tres"));
     pitTeorema->setObjectName(QStringLiteral("pitTeorema"));
     connect(pitTeorema, &QAction::triggered, this, [this] { openNew(m_makers.pitagoras); });
     m_pitMenu->addSeparator()->setObjectName(QStringLiteral("Line0"));
-    QAction* pitAbout = m_pitMenu->addAction(QStringLiteral("Sobre Pitágoras"));
+    QAction* pitAbout = m_pitMenu->addAction(tr("Sobre Pitágoras"));
     pitAbout->setObjectName(QStringLiteral("pitAbout"));
     connect(pitAbout, &QAction::triggered, this,
             [this] { reopen(m_frmSobrePit, m_makers.sobrePit, false); });
@@ -242,7 +245,7 @@ void MenuWindow::cmdButton_Click(int index)
 
 void MenuWindow::cmdButton_MouseMove(int index)
 {
-    m_lblShow->setText(QString::fromUtf8(kButtons[index].caption));
+    m_lblShow->setText(tr(kButtons[index].caption));
     m_shape[static_cast<std::size_t>(index)]->setStyleValue(0);
     m_resaltado = static_cast<std::int16_t>(index + 1);
     BReset();
@@ -272,7 +275,7 @@ void MenuWindow::BReset()
 void MenuWindow::eBienvenido()
 {
     BReset();
-    m_lblShow->setText(QStringLiteral("BIENVENIDO"));
+    m_lblShow->setText(tr("BIENVENIDO"));
 }
 
 void MenuWindow::mouseMoveEvent(QMouseEvent*)
@@ -283,7 +286,7 @@ void MenuWindow::mouseMoveEvent(QMouseEvent*)
 void MenuWindow::lblLink_MouseMove(int index)
 {
     BReset();
-    m_lblShow->setText(QString::fromUtf8(kLinks[index].caption));
+    m_lblShow->setText(tr(kLinks[index].caption));
 }
 
 void MenuWindow::lblLink_MouseDown(int index)
@@ -333,7 +336,7 @@ void MenuWindow::txtPi_KeyPress()
         m_context.var().ValorPi = *value;
         m_txtPi->hide();
     } else {
-        m_context.desktop().message(this, QStringLiteral("Valor no permitido."),
+        m_context.desktop().message(this, tr("Valor no permitido."),
                                     DesktopServices::Icon::Exclamation);
     }
 }
@@ -357,7 +360,7 @@ bool MenuWindow::eventFilter(QObject* watched, QEvent* event)
 void MenuWindow::closeEvent(QCloseEvent* event)
 {
     if (m_context.var().VentanasAbiertas >= 1
-        && !m_context.desktop().askYesNo(this, QStringLiteral("Está apunto de cerrar todo, ¿está seguro?"))) {
+        && !m_context.desktop().askYesNo(this, tr("Está apunto de cerrar todo, ¿está seguro?"))) {
         event->ignore();
         return;
     }

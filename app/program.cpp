@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QPointer>
 
 #include <vector>
@@ -23,11 +22,10 @@ void endRun()
 
 } // namespace
 
-Program::Program(ToolMakers makers) : m_makers(std::move(makers))
+Program::Program(ToolMakers makers, const QString& language)
+    : m_translations(language), m_makers(std::move(makers))
 {
     loadAssets();
-    if (m_qtSpanish.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&m_qtSpanish);
     QApplication::setApplicationName(QStringLiteral("Vantrelo"));
     // The installed entry's id: Wayland desktops match the windows to its icon and name.
     QApplication::setDesktopFileName(QStringLiteral("com.milvane.Vantrelo"));

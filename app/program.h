@@ -5,9 +5,10 @@
 // splash, and builds the main menu when the splash hands over.
 
 #include <QPointer>
-#include <QTranslator>
+#include <QString>
 
 #include "kit/basvar.h"
+#include "kit/language.h"
 #include "app/qtdesktop.h"
 #include "kit/toolcontext.h"
 
@@ -17,7 +18,8 @@ class MenuWindow;
 
 class Program {
 public:
-    explicit Program(ToolMakers makers);
+    // language: a code of kLanguages, the language of every window of the run.
+    Program(ToolMakers makers, const QString& language);
     // Ends the run: every window still open goes without its own unload step.
     ~Program();
 
@@ -29,7 +31,7 @@ public:
 private:
     void showMenu();
 
-    QTranslator m_qtSpanish; // Qt's own texts (standard buttons, edit menus) in Spanish
+    Translations m_translations;
     BasVar m_var;
     QtDesktop m_desktop;
     ToolContext m_context{m_var, m_desktop};

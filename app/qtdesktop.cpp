@@ -43,7 +43,7 @@ void QtDesktop::message(QWidget* owner, const QString& text, Icon icon)
 bool QtDesktop::askYesNo(QWidget* owner, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, kTitle, text, QMessageBox::Yes | QMessageBox::No, owner);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("app::QtDesktop", "Sí"));
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -51,7 +51,7 @@ void QtDesktop::about(QWidget* owner, const QString& appText, const QString& oth
                       const QIcon& icon)
 {
     QMessageBox box(owner);
-    box.setWindowTitle(QStringLiteral("Acerca de ") + appText);
+    box.setWindowTitle(QCoreApplication::translate("app::QtDesktop", "Acerca de %1").arg(appText));
     box.setIconPixmap(icon.pixmap(64, 64));
     box.setText(QStringLiteral("<b>%1</b>").arg(appText.toHtmlEscaped()));
     box.setInformativeText(otherText.toHtmlEscaped().replace(QStringLiteral("\r\n"), QStringLiteral("<br>")));

@@ -46,7 +46,7 @@ void SplashWindow::buildControls()
 
     m_lblEsc = new ClickLabel(this);
     m_lblEsc->setText(QStringLiteral("x"));
-    identify(m_lblEsc, QStringLiteral("lblEsc"), QStringLiteral("Cerrar"), QStringLiteral(" Cerrar "));
+    identify(m_lblEsc, QStringLiteral("lblEsc"), tr("Cerrar"), tr(" Cerrar "));
     place(m_lblEsc, 7320, 0, 495, 495);
     m_lblEsc->setAlignment(Qt::AlignCenter);
     m_lblEsc->setFont(app::font(Typeface::CalibriLight, 18));

@@ -91,7 +91,7 @@ int main(int argc, char* argv[])
         StartupProbe::printMemory("menu");
         opener.openAll();
     });
-    app::Program program(ui::toolMakers());
+    app::Program program(ui::toolMakers(), QStringLiteral("es"));
     StartupProbe::print("program_made_ms", probe.elapsedMs());
     program.start();
     StartupProbe::print("splash_made_ms", probe.elapsedMs());

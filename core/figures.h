@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "core/table.h"
+#include "core/translatable.h"
 
 namespace core {
 
@@ -45,9 +46,15 @@ struct Factor {
 
 using UnitList = std::array<const char*, 4>;
 
-inline constexpr UnitList kLengthUnits{"mm", "cm", "m", "km"};
-inline constexpr UnitList kAreaUnits{"mm²", "cm²", "m²", "km²"};
-inline constexpr UnitList kVolumeUnits{"mm³", "cm³", "m³", "km³"};
+inline constexpr UnitList kLengthUnits{
+    CORE_TR("Unidades", "mm"), CORE_TR("Unidades", "cm"),
+    CORE_TR("Unidades", "m"), CORE_TR("Unidades", "km")};
+inline constexpr UnitList kAreaUnits{
+    CORE_TR("Unidades", "mm²"), CORE_TR("Unidades", "cm²"),
+    CORE_TR("Unidades", "m²"), CORE_TR("Unidades", "km²")};
+inline constexpr UnitList kVolumeUnits{
+    CORE_TR("Unidades", "mm³"), CORE_TR("Unidades", "cm³"),
+    CORE_TR("Unidades", "m³"), CORE_TR("Unidades", "km³")};
 
 struct Calculator {
     CalculatorId id;

@@ -14,9 +14,6 @@ class QLineEdit;
 
 namespace app {
 
-// What a window shows where a value is beyond the range of a double.
-inline const QString kOutOfRange = QStringLiteral("Fuera de rango");
-
 // The smallest size a text is drawn at, as a share of the layout's size.
 inline constexpr double kSmallestShare = 2.0 / 3.0;
 

@@ -89,12 +89,6 @@ void ListBox::empty()
     clear();
 }
 
-void ListBox::addRows(const std::vector<std::string>& texts)
-{
-    for (const std::string& text : texts)
-        addItem(QString::fromStdString(text));
-}
-
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
                                                               const QEvent* event) const
 {

@@ -3,9 +3,6 @@
 
 #include <QListWidget>
 
-#include <string>
-#include <vector>
-
 namespace ui {
 
 // A list box as the windows' handlers expect one: at most one row selected, which
@@ -35,7 +32,6 @@ public:
     void selectRow(int row);
     // Removes every row without emitting a selection change.
     void empty();
-    void addRows(const std::vector<std::string>& texts);
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,

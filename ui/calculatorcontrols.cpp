@@ -9,9 +9,11 @@
 #include <QRadioButton>
 
 #include "kit/fittext.h"
+#include "kit/language.h"
 #include "kit/look.h"
 #include "kit/optionbutton.h"
 #include "kit/shapes.h"
+#include "ui/calculatorwindow.h"
 
 namespace ui {
 namespace {
@@ -26,19 +28,14 @@ constexpr OptionPlace kVolumeOptions[] = {{0, 1695}, {1, 2005}, {2, 1695}, {3, 1
 
 // Indexed by core::CalculatorId.
 constexpr CalculatorLayout kLayouts[] = {
-    {"frmPerimetro", "Perímetro", kPerimeterOptions, 1965, 100, 120},
-    {"frmArea", "Área", kAreaOptions, 2085, 120, 120},
-    {"frmVolumen", "Volumen", kVolumeOptions, 1965, 105, 105},
+    {"frmPerimetro", QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Perímetro"), kPerimeterOptions, 1965, 100, 120},
+    {"frmArea", QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Área"), kAreaOptions, 2085, 120, 120},
+    {"frmVolumen", QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Volumen"), kVolumeOptions, 1965, 105, 105},
 };
 
 const QColor kGrey(224, 224, 224);
 const QColor kOutline(128, 128, 128);
 const QColor kAnswerBack(255, 255, 192);
-
-QString utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 QFont calibri(double points, bool italic = false)
 {
@@ -66,7 +63,7 @@ QComboBox* unitList(QWidget* parent, const core::UnitList& units, const QString&
 {
     auto* combo = new QComboBox(parent);
     for (const char* unit : units)
-        combo->addItem(utf8(unit));
+        combo->addItem(app::unitText(unit));
     combo->setCurrentIndex(-1); // nothing chosen until the load step chooses
     combo->setFont(calibri(12));
     app::setBackColour(combo, Qt::white);
@@ -91,11 +88,11 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
     for (std::size_t i = 0; i < calculator.figures.size(); ++i) {
         const core::Figure& figure = calculator.figures[i];
         const OptionPlace& place = layout.options[i];
-        auto* option = new app::OptionButton(utf8(figure.caption), frame2);
+        auto* option = new app::OptionButton(app::figureText(figure.caption), frame2);
         option->setFont(calibri(12));
         app::setBackColour(option, kGrey);
-        app::identify(option, QStringLiteral("Option%1").arg(i + 1), utf8(figure.caption),
-                      utf8(figure.toolTip));
+        app::identify(option, QStringLiteral("Option%1").arg(i + 1), app::figureText(figure.caption),
+                      app::figureText(figure.toolTip));
         app::place(option, 120, 120 + 300 * place.row, place.width, 285);
         c.options.push_back(option);
     }
@@ -105,15 +102,15 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
 // The input unit list beside Text1, and the labels that repeat its unit beside the others.
 void buildUnitColumn(QFrame* frame1, CalculatorControls& c)
 {
-    c.combo1 = unitList(frame1, core::kLengthUnits, "Combo1", "Unidad de entrada",
-                        "Unidad de longitud de todas las medidas");
+    c.combo1 = unitList(frame1, core::kLengthUnits, "Combo1", CalculatorWindow::tr("Unidad de entrada"),
+                        CalculatorWindow::tr("Unidad de longitud de todas las medidas"));
     app::place(c.combo1, 2160, 360, 855, 405);
     for (int i = 0; i < 2; ++i) {
-        auto* unit = new QLabel(QStringLiteral("cm"), frame1);
+        auto* unit = new QLabel(app::unitText(core::kLengthUnits[1]), frame1);
         unit->setFont(calibri(14.25));
         app::setBackColour(unit, Qt::white);
         unit->setObjectName(QStringLiteral("Combo%1").arg(i + 2));
-        unit->setAccessibleDescription(QStringLiteral("Unidad de la medida %1").arg(i + 2));
+        unit->setAccessibleDescription(CalculatorWindow::tr("Unidad de la medida %1").arg(i + 2));
         app::place(unit, 2160, 1080 + 720 * i, 855, 375);
         c.unitLabels[i] = unit;
     }
@@ -133,7 +130,7 @@ void buildMeasureRows(QWidget* window, const core::Calculator& calculator, Calcu
         text->setFont(calibri(14.25));
         app::setBackColour(text, kGrey);
         app::setTextColour(text, Qt::black);
-        app::identify(text, QStringLiteral("Text%1").arg(i + 1), QStringLiteral("Medida %1").arg(i + 1));
+        app::identify(text, QStringLiteral("Text%1").arg(i + 1), CalculatorWindow::tr("Medida %1").arg(i + 1));
         app::place(text, 120, top + 300, 1935, 405);
         app::keepWhole(text);
         c.labels[i]->setBuddy(text);
@@ -175,12 +172,12 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
     c.txtAnswer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.txtAnswer->setFont(calibri(14.25));
     app::setBackColour(c.txtAnswer, kAnswerBack);
-    app::identify(c.txtAnswer, "txtAnswer", "Resultado");
+    app::identify(c.txtAnswer, "txtAnswer", CalculatorWindow::tr("Resultado"));
     app::place(c.txtAnswer, 130, 3370, 4335, 345);
     app::keepWhole(c.txtAnswer);
 
-    c.combo4 = unitList(window, calculator.resultUnits, "Combo4", "Unidad del resultado",
-                        "Unidad en que se muestra el resultado");
+    c.combo4 = unitList(window, calculator.resultUnits, "Combo4", CalculatorWindow::tr("Unidad del resultado"),
+                        CalculatorWindow::tr("Unidad en que se muestra el resultado"));
     if (calculator.typedResultUnit)
         makeTypable(c.combo4);
     app::place(c.combo4, 4680, 3360, 870, 405);
@@ -189,22 +186,22 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
 void buildFormulaBar(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
 {
     QFrame* frame3 = outlinedFrame(window, "Frame3", "Shape1", {120, 3840, 5415, 495}, kGrey);
-    QLabel* label4 = transparentLabel(frame3, "Label4", utf8("FÓRMULA:"), false);
+    QLabel* label4 = transparentLabel(frame3, "Label4", CalculatorWindow::tr("FÓRMULA:"), false);
     const CalculatorLayout& layout = calculatorLayout(calculator.id);
     app::place(label4, 120, layout.label4Top, 1215, 255);
     c.lblForm = transparentLabel(frame3, "lblForm", QString(), false);
-    c.lblForm->setAccessibleDescription(QStringLiteral("Fórmula"));
+    c.lblForm->setAccessibleDescription(CalculatorWindow::tr("Fórmula"));
     app::place(c.lblForm, 1320, layout.formulaTop, 3495, 255);
     c.imgFig = new QLabel(frame3);
-    app::identify(c.imgFig, "imgFig", QStringLiteral("Dibujo de la figura"));
+    app::identify(c.imgFig, "imgFig", CalculatorWindow::tr("Dibujo de la figura"));
     app::place(c.imgFig, 4920, 0, 495, 495);
 }
 
 // The base area list lies on the window itself, exactly over Combo1.
 void buildBaseAreaList(QWidget* window, CalculatorControls& c)
 {
-    c.combo5 = unitList(window, core::kAreaUnits, "Combo5", "Unidad del área de la base",
-                        "Unidad de superficie del área de la base");
+    c.combo5 = unitList(window, core::kAreaUnits, "Combo5", CalculatorWindow::tr("Unidad del área de la base"),
+                        CalculatorWindow::tr("Unidad de superficie del área de la base"));
     app::place(c.combo5, 4560, 480, 870, 405);
     c.combo5->hide();
 }

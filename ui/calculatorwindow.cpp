@@ -7,7 +7,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <string>
+
 #include "kit/fittext.h"
+#include "kit/language.h"
 #include "kit/look.h"
 #include "core/numbers.h"
 
@@ -39,6 +42,14 @@ bool movesBetweenControls(const QEvent* event)
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+// The unit as core names it: that of the item the list shows, in whatever
+// language, or else the text as typed.
+std::string coreUnit(const QComboBox* list, const core::UnitList& units)
+{
+    const int item = list->findText(list->currentText());
+    return item >= 0 ? units.at(static_cast<std::size_t>(item)) : list->currentText().toStdString();
+}
+
 } // namespace
 
 CalculatorWindow::CalculatorWindow(app::ToolContext& context, const core::Calculator& calculator)
@@ -46,7 +57,7 @@ CalculatorWindow::CalculatorWindow(app::ToolContext& context, const core::Calcul
       m_ui(buildCalculatorControls(this, calculator))
 {
     setObjectName(QString::fromUtf8(calculatorLayout(calculator.id).formName));
-    setWindowTitle(QString::fromUtf8(calculatorLayout(calculator.id).caption));
+    setWindowTitle(tr(calculatorLayout(calculator.id).caption));
     app::setClientSize(this, 5655, 4455);
     connectHandlers();
     Form_Load();
@@ -97,11 +108,11 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 void CalculatorWindow::Option_Click(int n)
 {
     const core::Figure& figure = m_calculator.figures[static_cast<std::size_t>(n - 1)];
-    m_ui.lblForm->setText(QString::fromUtf8(figure.formula));
+    m_ui.lblForm->setText(app::figureText(figure.formula));
     app::showPicture(m_ui.imgFig, QString::fromUtf8(figure.picture));
     for (int row = 1; row <= 3; ++row)
         if (uses(figure, row))
-            setMeasureCaption(row, QString::fromUtf8(figure.labels[row - 1]));
+            setMeasureCaption(row, app::figureText(figure.labels[row - 1]));
     m_ui.labels[1]->setVisible(uses(figure, 2));
     m_ui.labels[2]->setVisible(uses(figure, 3));
     text(2)->setVisible(uses(figure, 2));
@@ -125,7 +136,7 @@ void CalculatorWindow::eResultado()
                                    text(3)->text().toStdString()},
                                   var().ValorPi);
     if (!m_result) {
-        m_ui.txtAnswer->setText(app::kOutOfRange);
+        m_ui.txtAnswer->setText(app::outOfRange());
         return;
     }
     m_ui.txtAnswer->setText(fromStd(core::plainText(*m_result)));
@@ -139,13 +150,13 @@ void CalculatorWindow::Combo4_Click()
     const core::Conversion conversion =
         m_result ? converted(*m_result) : core::Conversion{core::Converted::Overflow, 0.0};
     if (conversion.outcome == core::Converted::Overflow) {
-        m_ui.txtAnswer->setText(app::kOutOfRange);
+        m_ui.txtAnswer->setText(app::outOfRange());
         return;
     }
     if (conversion.outcome == core::Converted::Value)
         m_ui.txtAnswer->setText(fromStd(core::plainText(conversion.value)));
     // An unknown typed unit leaves the text as it was, and the out-of-range text is no number.
-    if (m_ui.txtAnswer->text() != app::kOutOfRange)
+    if (m_ui.txtAnswer->text() != app::outOfRange())
         m_ui.txtAnswer->setText(fromStd(core::displayText(m_ui.txtAnswer->text().toStdString())));
 }
 
@@ -156,7 +167,8 @@ void CalculatorWindow::Combo1_Click()
     const QString unit = m_ui.combo1->currentText();
     m_ui.unitLabels[0]->setText(unit);
     m_ui.unitLabels[1]->setText(unit);
-    m_ui.combo4->setCurrentText(unit + QString::fromUtf8(m_calculator.powerSuffix));
+    const std::string resultUnit = coreUnit(m_ui.combo1, core::kLengthUnits) + m_calculator.powerSuffix;
+    m_ui.combo4->setCurrentText(app::unitText(resultUnit.c_str()));
     eResultado();
 }
 
@@ -202,10 +214,10 @@ void CalculatorWindow::Form_Load()
 {
     app::setBackColour(this, app::kWindowBackground);
     // A list raises no choice for a selection made by code.
-    m_ui.combo1->setCurrentIndex(m_ui.combo1->findText(QStringLiteral("cm")));
+    m_ui.combo1->setCurrentIndex(m_ui.combo1->findText(app::unitText(core::kLengthUnits[1])));
     Combo1_Click();
     if (m_ui.combo5) {
-        m_ui.combo5->setCurrentIndex(m_ui.combo5->findText(QString::fromUtf8("cm²")));
+        m_ui.combo5->setCurrentIndex(m_ui.combo5->findText(app::unitText(core::kAreaUnits[1])));
         Combo5_Click();
     }
     Option_Click(1);
@@ -238,8 +250,8 @@ const core::Figure& CalculatorWindow::selectedFigure() const
 
 core::Conversion CalculatorWindow::converted(double result) const
 {
-    return core::convertResult(m_calculator, m_ui.combo1->currentText().toStdString(),
-                               m_ui.combo4->currentText().toStdString(), result);
+    return core::convertResult(m_calculator, coreUnit(m_ui.combo1, core::kLengthUnits),
+                               coreUnit(m_ui.combo4, m_calculator.resultUnits), result);
 }
 
 // Only character keys and Enter reach the key handler, as key codes.

@@ -9,9 +9,12 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <string>
+
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/fittext.h"
+#include "kit/language.h"
 #include "kit/look.h"
 #include "kit/optionbutton.h"
 #include "kit/shapes.h"
@@ -43,9 +46,9 @@ struct ListRow {
 
 // List1..3 from left to right: the source unit, the unit names, the values.
 constexpr std::array<ListRow, 3> kLists = {{
-    {"List1", 120, 2895, "Unidad de origen"},
-    {"List2", 3600, 2895, "Unidades"},
-    {"List3", 6480, 2775, "Valores"},
+    {"List1", 120, 2895, QT_TRANSLATE_NOOP("ui::ConverterWindow", "Unidad de origen")},
+    {"List2", 3600, 2895, QT_TRANSLATE_NOOP("ui::ConverterWindow", "Unidades")},
+    {"List3", 6480, 2775, QT_TRANSLATE_NOOP("ui::ConverterWindow", "Valores")},
 }};
 
 struct OptionRow {
@@ -56,9 +59,9 @@ struct OptionRow {
 
 // Option1..3, by category.
 constexpr std::array<OptionRow, 3> kOptions = {{
-    {"Option1", 3600, "Longitud"},
-    {"Option2", 5520, "Área"},
-    {"Option3", 7440, "Volumen"},
+    {"Option1", 3600, QT_TRANSLATE_NOOP("ui::ConverterWindow", "Longitud")},
+    {"Option2", 5520, QT_TRANSLATE_NOOP("ui::ConverterWindow", "Área")},
+    {"Option3", 7440, QT_TRANSLATE_NOOP("ui::ConverterWindow", "Volumen")},
 }};
 
 // Paints a category button; its round indicator stays white as on any other button.
@@ -84,7 +87,7 @@ QString fitted(const QString& text, int maxLength)
 ConverterWindow::ConverterWindow(app::ToolContext& context) : app::ToolWindow(context)
 {
     setObjectName(QStringLiteral("frmConvert"));
-    setWindowTitle(QStringLiteral("Convertidor de unidades"));
+    setWindowTitle(tr("Convertidor de unidades"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     app::setClientSize(this, 9375, 5895);
@@ -124,7 +127,7 @@ void ConverterWindow::buildLists()
     for (std::size_t i = 0; i < kLists.size(); ++i) {
         const ListRow& row = kLists[i];
         auto* list = new ListBox(this, kRowHeight);
-        app::identify(list, QString::fromLatin1(row.objectName), QString::fromUtf8(row.accessibleName));
+        app::identify(list, QString::fromLatin1(row.objectName), tr(row.accessibleName));
         app::place(list, row.left, 840, row.width, 4980);
         list->setFont(app::font(app::Typeface::Calibri, 20.25));
         app::setBackColour(list, Qt::white);
@@ -153,7 +156,7 @@ void ConverterWindow::buildHeader()
     buildCategoryButtons();
 
     m_txtCaja = new QLineEdit(QStringLiteral("0"), m_Frame1);
-    app::identify(m_txtCaja, QStringLiteral("txtCaja"), QStringLiteral("Valor a convertir"));
+    app::identify(m_txtCaja, QStringLiteral("txtCaja"), tr("Valor a convertir"));
     app::place(m_txtCaja, 120, 120, 2775, 495);
     m_txtCaja->setMaxLength(15);
     m_txtCaja->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -168,8 +171,8 @@ void ConverterWindow::buildCategoryButtons()
     // Option3, Option1, Option2 from back to front, as the layout stacks them.
     for (std::size_t i : {2, 0, 1}) {
         const OptionRow& row = kOptions[i];
-        auto* option = new app::OptionButton(QString::fromUtf8(row.caption), m_Frame1);
-        app::identify(option, QString::fromLatin1(row.objectName), QString::fromUtf8(row.caption));
+        auto* option = new app::OptionButton(tr(row.caption), m_Frame1);
+        app::identify(option, QString::fromLatin1(row.objectName), tr(row.caption));
         app::place(option, row.left, 120, 1815, 495);
         option->setFont(app::font(app::Typeface::Calibri, 15.75));
         app::setTextColour(option, Qt::black);
@@ -183,7 +186,7 @@ void ConverterWindow::buildPasteButton()
 {
     m_lblPaste = new app::ClickLabel(m_Frame1, app::ClickLabel::Role::Button);
     m_lblPaste->setFocusPolicy(Qt::TabFocus);
-    app::identify(m_lblPaste, QStringLiteral("lblPaste"), QStringLiteral("Pegar"), QStringLiteral(" Pegar "));
+    app::identify(m_lblPaste, QStringLiteral("lblPaste"), tr("Pegar"), tr(" Pegar "));
     app::place(m_lblPaste, 3000, 120, kButtonSize, kButtonSize);
     app::showPicture(m_lblPaste, QString::fromLatin1(app::picture::kPaste));
     m_lblPaste->hide();
@@ -199,7 +202,7 @@ void ConverterWindow::buildCopyButton()
 
     m_lblCopy = new app::ClickLabel(m_frmeCopy, app::ClickLabel::Role::Button);
     m_lblCopy->setFocusPolicy(Qt::TabFocus);
-    app::identify(m_lblCopy, QStringLiteral("lblCopy"), QStringLiteral("Copiar"), QStringLiteral(" Copiar "));
+    app::identify(m_lblCopy, QStringLiteral("lblCopy"), tr("Copiar"), tr(" Copiar "));
     app::place(m_lblCopy, 0, 0, kButtonSize, kButtonSize);
     app::showPicture(m_lblCopy, QString::fromLatin1(app::picture::kCopy));
 }
@@ -312,7 +315,8 @@ void ConverterWindow::Option_Click(std::int16_t c)
     m_List1->empty();
     m_List2->empty();
     m_List3->empty();
-    m_List1->addRows(core::CatalogoUnidades::Unidades(c));
+    for (const std::string& unit : core::CatalogoUnidades::Unidades(c))
+        m_List1->addItem(app::unitText(unit.c_str()));
     m_List1->selectRow(rememberedUnit());
     for (int row = 0; row < m_List1->count(); ++row)
         m_List2->addItem(m_List1->item(row)->text());
@@ -408,7 +412,7 @@ void ConverterWindow::Convertir()
     const auto rows = core::CatalogoUnidades::ConvertirValor(shownCategory(), rememberedUnit(),
                                                              m_txtCaja->text().toStdString());
     for (const core::CatalogoUnidades::Fila& row : rows)
-        m_List3->addItem(row ? QString::fromStdString(*row) : app::kOutOfRange);
+        m_List3->addItem(row ? QString::fromStdString(*row) : app::outOfRange());
     describeValues();
     m_List3->selectRow(m_List2->selectedRow());
 }
@@ -440,7 +444,7 @@ void ConverterWindow::sCopy()
 
 bool ConverterWindow::isValue(int row) const
 {
-    return row >= 0 && m_List3->item(row)->text() != app::kOutOfRange;
+    return row >= 0 && m_List3->item(row)->text() != app::outOfRange();
 }
 
 std::int16_t ConverterWindow::shownCategory() const

@@ -32,13 +32,20 @@ struct BoxDesign {
 };
 
 constexpr BoxDesign kBoxes[core::kBoxCount] = {
-    {480, 1080, " Hipotenusa ", "Hipotenusa"},
-    {480, 120, " Cateto A ", "Cateto a"},
-    {480, 600, " Cateto B ", "Cateto b"},
-    {2640, 120, " A ", "Término A, numerador izquierdo"},
-    {2640, 1080, " X ", "Término X, denominador izquierdo"},
-    {4680, 120, " B ", "Término B, numerador derecho"},
-    {4680, 1080, " Y ", "Término Y, denominador derecho"},
+    {480, 1080, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Hipotenusa "),
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Hipotenusa")},
+    {480, 120, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Cateto A "),
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Cateto a")},
+    {480, 600, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Cateto B "),
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Cateto b")},
+    {2640, 120, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " A "),
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término A, numerador izquierdo")},
+    {2640, 1080, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " X "),
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término X, denominador izquierdo")},
+    {4680, 120, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " B "),
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término B, numerador derecho")},
+    {4680, 1080, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Y "),
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término Y, denominador derecho")},
 };
 constexpr int kBoxWidth = 1935;
 constexpr int kBoxHeight = 405;
@@ -56,10 +63,14 @@ struct LabelDesign {
 };
 
 constexpr LabelDesign kLabels[] = {
-    {"Label1", "h=", 120, 1080, 375, 15.75, false, " Hipotenusa ", "h igual"},
-    {"Label2", "x=", 120, 120, 375, 15.75, false, " Cateto A ", "x igual"},
-    {"Label3", "y=", 120, 600, 375, 15.75, false, " Cateto B ", "y igual"},
-    {"Label4", "=", 4380, 600, 495, 14.25, true, "", "igual"},
+    {"Label1", QT_TRANSLATE_NOOP("ui::PitagorasWindow", "h="), 120, 1080, 375, 15.75, false,
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Hipotenusa "), QT_TRANSLATE_NOOP("ui::PitagorasWindow", "h igual")},
+    {"Label2", QT_TRANSLATE_NOOP("ui::PitagorasWindow", "x="), 120, 120, 375, 15.75, false,
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Cateto A "), QT_TRANSLATE_NOOP("ui::PitagorasWindow", "x igual")},
+    {"Label3", QT_TRANSLATE_NOOP("ui::PitagorasWindow", "y="), 120, 600, 375, 15.75, false,
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Cateto B "), QT_TRANSLATE_NOOP("ui::PitagorasWindow", "y igual")},
+    {"Label4", QT_TRANSLATE_NOOP("ui::PitagorasWindow", "="), 4380, 600, 495, 14.25, true,
+     "", QT_TRANSLATE_NOOP("ui::PitagorasWindow", "igual")},
 };
 
 // End points in twips of the panel.
@@ -107,8 +118,11 @@ int lastBoxOfPart(int index)
 }
 
 // Read out with the window and its panel: the settings menu has no visible way in.
-const QString kSettingsHint = QStringLiteral("Con la tecla de menú contextual o Mayúsculas+F10 se abren las "
-                                             "opciones «Sólo 4 decimales» y «Respuesta automática».");
+QString settingsHint()
+{
+    return PitagorasWindow::tr("Con la tecla de menú contextual o Mayúsculas+F10 se abren las "
+                               "opciones «Sólo 4 decimales» y «Respuesta automática».");
+}
 
 // The context-menu key or Shift+F10: the keys that ask for a context menu.
 bool isMenuKey(const QKeyEvent* key)
@@ -135,11 +149,11 @@ bool isVisit(const QEvent* event)
 PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context)
 {
     setObjectName(QStringLiteral("frmPitagoras"));
-    setWindowTitle(QStringLiteral("Teorema de Pitágoras y regla de tres"));
+    setWindowTitle(tr("Teorema de Pitágoras y regla de tres"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setAccessibleDescription(kSettingsHint);
+    setAccessibleDescription(settingsHint());
     buildPanel();
     buildBoxes();
     buildLabels();
@@ -155,8 +169,8 @@ PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context
 void PitagorasWindow::buildPanel()
 {
     m_frmeMode = new QFrame(this);
-    app::identify(m_frmeMode, QStringLiteral("frmeMode"), QStringLiteral("Panel de cálculo"));
-    m_frmeMode->setAccessibleDescription(kSettingsHint);
+    app::identify(m_frmeMode, QStringLiteral("frmeMode"), tr("Panel de cálculo"));
+    m_frmeMode->setAccessibleDescription(settingsHint());
     m_frmeMode->setFrameShape(QFrame::NoFrame);
     app::setBackColour(m_frmeMode, kWhite);
     app::place(m_frmeMode, 0, 0, 6735, 1575);
@@ -171,7 +185,7 @@ void PitagorasWindow::buildBoxes()
         QWidget* parent = index == core::kBoxCount - 1 ? static_cast<QWidget*>(this) : m_frmeMode;
         auto* box = new QLineEdit(QStringLiteral("0"), parent);
         app::identify(box, QStringLiteral("txtZ%1").arg(index),
-                      QString::fromUtf8(design.accessibleName), QString::fromUtf8(design.toolTip));
+                      tr(design.accessibleName), tr(design.toolTip));
         app::place(box, design.left, design.top, kBoxWidth, kBoxHeight);
         app::setBackColour(box, isTriangleBox(index) ? kTriangleBack : kProportionBack);
         app::setTextColour(box, Qt::black);
@@ -188,9 +202,9 @@ void PitagorasWindow::buildBoxes()
 void PitagorasWindow::buildLabels()
 {
     for (const LabelDesign& design : kLabels) {
-        auto* label = new QLabel(QString::fromUtf8(design.caption), m_frmeMode);
-        app::identify(label, QString::fromUtf8(design.name), QString::fromUtf8(design.accessibleName),
-                      QString::fromUtf8(design.toolTip));
+        auto* label = new QLabel(tr(design.caption), m_frmeMode);
+        app::identify(label, QString::fromUtf8(design.name), tr(design.accessibleName),
+                      *design.toolTip ? tr(design.toolTip) : QString());
         app::place(label, design.left, design.top, design.width, 375);
         label->setFont(app::font(app::Typeface::Calibri, design.points));
         if (design.centred)
@@ -210,12 +224,12 @@ void PitagorasWindow::buildLines()
 
 void PitagorasWindow::buildButtons()
 {
-    m_cmdMode = new QPushButton(QStringLiteral("Equivalencia"), this);
+    m_cmdMode = new QPushButton(tr("Equivalencia"), this);
     app::identify(m_cmdMode, QStringLiteral("cmdMode"),
-                  QStringLiteral("Cambiar entre triángulo y equivalencia"));
+                  tr("Cambiar entre triángulo y equivalencia"));
     app::place(m_cmdMode, 120, 2040, 3135, 390);
-    m_cmdShow = new QPushButton(QStringLiteral("Resolver"), this);
-    app::identify(m_cmdShow, QStringLiteral("cmdShow"), QStringLiteral("Resolver"));
+    m_cmdShow = new QPushButton(tr("Resolver"), this);
+    app::identify(m_cmdShow, QStringLiteral("cmdShow"), tr("Resolver"));
     app::place(m_cmdShow, 2160, 5880, 3135, 390);
     for (QPushButton* button : {m_cmdMode, m_cmdShow}) {
         button->setFont(app::font(app::Typeface::Calibri, 15.75));
@@ -234,9 +248,9 @@ void PitagorasWindow::buildMenu()
 {
     m_mMenu = new QMenu(QStringLiteral("Menu"), this);
     m_mMenu->setObjectName(QStringLiteral("mMenu"));
-    m_mDecimal = m_mMenu->addAction(QStringLiteral("Sólo 4 decimales"));
+    m_mDecimal = m_mMenu->addAction(tr("Sólo 4 decimales"));
     m_mDecimal->setObjectName(QStringLiteral("mDecimal"));
-    m_mTime = m_mMenu->addAction(QStringLiteral("Respuesta automática"));
+    m_mTime = m_mMenu->addAction(tr("Respuesta automática"));
     m_mTime->setObjectName(QStringLiteral("mTime"));
     for (QAction* item : {m_mDecimal, m_mTime}) {
         item->setCheckable(true);
@@ -368,10 +382,10 @@ void PitagorasWindow::cmdMode_Click()
 {
     if (!Modo) {
         Modo = true;
-        m_cmdMode->setText(QStringLiteral("Triángulo"));
+        m_cmdMode->setText(tr("Triángulo"));
     } else {
         Modo = false;
-        m_cmdMode->setText(QStringLiteral("Equivalencia"));
+        m_cmdMode->setText(tr("Equivalencia"));
     }
     m_tmrMode->start();
 }
@@ -465,7 +479,7 @@ void PitagorasWindow::eShow()
 {
     const core::SolverAction action = core::eShow(boxTexts(), Modo, Rango, m_settings);
     if (action.hypotenuseMessage)
-        desktop().message(this, QStringLiteral("La hipotenusa debe ser mayor que los catetos."),
+        desktop().message(this, tr("La hipotenusa debe ser mayor que los catetos."),
                           app::DesktopServices::Icon::Error);
     for (const std::string& text : action.texts)
         writeBox(action.box, QString::fromStdString(text));

@@ -17,19 +17,19 @@ const QColor kFrameBack(245, 245, 245);
 const QColor kLinkLit(0, 0, 128);
 
 // The first paragraph breaks off mid-sentence; the second carries it on.
-const char kParagraph1[] =
+const char kParagraph1[] = QT_TRANSLATE_NOOP("ui::SobrePitWindow",
     "Pitágoras de Samos (c. 570 – c. 495 a. C.), filósofo y matemático griego, "
-    "considerado el primer matemático puro. Su aporte a la matemática griega fue la";
+    "considerado el primer matemático puro. Su aporte a la matemática griega fue la");
 
-const char kParagraph2[] =
+const char kParagraph2[] = QT_TRANSLATE_NOOP("ui::SobrePitWindow",
     "geometría y la aritmética derivadas de las relaciones numéricas, junto con sus "
     "aplicaciones a la música, a la astronomía y al estudio de pesos y medidas. "
     "Para él, el número era el principio de todas las cosas. En Crotona, al sur de "
     "Italia, fundó una hermandad a la vez religiosa, filosófica y científica, cuyos "
     "miembros compartían sus bienes, seguían reglas de vida estrictas y guardaban "
-    "en secreto las enseñanzas del maestro.";
+    "en secreto las enseñanzas del maestro.");
 
-const char kParagraph3[] =
+const char kParagraph3[] = QT_TRANSLATE_NOOP("ui::SobrePitWindow",
     "No se conserva ningún escrito de Pitágoras, y es probable que nunca fijara "
     "su doctrina por escrito. Lo que sabemos de él nos llega por autores "
     "posteriores, y sus seguidores, los pitagóricos, solían atribuirle sus "
@@ -37,14 +37,15 @@ const char kParagraph3[] =
     "escuela. Se le atribuyen el teorema de los triángulos rectángulos que lleva "
     "su nombre, la división de los números en pares e impares, el estudio de los "
     "números figurados y perfectos, la relación entre la longitud de una cuerda "
-    "y los intervalos musicales, y la idea de que la Tierra es una esfera.";
+    "y los intervalos musicales, y la idea de que la Tierra es una esfera.");
 
 // A paragraph is read out by its own text, which a name of its own would hide.
 app::ClickLabel* paragraph(QWidget* parent, const char* name, const char* text)
 {
     auto* label = new app::ClickLabel(parent);
-    app::identify(label, QString::fromUtf8(name), QString::fromUtf8(text));
-    label->setText(QString::fromUtf8(text));
+    const QString shown = SobrePitWindow::tr(text);
+    app::identify(label, QString::fromUtf8(name), shown);
+    label->setText(shown);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(app::font(app::Typeface::Calibri, 12));
@@ -57,7 +58,7 @@ app::ClickLabel* paragraph(QWidget* parent, const char* name, const char* text)
 SobrePitWindow::SobrePitWindow(app::ToolContext& context) : ToolWindow(context)
 {
     setObjectName(QStringLiteral("frmSobrePit"));
-    setWindowTitle(QStringLiteral("Sobre Pitágoras"));
+    setWindowTitle(tr("Sobre Pitágoras"));
     app::setBackColour(this, kWindowBack);
     setMouseTracking(true);
     buildFrame();
@@ -71,7 +72,7 @@ SobrePitWindow::SobrePitWindow(app::ToolContext& context) : ToolWindow(context)
 void SobrePitWindow::buildFrame()
 {
     m_frame1 = new QFrame(this);
-    app::identify(m_frame1, QStringLiteral("Frame1"), QStringLiteral("Sobre Pitágoras"));
+    app::identify(m_frame1, QStringLiteral("Frame1"), tr("Sobre Pitágoras"));
     m_frame1->setFrameShape(QFrame::NoFrame);
     app::setBackColour(m_frame1, kFrameDesignBack);
     app::place(m_frame1, 120, 120, 6735, 8055);
@@ -85,7 +86,7 @@ void SobrePitWindow::buildPortrait()
     // react, and handles nothing.
     m_cmdButton1 = new app::ClickLabel(m_frame1);
     app::identify(m_cmdButton1, QStringLiteral("cmdButton1"),
-                  QStringLiteral("Retrato de Pitágoras"));
+                  tr("Retrato de Pitágoras"));
     app::place(m_cmdButton1, 120, 120, 1095, 1095);
     app::showPicture(m_cmdButton1, QString::fromLatin1(app::picture::kPortrait));
 }
@@ -107,8 +108,8 @@ void SobrePitWindow::buildLink()
 {
     m_lblLink = new app::ClickLabel(m_frame1, app::ClickLabel::Role::Button);
     app::identify(m_lblLink, QStringLiteral("lblLink"),
-                  QStringLiteral("Leer más sobre Pitágoras en la enciclopedia"));
-    m_lblLink->setText(QStringLiteral("Leer más..."));
+                  tr("Leer más sobre Pitágoras en la enciclopedia"));
+    m_lblLink->setText(tr("Leer más..."));
     m_lblLink->setAlignment(Qt::AlignCenter);
     m_lblLink->setCursor(Qt::PointingHandCursor);
     m_lblLink->setFont(app::font(app::Typeface::Calibri, 12));
@@ -177,9 +178,9 @@ void SobrePitWindow::lblLink_MouseMove()
 void SobrePitWindow::lblLink_Click()
 {
     if (desktop().isNetworkAlive()) {
-        desktop().openAddress(this, QUrl(QStringLiteral("https://es.wikipedia.org/wiki/Pitágoras")));
+        desktop().openAddress(this, QUrl(tr("https://es.wikipedia.org/wiki/Pitágoras")));
     } else {
-        desktop().message(this, QStringLiteral("Se requiere una conexión a Internet, intente más tarde."),
+        desktop().message(this, tr("Se requiere una conexión a Internet, intente más tarde."),
                           app::DesktopServices::Icon::Information);
     }
 }

@@ -79,7 +79,7 @@ void tst_MenuWayland::initTestCase()
 {
     QVERIFY2(QGuiApplication::platformName().startsWith(QLatin1String("wayland")),
              "runs as a Wayland client, under tests/support/with-weston");
-    m_program = std::make_unique<app::Program>(ui::toolMakers());
+    m_program = std::make_unique<app::Program>(ui::toolMakers(), QStringLiteral("es"));
     m_program->start();
     auto* splash = qobject_cast<app::SplashWindow*>(topLevel(QStringLiteral("frmInicio")));
     QVERIFY(splash);

@@ -35,7 +35,7 @@ QWidget* topLevel(const QString& name)
 
 void tst_Program::ending_with_every_tool_open_removes_every_window()
 {
-    auto program = std::make_unique<app::Program>(ui::toolMakers());
+    auto program = std::make_unique<app::Program>(ui::toolMakers(), QStringLiteral("es"));
     program->start();
     auto* splash = qobject_cast<app::SplashWindow*>(topLevel(QStringLiteral("frmInicio")));
     QVERIFY(splash);
@@ -72,7 +72,7 @@ void tst_Program::ending_with_every_tool_open_removes_every_window()
 
 void tst_Program::windows_name_the_installed_desktop_entry()
 {
-    const app::Program program(ui::toolMakers());
+    const app::Program program(ui::toolMakers(), QStringLiteral("es"));
     const QString entry = QGuiApplication::desktopFileName() + QStringLiteral(".desktop");
     QVERIFY2(QFile::exists(QStringLiteral(VANTRELO_PACKAGING_DIR "/") + entry), qPrintable(entry));
 }

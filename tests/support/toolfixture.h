@@ -5,6 +5,7 @@
 
 #include "kit/assets.h"
 #include "kit/basvar.h"
+#include "kit/language.h"
 #include "kit/toolcontext.h"
 #include "tests/support/fakedesktop.h"
 
@@ -22,10 +23,12 @@ inline void silenceOffscreenNotices()
     });
 }
 
-// Fresh program state for one test: the shared variables as the menu leaves them
-// after loading, a recording desktop, and a stand-in menu window to minimize and
+// Fresh program state for one test: the windows in Spanish whatever the
+// machine's language, the shared variables as the menu leaves them after
+// loading, a recording desktop, and a stand-in menu window to minimize and
 // restore.
 struct ToolFixture {
+    app::Translations translations{QStringLiteral("es")};
     app::BasVar var;
     FakeDesktop desktop;
     app::ToolContext context{var, desktop};

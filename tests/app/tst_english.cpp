@@ -1,0 +1,387 @@
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <functional>
+#include <map>
+#include <utility>
+#include <memory>
+
+#include "app/menuwindow.h"
+#include "app/splashwindow.h"
+#include "kit/clicklabel.h"
+#include "kit/fittext.h"
+#include "kit/language.h"
+#include "kit/listbox.h"
+#include "kit/toolwindow.h"
+#include "tests/support/toolfixture.h"
+#include "ui/pitagoraswindow.h"
+#include "ui/tools.h"
+
+// The windows in English: every caption, name and message comes from the
+// translation, each caption fits its control as the Spanish one does, and the
+// numbers are the same in both languages.
+class tst_English : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void every_caption_fits_its_control_data();
+    void every_caption_fits_its_control();
+    void every_window_speaks_english_data();
+    void every_window_speaks_english();
+    void results_are_the_same_numbers_data();
+    void results_are_the_same_numbers();
+    void messages_come_in_english();
+    void language_follows_the_desktop_data();
+    void language_follows_the_desktop();
+
+private:
+    QWidget* open(const QString& window);
+    void speak(const QString& language);
+
+    std::unique_ptr<ToolFixture> m_fixture;
+    std::unique_ptr<app::Translations> m_language;
+    std::vector<std::unique_ptr<QWidget>> m_windows;
+};
+
+namespace {
+
+const QStringList kWindows = {QStringLiteral("frmInicio"),    QStringLiteral("frmMenu"),
+                              QStringLiteral("frmPerimetro"), QStringLiteral("frmArea"),
+                              QStringLiteral("frmVolumen"),   QStringLiteral("frmPitagoras"),
+                              QStringLiteral("frmSobrePit"),  QStringLiteral("frmConvert")};
+
+QString who(const QWidget* widget)
+{
+    return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                          : widget->objectName();
+}
+
+// The pixels a caption has in its control: beside an option's circle, inside
+// a button's margins, or the whole of a label.
+int captionRoom(const QWidget* control)
+{
+    if (const auto* option = qobject_cast<const QRadioButton*>(control)) {
+        QStyleOptionButton style;
+        style.initFrom(option);
+        style.text = option->text();
+        return option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).width();
+    }
+    if (qobject_cast<const QPushButton*>(control)) {
+        const int margin = control->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control);
+        const int frame = control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, control);
+        return control->width() - 2 * (margin + frame);
+    }
+    return control->contentsRect().width();
+}
+
+// How much of its control a caption needs and how much there is: the height
+// of a wrapped label, the width of anything else.
+std::pair<int, int> need(const QWidget* control, const QString& caption)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control); label && label->wordWrap())
+        return {label->heightForWidth(label->width()), label->height()};
+    return {QFontMetrics(control->font()).horizontalAdvance(caption), captionRoom(control)};
+}
+
+// Captions that do not fit the control they are shown in, as "who: text".
+QStringList captionsCutOff(const QWidget* window)
+{
+    QStringList cut;
+    const QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (const QWidget* widget : widgets) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        QString caption;
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            caption = label->text();
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            caption = button->text();
+        const auto [needed, room] = need(widget, caption);
+        if (!caption.isEmpty() && needed > room)
+            cut << QStringLiteral("%1: %2 (%3 of %4 px)").arg(who(widget), caption).arg(needed).arg(room);
+        if (const auto* list = qobject_cast<const ui::ListBox*>(widget)) {
+            for (int row = 0; row < list->count(); ++row) {
+                const QFont font = list->rowFont(row);
+                if (QFontMetrics(font).horizontalAdvance(list->item(row)->text()) > list->rowTextWidth(row)
+                    || font.pointSizeF() < list->font().pointSizeF() * app::kSmallestShare)
+                    cut << who(list) + QStringLiteral(": ") + list->item(row)->text();
+            }
+        }
+    }
+    return cut;
+}
+
+// Every text a window shows or gives a screen reader, by control.
+std::map<QString, QStringList> textsOf(const QWidget* window)
+{
+    std::map<QString, QStringList> texts;
+    texts[QStringLiteral("window")] << window->windowTitle() << window->accessibleDescription();
+    const QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (const QWidget* widget : widgets) {
+        QStringList& own = texts[who(widget)];
+        own << widget->accessibleName() << widget->accessibleDescription() << widget->toolTip();
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            own << label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            own << button->text();
+        if (const auto* list = qobject_cast<const QComboBox*>(widget))
+            own << list->currentText();
+    }
+    return texts;
+}
+
+// A word of three letters or more: what a formula, a unit or a symbol is not.
+bool hasWords(const QString& text)
+{
+    static const QRegularExpression word(QStringLiteral("\\p{L}{3,}"));
+    static const QStringList names = {QStringLiteral("Vantrelo"), QStringLiteral("Milvane")};
+    return text.contains(word) && !names.contains(text.trimmed());
+}
+
+} // namespace
+
+void tst_English::init()
+{
+    m_fixture = std::make_unique<ToolFixture>();
+}
+
+void tst_English::cleanup()
+{
+    m_windows.clear();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (dynamic_cast<app::ToolWindow*>(window))
+            delete window;
+    }
+    m_language.reset();
+    m_fixture.reset();
+}
+
+// Windows opened from now on speak language; Spanish is the fixture's own.
+void tst_English::speak(const QString& language)
+{
+    m_language.reset();
+    if (language != app::kLanguages.first())
+        m_language = std::make_unique<app::Translations>(language);
+}
+
+QWidget* tst_English::open(const QString& window)
+{
+    const app::ToolMakers makers = ui::toolMakers();
+    const std::map<QString, std::function<QWidget*()>> openers = {
+        {QStringLiteral("frmInicio"), [] { return new app::SplashWindow([] {}, [] {}); }},
+        {QStringLiteral("frmMenu"), [&] { return new app::MenuWindow(m_fixture->context, makers, [] {}); }},
+        {QStringLiteral("frmPerimetro"), [&] { return makers.perimetro(m_fixture->context); }},
+        {QStringLiteral("frmArea"), [&] { return makers.area(m_fixture->context); }},
+        {QStringLiteral("frmVolumen"), [&] { return makers.volumen(m_fixture->context); }},
+        {QStringLiteral("frmPitagoras"), [&] { return makers.pitagoras(m_fixture->context); }},
+        {QStringLiteral("frmSobrePit"), [&] { return makers.sobrePit(m_fixture->context); }},
+        {QStringLiteral("frmConvert"), [&] { return makers.convertidor(m_fixture->context); }},
+    };
+    QWidget* opened = openers.at(window)();
+    opened->setAttribute(Qt::WA_DeleteOnClose, false);
+    opened->show();
+    m_windows.emplace_back(opened);
+    return opened;
+}
+
+void tst_English::every_caption_fits_its_control_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control"); // pressed, or hovered, before the check; "" for none
+    const std::map<QString, QStringList> controls = {
+        {QStringLiteral("frmInicio"), {QString()}},
+        {QStringLiteral("frmMenu"),
+         {QString(), QStringLiteral("cmdButton0"), QStringLiteral("cmdButton1"), QStringLiteral("cmdButton2"),
+          QStringLiteral("lblLink0"), QStringLiteral("lblLink1")}},
+        {QStringLiteral("frmPerimetro"), {}},
+        {QStringLiteral("frmArea"), {}},
+        {QStringLiteral("frmVolumen"), {}},
+        {QStringLiteral("frmPitagoras"), {QString(), QStringLiteral("cmdMode")}},
+        {QStringLiteral("frmSobrePit"), {QString()}},
+        {QStringLiteral("frmConvert"),
+         {QStringLiteral("Option1"), QStringLiteral("Option2"), QStringLiteral("Option3")}},
+    };
+    const std::map<QString, int> figures = {
+        {QStringLiteral("frmPerimetro"), 8}, {QStringLiteral("frmArea"), 9}, {QStringLiteral("frmVolumen"), 8}};
+    for (const char* language : {"en", "es"}) {
+        for (const QString& window : kWindows) {
+            QStringList pressed = controls.at(window);
+            if (figures.count(window)) {
+                for (int n = 1; n <= figures.at(window); ++n)
+                    pressed << QStringLiteral("Option%1").arg(n);
+            }
+            for (const QString& control : pressed) {
+                const QString row = QStringLiteral("%1 %2 %3").arg(QLatin1String(language), window, control);
+                QTest::newRow(qPrintable(row.trimmed())) << language << window << control;
+            }
+        }
+    }
+}
+
+// Layouts are the same in every language, so each caption must fit the room
+// the Spanish one has: in one line where it is one line, in the label's
+// height where it wraps; list rows shrink no further than they may.
+void tst_English::every_caption_fits_its_control()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    speak(language);
+    QWidget* opened = open(window);
+    if (!control.isEmpty()) {
+        auto* target = opened->findChild<QWidget*>(control);
+        QVERIFY(target);
+        if (auto* button = qobject_cast<QAbstractButton*>(target))
+            button->click();
+        else
+            QVERIFY(QMetaObject::invokeMethod(target, "mouseMoved"));
+    }
+    const QStringList cut = captionsCutOff(opened);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("\n"))));
+}
+
+void tst_English::every_window_speaks_english_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const QString& window : kWindows)
+        QTest::newRow(qPrintable(window)) << window;
+}
+
+// Each text with words in it that the window shows or names in Spanish comes
+// out otherwise in English, and no Spanish one is left in English.
+void tst_English::every_window_speaks_english()
+{
+    QFETCH(QString, window);
+    const std::map<QString, QStringList> spanish = textsOf(open(window));
+    speak(QStringLiteral("en"));
+    const std::map<QString, QStringList> english = textsOf(open(window));
+    QCOMPARE(english.size(), spanish.size());
+    QStringList untranslated;
+    for (const auto& [control, texts] : spanish) {
+        const QStringList& translated = english.at(control);
+        for (int i = 0; i < texts.size(); ++i) {
+            if (hasWords(texts[i]) && translated[i] == texts[i])
+                untranslated << control + QStringLiteral(": ") + texts[i];
+        }
+    }
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QStringLiteral("\n"))));
+    QVERIFY(!english.at(QStringLiteral("window")).first().isEmpty());
+}
+
+void tst_English::results_are_the_same_numbers_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("option"); // figure or category; "" for the first
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("result"); // a box, or a list whose every row is compared
+    QTest::newRow("perímetro del polígono") << "frmPerimetro" << "Option4" << QStringList{"Text1", "Text2"}
+                                            << QStringList{"12.5", "7"} << "txtAnswer";
+    QTest::newRow("área del círculo") << "frmArea" << "Option7" << QStringList{"Text1"} << QStringList{"1234.5678"}
+                                      << "txtAnswer";
+    QTest::newRow("área fuera de rango") << "frmArea" << "Option1" << QStringList{"Text1"} << QStringList{"1E+200"}
+                                         << "txtAnswer";
+    QTest::newRow("volumen de la esfera") << "frmVolumen" << "Option7" << QStringList{"Text1"} << QStringList{"3.3"}
+                                          << "txtAnswer";
+    QTest::newRow("cateto") << "frmPitagoras" << "" << QStringList{"txtZ0", "txtZ1", "txtZ2"}
+                            << QStringList{"13", "5", "0"} << "txtZ2";
+    QTest::newRow("longitudes") << "frmConvert" << "Option1" << QStringList{"txtCaja"} << QStringList{"1234567.25"}
+                                << "List3";
+    QTest::newRow("volúmenes fuera de rango") << "frmConvert" << "Option3" << QStringList{"txtCaja"}
+                                              << QStringList{"1E+300"} << "List3";
+}
+
+// Numbers are read and written by the program's own rules, never the locale's.
+void tst_English::results_are_the_same_numbers()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, option);
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, result);
+    QStringList shown[2];
+    for (int language = 0; language < 2; ++language) {
+        cleanup(); // nothing carried over from the other language's window
+        init();
+        speak(app::kLanguages.at(language));
+        QWidget* opened = open(window);
+        if (!option.isEmpty())
+            opened->findChild<QAbstractButton*>(option)->click();
+        for (int i = 0; i < boxes.size(); ++i)
+            opened->findChild<QLineEdit*>(boxes[i])->setText(texts[i]);
+        if (auto* solver = qobject_cast<ui::PitagorasWindow*>(opened))
+            solver->tmrAuto_Timer();
+        if (const auto* list = opened->findChild<ui::ListBox*>(result)) {
+            for (int row = 0; row < list->count(); ++row)
+                shown[language] << list->item(row)->text();
+        } else {
+            shown[language] << opened->findChild<QLineEdit*>(result)->text();
+        }
+    }
+    QVERIFY(!shown[0].isEmpty() && shown[0].first() != QLatin1String("0"));
+    for (int row = 0; row < shown[0].size(); ++row) {
+        if (shown[0][row] == QLatin1String("Fuera de rango"))
+            QCOMPARE(shown[1][row], QStringLiteral("Out of range"));
+        else
+            QCOMPARE(shown[1][row], shown[0][row]);
+    }
+}
+
+void tst_English::messages_come_in_english()
+{
+    speak(QStringLiteral("en"));
+    QWidget* about = open(QStringLiteral("frmSobrePit"));
+    m_fixture->desktop.networkAlive = false;
+    QVERIFY(QMetaObject::invokeMethod(about->findChild<QWidget*>(QStringLiteral("lblLink")), "clicked"));
+    m_fixture->desktop.networkAlive = true;
+    QVERIFY(QMetaObject::invokeMethod(about->findChild<QWidget*>(QStringLiteral("lblLink")), "clicked"));
+    QWidget* menu = open(QStringLiteral("frmMenu"));
+    auto* pi = menu->findChild<QLineEdit*>(QStringLiteral("txtPi"));
+    QVERIFY(QMetaObject::invokeMethod(menu->findChild<QWidget*>(QStringLiteral("lblLink1")), "clicked"));
+    pi->setText(QStringLiteral("4"));
+    QTest::keyClick(pi, Qt::Key_Return);
+    QVERIFY(QMetaObject::invokeMethod(menu->findChild<QWidget*>(QStringLiteral("lblLink0")), "clicked"));
+    m_fixture->var.VentanasAbiertas = 1;
+    menu->close();
+
+    QStringList messages;
+    for (const FakeDesktop::Message& message : m_fixture->desktop.messages)
+        messages << message.text;
+    QCOMPARE(messages, (QStringList{"An Internet connection is needed; try again later.", "Value not allowed."}));
+    QCOMPARE(m_fixture->desktop.openedAddresses,
+             std::vector<QUrl>{QUrl(QStringLiteral("https://en.wikipedia.org/wiki/Pythagoras"))});
+    QCOMPARE(m_fixture->desktop.aboutOtherText, QStringLiteral("Milvane\r\nVantrelo: Version %1").arg(
+                                                    QStringLiteral(VANTRELO_VERSION)));
+    QCOMPARE(m_fixture->desktop.questions, QStringList{"You are about to close everything. Are you sure?"});
+}
+
+void tst_English::language_follows_the_desktop_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("inglés británico") << QStringList{"en-GB", "en"} << "en";
+    QTest::newRow("inglés tras uno que no se ofrece") << QStringList{"de-DE", "de", "en-US"} << "en";
+    QTest::newRow("español de México") << QStringList{"es-MX", "es"} << "es";
+    QTest::newRow("solo uno que no se ofrece") << QStringList{"fr-FR", "fr"} << "es";
+    QTest::newRow("locale C") << QStringList{"C"} << "es";
+    QTest::newRow("POSIX antes que inglés") << QStringList{"POSIX", "en"} << "es";
+    QTest::newRow("ninguno") << QStringList{} << "es";
+}
+
+void tst_English::language_follows_the_desktop()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, language);
+    QCOMPARE(app::desktopLanguage(uiLanguages), language);
+}
+
+QTEST_MAIN(tst_English)
+#include "tst_english.moc"

@@ -1,0 +1,963 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Figuras</name>
+    <message>
+        <source>CUADRADO</source>
+        <translation>SQUARE</translation>
+    </message>
+    <message>
+        <source> CUADRADO </source>
+        <translation> SQUARE </translation>
+    </message>
+    <message>
+        <source>P = L * 4</source>
+        <translation>P = S * 4</translation>
+    </message>
+    <message>
+        <source>Lado (l):</source>
+        <translation>Side (s):</translation>
+    </message>
+    <message>
+        <source>RECTÁNGULO</source>
+        <translation>RECTANGLE</translation>
+    </message>
+    <message>
+        <source> RECTÁNGULO </source>
+        <translation> RECTANGLE </translation>
+    </message>
+    <message>
+        <source>P = b * 2 + h * 2</source>
+        <translation>P = b * 2 + h * 2</translation>
+    </message>
+    <message>
+        <source>Base (b):</source>
+        <translation>Base (b):</translation>
+    </message>
+    <message>
+        <source>Altura (h):</source>
+        <translation>Height (h):</translation>
+    </message>
+    <message>
+        <source>TRIÁNGULO</source>
+        <translation>TRIANGLE</translation>
+    </message>
+    <message>
+        <source> TRIÁNGULO </source>
+        <translation> TRIANGLE </translation>
+    </message>
+    <message>
+        <source>L1 + L2 + L3</source>
+        <translation>S1 + S2 + S3</translation>
+    </message>
+    <message>
+        <source>Lado 1 (l1):</source>
+        <translation>Side 1 (s1):</translation>
+    </message>
+    <message>
+        <source>Lado 2 (l2):</source>
+        <translation>Side 2 (s2):</translation>
+    </message>
+    <message>
+        <source>Lado 3 (l3):</source>
+        <translation>Side 3 (s3):</translation>
+    </message>
+    <message>
+        <source>POLÍGONO REG.</source>
+        <translation>REG. POLYGON</translation>
+    </message>
+    <message>
+        <source> POLÍGONO REGULAR </source>
+        <translation> REGULAR POLYGON </translation>
+    </message>
+    <message>
+        <source>P = L * #</source>
+        <translation>P = S * #</translation>
+    </message>
+    <message>
+        <source>No. lados (#):</source>
+        <translation>No. of sides (#):</translation>
+    </message>
+    <message>
+        <source>ROMBO</source>
+        <translation>RHOMBUS</translation>
+    </message>
+    <message>
+        <source> ROMBO </source>
+        <translation> RHOMBUS </translation>
+    </message>
+    <message>
+        <source>ROMBOIDE</source>
+        <translation>RHOMBOID</translation>
+    </message>
+    <message>
+        <source> ROMBOIDE </source>
+        <translation> RHOMBOID </translation>
+    </message>
+    <message>
+        <source>P = bs + ws</source>
+        <translation>P = bs + ss</translation>
+    </message>
+    <message>
+        <source>Bases x2 (bs):</source>
+        <translation>Bases x2 (bs):</translation>
+    </message>
+    <message>
+        <source>Paredes x2 (ws):</source>
+        <translation>Sides x2 (ss):</translation>
+    </message>
+    <message>
+        <source>TRAPECIO</source>
+        <translation>TRAPEZOID</translation>
+    </message>
+    <message>
+        <source> TRAPECIO </source>
+        <translation> TRAPEZOID </translation>
+    </message>
+    <message>
+        <source>B + b + ws</source>
+        <translation>B + b + ss</translation>
+    </message>
+    <message>
+        <source>Base Mayor (B):</source>
+        <translation>Long base (B):</translation>
+    </message>
+    <message>
+        <source>Base Menor (b):</source>
+        <translation>Short base (b):</translation>
+    </message>
+    <message>
+        <source>CIRCUNFERENC.</source>
+        <translation>CIRCUMFER.</translation>
+    </message>
+    <message>
+        <source> CIRCUNFERENCIA </source>
+        <translation> CIRCUMFERENCE </translation>
+    </message>
+    <message>
+        <source>Pi * D</source>
+        <translation>Pi * D</translation>
+    </message>
+    <message>
+        <source>Diametro (D):</source>
+        <translation>Diameter (D):</translation>
+    </message>
+    <message>
+        <source>A = L²</source>
+        <translation>A = S²</translation>
+    </message>
+    <message>
+        <source>A = b * h</source>
+        <translation>A = b * h</translation>
+    </message>
+    <message>
+        <source>A = b * h / 2</source>
+        <translation>A = b * h / 2</translation>
+    </message>
+    <message>
+        <source>A = D * d / 2</source>
+        <translation>A = D * d / 2</translation>
+    </message>
+    <message>
+        <source>Diagonal Mayor (D):</source>
+        <translation>Long diagonal (D):</translation>
+    </message>
+    <message>
+        <source>Diagonal Menor (d):</source>
+        <translation>Short diagonal (d):</translation>
+    </message>
+    <message>
+        <source>A = (B + b) * h / 2</source>
+        <translation>A = (B + b) * h / 2</translation>
+    </message>
+    <message>
+        <source>A = L * # * a / 2</source>
+        <translation>A = S * # * a / 2</translation>
+    </message>
+    <message>
+        <source>Apotema (a):</source>
+        <translation>Apothem (a):</translation>
+    </message>
+    <message>
+        <source>CÍRCULO</source>
+        <translation>CIRCLE</translation>
+    </message>
+    <message>
+        <source> CÍRCULO </source>
+        <translation> CIRCLE </translation>
+    </message>
+    <message>
+        <source>A = Pi * r²</source>
+        <translation>A = Pi * r²</translation>
+    </message>
+    <message>
+        <source>Radio (r):</source>
+        <translation>Radius (r):</translation>
+    </message>
+    <message>
+        <source>ESFERA</source>
+        <translation>SPHERE</translation>
+    </message>
+    <message>
+        <source> ESFERA </source>
+        <translation> SPHERE </translation>
+    </message>
+    <message>
+        <source>A = Pi * 4 * r²</source>
+        <translation>A = Pi * 4 * r²</translation>
+    </message>
+    <message>
+        <source>CUBO</source>
+        <translation>CUBE</translation>
+    </message>
+    <message>
+        <source> CUBO </source>
+        <translation> CUBE </translation>
+    </message>
+    <message>
+        <source>V = a³</source>
+        <translation>V = a³</translation>
+    </message>
+    <message>
+        <source>Arista (a):</source>
+        <translation>Edge (a):</translation>
+    </message>
+    <message>
+        <source>PARALELEPÍPED.</source>
+        <translation>CUBOID</translation>
+    </message>
+    <message>
+        <source> PARALELEPÍPEDO </source>
+        <translation> RECTANGULAR CUBOID </translation>
+    </message>
+    <message>
+        <source>V = a1 * a2 * a3</source>
+        <translation>V = a1 * a2 * a3</translation>
+    </message>
+    <message>
+        <source>Arista 1 (a1):</source>
+        <translation>Edge 1 (a1):</translation>
+    </message>
+    <message>
+        <source>Arista 2 (a2):</source>
+        <translation>Edge 2 (a2):</translation>
+    </message>
+    <message>
+        <source>Arista 3 (a3):</source>
+        <translation>Edge 3 (a3):</translation>
+    </message>
+    <message>
+        <source>PRISMA</source>
+        <translation>PRISM</translation>
+    </message>
+    <message>
+        <source> PRISMA </source>
+        <translation> PRISM </translation>
+    </message>
+    <message>
+        <source>V = Ab * h</source>
+        <translation>V = Ab * h</translation>
+    </message>
+    <message>
+        <source>Área Base (Ab):</source>
+        <translation>Base area (Ab):</translation>
+    </message>
+    <message>
+        <source>CILINDRO</source>
+        <translation>CYLINDER</translation>
+    </message>
+    <message>
+        <source> CILINDRO </source>
+        <translation> CYLINDER </translation>
+    </message>
+    <message>
+        <source>V = Pi * r² * h</source>
+        <translation>V = Pi * r² * h</translation>
+    </message>
+    <message>
+        <source>CONO</source>
+        <translation>CONE</translation>
+    </message>
+    <message>
+        <source> CONO </source>
+        <translation> CONE </translation>
+    </message>
+    <message>
+        <source>V = Pi * r² * h / 3</source>
+        <translation>V = Pi * r² * h / 3</translation>
+    </message>
+    <message>
+        <source>PIRÁMIDE</source>
+        <translation>PYRAMID</translation>
+    </message>
+    <message>
+        <source> PIRÁMIDE </source>
+        <translation> PYRAMID </translation>
+    </message>
+    <message>
+        <source>V = Ab * h / 3</source>
+        <translation>V = Ab * h / 3</translation>
+    </message>
+    <message>
+        <source>V = 4/3 * Pi * r³</source>
+        <translation>V = 4/3 * Pi * r³</translation>
+    </message>
+    <message>
+        <source>OCTAEDRO REG.</source>
+        <translation>OCTAHEDRON</translation>
+    </message>
+    <message>
+        <source> OCTAEDRO REGULAR </source>
+        <translation> REGULAR OCTAHEDRON </translation>
+    </message>
+    <message>
+        <source>V = Raiz(2) / 3 * a³</source>
+        <translation>V = Sqrt(2) / 3 * a³</translation>
+    </message>
+</context>
+<context>
+    <name>Unidades</name>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>mm²</source>
+        <translation>mm²</translation>
+    </message>
+    <message>
+        <source>cm²</source>
+        <translation>cm²</translation>
+    </message>
+    <message>
+        <source>m²</source>
+        <translation>m²</translation>
+    </message>
+    <message>
+        <source>km²</source>
+        <translation>km²</translation>
+    </message>
+    <message>
+        <source>mm³</source>
+        <translation>mm³</translation>
+    </message>
+    <message>
+        <source>cm³</source>
+        <translation>cm³</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>m³</translation>
+    </message>
+    <message>
+        <source>km³</source>
+        <translation>km³</translation>
+    </message>
+    <message>
+        <source>Milímetro</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Centímetro</source>
+        <translation>Centimeter</translation>
+    </message>
+    <message>
+        <source>Pulgada</source>
+        <translation>Inch</translation>
+    </message>
+    <message>
+        <source>Decímetro</source>
+        <translation>Decimeter</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Foot</translation>
+    </message>
+    <message>
+        <source>Yarda</source>
+        <translation>Yard</translation>
+    </message>
+    <message>
+        <source>Metro</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Kilómetro</source>
+        <translation>Kilometer</translation>
+    </message>
+    <message>
+        <source>Milla</source>
+        <translation>Mile</translation>
+    </message>
+    <message>
+        <source>Centímetro²</source>
+        <translation>Centimeter²</translation>
+    </message>
+    <message>
+        <source>Pulgada²</source>
+        <translation>Inch²</translation>
+    </message>
+    <message>
+        <source>Decímetro²</source>
+        <translation>Decimeter²</translation>
+    </message>
+    <message>
+        <source>Pie²</source>
+        <translation>Foot²</translation>
+    </message>
+    <message>
+        <source>Yarda²</source>
+        <translation>Yard²</translation>
+    </message>
+    <message>
+        <source>Metro²</source>
+        <translation>Meter²</translation>
+    </message>
+    <message>
+        <source>Área</source>
+        <translation>Are</translation>
+    </message>
+    <message>
+        <source>Hectárea</source>
+        <translation>Hectare</translation>
+    </message>
+    <message>
+        <source>Kilómetro²</source>
+        <translation>Kilometer²</translation>
+    </message>
+    <message>
+        <source>Milla²</source>
+        <translation>Mile²</translation>
+    </message>
+    <message>
+        <source>Centímetro³</source>
+        <translation>Centimeter³</translation>
+    </message>
+    <message>
+        <source>Centílitro</source>
+        <translation>Centiliter</translation>
+    </message>
+    <message>
+        <source>Decílitro</source>
+        <translation>Deciliter</translation>
+    </message>
+    <message>
+        <source>Litro</source>
+        <translation>Liter</translation>
+    </message>
+    <message>
+        <source>Decímetro³</source>
+        <translation>Decimeter³</translation>
+    </message>
+    <message>
+        <source>Decalitro</source>
+        <translation>Decaliter</translation>
+    </message>
+    <message>
+        <source>Hectalitro</source>
+        <translation>Hectoliter</translation>
+    </message>
+    <message>
+        <source>Barril Liq. EE.UU.</source>
+        <translation>US Liquid Barrel</translation>
+    </message>
+    <message>
+        <source>Metro³</source>
+        <translation>Meter³</translation>
+    </message>
+    <message>
+        <source>Kilometro³</source>
+        <translation>Kilometer³</translation>
+    </message>
+</context>
+<context>
+    <name>Valores</name>
+    <message>
+        <source>Fuera de rango</source>
+        <translation>Out of range</translation>
+    </message>
+</context>
+<context>
+    <name>app::CommandLine</name>
+    <message>
+        <source>Muestra esta ayuda y termina.</source>
+        <translation>Shows this help and exits.</translation>
+    </message>
+    <message>
+        <source>Muestra la versión del programa y termina.</source>
+        <translation>Shows the program&apos;s version and exits.</translation>
+    </message>
+    <message>
+        <source>CÓDIGO</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>Idioma de las ventanas: es (español) o en (inglés).</source>
+        <translation>Language of the windows: es (Spanish) or en (English).</translation>
+    </message>
+    <message>
+        <source>Uso: vantrelo [opciones]
+Herramientas de geometría y medida: perímetro, área y volumen de figuras,
+triángulo rectángulo y regla de tres, conversión de unidades.
+
+Opciones:
+</source>
+        <translation>Usage: vantrelo [options]
+Geometry and measurement tools: perimeter, area and volume of figures,
+right triangles and the rule of three, unit conversion.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>
+Acepta además las opciones de Qt para programas gráficos, como -style.
+</source>
+        <translation>
+Also accepts Qt&apos;s options for graphical programs, such as -style.
+</translation>
+    </message>
+    <message>
+        <source>vantrelo: %1; use «vantrelo --help» para ver las opciones.
+</source>
+        <translation>vantrelo: %1; run &quot;vantrelo --help&quot; to see the options.
+</translation>
+    </message>
+    <message>
+        <source>a una opción le falta o le sobra el valor</source>
+        <translation>an option lacks its value or has one it does not take</translation>
+    </message>
+    <message>
+        <source>opción desconocida «%1»</source>
+        <translation>unknown option &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>argumento inesperado «%1»</source>
+        <translation>unexpected argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>idioma desconocido «%1»</source>
+        <translation>unknown language &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>app::MenuWindow</name>
+    <message>
+        <source>Cálculos con figuras</source>
+        <translation>Figure calculations</translation>
+    </message>
+    <message>
+        <source>CÁLCULOS CON FIGURAS</source>
+        <translation>FIGURE CALCULATIONS</translation>
+    </message>
+    <message>
+        <source>Pitágoras de Samos</source>
+        <translation>Pythagoras of Samos</translation>
+    </message>
+    <message>
+        <source>PITÁGORAS DE SAMOS</source>
+        <translation>PYTHAGORAS OF SAMOS</translation>
+    </message>
+    <message>
+        <source>Convertidor de unidades</source>
+        <translation>Unit converter</translation>
+    </message>
+    <message>
+        <source>CONVERTIDOR DE UNIDADES</source>
+        <translation>UNIT CONVERTER</translation>
+    </message>
+    <message>
+        <source>Acerca de Vantrelo</source>
+        <translation>About Vantrelo</translation>
+    </message>
+    <message>
+        <source>ACERCA DE VANTRELO</source>
+        <translation>ABOUT VANTRELO</translation>
+    </message>
+    <message>
+        <source>Pi</source>
+        <translation>Pi</translation>
+    </message>
+    <message>
+        <source>Ajustar Pi</source>
+        <translation>Set Pi</translation>
+    </message>
+    <message>
+        <source>AJUSTAR PI</source>
+        <translation>SET PI</translation>
+    </message>
+    <message>
+        <source>Perímetro</source>
+        <translation>Perimeter</translation>
+    </message>
+    <message>
+        <source>Área</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Volumen</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Milvane<byte value="xd"/>
+Vantrelo: Versión %1.%2.%3</source>
+        <translation>Milvane<byte value="xd"/>
+Vantrelo: Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Vantrelo - Menú</source>
+        <translation>Vantrelo - Menu</translation>
+    </message>
+    <message>
+        <source>BIENVENIDO</source>
+        <translation>WELCOME</translation>
+    </message>
+    <message>
+        <source>Descripción</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Valor de Pi</source>
+        <translation>Value of Pi</translation>
+    </message>
+    <message>
+        <source>Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer</source>
+        <translation>Between 3.14 and 3.15; Enter to apply, double-click to reset</translation>
+    </message>
+    <message>
+        <source>Teorema de Pitágoras y regla de tres</source>
+        <translation>Pythagorean theorem and rule of three</translation>
+    </message>
+    <message>
+        <source>Sobre Pitágoras</source>
+        <translation>About Pythagoras</translation>
+    </message>
+    <message>
+        <source>Valor no permitido.</source>
+        <translation>Value not allowed.</translation>
+    </message>
+    <message>
+        <source>Está apunto de cerrar todo, ¿está seguro?</source>
+        <translation>You are about to close everything. Are you sure?</translation>
+    </message>
+</context>
+<context>
+    <name>app::QtDesktop</name>
+    <message>
+        <source>Sí</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Acerca de %1</source>
+        <translation>About %1</translation>
+    </message>
+</context>
+<context>
+    <name>app::SplashWindow</name>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source> Cerrar </source>
+        <translation> Close </translation>
+    </message>
+</context>
+<context>
+    <name>ui::CalculatorWindow</name>
+    <message>
+        <source>Perímetro</source>
+        <translation>Perimeter</translation>
+    </message>
+    <message>
+        <source>Área</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Volumen</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Unidad de entrada</source>
+        <translation>Input unit</translation>
+    </message>
+    <message>
+        <source>Unidad de longitud de todas las medidas</source>
+        <translation>Length unit of every measure</translation>
+    </message>
+    <message>
+        <source>Unidad de la medida %1</source>
+        <translation>Unit of measure %1</translation>
+    </message>
+    <message>
+        <source>Medida %1</source>
+        <translation>Measure %1</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Unidad del resultado</source>
+        <translation>Result unit</translation>
+    </message>
+    <message>
+        <source>Unidad en que se muestra el resultado</source>
+        <translation>Unit the result is shown in</translation>
+    </message>
+    <message>
+        <source>FÓRMULA:</source>
+        <translation>FORMULA:</translation>
+    </message>
+    <message>
+        <source>Fórmula</source>
+        <translation>Formula</translation>
+    </message>
+    <message>
+        <source>Dibujo de la figura</source>
+        <translation>Drawing of the figure</translation>
+    </message>
+    <message>
+        <source>Unidad del área de la base</source>
+        <translation>Base area unit</translation>
+    </message>
+    <message>
+        <source>Unidad de superficie del área de la base</source>
+        <translation>Area unit of the base area</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ConverterWindow</name>
+    <message>
+        <source>Unidad de origen</source>
+        <translation>Source unit</translation>
+    </message>
+    <message>
+        <source>Unidades</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>Valores</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Longitud</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Área</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Volumen</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Convertidor de unidades</source>
+        <translation>Unit converter</translation>
+    </message>
+    <message>
+        <source>Valor a convertir</source>
+        <translation>Value to convert</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source> Pegar </source>
+        <translation> Paste </translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source> Copiar </source>
+        <translation> Copy </translation>
+    </message>
+</context>
+<context>
+    <name>ui::PitagorasWindow</name>
+    <message>
+        <source> Hipotenusa </source>
+        <translation> Hypotenuse </translation>
+    </message>
+    <message>
+        <source>Hipotenusa</source>
+        <translation>Hypotenuse</translation>
+    </message>
+    <message>
+        <source> Cateto A </source>
+        <translation> Leg A </translation>
+    </message>
+    <message>
+        <source>Cateto a</source>
+        <translation>Leg a</translation>
+    </message>
+    <message>
+        <source> Cateto B </source>
+        <translation> Leg B </translation>
+    </message>
+    <message>
+        <source>Cateto b</source>
+        <translation>Leg b</translation>
+    </message>
+    <message>
+        <source> A </source>
+        <translation> A </translation>
+    </message>
+    <message>
+        <source>Término A, numerador izquierdo</source>
+        <translation>Term A, left numerator</translation>
+    </message>
+    <message>
+        <source> X </source>
+        <translation> X </translation>
+    </message>
+    <message>
+        <source>Término X, denominador izquierdo</source>
+        <translation>Term X, left denominator</translation>
+    </message>
+    <message>
+        <source> B </source>
+        <translation> B </translation>
+    </message>
+    <message>
+        <source>Término B, numerador derecho</source>
+        <translation>Term B, right numerator</translation>
+    </message>
+    <message>
+        <source> Y </source>
+        <translation> Y </translation>
+    </message>
+    <message>
+        <source>Término Y, denominador derecho</source>
+        <translation>Term Y, right denominator</translation>
+    </message>
+    <message>
+        <source>h=</source>
+        <translation>h=</translation>
+    </message>
+    <message>
+        <source>h igual</source>
+        <translation>h equals</translation>
+    </message>
+    <message>
+        <source>x=</source>
+        <translation>x=</translation>
+    </message>
+    <message>
+        <source>x igual</source>
+        <translation>x equals</translation>
+    </message>
+    <message>
+        <source>y=</source>
+        <translation>y=</translation>
+    </message>
+    <message>
+        <source>y igual</source>
+        <translation>y equals</translation>
+    </message>
+    <message>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <source>igual</source>
+        <translation>equals</translation>
+    </message>
+    <message>
+        <source>Con la tecla de menú contextual o Mayúsculas+F10 se abren las opciones «Sólo 4 decimales» y «Respuesta automática».</source>
+        <translation>The context menu key or Shift+F10 opens the options &quot;Only 4 decimals&quot; and &quot;Automatic answer&quot;.</translation>
+    </message>
+    <message>
+        <source>Teorema de Pitágoras y regla de tres</source>
+        <translation>Pythagorean theorem and rule of three</translation>
+    </message>
+    <message>
+        <source>Panel de cálculo</source>
+        <translation>Calculation panel</translation>
+    </message>
+    <message>
+        <source>Equivalencia</source>
+        <translation>Proportion</translation>
+    </message>
+    <message>
+        <source>Cambiar entre triángulo y equivalencia</source>
+        <translation>Switch between triangle and proportion</translation>
+    </message>
+    <message>
+        <source>Resolver</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Sólo 4 decimales</source>
+        <translation>Only 4 decimals</translation>
+    </message>
+    <message>
+        <source>Respuesta automática</source>
+        <translation>Automatic answer</translation>
+    </message>
+    <message>
+        <source>Triángulo</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>La hipotenusa debe ser mayor que los catetos.</source>
+        <translation>The hypotenuse must be longer than the legs.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SobrePitWindow</name>
+    <message>
+        <source>Pitágoras de Samos (c. 570 – c. 495 a. C.), filósofo y matemático griego, considerado el primer matemático puro. Su aporte a la matemática griega fue la</source>
+        <translation>Pythagoras of Samos (c. 570 – c. 495 BC), Greek philosopher and mathematician, seen as the first pure mathematician. To Greek mathematics he gave the</translation>
+    </message>
+    <message>
+        <source>geometría y la aritmética derivadas de las relaciones numéricas, junto con sus aplicaciones a la música, a la astronomía y al estudio de pesos y medidas. Para él, el número era el principio de todas las cosas. En Crotona, al sur de Italia, fundó una hermandad a la vez religiosa, filosófica y científica, cuyos miembros compartían sus bienes, seguían reglas de vida estrictas y guardaban en secreto las enseñanzas del maestro.</source>
+        <translation>geometry and arithmetic derived from numerical relations, together with their applications to music, astronomy and the study of weights and measures. For him, number was the principle of all things. In Croton, in southern Italy, he founded a brotherhood at once religious, philosophical and scientific, whose members shared their goods, followed strict rules of life and kept the master&apos;s teachings secret.</translation>
+    </message>
+    <message>
+        <source>No se conserva ningún escrito de Pitágoras, y es probable que nunca fijara su doctrina por escrito. Lo que sabemos de él nos llega por autores posteriores, y sus seguidores, los pitagóricos, solían atribuirle sus propios hallazgos, de modo que es difícil separar su obra de la de su escuela. Se le atribuyen el teorema de los triángulos rectángulos que lleva su nombre, la división de los números en pares e impares, el estudio de los números figurados y perfectos, la relación entre la longitud de una cuerda y los intervalos musicales, y la idea de que la Tierra es una esfera.</source>
+        <translation>No writing by Pythagoras survives, and he probably never set his teaching down in writing. What we know of him comes from later authors, and his followers, the Pythagoreans, often credited him with their own findings, so that his work is hard to tell apart from that of his school. He is credited with the theorem on right triangles that bears his name, the division of numbers into even and odd, the study of figurate and perfect numbers, the relation between the length of a string and musical intervals, and the idea that the Earth is a sphere.</translation>
+    </message>
+    <message>
+        <source>Sobre Pitágoras</source>
+        <translation>About Pythagoras</translation>
+    </message>
+    <message>
+        <source>Retrato de Pitágoras</source>
+        <translation>Portrait of Pythagoras</translation>
+    </message>
+    <message>
+        <source>Leer más sobre Pitágoras en la enciclopedia</source>
+        <translation>Read more about Pythagoras in the encyclopedia</translation>
+    </message>
+    <message>
+        <source>Leer más...</source>
+        <translation>Read on...</translation>
+    </message>
+    <message>
+        <source>https://es.wikipedia.org/wiki/Pitágoras</source>
+        <translation>https://en.wikipedia.org/wiki/Pythagoras</translation>
+    </message>
+    <message>
+        <source>Se requiere una conexión a Internet, intente más tarde.</source>
+        <translation>An Internet connection is needed; try again later.</translation>
+    </message>
+</context>
+</TS>
