@@ -3,7 +3,7 @@
 
 # One list per purpose; test and bench add theirs to what running needs.
 RUN_PACKAGES=(
-  cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
+  cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgl-dev
   fonts-crosextra-carlito fonts-lato fonts-open-sans
 )
 TEST_PACKAGES=(clang libclang-rt-dev desktop-file-utils appstream dpkg-dev lintian qt6-wayland weston)

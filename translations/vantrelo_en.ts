@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>CIRCUNFERENC.</source>
-        <translation>CIRCUMFER.</translation>
+        <translation>CIRCLE</translation>
     </message>
     <message>
         <source> CIRCUNFERENCIA </source>

@@ -211,7 +211,7 @@ void tst_English::every_caption_fits_its_control_data()
     };
     const std::map<QString, int> figures = {
         {QStringLiteral("frmPerimetro"), 8}, {QStringLiteral("frmArea"), 9}, {QStringLiteral("frmVolumen"), 8}};
-    for (const char* language : {"en", "es"}) {
+    for (const QString& language : app::kLanguages) {
         for (const QString& window : kWindows) {
             QStringList pressed = controls.at(window);
             if (figures.count(window)) {
@@ -219,7 +219,7 @@ void tst_English::every_caption_fits_its_control_data()
                     pressed << QStringLiteral("Option%1").arg(n);
             }
             for (const QString& control : pressed) {
-                const QString row = QStringLiteral("%1 %2 %3").arg(QLatin1String(language), window, control);
+                const QString row = QStringLiteral("%1 %2 %3").arg(language, window, control);
                 QTest::newRow(qPrintable(row.trimmed())) << language << window << control;
             }
         }
