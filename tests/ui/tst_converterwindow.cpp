@@ -106,13 +106,13 @@ private:
     void enter(int unit, const QString& text);
     void copyRow(int row);
 
-    std::unique_ptr<ToolFixture> m_fixture;
+    std::unique_ptr<MenuFixture> m_fixture;
     QPointer<ui::ConverterWindow> m_window;
 };
 
 void tst_ConverterWindow::init()
 {
-    m_fixture = std::make_unique<ToolFixture>();
+    m_fixture = std::make_unique<MenuFixture>();
 }
 
 void tst_ConverterWindow::cleanup()
@@ -124,8 +124,7 @@ void tst_ConverterWindow::cleanup()
 ui::ConverterWindow* tst_ConverterWindow::open(int tipoMedida)
 {
     m_fixture->var.TipoMedida = static_cast<std::int16_t>(tipoMedida);
-    m_window = new ui::ConverterWindow(m_fixture->context);
-    m_window->show();
+    m_window = qobject_cast<ui::ConverterWindow*>(m_fixture->open(QStringLiteral("cmdButton2")));
     return m_window;
 }
 
@@ -554,8 +553,6 @@ void tst_ConverterWindow::buttonsLookPressedWhileHeld()
     open(0);
     auto* pressed = child<QWidget>(qPrintable(button));
     const auto* painted = child<QWidget>(qPrintable(background));
-    QCOMPARE(pressed->toolTip(), button == QLatin1String("lblCopy") ? " Copiar " : " Pegar ");
-    QCOMPARE(pressed->size(), QSize(app::px(495), app::px(495)));
     QTest::mousePress(pressed, Qt::LeftButton);
     QCOMPARE(backColour(painted), QColor(220, 220, 220));
     QTest::mouseRelease(pressed, Qt::LeftButton);
@@ -586,13 +583,16 @@ void tst_ConverterWindow::closingRestoresTheMenuWhenNoOtherToolIsOpen_data()
 void tst_ConverterWindow::closingRestoresTheMenuWhenNoOtherToolIsOpen()
 {
     QFETCH(int, otherTools);
-    m_fixture->var.VentanasAbiertas = static_cast<std::int16_t>(otherTools);
-    m_fixture->context.minimizeMenu();
+    QList<QPointer<QWidget>> calculators;
+    for (int i = 0; i < otherTools; ++i)
+        calculators << m_fixture->open(QStringLiteral("figArea"));
     open(0);
     QCOMPARE(m_fixture->var.VentanasAbiertas, otherTools + 1);
     m_window->close();
     QCOMPARE(m_fixture->var.VentanasAbiertas, otherTools);
     QCOMPARE(m_fixture->menuMinimized(), otherTools > 0);
+    for (const QPointer<QWidget>& calculator : calculators)
+        delete calculator.data();
 }
 
 QTEST_MAIN(tst_ConverterWindow)
