@@ -23,7 +23,7 @@ const QString kPiDefault = QStringLiteral("3.14159265358979");
 struct ButtonRow {
     const char* objectName;
     int left;
-    const char* picture;
+    const char* pictureKey;
     const char* accessibleName;
     const char* caption; // shown in lblShow while hovered
 };
@@ -102,7 +102,7 @@ void MenuWindow::buildButtons()
         place(button, row.left, 240, 2295, 2295);
         button->setAlignment(Qt::AlignCenter); // the picture is drawn at the button's size already
         button->setCursor(Qt::PointingHandCursor);
-        showPicture(button, QString::fromLatin1(row.picture));
+        showPicture(button, QString::fromLatin1(row.pictureKey));
         connect(button, &ClickLabel::clicked, this, [this, i] { cmdButton_Click(i); });
         connect(button, &ClickLabel::mouseMoved, this, [this, i] { cmdButton_MouseMove(i); });
         connect(button, &ClickLabel::mouseDown, this, [this, i] { cmdButton_MouseDown(i); });

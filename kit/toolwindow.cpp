@@ -1,16 +1,39 @@
 #include "kit/toolwindow.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QIcon>
+#include <QKeyEvent>
 
 #include "kit/assets.h"
 
 namespace app {
 
-ToolWindow::ToolWindow(ToolContext& context) : m_context(context)
+ToolWindow::ToolWindow(ToolContext& context, MenuOnClose menuOnClose)
+    : m_context(context), m_menuOnClose(menuOnClose)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));
+}
+
+void ToolWindow::Form_Unload()
+{
+    var().VentanasAbiertas -= 1;
+    if (var().VentanasAbiertas == 0 && m_menuOnClose == MenuOnClose::Restore)
+        context().restoreMenu();
+}
+
+bool ToolWindow::movesBetweenControls(const QEvent* focusEvent)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(focusEvent)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+int ToolWindow::keyAscii(const QKeyEvent* key)
+{
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        return kEnter;
+    return key->text().isEmpty() ? 0 : key->text().at(0).unicode();
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event)

@@ -17,8 +17,6 @@
 namespace ui {
 namespace {
 
-constexpr int kEnter = 13;
-
 QString fromStd(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -32,14 +30,6 @@ bool uses(const core::Figure& figure, int row)
 bool isLength(const core::Figure& figure, int row)
 {
     return figure.measures[static_cast<std::size_t>(row - 1)] == core::Measure::Length;
-}
-
-// Focus that comes or goes with the whole window, or with a list's popup, is no
-// move between controls.
-bool movesBetweenControls(const QEvent* event)
-{
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 // The unit as core names it: that of the item the list shows, in whatever
@@ -223,13 +213,6 @@ void CalculatorWindow::Form_Load()
     Option_Click(1);
 }
 
-void CalculatorWindow::Form_Unload()
-{
-    var().VentanasAbiertas -= 1;
-    if (var().VentanasAbiertas == 0)
-        context().restoreMenu();
-}
-
 // A measure box is read out by the caption above it, without the colon.
 void CalculatorWindow::setMeasureCaption(int row, const QString& caption)
 {
@@ -254,15 +237,14 @@ core::Conversion CalculatorWindow::converted(double result) const
                                coreUnit(m_ui.combo4, m_calculator.resultUnits), result);
 }
 
-// Only character keys and Enter reach the key handler, as key codes.
+// Only character keys and Enter reach the key handler; true when it swallowed the key.
 bool CalculatorWindow::textKeyPress(int n, const QKeyEvent* key)
 {
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (!enter && key->text().isEmpty())
+    int ascii = keyAscii(key);
+    if (ascii == 0)
         return false;
-    int keyAscii = enter ? kEnter : key->text().at(0).unicode();
-    Text_KeyPress(n, keyAscii);
-    return keyAscii == 0;
+    Text_KeyPress(n, ascii);
+    return ascii == 0;
 }
 
 } // namespace ui

@@ -27,7 +27,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void Form_Unload() override;
 
 private:
     void connectHandlers();

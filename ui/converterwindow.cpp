@@ -245,10 +245,8 @@ bool ConverterWindow::eventFilter(QObject* watched, QEvent* event)
         // Switching to another program or opening a pop-up leaves the focus where it
         // was, and the focus going from the values to the copy button beside them
         // or back stays with the values.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         const QWidget* next = QApplication::focusWidget();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next != m_lblCopy
-            && next != m_List3)
+        if (movesBetweenControls(event) && next != m_lblCopy && next != m_List3)
             List3_LostFocus();
     } else if (watched == m_frmeCopy && (type == QEvent::Show || type == QEvent::Hide)) {
         keepSelectedRowClearOfCopy();
@@ -298,13 +296,6 @@ void ConverterWindow::Form_Load()
         option->setChecked(true);
     m_List1->selectRow(1);
     m_List2->selectRow(1);
-}
-
-void ConverterWindow::Form_Unload()
-{
-    var().VentanasAbiertas -= 1;
-    if (var().VentanasAbiertas == 0)
-        context().restoreMenu();
 }
 
 void ConverterWindow::Option_Click(std::int16_t c)

@@ -44,7 +44,6 @@ public Q_SLOTS:
     void tmrClip_Timer();
 
 protected:
-    void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -93,7 +93,6 @@ constexpr LineDesign kLines[] = {
 constexpr int kNextBox[core::kBoxCount] = {1, 2, 0, 4, 5, 6, 3};
 
 constexpr int kLastTriangleBox = 2;
-constexpr int kKeyEnter = 13;
 constexpr int kSlideStep = 120;
 constexpr int kSlideEnd = -3480;
 
@@ -135,13 +134,6 @@ bool isKeyboardContextMenu(const QEvent* event)
 {
     return event->type() == QEvent::ContextMenu
            && static_cast<const QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
-}
-
-// Focus that leaves for a context menu or another window is not a visit.
-bool isVisit(const QEvent* event)
-{
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
 } // namespace
@@ -298,11 +290,11 @@ bool PitagorasWindow::filterBoxEvent(int index, QEvent* event)
     switch (event->type()) {
     case QEvent::FocusIn:
         // Queued: an Enter that moved the focus here finishes solving first.
-        if (isVisit(event))
+        if (movesBetweenControls(event))
             QTimer::singleShot(0, this, [this, index] { txtZ_GotFocus(index); });
         return false;
     case QEvent::FocusOut:
-        if (isVisit(event))
+        if (movesBetweenControls(event))
             txtZ_LostFocus(index);
         return false;
     case QEvent::KeyPress: {
@@ -311,9 +303,11 @@ bool PitagorasWindow::filterBoxEvent(int index, QEvent* event)
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
             return false;
         txtZ_KeyDown(index, key->key());
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            return txtZ_KeyPress(index, kKeyEnter);
-        return !key->text().isEmpty() && txtZ_KeyPress(index, key->text().at(0).unicode());
+        int ascii = keyAscii(key);
+        if (ascii == 0)
+            return false;
+        txtZ_KeyPress(index, ascii);
+        return ascii == 0;
     }
     default:
         return false;
@@ -340,13 +334,6 @@ void PitagorasWindow::contextMenuEvent(QContextMenuEvent* event)
 void PitagorasWindow::Form_Load()
 {
     app::setBackColour(this, app::kWindowBackground);
-}
-
-void PitagorasWindow::Form_Unload()
-{
-    var().VentanasAbiertas -= 1;
-    if (var().VentanasAbiertas == 0)
-        context().restoreMenu();
 }
 
 void PitagorasWindow::frmeMode_MouseDown(Qt::MouseButton button, const QPoint& globalPosition)
@@ -453,13 +440,13 @@ void PitagorasWindow::txtZ_KeyDown(int index, int keyCode)
         writeBox(box, QStringLiteral("0"));
 }
 
-bool PitagorasWindow::txtZ_KeyPress(int index, int keyAscii)
+void PitagorasWindow::txtZ_KeyPress(int index, int& keyAscii)
 {
     const int next = kNextBox[index];
     Modo = !isTriangleBox(index);
     eVacios();
-    if (keyAscii != kKeyEnter)
-        return false;
+    if (keyAscii != kEnter)
+        return;
     m_txtZ[next]->setFocus();
     if (Listo) {
         eShow();
@@ -467,7 +454,7 @@ bool PitagorasWindow::txtZ_KeyPress(int index, int keyAscii)
     } else {
         m_txtZ[next]->selectAll();
     }
-    return true;
+    keyAscii = 0;
 }
 
 void PitagorasWindow::eVacios()

@@ -45,7 +45,6 @@ public Q_SLOTS:
     void tmrAuto_Timer();
 
 protected:
-    void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -71,8 +70,7 @@ private:
     void txtZ_GotFocus(int index);
     void txtZ_LostFocus(int index);
     void txtZ_KeyDown(int index, int keyCode);
-    // True when the key is consumed.
-    bool txtZ_KeyPress(int index, int keyAscii);
+    void txtZ_KeyPress(int index, int& keyAscii);
     void eVacios();
     void eShow();
 

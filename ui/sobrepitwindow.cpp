@@ -55,7 +55,7 @@ app::ClickLabel* paragraph(QWidget* parent, const char* name, const char* text)
 
 } // namespace
 
-SobrePitWindow::SobrePitWindow(app::ToolContext& context) : ToolWindow(context)
+SobrePitWindow::SobrePitWindow(app::ToolContext& context) : ToolWindow(context, MenuOnClose::Leave)
 {
     setObjectName(QStringLiteral("frmSobrePit"));
     setWindowTitle(tr("Sobre Pitágoras"));
@@ -137,12 +137,6 @@ void SobrePitWindow::Form_Load()
 {
     app::setBackColour(m_frame1, kFrameBack);
     var().VentanasAbiertas += 1;
-}
-
-void SobrePitWindow::Form_Unload()
-{
-    // Opening this window left the menu as it was, so closing it leaves it too.
-    var().VentanasAbiertas -= 1;
 }
 
 void SobrePitWindow::Form_MouseMove()

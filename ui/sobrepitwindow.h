@@ -25,7 +25,6 @@ public:
     explicit SobrePitWindow(app::ToolContext& context);
 
 protected:
-    void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 

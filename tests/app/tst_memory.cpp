@@ -1,12 +1,6 @@
 #include <QtTest>
 
-#include <QAction>
-
-#include "kit/clicklabel.h"
-#include "app/menuwindow.h"
-#include "kit/toolwindow.h"
 #include "tests/support/toolfixture.h"
-#include "ui/tools.h"
 
 // A window left behind shows in the counts within a few rounds; the resident
 // memory over a long run is a platform figure, measured by ./scripts/bench.
@@ -30,19 +24,10 @@ void tst_Memory::opening_and_closing_leaves_no_widgets_behind_data()
 void tst_Memory::opening_and_closing_leaves_no_widgets_behind()
 {
     QFETCH(QString, opener);
-    ToolFixture fixture;
-    app::MenuWindow menu(fixture.context, ui::toolMakers(), [] {});
-    fixture.context.setMenu(&menu);
-    menu.show();
+    MenuFixture fixture;
+    const app::MenuWindow& menu = fixture.menu;
     const auto openAndClose = [&] {
-        if (auto* action = menu.findChild<QAction*>(opener))
-            action->trigger();
-        else
-            QTest::mouseClick(menu.findChild<app::ClickLabel*>(opener), Qt::LeftButton);
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (dynamic_cast<app::ToolWindow*>(window) && window->isVisible())
-                window->close();
-        }
+        fixture.open(opener)->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
     // The first rounds may create lasting shared objects (fonts, cached pictures).

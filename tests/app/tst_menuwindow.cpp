@@ -15,29 +15,20 @@
 
 namespace {
 
-// Stands in for a real tool window: it counts itself where the real one would
-// and undoes the count on closing.
+// Stands in for a real tool window: it counts itself where the real one would,
+// and closes through the tool windows' own unload step.
 class StubTool : public app::ToolWindow {
     Q_OBJECT
 public:
-    StubTool(app::ToolContext& context, bool countsItself, bool restoresMenu)
-        : app::ToolWindow(context), m_restoresMenu(restoresMenu)
+    StubTool(app::ToolContext& context, bool countsItself, MenuOnClose menuOnClose)
+        : app::ToolWindow(context, menuOnClose)
     {
         if (countsItself)
             var().VentanasAbiertas += 1;
     }
-
-protected:
-    void Form_Unload() override
-    {
-        var().VentanasAbiertas -= 1;
-        if (m_restoresMenu && var().VentanasAbiertas == 0)
-            context().restoreMenu();
-    }
-
-private:
-    bool m_restoresMenu;
 };
+
+using MenuOnClose = app::ToolWindow::MenuOnClose;
 
 void hover(QWidget* widget)
 {
@@ -98,9 +89,9 @@ void tst_MenuWindow::init()
     m_fixture->var.ValorPi = 0.0;
     m_ends = 0;
     app::ToolMakers makers;
-    makers.perimetro = [](app::ToolContext& c) { return new StubTool(c, false, true); };
-    makers.convertidor = [](app::ToolContext& c) { return new StubTool(c, true, true); };
-    makers.sobrePit = [](app::ToolContext& c) { return new StubTool(c, true, false); };
+    makers.perimetro = [](app::ToolContext& c) { return new StubTool(c, false, MenuOnClose::Restore); };
+    makers.convertidor = [](app::ToolContext& c) { return new StubTool(c, true, MenuOnClose::Restore); };
+    makers.sobrePit = [](app::ToolContext& c) { return new StubTool(c, true, MenuOnClose::Leave); };
     m_menu = new app::MenuWindow(m_fixture->context, makers, [this] { ++m_ends; });
     m_fixture->context.setMenu(m_menu);
     m_menu->show();

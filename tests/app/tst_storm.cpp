@@ -48,7 +48,7 @@ private:
     int index(qsizetype size) { return std::uniform_int_distribution<int>(0, int(size) - 1)(m_random); }
     bool chance(int percent) { return index(100) < percent; }
 
-    ToolFixture* m_fixture = nullptr;
+    MenuFixture* m_fixture = nullptr;
     app::MenuWindow* m_menu = nullptr;
     std::mt19937 m_random;
     int m_openings = 0;
@@ -104,17 +104,14 @@ bool isShownValue(const QString& text)
 void tst_Storm::init()
 {
     m_random.seed(static_cast<std::mt19937::result_type>(fromEnvironment("VANTRELO_STORM_SEED", 20261207)));
-    m_fixture = new ToolFixture;
-    m_menu = new app::MenuWindow(m_fixture->context, ui::toolMakers(), [] {});
-    m_fixture->context.setMenu(m_menu);
-    m_menu->show();
+    m_fixture = new MenuFixture;
+    m_menu = &m_fixture->menu;
 }
 
 void tst_Storm::cleanup()
 {
     for (app::ToolWindow* tool : openTools())
         delete tool;
-    delete m_menu;
     delete m_fixture;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

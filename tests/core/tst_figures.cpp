@@ -91,12 +91,6 @@ void tst_Figures::formulas_keep_their_order_of_operations_data()
     const auto P = CalculatorId::Perimeter;
     const auto A = CalculatorId::Area;
     const auto V = CalculatorId::Volume;
-    QTest::newRow("perimetro cuadrado 5") << P << 1 << 5.0 << 0.0 << 0.0 << 20.0;
-    QTest::newRow("perimetro rectangulo 3 4") << P << 2 << 3.0 << 4.0 << 0.0 << 14.0;
-    QTest::newRow("perimetro triangulo 3 4 5") << P << 3 << 3.0 << 4.0 << 5.0 << 12.0;
-    QTest::newRow("perimetro poligono 2 por 6") << P << 4 << 2.0 << 6.0 << 0.0 << 12.0;
-    QTest::newRow("perimetro romboide 3 2") << P << 6 << 3.0 << 2.0 << 0.0 << 10.0;
-    QTest::newRow("perimetro trapecio 6 4 3") << P << 7 << 6.0 << 4.0 << 3.0 << 13.0;
     QTest::newRow("perimetro circunferencia 1") << P << 8 << 1.0 << 0.0 << 0.0 << kPi;
     QTest::newRow("area triangulo 0.1 0.3") << A << 3 << 0.1 << 0.3 << 0.0 << (0.1 * 0.3) / 2;
     QTest::newRow("area trapecio 0.1 0.2 0.3") << A << 5 << 0.1 << 0.2 << 0.3 << ((0.1 + 0.2) * 0.3) / 2;
@@ -112,6 +106,8 @@ void tst_Figures::formulas_keep_their_order_of_operations_data()
 }
 
 // Compared bit for bit: a different order of the same operations may not pass.
+// What each figure shows for plain whole measures is the calculator window
+// test's table; these rows are the ones whose last bits depend on the order.
 void tst_Figures::formulas_keep_their_order_of_operations()
 {
     QFETCH(CalculatorId, id);
@@ -152,12 +148,9 @@ void tst_Figures::result_units_convert_as_the_factor_tables_say_data()
     const auto P = CalculatorId::Perimeter;
     const auto A = CalculatorId::Area;
     const auto V = CalculatorId::Volume;
-    QTest::newRow("cm a mm") << P << "cm" << "mm" << 20.0 << Converted::Value << 200.0;
     QTest::newRow("cm a km divide") << P << "cm" << "km" << 3.0 << Converted::Value << 3.0 / 100000;
-    QTest::newRow("km a mm") << P << "km" << "mm" << 20.0 << Converted::Value << 20000000.0;
     QTest::newRow("mm a km2 divide") << A << "mm" << "km²" << 3.0 << Converted::Value << 3.0 / 1e12;
     QTest::newRow("cm a km2 multiplica") << A << "cm" << "km²" << 3.0 << Converted::Value << 3.0 * 1e-10;
-    QTest::newRow("m a cm2") << A << "m" << "cm²" << 1.0 << Converted::Value << 10000.0;
     QTest::newRow("cm a m3") << V << "cm" << "m³" << 8.0 << Converted::Value << 8.0 * 1e-6;
     QTest::newRow("km a mm3") << V << "km" << "mm³" << 2.0 << Converted::Value << 2e18;
     QTest::newRow("mismo cm3") << V << "cm" << "cm³" << 0.1 << Converted::Value << 0.1;

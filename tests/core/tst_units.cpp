@@ -17,27 +17,27 @@ QString joined(const std::vector<cu::Fila>& rows)
 
 } // namespace
 
-class TestUnits : public QObject {
+class tst_Units : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyCategoryHasASquareTableWithOnesOnTheDiagonal_data();
-    void everyCategoryHasASquareTableWithOnesOnTheDiagonal();
-    void unitNamesAreTheListedTexts_data();
-    void unitNamesAreTheListedTexts();
-    void tablesHoldThePublishedFigures_data();
-    void tablesHoldThePublishedFigures();
-    void litroAndDecimetroCubicoAreTheSameUnit();
-    void convertsOneValueIntoEveryUnit_data();
-    void convertsOneValueIntoEveryUnit();
-    void productsBelowTheSmallestDoubleShowAsZero();
-    void textWithoutANumberConvertsAsZero_data();
-    void textWithoutANumberConvertsAsZero();
-    void rowsBeyondTheDoubleRangeHaveNoValue_data();
-    void rowsBeyondTheDoubleRangeHaveNoValue();
+    void every_category_has_a_square_table_with_ones_on_the_diagonal_data();
+    void every_category_has_a_square_table_with_ones_on_the_diagonal();
+    void unit_names_are_the_listed_texts_data();
+    void unit_names_are_the_listed_texts();
+    void tables_hold_the_published_figures_data();
+    void tables_hold_the_published_figures();
+    void litro_and_decimetro_cubico_are_the_same_unit();
+    void converts_one_value_into_every_unit_data();
+    void converts_one_value_into_every_unit();
+    void products_below_the_smallest_double_show_as_zero();
+    void text_without_a_number_converts_as_zero_data();
+    void text_without_a_number_converts_as_zero();
+    void rows_beyond_the_double_range_have_no_value_data();
+    void rows_beyond_the_double_range_have_no_value();
 };
 
-void TestUnits::everyCategoryHasASquareTableWithOnesOnTheDiagonal_data()
+void tst_Units::every_category_has_a_square_table_with_ones_on_the_diagonal_data()
 {
     QTest::addColumn<int>("categoria");
     QTest::addColumn<int>("count");
@@ -46,7 +46,7 @@ void TestUnits::everyCategoryHasASquareTableWithOnesOnTheDiagonal_data()
     QTest::newRow("volumen") << 2 << 10;
 }
 
-void TestUnits::everyCategoryHasASquareTableWithOnesOnTheDiagonal()
+void tst_Units::every_category_has_a_square_table_with_ones_on_the_diagonal()
 {
     QFETCH(int, categoria);
     QFETCH(int, count);
@@ -59,7 +59,7 @@ void TestUnits::everyCategoryHasASquareTableWithOnesOnTheDiagonal()
     }
 }
 
-void TestUnits::unitNamesAreTheListedTexts_data()
+void tst_Units::unit_names_are_the_listed_texts_data()
 {
     QTest::addColumn<int>("categoria");
     QTest::addColumn<int>("unidad");
@@ -75,7 +75,7 @@ void TestUnits::unitNamesAreTheListedTexts_data()
     QTest::newRow("kilometro cúbico sin tilde") << 2 << 9 << QStringLiteral("Kilometro³");
 }
 
-void TestUnits::unitNamesAreTheListedTexts()
+void tst_Units::unit_names_are_the_listed_texts()
 {
     QFETCH(int, categoria);
     QFETCH(int, unidad);
@@ -84,7 +84,7 @@ void TestUnits::unitNamesAreTheListedTexts()
     QCOMPARE(QString::fromStdString(names.at(static_cast<std::size_t>(unidad))), name);
 }
 
-void TestUnits::tablesHoldThePublishedFigures_data()
+void tst_Units::tables_hold_the_published_figures_data()
 {
     QTest::addColumn<int>("categoria");
     QTest::addColumn<int>("desde");
@@ -107,7 +107,7 @@ void TestUnits::tablesHoldThePublishedFigures_data()
     QTest::newRow("centímetro³ a kilometro³") << 2 << 0 << 9 << 1e-15;
 }
 
-void TestUnits::tablesHoldThePublishedFigures()
+void tst_Units::tables_hold_the_published_figures()
 {
     QFETCH(int, categoria);
     QFETCH(int, desde);
@@ -118,7 +118,7 @@ void TestUnits::tablesHoldThePublishedFigures()
     QVERIFY2(actual == factor, qPrintable(QString::number(actual, 'g', 17)));
 }
 
-void TestUnits::litroAndDecimetroCubicoAreTheSameUnit()
+void tst_Units::litro_and_decimetro_cubico_are_the_same_unit()
 {
     constexpr std::int16_t volumen = 2, litro = 3, decimetro = 4;
     for (std::int16_t u = 0; u < 10; ++u) {
@@ -128,7 +128,7 @@ void TestUnits::litroAndDecimetroCubicoAreTheSameUnit()
     QCOMPARE(cu::ConvertirValor(volumen, litro, "1"), cu::ConvertirValor(volumen, decimetro, "1"));
 }
 
-void TestUnits::convertsOneValueIntoEveryUnit_data()
+void tst_Units::converts_one_value_into_every_unit_data()
 {
     QTest::addColumn<int>("categoria");
     QTest::addColumn<int>("desde");
@@ -165,7 +165,7 @@ void TestUnits::convertsOneValueIntoEveryUnit_data()
                                      "100000000000;10000000000;6289813000;1000000000;1";
 }
 
-void TestUnits::convertsOneValueIntoEveryUnit()
+void tst_Units::converts_one_value_into_every_unit()
 {
     QFETCH(int, categoria);
     QFETCH(int, desde);
@@ -176,7 +176,7 @@ void TestUnits::convertsOneValueIntoEveryUnit()
     QCOMPARE(joined(result), rows);
 }
 
-void TestUnits::productsBelowTheSmallestDoubleShowAsZero()
+void tst_Units::products_below_the_smallest_double_show_as_zero()
 {
     // 1E-310 cm³ is 1E-325 km³, less than any double: that row is 0, not a failure.
     const auto result = cu::ConvertirValor(2, 0, "1E-310");
@@ -184,7 +184,7 @@ void TestUnits::productsBelowTheSmallestDoubleShowAsZero()
     QVERIFY(result.front() != cu::Fila("0"));
 }
 
-void TestUnits::textWithoutANumberConvertsAsZero_data()
+void tst_Units::text_without_a_number_converts_as_zero_data()
 {
     QTest::addColumn<int>("categoria");
     QTest::addColumn<int>("desde");
@@ -195,7 +195,7 @@ void TestUnits::textWithoutANumberConvertsAsZero_data()
     QTest::newRow("solo un punto en pies") << 0 << 4 << ".";
 }
 
-void TestUnits::textWithoutANumberConvertsAsZero()
+void tst_Units::text_without_a_number_converts_as_zero()
 {
     QFETCH(int, categoria);
     QFETCH(int, desde);
@@ -205,7 +205,7 @@ void TestUnits::textWithoutANumberConvertsAsZero()
     QCOMPARE(result, std::vector<cu::Fila>(result.size(), cu::Fila("0")));
 }
 
-void TestUnits::rowsBeyondTheDoubleRangeHaveNoValue_data()
+void tst_Units::rows_beyond_the_double_range_have_no_value_data()
 {
     QTest::addColumn<int>("categoria");
     QTest::addColumn<int>("desde");
@@ -229,7 +229,7 @@ void TestUnits::rowsBeyondTheDoubleRangeHaveNoValue_data()
            "6.213712E+302";
 }
 
-void TestUnits::rowsBeyondTheDoubleRangeHaveNoValue()
+void tst_Units::rows_beyond_the_double_range_have_no_value()
 {
     QFETCH(int, categoria);
     QFETCH(int, desde);
@@ -240,5 +240,5 @@ void TestUnits::rowsBeyondTheDoubleRangeHaveNoValue()
     QCOMPARE(joined(result), rows);
 }
 
-QTEST_GUILESS_MAIN(TestUnits)
+QTEST_GUILESS_MAIN(tst_Units)
 #include "tst_units.moc"

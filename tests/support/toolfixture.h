@@ -1,13 +1,19 @@
 #ifndef TESTS_SUPPORT_TOOLFIXTURE_H
 #define TESTS_SUPPORT_TOOLFIXTURE_H
 
+#include <QtTest>
+
+#include <QAction>
 #include <QWidget>
 
+#include "app/menuwindow.h"
 #include "kit/assets.h"
 #include "kit/basvar.h"
 #include "kit/language.h"
 #include "kit/toolcontext.h"
+#include "kit/toolwindow.h"
 #include "tests/support/fakedesktop.h"
+#include "ui/tools.h"
 
 // The offscreen platform warns at every raise and keyboard grab it cannot do;
 // a run prints those by the thousand and would bury a warning that matters.
@@ -25,22 +31,51 @@ inline void silenceOffscreenNotices()
 
 // Fresh program state for one test: the windows in Spanish whatever the
 // machine's language, the shared variables as the menu leaves them after
-// loading, a recording desktop, and a stand-in menu window to minimize and
-// restore.
+// loading, and a recording desktop.
 struct ToolFixture {
     app::Translations translations{QStringLiteral("es")};
     app::BasVar var;
     FakeDesktop desktop;
     app::ToolContext context{var, desktop};
-    QWidget menu;
 
     ToolFixture()
     {
         silenceOffscreenNotices();
         app::loadAssets();
         var.ValorPi = 3.14159265358979;
+    }
+};
+
+// The same with the real main menu and every tool, through which a test opens
+// windows as a user does, so that counting and minimizing are the program's own.
+struct MenuFixture : ToolFixture {
+    app::MenuWindow menu{context, ui::toolMakers(), [] {}};
+
+    MenuFixture()
+    {
         context.setMenu(&menu);
         menu.show();
+    }
+
+    // Opens a tool through a menu item (figPerimetro, figArea, figVolumen,
+    // pitTeorema, pitAbout) or the converter's picture button (cmdButton2), and
+    // returns its window, shown and active.
+    QWidget* open(const QString& opener)
+    {
+        const QWidgetList before = QApplication::topLevelWidgets();
+        if (auto* item = menu.findChild<QAction*>(opener))
+            item->trigger();
+        else
+            QTest::mouseClick(menu.findChild<QWidget*>(opener), Qt::LeftButton);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!before.contains(window) && window->isVisible() && qobject_cast<app::ToolWindow*>(window)) {
+                window->activateWindow();
+                if (!QTest::qWaitForWindowActive(window))
+                    qWarning("%s not active", qPrintable(window->objectName()));
+                return window;
+            }
+        }
+        qFatal("%s opened no window", qPrintable(opener));
     }
 
     bool menuMinimized() const { return menu.windowState().testFlag(Qt::WindowMinimized); }

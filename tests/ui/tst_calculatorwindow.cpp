@@ -10,7 +10,6 @@
 
 #include "core/figures.h"
 #include "tests/support/toolfixture.h"
-#include "ui/calculatorwindow.h"
 
 using core::CalculatorId;
 
@@ -111,13 +110,13 @@ private Q_SLOTS:
 private:
     QWidget* open(CalculatorId id);
 
-    std::unique_ptr<ToolFixture> m_fixture;
+    std::unique_ptr<MenuFixture> m_fixture;
     std::vector<QPointer<QWidget>> m_windows;
 };
 
 void tst_CalculatorWindow::init()
 {
-    m_fixture = std::make_unique<ToolFixture>();
+    m_fixture = std::make_unique<MenuFixture>();
 }
 
 void tst_CalculatorWindow::cleanup()
@@ -128,16 +127,10 @@ void tst_CalculatorWindow::cleanup()
     m_fixture.reset();
 }
 
-// As the menu does: count the window, show it, minimize itself.
 QWidget* tst_CalculatorWindow::open(CalculatorId id)
 {
-    auto* window = new ui::CalculatorWindow(m_fixture->context, core::calculator(id));
-    m_fixture->var.VentanasAbiertas += 1;
-    window->show();
-    window->activateWindow();
-    m_fixture->context.minimizeMenu();
-    if (!QTest::qWaitForWindowActive(window))
-        qWarning("window not active");
+    static const char* const openers[] = {"figPerimetro", "figArea", "figVolumen"};
+    QWidget* window = m_fixture->open(QString::fromLatin1(openers[static_cast<int>(id)]));
     m_windows.emplace_back(window);
     return window;
 }

@@ -54,38 +54,38 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void opensOnTheCategoryOfTheLastResult_data();
-    void opensOnTheCategoryOfTheLastResult();
-    void opensReadyForTheFirstKeystroke();
-    void remembersTheSourceUnitOfEachCategory();
-    void keepsTheUnitNamesAndValuesOnTheSameRow();
-    void theSourceListNeverLosesItsUnit();
-    void keepsItsCategoryWhenACalculatorChangesTipoMedida();
-    void recomputesAfterEveryKeystroke();
-    void rowsBeyondTheDoubleRangeSaySo_data();
-    void rowsBeyondTheDoubleRangeSaySo();
-    void eachValueIsReadOutWithItsUnit();
-    void copyButtonAppearsBesideTheDoubleClickedRow_data();
-    void copyButtonAppearsBesideTheDoubleClickedRow();
-    void onlyNumbersReachTheClipboard_data();
-    void onlyNumbersReachTheClipboard();
-    void tabFromTheValuesReachesTheCopyButton();
-    void copyAndPasteAreButtonsForScreenReaders_data();
-    void copyAndPasteAreButtonsForScreenReaders();
-    void listsShowWhereTheFocusIs_data();
-    void listsShowWhereTheFocusIs();
-    void pasteButtonShowsAfterCopyingAPositiveValue_data();
-    void pasteButtonShowsAfterCopyingAPositiveValue();
-    void pasteButtonShowsOnlyForAPositiveNumber_data();
-    void pasteButtonShowsOnlyForAPositiveNumber();
-    void pasteFillsTheBoxAndEmptiesTheClipboard();
-    void pasteKeepsAtMostFifteenCharacters_data();
-    void pasteKeepsAtMostFifteenCharacters();
-    void buttonsLookPressedWhileHeld_data();
-    void buttonsLookPressedWhileHeld();
-    void focusSelectsTheBoxAndLeavingTheValuesHidesTheCopyButton();
-    void closingRestoresTheMenuWhenNoOtherToolIsOpen_data();
-    void closingRestoresTheMenuWhenNoOtherToolIsOpen();
+    void opens_on_the_category_of_the_last_result_data();
+    void opens_on_the_category_of_the_last_result();
+    void opens_ready_for_the_first_keystroke();
+    void remembers_the_source_unit_of_each_category();
+    void keeps_the_unit_names_and_values_on_the_same_row();
+    void the_source_list_never_loses_its_unit();
+    void keeps_its_category_when_a_calculator_changes_tipo_medida();
+    void recomputes_after_every_keystroke();
+    void rows_beyond_the_double_range_say_so_data();
+    void rows_beyond_the_double_range_say_so();
+    void each_value_is_read_out_with_its_unit();
+    void copy_button_appears_beside_the_double_clicked_row_data();
+    void copy_button_appears_beside_the_double_clicked_row();
+    void only_numbers_reach_the_clipboard_data();
+    void only_numbers_reach_the_clipboard();
+    void tab_from_the_values_reaches_the_copy_button();
+    void copy_and_paste_are_buttons_for_screen_readers_data();
+    void copy_and_paste_are_buttons_for_screen_readers();
+    void lists_show_where_the_focus_is_data();
+    void lists_show_where_the_focus_is();
+    void paste_button_shows_after_copying_a_positive_value_data();
+    void paste_button_shows_after_copying_a_positive_value();
+    void paste_button_shows_only_for_a_positive_number_data();
+    void paste_button_shows_only_for_a_positive_number();
+    void paste_fills_the_box_and_empties_the_clipboard();
+    void paste_keeps_at_most_fifteen_characters_data();
+    void paste_keeps_at_most_fifteen_characters();
+    void buttons_look_pressed_while_held_data();
+    void buttons_look_pressed_while_held();
+    void focus_selects_the_box_and_leaving_the_values_hides_the_copy_button();
+    void closing_restores_the_menu_when_no_other_tool_is_open_data();
+    void closing_restores_the_menu_when_no_other_tool_is_open();
 
 private:
     ui::ConverterWindow* open(int tipoMedida);
@@ -106,13 +106,13 @@ private:
     void enter(int unit, const QString& text);
     void copyRow(int row);
 
-    std::unique_ptr<ToolFixture> m_fixture;
+    std::unique_ptr<MenuFixture> m_fixture;
     QPointer<ui::ConverterWindow> m_window;
 };
 
 void tst_ConverterWindow::init()
 {
-    m_fixture = std::make_unique<ToolFixture>();
+    m_fixture = std::make_unique<MenuFixture>();
 }
 
 void tst_ConverterWindow::cleanup()
@@ -124,8 +124,7 @@ void tst_ConverterWindow::cleanup()
 ui::ConverterWindow* tst_ConverterWindow::open(int tipoMedida)
 {
     m_fixture->var.TipoMedida = static_cast<std::int16_t>(tipoMedida);
-    m_window = new ui::ConverterWindow(m_fixture->context);
-    m_window->show();
+    m_window = qobject_cast<ui::ConverterWindow*>(m_fixture->open(QStringLiteral("cmdButton2")));
     return m_window;
 }
 
@@ -142,7 +141,7 @@ void tst_ConverterWindow::copyRow(int row)
     QTest::mouseClick(child<QWidget>("lblCopy"), Qt::LeftButton);
 }
 
-void tst_ConverterWindow::opensOnTheCategoryOfTheLastResult_data()
+void tst_ConverterWindow::opens_on_the_category_of_the_last_result_data()
 {
     QTest::addColumn<int>("tipoMedida");
     QTest::addColumn<QString>("option");
@@ -153,7 +152,7 @@ void tst_ConverterWindow::opensOnTheCategoryOfTheLastResult_data()
     QTest::newRow("tras un volumen") << 2 << "Option3" << "Centílitro" << 10;
 }
 
-void tst_ConverterWindow::opensOnTheCategoryOfTheLastResult()
+void tst_ConverterWindow::opens_on_the_category_of_the_last_result()
 {
     QFETCH(int, tipoMedida);
     QFETCH(QString, option);
@@ -177,7 +176,7 @@ void tst_ConverterWindow::opensOnTheCategoryOfTheLastResult()
     QCOMPARE(box()->text(), QStringLiteral("0"));
 }
 
-void tst_ConverterWindow::opensReadyForTheFirstKeystroke()
+void tst_ConverterWindow::opens_ready_for_the_first_keystroke()
 {
     open(0);
     m_window->activateWindow();
@@ -188,7 +187,7 @@ void tst_ConverterWindow::opensReadyForTheFirstKeystroke()
     QCOMPARE(list(3)->item(0)->text(), QStringLiteral("50"));
 }
 
-void tst_ConverterWindow::remembersTheSourceUnitOfEachCategory()
+void tst_ConverterWindow::remembers_the_source_unit_of_each_category()
 {
     open(0);
     enter(6, QStringLiteral("1")); // 1 Metro
@@ -206,7 +205,7 @@ void tst_ConverterWindow::remembersTheSourceUnitOfEachCategory()
     QCOMPARE(list(3)->item(1)->text(), QStringLiteral("100"));
 }
 
-void tst_ConverterWindow::keepsTheUnitNamesAndValuesOnTheSameRow()
+void tst_ConverterWindow::keeps_the_unit_names_and_values_on_the_same_row()
 {
     open(2);
     clickRow(list(2), 4);
@@ -219,7 +218,7 @@ void tst_ConverterWindow::keepsTheUnitNamesAndValuesOnTheSameRow()
     QCOMPARE(list(3)->currentItem()->text(), QStringLiteral("0.012579626"));
 }
 
-void tst_ConverterWindow::theSourceListNeverLosesItsUnit()
+void tst_ConverterWindow::the_source_list_never_loses_its_unit()
 {
     open(0);
     clickRow(list(1), 3, Qt::ControlModifier);
@@ -228,7 +227,7 @@ void tst_ConverterWindow::theSourceListNeverLosesItsUnit()
     QCOMPARE(list(3)->item(3)->text(), QStringLiteral("0"));
 }
 
-void tst_ConverterWindow::keepsItsCategoryWhenACalculatorChangesTipoMedida()
+void tst_ConverterWindow::keeps_its_category_when_a_calculator_changes_tipo_medida()
 {
     open(1);
     m_fixture->var.TipoMedida = 0; // a perimeter calculator has just shown a result
@@ -238,7 +237,7 @@ void tst_ConverterWindow::keepsItsCategoryWhenACalculatorChangesTipoMedida()
     QCOMPARE(m_fixture->var.TipoMedida, 0);
 }
 
-void tst_ConverterWindow::recomputesAfterEveryKeystroke()
+void tst_ConverterWindow::recomputes_after_every_keystroke()
 {
     open(0); // source unit Centímetro
     box()->clear();
@@ -251,7 +250,7 @@ void tst_ConverterWindow::recomputesAfterEveryKeystroke()
     QCOMPARE(list(3)->currentRow(), 1);
 }
 
-void tst_ConverterWindow::rowsBeyondTheDoubleRangeSaySo_data()
+void tst_ConverterWindow::rows_beyond_the_double_range_say_so_data()
 {
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("typed");
@@ -270,7 +269,7 @@ void tst_ConverterWindow::rowsBeyondTheDoubleRangeSaySo_data()
 }
 
 // Typed key by key: every keystroke recomputes, and no row keeps a value of an earlier input.
-void tst_ConverterWindow::rowsBeyondTheDoubleRangeSaySo()
+void tst_ConverterWindow::rows_beyond_the_double_range_say_so()
 {
     QFETCH(int, unit);
     QFETCH(QString, typed);
@@ -293,7 +292,7 @@ void tst_ConverterWindow::rowsBeyondTheDoubleRangeSaySo()
     QCOMPARE(list(3)->item(source)->text(), QStringLiteral("3"));
 }
 
-void tst_ConverterWindow::eachValueIsReadOutWithItsUnit()
+void tst_ConverterWindow::each_value_is_read_out_with_its_unit()
 {
     open(0);
     enter(2, QStringLiteral("0.25")); // 0.25 Pulgada
@@ -305,7 +304,7 @@ void tst_ConverterWindow::eachValueIsReadOutWithItsUnit()
     QCOMPARE(list(3)->item(8)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("1E+305 Milla"));
 }
 
-void tst_ConverterWindow::copyButtonAppearsBesideTheDoubleClickedRow_data()
+void tst_ConverterWindow::copy_button_appears_beside_the_double_clicked_row_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("top");
@@ -314,7 +313,7 @@ void tst_ConverterWindow::copyButtonAppearsBesideTheDoubleClickedRow_data()
     QTest::newRow("última fila") << 9 << 5310;
 }
 
-void tst_ConverterWindow::copyButtonAppearsBesideTheDoubleClickedRow()
+void tst_ConverterWindow::copy_button_appears_beside_the_double_clicked_row()
 {
     QFETCH(int, row);
     QFETCH(int, top);
@@ -335,7 +334,7 @@ void tst_ConverterWindow::copyButtonAppearsBesideTheDoubleClickedRow()
     QVERIFY(!frame->isVisible());
 }
 
-void tst_ConverterWindow::onlyNumbersReachTheClipboard_data()
+void tst_ConverterWindow::only_numbers_reach_the_clipboard_data()
 {
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("typed");
@@ -347,7 +346,7 @@ void tst_ConverterWindow::onlyNumbersReachTheClipboard_data()
 }
 
 // Ctrl+C on a row, the copy button and its screen-reader press alike.
-void tst_ConverterWindow::onlyNumbersReachTheClipboard()
+void tst_ConverterWindow::only_numbers_reach_the_clipboard()
 {
     QFETCH(int, unit);
     QFETCH(QString, typed);
@@ -371,7 +370,7 @@ void tst_ConverterWindow::onlyNumbersReachTheClipboard()
 }
 
 // The focus going from the values to the copy button beside them keeps it shown.
-void tst_ConverterWindow::tabFromTheValuesReachesTheCopyButton()
+void tst_ConverterWindow::tab_from_the_values_reaches_the_copy_button()
 {
     open(0);
     m_window->activateWindow();
@@ -389,7 +388,7 @@ void tst_ConverterWindow::tabFromTheValuesReachesTheCopyButton()
     QVERIFY(!child<QWidget>("frmeCopy")->isVisible());
 }
 
-void tst_ConverterWindow::copyAndPasteAreButtonsForScreenReaders_data()
+void tst_ConverterWindow::copy_and_paste_are_buttons_for_screen_readers_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("name");
@@ -397,7 +396,7 @@ void tst_ConverterWindow::copyAndPasteAreButtonsForScreenReaders_data()
     QTest::newRow("pegar") << "lblPaste" << "Pegar";
 }
 
-void tst_ConverterWindow::copyAndPasteAreButtonsForScreenReaders()
+void tst_ConverterWindow::copy_and_paste_are_buttons_for_screen_readers()
 {
     QFETCH(QString, button);
     QFETCH(QString, name);
@@ -416,7 +415,7 @@ void tst_ConverterWindow::copyAndPasteAreButtonsForScreenReaders()
         QTRY_COMPARE(box()->text(), QStringLiteral("12"));
 }
 
-void tst_ConverterWindow::listsShowWhereTheFocusIs_data()
+void tst_ConverterWindow::lists_show_where_the_focus_is_data()
 {
     QTest::addColumn<int>("number");
     QTest::newRow("unidad de origen") << 1;
@@ -425,7 +424,7 @@ void tst_ConverterWindow::listsShowWhereTheFocusIs_data()
 }
 
 // A frame of the highlight colour runs round the inside of the focused list.
-void tst_ConverterWindow::listsShowWhereTheFocusIs()
+void tst_ConverterWindow::lists_show_where_the_focus_is()
 {
     QFETCH(int, number);
     open(0);
@@ -440,7 +439,7 @@ void tst_ConverterWindow::listsShowWhereTheFocusIs()
     QCOMPARE(viewport->grab().toImage().pixelColor(frameSide), QColor(Qt::white));
 }
 
-void tst_ConverterWindow::pasteButtonShowsAfterCopyingAPositiveValue_data()
+void tst_ConverterWindow::paste_button_shows_after_copying_a_positive_value_data()
 {
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("text");
@@ -452,7 +451,7 @@ void tst_ConverterWindow::pasteButtonShowsAfterCopyingAPositiveValue_data()
     QTest::newRow("0 en metros") << 6 << "0" << 6 << "0" << false;
 }
 
-void tst_ConverterWindow::pasteButtonShowsAfterCopyingAPositiveValue()
+void tst_ConverterWindow::paste_button_shows_after_copying_a_positive_value()
 {
     QFETCH(int, unit);
     QFETCH(QString, text);
@@ -467,7 +466,7 @@ void tst_ConverterWindow::pasteButtonShowsAfterCopyingAPositiveValue()
     QCOMPARE(child<QWidget>("lblPaste")->isVisible(), shown);
 }
 
-void tst_ConverterWindow::pasteButtonShowsOnlyForAPositiveNumber_data()
+void tst_ConverterWindow::paste_button_shows_only_for_a_positive_number_data()
 {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<bool>("shown");
@@ -480,7 +479,7 @@ void tst_ConverterWindow::pasteButtonShowsOnlyForAPositiveNumber_data()
     QTest::newRow("1 MB de blancos y un 5") << QString(1 << 20, QLatin1Char(' ')) + QLatin1Char('5') << true;
 }
 
-void tst_ConverterWindow::pasteButtonShowsOnlyForAPositiveNumber()
+void tst_ConverterWindow::paste_button_shows_only_for_a_positive_number()
 {
     QFETCH(QString, clipboard);
     QFETCH(bool, shown);
@@ -490,7 +489,7 @@ void tst_ConverterWindow::pasteButtonShowsOnlyForAPositiveNumber()
     QCOMPARE(child<QWidget>("lblPaste")->isVisible(), shown);
 }
 
-void tst_ConverterWindow::pasteFillsTheBoxAndEmptiesTheClipboard()
+void tst_ConverterWindow::paste_fills_the_box_and_empties_the_clipboard()
 {
     open(0);
     enter(4, QStringLiteral("1")); // 1 Pie
@@ -505,7 +504,7 @@ void tst_ConverterWindow::pasteFillsTheBoxAndEmptiesTheClipboard()
     QVERIFY(!child<QWidget>("lblPaste")->isVisible());
 }
 
-void tst_ConverterWindow::pasteKeepsAtMostFifteenCharacters_data()
+void tst_ConverterWindow::paste_keeps_at_most_fifteen_characters_data()
 {
     QTest::addColumn<bool>("byKey"); // Ctrl+V in the box rather than the button
     QTest::addColumn<QString>("clipboard");
@@ -522,7 +521,7 @@ void tst_ConverterWindow::pasteKeepsAtMostFifteenCharacters_data()
                                                     << "111111111111110";
 }
 
-void tst_ConverterWindow::pasteKeepsAtMostFifteenCharacters()
+void tst_ConverterWindow::paste_keeps_at_most_fifteen_characters()
 {
     QFETCH(bool, byKey);
     QFETCH(QString, clipboard);
@@ -539,7 +538,7 @@ void tst_ConverterWindow::pasteKeepsAtMostFifteenCharacters()
     QCOMPARE(m_fixture->desktop.clipboard, QString());
 }
 
-void tst_ConverterWindow::buttonsLookPressedWhileHeld_data()
+void tst_ConverterWindow::buttons_look_pressed_while_held_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("background");
@@ -547,22 +546,20 @@ void tst_ConverterWindow::buttonsLookPressedWhileHeld_data()
     QTest::newRow("pegar") << "lblPaste" << "lblPaste";
 }
 
-void tst_ConverterWindow::buttonsLookPressedWhileHeld()
+void tst_ConverterWindow::buttons_look_pressed_while_held()
 {
     QFETCH(QString, button);
     QFETCH(QString, background);
     open(0);
     auto* pressed = child<QWidget>(qPrintable(button));
     const auto* painted = child<QWidget>(qPrintable(background));
-    QCOMPARE(pressed->toolTip(), button == QLatin1String("lblCopy") ? " Copiar " : " Pegar ");
-    QCOMPARE(pressed->size(), QSize(app::px(495), app::px(495)));
     QTest::mousePress(pressed, Qt::LeftButton);
     QCOMPARE(backColour(painted), QColor(220, 220, 220));
     QTest::mouseRelease(pressed, Qt::LeftButton);
     QCOMPARE(backColour(painted), QColor(250, 250, 250));
 }
 
-void tst_ConverterWindow::focusSelectsTheBoxAndLeavingTheValuesHidesTheCopyButton()
+void tst_ConverterWindow::focus_selects_the_box_and_leaving_the_values_hides_the_copy_button()
 {
     open(0);
     m_window->activateWindow();
@@ -576,23 +573,26 @@ void tst_ConverterWindow::focusSelectsTheBoxAndLeavingTheValuesHidesTheCopyButto
     QCOMPARE(box()->selectedText(), QStringLiteral("123"));
 }
 
-void tst_ConverterWindow::closingRestoresTheMenuWhenNoOtherToolIsOpen_data()
+void tst_ConverterWindow::closing_restores_the_menu_when_no_other_tool_is_open_data()
 {
     QTest::addColumn<int>("otherTools");
     QTest::newRow("solo el convertidor") << 0;
     QTest::newRow("con una calculadora abierta") << 1;
 }
 
-void tst_ConverterWindow::closingRestoresTheMenuWhenNoOtherToolIsOpen()
+void tst_ConverterWindow::closing_restores_the_menu_when_no_other_tool_is_open()
 {
     QFETCH(int, otherTools);
-    m_fixture->var.VentanasAbiertas = static_cast<std::int16_t>(otherTools);
-    m_fixture->context.minimizeMenu();
+    QList<QPointer<QWidget>> calculators;
+    for (int i = 0; i < otherTools; ++i)
+        calculators << m_fixture->open(QStringLiteral("figArea"));
     open(0);
     QCOMPARE(m_fixture->var.VentanasAbiertas, otherTools + 1);
     m_window->close();
     QCOMPARE(m_fixture->var.VentanasAbiertas, otherTools);
     QCOMPARE(m_fixture->menuMinimized(), otherTools > 0);
+    for (const QPointer<QWidget>& calculator : calculators)
+        delete calculator.data();
 }
 
 QTEST_MAIN(tst_ConverterWindow)

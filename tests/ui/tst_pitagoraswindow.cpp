@@ -68,13 +68,13 @@ private:
     void clickBox(int index);
     void pressEnter(int index);
 
-    std::unique_ptr<ToolFixture> m_fixture;
+    std::unique_ptr<MenuFixture> m_fixture;
     QPointer<ui::PitagorasWindow> m_window;
 };
 
 void tst_PitagorasWindow::init()
 {
-    m_fixture = std::make_unique<ToolFixture>();
+    m_fixture = std::make_unique<MenuFixture>();
     m_window = openWindow();
 }
 
@@ -86,15 +86,7 @@ void tst_PitagorasWindow::cleanup()
 
 ui::PitagorasWindow* tst_PitagorasWindow::openWindow()
 {
-    // As the menu does: count the window, show it, minimize itself.
-    auto* window = new ui::PitagorasWindow(m_fixture->context);
-    m_fixture->var.VentanasAbiertas += 1;
-    window->show();
-    window->activateWindow();
-    m_fixture->context.minimizeMenu();
-    if (!QTest::qWaitForWindowActive(window))
-        qWarning("window not active");
-    return window;
+    return qobject_cast<ui::PitagorasWindow*>(m_fixture->open(QStringLiteral("pitTeorema")));
 }
 
 QLineEdit* tst_PitagorasWindow::box(int index) const

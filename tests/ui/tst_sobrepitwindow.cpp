@@ -23,15 +23,14 @@ private:
     QLabel* link() const;
     void moveOver(QWidget* widget);
 
-    std::unique_ptr<ToolFixture> m_fixture;
-    QPointer<ui::SobrePitWindow> m_window;
+    std::unique_ptr<MenuFixture> m_fixture;
+    QPointer<QWidget> m_window;
 };
 
 void tst_SobrePitWindow::init()
 {
-    m_fixture = std::make_unique<ToolFixture>();
-    m_window = new ui::SobrePitWindow(m_fixture->context);
-    m_window->show();
+    m_fixture = std::make_unique<MenuFixture>();
+    m_window = m_fixture->open(QStringLiteral("pitAbout"));
 }
 
 void tst_SobrePitWindow::cleanup()
@@ -125,11 +124,12 @@ void tst_SobrePitWindow::hover_lights_the_link_until_the_text_or_frame_is_reache
 void tst_SobrePitWindow::window_counts_itself_but_never_restores_the_menu()
 {
     QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t(1));
-    m_fixture->context.minimizeMenu();
+    QPointer<QWidget> calculator = m_fixture->open(QStringLiteral("figPerimetro"));
+    QVERIFY(m_fixture->menuMinimized());
 
-    // Reopening, as the menu does it: close the open one, show a fresh one.
-    m_window->close();
-    m_window = new ui::SobrePitWindow(m_fixture->context);
+    m_window = m_fixture->open(QStringLiteral("pitAbout")); // reopened afresh
+    QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t(2));
+    calculator->close();
     QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t(1));
 
     m_window->close();
