@@ -51,6 +51,7 @@ QString version()
         .arg(VANTRELO_VERSION_PATCH);
 }
 
+// A text of the tables above, marked there for the translators.
 QString tr(const char* text)
 {
     return QCoreApplication::translate("app::CommandLine", text);
@@ -140,7 +141,8 @@ CommandLine readCommandLine(const QStringList& arguments)
     }
     const QString language = parser.value(QStringLiteral("lang"));
     if (parser.isSet(QStringLiteral("lang")) && !kLanguages.contains(language)) {
-        const QString problem = QCoreApplication::translate("app::CommandLine", "idioma desconocido «%1»").arg(language);
+        const QString problem =
+            QCoreApplication::translate("app::CommandLine", "idioma desconocido «%1»").arg(language);
         return {CommandLine::Action::Error, errorText(problem), QString()};
     }
     if (parser.isSet(QStringLiteral("help")))

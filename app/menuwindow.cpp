@@ -46,8 +46,10 @@ struct LinkRow {
 };
 
 constexpr LinkRow kLinks[] = {
-    {"lblLink0", "!", 7200, QT_TRANSLATE_NOOP("app::MenuWindow", "Acerca de Vantrelo"), QT_TRANSLATE_NOOP("app::MenuWindow", "ACERCA DE VANTRELO")},
-    {"lblLink1", QT_TRANSLATE_NOOP("app::MenuWindow", "Pi"), 240, QT_TRANSLATE_NOOP("app::MenuWindow", "Ajustar Pi"), QT_TRANSLATE_NOOP("app::MenuWindow", "AJUSTAR PI")},
+    {"lblLink0", "!", 7200, QT_TRANSLATE_NOOP("app::MenuWindow", "Acerca de Vantrelo"),
+     QT_TRANSLATE_NOOP("app::MenuWindow", "ACERCA DE VANTRELO")},
+    {"lblLink1", QT_TRANSLATE_NOOP("app::MenuWindow", "Pi"), 240, QT_TRANSLATE_NOOP("app::MenuWindow", "Ajustar Pi"),
+     QT_TRANSLATE_NOOP("app::MenuWindow", "AJUSTAR PI")},
 };
 
 struct FigureItem {

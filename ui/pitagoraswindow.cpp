@@ -196,7 +196,7 @@ void PitagorasWindow::buildLabels()
     for (const LabelDesign& design : kLabels) {
         auto* label = new QLabel(tr(design.caption), m_frmeMode);
         app::identify(label, QString::fromUtf8(design.name), tr(design.accessibleName),
-                      *design.toolTip ? tr(design.toolTip) : QString());
+                      tr(design.toolTip));
         app::place(label, design.left, design.top, design.width, 375);
         label->setFont(app::font(app::Typeface::Calibri, design.points));
         if (design.centred)
