@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -11,6 +12,7 @@
 #include <map>
 #include <utility>
 #include <memory>
+#include <vector>
 
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
@@ -38,6 +40,7 @@ private Q_SLOTS:
     void results_are_the_same_numbers_data();
     void results_are_the_same_numbers();
     void messages_come_in_english();
+    void hypotenuse_message_comes_in_english();
     void language_follows_the_desktop_data();
     void language_follows_the_desktop();
 
@@ -155,9 +158,11 @@ void tst_English::init()
 void tst_English::cleanup()
 {
     m_windows.clear();
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (dynamic_cast<app::ToolWindow*>(window))
-            delete window;
+    // Deleting one window may delete others of the list with it.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QPointer<QWidget>& window : std::vector<QPointer<QWidget>>(windows.begin(), windows.end())) {
+        if (window && dynamic_cast<app::ToolWindow*>(window.data()))
+            delete window.data();
     }
     m_language.reset();
     m_fixture.reset();
@@ -358,9 +363,35 @@ void tst_English::messages_come_in_english()
     QCOMPARE(messages, (QStringList{"An Internet connection is needed; try again later.", "Value not allowed."}));
     QCOMPARE(m_fixture->desktop.openedAddresses,
              std::vector<QUrl>{QUrl(QStringLiteral("https://en.wikipedia.org/wiki/Pythagoras"))});
-    QCOMPARE(m_fixture->desktop.aboutOtherText, QStringLiteral("Milvane\r\nVantrelo: Version %1").arg(
-                                                    QStringLiteral(VANTRELO_VERSION)));
+    QCOMPARE(m_fixture->desktop.aboutOtherText,
+             QStringLiteral("Milvane\r\nVantrelo: Version %1").arg(QStringLiteral(VANTRELO_VERSION)));
     QCOMPARE(m_fixture->desktop.questions, QStringList{"You are about to close everything. Are you sure?"});
+}
+
+// The solver's complaint, through the real menu: a leg changed beyond the
+// hypotenuse while the other leg is the oldest box.
+void tst_English::hypotenuse_message_comes_in_english()
+{
+    m_fixture.reset();
+    speak(QStringLiteral("en"));
+    MenuFixture fixture;
+    auto* solver = qobject_cast<ui::PitagorasWindow*>(fixture.open(QStringLiteral("pitTeorema")));
+    const auto box = [solver](int index) { return solver->findChild<QLineEdit*>(QStringLiteral("txtZ%1").arg(index)); };
+    QTest::mouseClick(box(1), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    for (const auto& [index, typed] : {std::pair{1, "3"}, std::pair{2, "4"}}) {
+        QTest::keyClicks(box(index), QLatin1String(typed));
+        QTest::keyClick(box(index), Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    solver->tmrAuto_Timer();
+    QTest::mouseClick(box(1), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    box(1)->selectAll();
+    QTest::keyClicks(box(1), QStringLiteral("6"));
+    solver->tmrAuto_Timer();
+    QCOMPARE(int(fixture.desktop.messages.size()), 1);
+    QCOMPARE(fixture.desktop.messages.front().text, QStringLiteral("The hypotenuse must be longer than the legs."));
 }
 
 void tst_English::language_follows_the_desktop_data()
