@@ -259,7 +259,7 @@ void tst_Storm::checkInvariants(const char* step)
 
 void tst_Storm::random_actions_keep_every_window_sound()
 {
-    const unsigned long events = fromEnvironment("VANTRELO_STORM_EVENTS", 3000);
+    const unsigned long events = fromEnvironment("VANTRELO_STORM_EVENTS", 2000);
     for (unsigned long event = 0; event < events; ++event) {
         if (chance(2) || openTools().isEmpty())
             openRandomTool();
