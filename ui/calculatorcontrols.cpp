@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "app/announcer.h"
 #include "app/look.h"
 #include "app/shapes.h"
 
@@ -69,12 +70,14 @@ QLabel* transparentLabel(QWidget* parent, const QString& name, const QString& te
 void buildFigureColumn(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
 {
     QFrame* frame2 = outlinedFrame(window, "Frame2", "Shape5", {120, 120, 2175, 3135}, kGrey);
+    app::exposePanel(frame2, QStringLiteral("Figura"));
     for (int i = 0; i < calculator.figureCount; ++i) {
         const core::Figure& figure = calculator.figures[i];
         auto* option = new QRadioButton(utf8(figure.caption), frame2);
         option->setFont(calibri(12));
         app::setBackColour(option, kGrey);
-        app::identify(option, QStringLiteral("Option%1").arg(i + 1), utf8(figure.caption),
+        // Read out by the full name its tooltip holds, not the shortened caption.
+        app::identify(option, QStringLiteral("Option%1").arg(i + 1), utf8(figure.toolTip).trimmed(),
                       utf8(figure.toolTip));
         app::place(option, 120, 120 + 300 * figure.screenRow, figure.optionWidth, 285);
         c.options.push_back(option);
@@ -102,6 +105,7 @@ void buildUnitColumn(QFrame* frame1, CalculatorControls& c)
 void buildMeasureRows(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
 {
     QFrame* frame1 = outlinedFrame(window, "Frame1", "Shape6", {2400, 120, 3135, 3135}, Qt::white);
+    app::exposePanel(frame1, QStringLiteral("Medidas"));
     for (int i = 0; i < 3; ++i) {
         const int top = 60 + 720 * i;
         c.labels[i] = transparentLabel(frame1, QStringLiteral("Label%1").arg(i + 1), "X", true);
@@ -167,6 +171,7 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
 void buildFormulaBar(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
 {
     QFrame* frame3 = outlinedFrame(window, "Frame3", "Shape1", {120, 3840, 5415, 495}, kGrey);
+    app::exposePanel(frame3, QStringLiteral("Fórmula"));
     QLabel* label4 = transparentLabel(frame3, "Label4", utf8("FÓRMULA:"), false);
     app::place(label4, 120, calculator.label4Top, 1215, 255);
     c.lblForm = transparentLabel(frame3, "lblForm", QString(), false);

@@ -17,18 +17,28 @@
 
 class QKeyEvent;
 
+namespace app {
+class Announcer;
+}
+
 namespace ui {
 
 class CalculatorWindow : public app::ToolWindow {
 public:
     CalculatorWindow(app::ToolContext& context, const core::Calculator& calculator);
 
+    // The result as a screen reader says it, with its unit.
+    QString spokenResult() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void Form_Unload() override;
 
 private:
     void connectHandlers();
+    void connectVoice();
+    void pendingGotFocus();
     void Form_Load();
     void Option_Click(int n);
     void Combo1_Click();
@@ -50,6 +60,8 @@ private:
     CalculatorControls m_ui;
     double m_result = 0.0; // last result, in the input unit (or its square or cube)
     QString m_answerUnit;  // the result unit the answer box is written in
+    app::Announcer* m_voice = nullptr;
+    int m_gotFocusPending = 0; // the box whose focus-gained step is queued, or 0
 };
 
 } // namespace ui

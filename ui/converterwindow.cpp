@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "app/announcer.h"
 #include "app/clicklabel.h"
 #include "app/look.h"
 #include "app/shapes.h"
@@ -132,6 +133,7 @@ void ConverterWindow::buildHeader()
     m_Frame1 = new QFrame(this);
     m_Frame1->setObjectName(QStringLiteral("Frame1"));
     m_Frame1->setFrameShape(QFrame::NoFrame);
+    app::exposePanel(m_Frame1);
     app::place(m_Frame1, 0, 0, 9375, 735);
 
     m_lblN = new QLabel(m_Frame1);
@@ -154,12 +156,18 @@ void ConverterWindow::buildHeader()
 
 void ConverterWindow::buildCategoryButtons()
 {
+    // A group for screen readers only: it paints nothing and covers just the three buttons.
+    auto* group = new QFrame(m_Frame1);
+    group->setFrameShape(QFrame::NoFrame);
+    app::exposePanel(group, QStringLiteral("Categoría"));
+    const int groupLeft = kOptions[0].left;
+    app::place(group, groupLeft, 120, kOptions[2].left + 1815 - groupLeft, 495);
     // Option3, Option1, Option2 from back to front, as the layout stacks them.
     for (std::size_t i : {2, 0, 1}) {
         const OptionRow& row = kOptions[i];
-        auto* option = new QRadioButton(QString::fromUtf8(row.caption), m_Frame1);
+        auto* option = new QRadioButton(QString::fromUtf8(row.caption), group);
         app::identify(option, QString::fromLatin1(row.objectName), QString::fromUtf8(row.caption));
-        app::place(option, row.left, 120, 1815, 495);
+        app::place(option, row.left - groupLeft, 0, 1815, 495);
         option->setFont(app::font(app::Typeface::Calibri, 15.75));
         app::setTextColour(option, Qt::black);
         paintCategory(option, i == 0 ? kChosenCategory : kOtherCategory);

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/announcer.h"
 #include "app/look.h"
 #include "app/shapes.h"
 #include "core/numbers.h"
@@ -127,6 +128,8 @@ PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context
     buildButtons();
     buildMenu();
     buildTimers();
+    m_voice = new app::Announcer(this);
+    setAccessibleDescription(QStringLiteral("F2 lee la última respuesta"));
     app::setClientSize(this, 6735, 1605);
     m_cmdMode->setFocus();
     Form_Load();
@@ -135,7 +138,8 @@ PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context
 void PitagorasWindow::buildPanel()
 {
     m_frmeMode = new QFrame(this);
-    app::identify(m_frmeMode, QStringLiteral("frmeMode"), QStringLiteral("Panel de cálculo"));
+    m_frmeMode->setObjectName(QStringLiteral("frmeMode"));
+    app::exposePanel(m_frmeMode, QStringLiteral("Triángulo y proporción"));
     m_frmeMode->setFrameShape(QFrame::NoFrame);
     app::setBackColour(m_frmeMode, kWhite);
     app::place(m_frmeMode, 0, 0, 6735, 1575);
@@ -189,8 +193,9 @@ void PitagorasWindow::buildLines()
 void PitagorasWindow::buildButtons()
 {
     m_cmdMode = new QPushButton(QStringLiteral("Equivalencia"), this);
-    app::identify(m_cmdMode, QStringLiteral("cmdMode"),
-                  QStringLiteral("Cambiar entre triángulo y equivalencia"));
+    m_cmdMode->setObjectName(QStringLiteral("cmdMode"));
+    m_cmdMode->setAccessibleDescription(QStringLiteral("Cambia entre triángulo y equivalencia"));
+    nameMode();
     app::place(m_cmdMode, 120, 2040, 3135, 390);
     m_cmdShow = new QPushButton(QStringLiteral("Resolver"), this);
     app::identify(m_cmdShow, QStringLiteral("cmdShow"), QStringLiteral("Resolver"));
@@ -318,6 +323,7 @@ void PitagorasWindow::cmdMode_Click()
         Modo = false;
         m_cmdMode->setText(QStringLiteral("Equivalencia"));
     }
+    nameMode();
     m_tmrMode->start();
 }
 
@@ -343,6 +349,7 @@ void PitagorasWindow::tmrAuto_Timer()
     // otherwise run this handler again every second, one message on another.
     m_tmrAuto->stop();
     Modo = UltimaCaja > kLastTriangleBox;
+    nameMode();
     eVacios();
     eShow();
     // Also cancels the countdown that the solver's own write started.
@@ -388,6 +395,7 @@ bool PitagorasWindow::txtZ_KeyPress(int index, int keyAscii)
 {
     const int next = kNextBox[index];
     Modo = !isTriangleBox(index);
+    nameMode();
     eVacios();
     if (keyAscii != kKeyEnter)
         return false;
@@ -414,6 +422,28 @@ void PitagorasWindow::eShow()
                           app::DesktopServices::Icon::Error);
     for (const std::string& text : action.texts)
         writeBox(action.box, QString::fromStdString(text));
+    if (!action.texts.empty()) {
+        m_lastAnswer = QStringLiteral("%1: %2").arg(QString::fromUtf8(kBoxes[action.box].toolTip).trimmed(),
+                                                   m_txtZ[action.box]->text());
+        m_voice->say(m_lastAnswer);
+    }
+}
+
+// The button is read out by the mode in use, whatever its caption offers.
+void PitagorasWindow::nameMode()
+{
+    const QString name = Modo ? QStringLiteral("Modo equivalencia") : QStringLiteral("Modo triángulo");
+    if (m_cmdMode->accessibleName() != name)
+        m_cmdMode->setAccessibleName(name);
+}
+
+void PitagorasWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_F2) {
+        ToolWindow::keyPressEvent(event);
+        return;
+    }
+    m_voice->say(m_lastAnswer.isEmpty() ? QStringLiteral("Sin respuesta todavía") : m_lastAnswer);
 }
 
 void PitagorasWindow::writeBox(int index, const QString& text)

@@ -22,11 +22,16 @@
 #include "core/solver.h"
 
 class QAction;
+class QKeyEvent;
 class QFrame;
 class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTimer;
+
+namespace app {
+class Announcer;
+}
 
 namespace ui {
 
@@ -45,6 +50,7 @@ public Q_SLOTS:
 protected:
     void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildPanel();
@@ -71,6 +77,7 @@ private:
     void eShow();
 
     void writeBox(int index, const QString& text);
+    void nameMode();
     core::BoxTexts boxTexts() const;
 
     bool Modo = false;
@@ -87,6 +94,8 @@ private:
     QTimer* m_tmrMode = nullptr;
     QTimer* m_tmrAuto = nullptr;
     QMenu* m_mMenu = nullptr;
+    app::Announcer* m_voice = nullptr;
+    QString m_lastAnswer; // the box the solver filled last and its text, as spoken
     QAction* m_mDecimal = nullptr;
     QAction* m_mTime = nullptr;
 };
