@@ -131,7 +131,9 @@ void Announcer::pauseEnded()
 
 void sayKeyboardChoices(QComboBox* list, Announcer* announcer)
 {
-    new KeyChoiceSpeaker(list, announcer);
+    // A list that takes typing shows the new item in its text, which is read already.
+    if (!list->isEditable())
+        new KeyChoiceSpeaker(list, announcer);
 }
 
 } // namespace app

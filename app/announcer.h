@@ -49,7 +49,7 @@ private:
 };
 
 // A closed list changed with the arrow keys is silent in screen readers: says the
-// new item through the announcer.
+// new item through the announcer. A list that takes typing is read already.
 void sayKeyboardChoices(QComboBox* list, Announcer* announcer);
 
 } // namespace app

@@ -88,7 +88,10 @@ void CalculatorWindow::connectVoice()
 {
     m_voice = new app::Announcer(this);
     setAccessibleDescription(QStringLiteral("F2 lee el resultado"));
-    connect(m_ui.txtAnswer, &QLineEdit::textChanged, m_voice, [this] { m_voice->sayAfterPause(spokenResult()); });
+    // The unit is part of what is said: a new unit alone, same number, is news too.
+    const auto sayResult = [this] { m_voice->sayAfterPause(spokenResult()); };
+    connect(m_ui.txtAnswer, &QLineEdit::textChanged, m_voice, sayResult);
+    connect(m_ui.combo4, &QComboBox::currentTextChanged, m_voice, sayResult);
     for (QComboBox* list : {m_ui.combo1, m_ui.combo4, m_ui.combo5})
         if (list)
             app::sayKeyboardChoices(list, m_voice);

@@ -108,6 +108,7 @@ ConverterWindow::ConverterWindow(app::ToolContext& context) : app::ToolWindow(co
     connectHandlers();
     m_tmrClip->start();
     Form_Load();
+    m_txtCaja->setFocus(); // first in the tab order, though built after the buttons
 }
 
 void ConverterWindow::buildLists()

@@ -324,6 +324,8 @@ void PitagorasWindow::cmdMode_Click()
         m_cmdMode->setText(QStringLiteral("Equivalencia"));
     }
     nameMode();
+    // Screen readers miss the new name of the focused button: it is said.
+    m_voice->say(m_cmdMode->accessibleName());
     m_tmrMode->start();
 }
 
