@@ -1,5 +1,6 @@
 #include "ui/listbox.h"
 
+#include <QAccessible>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
@@ -65,6 +66,32 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex&
     if (!index.isValid() || command.testFlag(QItemSelectionModel::Deselect))
         return QItemSelectionModel::NoUpdate;
     return command;
+}
+
+void ListBox::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    // Queued: Qt reports the list itself after this, and the row must come last.
+    QMetaObject::invokeMethod(this, &ListBox::reportCurrentRow, Qt::QueuedConnection);
+}
+
+// Qt reports a new current row as a focus change even while the list has no
+// focus, and a screen reader then leaves the box the user types in for the list.
+void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (hasFocus())
+        QListWidget::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
+}
+
+void ListBox::reportCurrentRow()
+{
+    if (!hasFocus() || currentRow() < 0)
+        return;
+    QAccessibleEvent row(this, QAccessible::Focus);
+    row.setChild(currentRow());
+    QAccessible::updateAccessibility(&row);
 }
 
 } // namespace ui

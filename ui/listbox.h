@@ -13,6 +13,8 @@ namespace ui {
 // fixed height whatever face stands in for the font, never scrolled; and "no
 // row" that is no current row and no selection alike. Handlers connect to
 // itemSelectionChanged, which runs for the user's choices and the code's alike.
+// Screen readers hear the current row on entering the list, and hear nothing of
+// a selection that changes while the focus is elsewhere.
 class ListBox : public QListWidget {
 public:
     ListBox(QWidget* parent, int rowHeightTwips);
@@ -28,6 +30,11 @@ public:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+    void focusInEvent(QFocusEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    void reportCurrentRow();
 };
 
 } // namespace ui
