@@ -44,6 +44,8 @@ private Q_SLOTS:
     void about_paragraphs_are_read_out_whole();
     void news_is_spoken_where_the_focus_stays_data();
     void news_is_spoken_where_the_focus_stays();
+    void focus_is_reported_where_the_user_is_data();
+    void focus_is_reported_where_the_user_is();
 
 private:
     QWidget* open(const QString& window);
@@ -156,6 +158,13 @@ QStringList& spoken()
     return texts;
 }
 
+// The names of what the platform was told has the focus, in order.
+QStringList& focused()
+{
+    static QStringList names;
+    return names;
+}
+
 // Receives every accessibility event the platform passes on, as the bridge to a
 // screen reader does. (An update handler would see them only while a screen
 // reader is active, which the offscreen platform never is.)
@@ -167,6 +176,8 @@ public:
         QAccessibleInterface* iface = event->accessibleInterface();
         if (event->type() == QAccessible::ObjectShow && iface && iface->role() == QAccessible::Notification)
             spoken() << iface->text(QAccessible::Name);
+        if (event->type() == QAccessible::Focus && iface)
+            focused() << iface->text(QAccessible::Name);
     }
 };
 
@@ -191,6 +202,7 @@ void tst_Accessibility::init()
 {
     m_fixture = std::make_unique<ToolFixture>();
     spoken().clear();
+    focused().clear();
 }
 
 void tst_Accessibility::cleanup()
@@ -352,6 +364,30 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
         step.at(name)();
     }
     QCOMPARE(spoken(), said);
+}
+
+void tst_Accessibility::focus_is_reported_where_the_user_is_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("reported");
+    QTest::newRow("entrar en las unidades de origen")
+        << "List1" << QStringList{"Valor a convertir", "Unidad de origen", "Centímetro"};
+    QTest::newRow("entrar en los valores") << "List3" << QStringList{"Valor a convertir", "Valores", "25"};
+}
+
+void tst_Accessibility::focus_is_reported_where_the_user_is()
+{
+    QFETCH(QString, list);
+    QFETCH(QStringList, reported);
+    QWidget* opened = open(QStringLiteral("frmConvert"));
+    QVERIFY(QTest::qWaitForWindowActive(opened));
+    auto* box = opened->findChild<QLineEdit*>(QStringLiteral("txtCaja"));
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(box, QStringLiteral("25"));
+    opened->findChild<QWidget*>(list)->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents(); // a list reports its row after itself
+    focused().removeAll(QString()); // the window itself, on opening
+    QCOMPARE(focused(), reported);
 }
 
 Q_IMPORT_PLUGIN(SpokenRecorderPlugin)
