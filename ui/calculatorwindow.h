@@ -27,9 +27,6 @@ class CalculatorWindow : public app::ToolWindow {
 public:
     CalculatorWindow(app::ToolContext& context, const core::Calculator& calculator);
 
-    // The result as a screen reader says it, with its unit.
-    QString spokenResult() const;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -39,6 +36,8 @@ private:
     void connectHandlers();
     void connectVoice();
     void pendingGotFocus();
+    // The result as a screen reader says it, with its unit.
+    QString spokenResult() const;
     void Form_Load();
     void Option_Click(int n);
     void Combo1_Click();
