@@ -15,10 +15,14 @@ public:
     explicit AccessibleClickLabel(ClickLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
 
     QStringList actionNames() const override { return {pressAction()}; }
+    // The click runs after the action returns: a screen reader waits for the
+    // action, and a click may open a modal box that stays up for a long time.
     void doAction(const QString& action) override
     {
-        if (action == pressAction())
-            Q_EMIT static_cast<ClickLabel*>(widget())->clicked();
+        if (action != pressAction())
+            return;
+        auto* label = static_cast<ClickLabel*>(widget());
+        QMetaObject::invokeMethod(label, [label] { Q_EMIT label->clicked(); }, Qt::QueuedConnection);
     }
 };
 

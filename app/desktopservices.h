@@ -25,7 +25,7 @@ public:
     // The standard about box: application text, a second text, and an icon.
     virtual void about(QWidget* owner, const QString& appText, const QString& otherText,
                        const QIcon& icon) = 0;
-    // Whether any network connection is up; answers at once.
+    // Whether the internet can be reached, as far as the system knows; answers at once.
     virtual bool isNetworkAlive() = 0;
     // Hands a web address to the default browser without waiting for it.
     virtual void openAddress(QWidget* owner, const QUrl& address) = 0;

@@ -106,6 +106,7 @@ void MenuWindow::buildButtons()
         button->setAccessibleDescription(QString::fromUtf8(row.description));
         place(button, row.left, 240, 2295, 2295);
         button->setAlignment(Qt::AlignCenter); // the picture is drawn at the button's size already
+        button->setCursor(Qt::PointingHandCursor);
         showPicture(button, QString::fromLatin1(row.picture));
         connect(button, &ClickLabel::clicked, this, [this, i] { cmdButton_Click(i); });
         connect(button, &ClickLabel::mouseMoved, this, [this, i] { cmdButton_MouseMove(i); });

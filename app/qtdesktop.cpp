@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QNetworkInformation>
 #include <QNetworkInterface>
 #include <QUrl>
 
@@ -59,7 +60,11 @@ void QtDesktop::about(QWidget* owner, const QString& appText, const QString& oth
 
 bool QtDesktop::isNetworkAlive()
 {
-    // Only local interface flags: the answer must come at once, without a probe.
+    // What the system's network service knows, without a probe of our own: the
+    // answer must come at once. Only where no such service loads do the
+    // interface flags stand in, though they say only that some link is up.
+    if (QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability))
+        return QNetworkInformation::instance()->reachability() == QNetworkInformation::Reachability::Online;
     const auto interfaces = QNetworkInterface::allInterfaces();
     return std::any_of(interfaces.begin(), interfaces.end(), [](const QNetworkInterface& i) {
         const auto flags = i.flags();

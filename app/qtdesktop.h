@@ -6,7 +6,7 @@
 namespace app {
 
 // The desktop as Qt offers it: message boxes, the about box, the default browser,
-// the network interfaces and the system clipboard.
+// the network's reachability and the system clipboard.
 class QtDesktop : public DesktopServices {
 public:
     void message(QWidget* owner, const QString& text, Icon icon) override;

@@ -10,6 +10,7 @@
 
 #include "app/announcer.h"
 #include "app/look.h"
+#include "app/optionbutton.h"
 #include "app/shapes.h"
 
 namespace ui {
@@ -73,7 +74,7 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
     app::exposePanel(frame2, QStringLiteral("Figura"));
     for (int i = 0; i < calculator.figureCount; ++i) {
         const core::Figure& figure = calculator.figures[i];
-        auto* option = new QRadioButton(utf8(figure.caption), frame2);
+        auto* option = new app::OptionButton(utf8(figure.caption), frame2);
         option->setFont(calibri(12));
         app::setBackColour(option, kGrey);
         // Read out by the full name its tooltip holds, not the shortened caption.

@@ -10,6 +10,7 @@
 #include "app/announcer.h"
 #include "app/clicklabel.h"
 #include "app/look.h"
+#include "app/optionbutton.h"
 #include "app/shapes.h"
 #include "core/numbers.h"
 #include "core/units.h"
@@ -166,7 +167,7 @@ void ConverterWindow::buildCategoryButtons()
     // Option3, Option1, Option2 from back to front, as the layout stacks them.
     for (std::size_t i : {2, 0, 1}) {
         const OptionRow& row = kOptions[i];
-        auto* option = new QRadioButton(QString::fromUtf8(row.caption), group);
+        auto* option = new app::OptionButton(QString::fromUtf8(row.caption), group);
         app::identify(option, QString::fromLatin1(row.objectName), QString::fromUtf8(row.caption));
         app::place(option, row.left - groupLeft, 0, 1815, 495);
         option->setFont(app::font(app::Typeface::Calibri, 15.75));

@@ -1,6 +1,7 @@
 #include "ui/pitagoraswindow.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -105,6 +106,23 @@ int lastBoxOfPart(int index)
     return isTriangleBox(index) ? kLastTriangleBox : core::kBoxCount - 1;
 }
 
+// Read out with the window and its panel: the settings menu has no visible way in.
+const QString kSettingsHint = QStringLiteral("Con la tecla de menú contextual o Mayúsculas+F10 se abren las "
+                                             "opciones «Sólo 4 decimales» y «Respuesta automática».");
+
+// The context-menu key or Shift+F10: the keys that ask for a context menu.
+bool isMenuKey(const QKeyEvent* key)
+{
+    return key->key() == Qt::Key_Menu
+           || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+}
+
+bool isKeyboardContextMenu(const QEvent* event)
+{
+    return event->type() == QEvent::ContextMenu
+           && static_cast<const QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+}
+
 // Focus that leaves for a context menu or another window is not a visit.
 bool isVisit(const QEvent* event)
 {
@@ -121,6 +139,7 @@ PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
+    setAccessibleDescription(QStringLiteral("F2 lee la última respuesta. ") + kSettingsHint);
     buildPanel();
     buildBoxes();
     buildLabels();
@@ -129,7 +148,6 @@ PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context
     buildMenu();
     buildTimers();
     m_voice = new app::Announcer(this);
-    setAccessibleDescription(QStringLiteral("F2 lee la última respuesta"));
     app::setClientSize(this, 6735, 1605);
     m_cmdMode->setFocus();
     Form_Load();
@@ -140,6 +158,7 @@ void PitagorasWindow::buildPanel()
     m_frmeMode = new QFrame(this);
     m_frmeMode->setObjectName(QStringLiteral("frmeMode"));
     app::exposePanel(m_frmeMode, QStringLiteral("Triángulo y proporción"));
+    m_frmeMode->setAccessibleDescription(kSettingsHint);
     m_frmeMode->setFrameShape(QFrame::NoFrame);
     app::setBackColour(m_frmeMode, kWhite);
     app::place(m_frmeMode, 0, 0, 6735, 1575);
@@ -258,6 +277,12 @@ bool PitagorasWindow::eventFilter(QObject* watched, QEvent* event)
 
 bool PitagorasWindow::filterBoxEvent(int index, QEvent* event)
 {
+    // The keyboard asks a box for mMenu; a right click keeps the box's own edit menu.
+    if (isKeyboardContextMenu(event)
+        || (event->type() == QEvent::KeyPress && isMenuKey(static_cast<QKeyEvent*>(event)))) {
+        popUpMenuAtFocus();
+        return true;
+    }
     switch (event->type()) {
     case QEvent::FocusIn:
         // Queued: an Enter that moved the focus here finishes solving first.
@@ -283,6 +308,25 @@ bool PitagorasWindow::filterBoxEvent(int index, QEvent* event)
     }
 }
 
+void PitagorasWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (isMenuKey(event))
+        popUpMenuAtFocus();
+    else if (event->key() == Qt::Key_F2)
+        m_voice->say(m_lastAnswer.isEmpty() ? QStringLiteral("Sin respuesta todavía") : m_lastAnswer);
+    else
+        ToolWindow::keyPressEvent(event);
+}
+
+void PitagorasWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right click reaches mMenu through the panel's mouse-down alone.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        popUpMenuAtFocus();
+    else
+        event->ignore();
+}
+
 void PitagorasWindow::Form_Load()
 {
     app::setBackColour(this, app::kWindowBackground);
@@ -299,6 +343,16 @@ void PitagorasWindow::frmeMode_MouseDown(Qt::MouseButton button, const QPoint& g
 {
     if (button == Qt::RightButton)
         m_mMenu->popup(globalPosition);
+}
+
+void PitagorasWindow::popUpMenuAtFocus()
+{
+    // The X11 menu key arrives both as a context-menu request and as a key.
+    if (m_mMenu->isVisible())
+        return;
+    const QWidget* focused = focusWidget();
+    const bool onBox = std::find(m_txtZ.begin(), m_txtZ.end(), focused) != m_txtZ.end();
+    m_mMenu->popup(onBox ? focused->mapToGlobal(QPoint(0, focused->height())) : mapToGlobal(rect().center()));
 }
 
 void PitagorasWindow::mDecimal_Click()
@@ -437,15 +491,6 @@ void PitagorasWindow::nameMode()
     const QString name = Modo ? QStringLiteral("Modo equivalencia") : QStringLiteral("Modo triángulo");
     if (m_cmdMode->accessibleName() != name)
         m_cmdMode->setAccessibleName(name);
-}
-
-void PitagorasWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() != Qt::Key_F2) {
-        ToolWindow::keyPressEvent(event);
-        return;
-    }
-    m_voice->say(m_lastAnswer.isEmpty() ? QStringLiteral("Sin respuesta todavía") : m_lastAnswer);
 }
 
 void PitagorasWindow::writeBox(int index, const QString& text)

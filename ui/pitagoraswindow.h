@@ -13,6 +13,8 @@
 // hypotenuse message through the desktop. The focus-gained step of a box is
 // queued so that an Enter finishes solving before the next box reacts.
 // cmdMode flips Modo and starts tmrMode, which slides the panel in twips.
+// The settings menu mMenu opens on a right click on the free panel, and from
+// the keyboard anywhere in the window (context-menu key or Shift+F10).
 
 #include <QPoint>
 
@@ -51,6 +53,7 @@ protected:
     void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void buildPanel();
@@ -64,6 +67,8 @@ private:
 
     void Form_Load();
     void frmeMode_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
+    // mMenu for the keyboard: under the focused box, or over the window's middle.
+    void popUpMenuAtFocus();
     void mDecimal_Click();
     void mTime_Click();
     void cmdMode_Click();

@@ -116,6 +116,7 @@ void SobrePitWindow::buildLink()
                   QStringLiteral("Leer más sobre Pitágoras en la enciclopedia"));
     m_lblLink->setText(QStringLiteral("Leer más..."));
     m_lblLink->setAlignment(Qt::AlignCenter);
+    m_lblLink->setCursor(Qt::PointingHandCursor);
     m_lblLink->setFont(app::font(app::Typeface::Calibri, 12));
     app::setTextColour(m_lblLink, Qt::black);
     app::place(m_lblLink, 5400, 7560, 1215, 375);

@@ -20,7 +20,7 @@ public:
     };
 
     std::vector<Message> messages;
-    std::function<void()> whileMessageShown; // runs as a modal box would let events run
+    std::function<void()> whileMessageShown; // runs as a modal box (message or about) would let events run
     QStringList questions;
     bool answerYes = false;
     int aboutBoxes = 0;
@@ -46,6 +46,8 @@ public:
         ++aboutBoxes;
         aboutAppText = appText;
         aboutOtherText = otherText;
+        if (whileMessageShown)
+            whileMessageShown();
     }
     bool isNetworkAlive() override { return networkAlive; }
     void openAddress(QWidget*, const QUrl& address) override { openedAddresses.push_back(address); }

@@ -20,6 +20,7 @@
 #include "app/clicklabel.h"
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
+#include "app/toolwindow.h"
 #include "tests/support/toolfixture.h"
 #include "ui/pitagoraswindow.h"
 #include "ui/tools.h"
@@ -46,6 +47,10 @@ private Q_SLOTS:
     void news_is_spoken_where_the_focus_stays();
     void focus_is_reported_where_the_user_is_data();
     void focus_is_reported_where_the_user_is();
+    void option_buttons_take_a_click_anywhere_on_them_data();
+    void option_buttons_take_a_click_anywhere_on_them();
+    void every_press_action_returns_before_its_box_shows_data();
+    void every_press_action_returns_before_its_box_shows();
 
 private:
     QWidget* open(const QString& window);
@@ -208,6 +213,11 @@ void tst_Accessibility::init()
 void tst_Accessibility::cleanup()
 {
     m_windows.clear();
+    // Tool windows that a pressed control opened on its own.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (dynamic_cast<app::ToolWindow*>(window))
+            delete window;
+    }
     m_fixture.reset();
 }
 
@@ -391,5 +401,84 @@ void tst_Accessibility::focus_is_reported_where_the_user_is()
 }
 
 Q_IMPORT_PLUGIN(SpokenRecorderPlugin)
+void tst_Accessibility::option_buttons_take_a_click_anywhere_on_them_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("categorías del convertidor") << "frmConvert";
+    QTest::newRow("figuras del perímetro") << "frmPerimetro";
+    QTest::newRow("figuras del área") << "frmArea";
+    QTest::newRow("figuras del volumen") << "frmVolumen";
+}
+
+// Pressed and released at the right end of its rectangle, far from the caption.
+void tst_Accessibility::option_buttons_take_a_click_anywhere_on_them()
+{
+    QFETCH(QString, window);
+    QList<QRadioButton*> options = open(window)->findChildren<QRadioButton*>();
+    QVERIFY(options.size() >= 3);
+    // Option1, chosen at opening, last.
+    std::sort(options.begin(), options.end(),
+              [](const QWidget* a, const QWidget* b) { return a->objectName() > b->objectName(); });
+    for (QRadioButton* option : options) {
+        const QPoint rightEnd(option->width() - 2, option->height() / 2);
+        QTest::mousePress(option, Qt::LeftButton, {}, rightEnd);
+        QVERIFY2(option->isDown(), qPrintable(option->objectName()));
+        QTest::mouseRelease(option, Qt::LeftButton, {}, rightEnd);
+        QVERIFY2(option->isChecked(), qPrintable(option->objectName()));
+    }
+}
+
+void tst_Accessibility::every_press_action_returns_before_its_box_shows_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("links");
+    QTest::addColumn<int>("boxes");
+    QTest::newRow("menú: figuras, Pitágoras, convertidor, acerca de, Pi")
+        << "frmMenu" << QStringList{"cmdButton0", "cmdButton1", "cmdButton2", "lblLink0", "lblLink1"} << 1;
+    QTest::newRow("sobre Pitágoras sin red: leer más") << "frmSobrePit" << QStringList{"lblLink"} << 1;
+    QTest::newRow("convertidor: copiar y pegar, donde son botones") << "frmConvert" << QStringList{} << 0;
+}
+
+// A screen reader waits for the press action: it must return before the modal
+// box that the click opens, which stays up until the user closes it.
+void tst_Accessibility::every_press_action_returns_before_its_box_shows()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, links);
+    QFETCH(int, boxes);
+    QWidget* opened = open(window);
+    FakeDesktop& desktop = m_fixture->desktop;
+    desktop.networkAlive = false; // so that "Leer más..." shows its message
+    bool pressing = false;
+    QStringList boxesWhilePressing;
+    QString current;
+    desktop.whileMessageShown = [&] {
+        if (pressing)
+            boxesWhilePressing << current;
+    };
+    QStringList pressed;
+    const QList<app::ClickLabel*> labels = opened->findChildren<app::ClickLabel*>();
+    for (app::ClickLabel* label : labels) {
+        QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(label)->actionInterface();
+        if (!actions || !actions->actionNames().contains(QAccessibleActionInterface::pressAction()))
+            continue;
+        QSignalSpy clicks(label, &app::ClickLabel::clicked);
+        current = label->objectName();
+        pressing = true;
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        pressing = false;
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(clicks.count(), 1);
+        pressed << current;
+    }
+    // Links also look like links.
+    for (const QString& name : links) {
+        QVERIFY2(pressed.contains(name), qPrintable(name));
+        QCOMPARE(opened->findChild<QWidget*>(name)->cursor().shape(), Qt::PointingHandCursor);
+    }
+    QCOMPARE(boxesWhilePressing, QStringList());
+    QCOMPARE(static_cast<int>(desktop.messages.size()) + desktop.aboutBoxes, boxes);
+}
+
 QTEST_MAIN(tst_Accessibility)
 #include "tst_accessibility.moc"

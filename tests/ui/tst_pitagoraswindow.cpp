@@ -11,6 +11,37 @@
 #include "tests/support/toolfixture.h"
 #include "ui/pitagoraswindow.h"
 
+namespace {
+
+// How the user asks for a context menu. X11 sends the context-menu key both as a
+// key and as a keyboard context-menu request; other platforms send only the key.
+enum class MenuRequest { MenuKey, ShiftF10, KeyboardRequest, RightClick };
+
+void request(QWidget* widget, MenuRequest how)
+{
+    switch (how) {
+    case MenuRequest::MenuKey:
+        QTest::keyClick(widget, Qt::Key_Menu);
+        break;
+    case MenuRequest::ShiftF10:
+        QTest::keyClick(widget, Qt::Key_F10, Qt::ShiftModifier);
+        break;
+    case MenuRequest::KeyboardRequest:
+    case MenuRequest::RightClick: {
+        const auto reason =
+            how == MenuRequest::RightClick ? QContextMenuEvent::Mouse : QContextMenuEvent::Keyboard;
+        const QPoint inside(2, 2);
+        QContextMenuEvent event(reason, inside, widget->mapToGlobal(inside));
+        QApplication::sendEvent(widget, &event);
+        break;
+    }
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(MenuRequest)
+
 class tst_PitagorasWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -26,6 +57,8 @@ private Q_SLOTS:
     void leaving_a_box_that_reads_zero_puts_0_back();
     void mode_button_slides_the_panel_29_steps_each_way();
     void settings_menu_opens_only_on_the_free_panel();
+    void keyboard_reaches_both_settings_data();
+    void keyboard_reaches_both_settings();
     void closing_the_last_tool_restores_the_menu();
 
 private:
@@ -280,6 +313,54 @@ void tst_PitagorasWindow::settings_menu_opens_only_on_the_free_panel()
     QTest::mouseClick(panel, Qt::RightButton, {}, QPoint(app::px(2580), app::px(400)));
     QVERIFY(mMenu->isVisible());
     mMenu->hide();
+}
+
+void tst_PitagorasWindow::keyboard_reaches_both_settings_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<MenuRequest>("how");
+    QTest::addColumn<bool>("opensSettings");
+    QTest::newRow("tecla de menú en la hipotenusa") << "txtZ0" << MenuRequest::MenuKey << true;
+    QTest::newRow("Mayús+F10 en Y") << "txtZ6" << MenuRequest::ShiftF10 << true;
+    QTest::newRow("petición de teclado en A") << "txtZ3" << MenuRequest::KeyboardRequest << true;
+    QTest::newRow("tecla de menú en Equivalencia") << "cmdMode" << MenuRequest::MenuKey << true;
+    QTest::newRow("Mayús+F10 en Equivalencia") << "cmdMode" << MenuRequest::ShiftF10 << true;
+    QTest::newRow("petición de teclado en Equivalencia") << "cmdMode" << MenuRequest::KeyboardRequest << true;
+    QTest::newRow("clic derecho en el cateto a: su menú de edición") << "txtZ1" << MenuRequest::RightClick
+                                                                      << false;
+}
+
+void tst_PitagorasWindow::keyboard_reaches_both_settings()
+{
+    QFETCH(QString, focus);
+    QFETCH(MenuRequest, how);
+    QFETCH(bool, opensSettings);
+    auto* mMenu = m_window->findChild<QMenu*>(QStringLiteral("mMenu"));
+    auto* focused = m_window->findChild<QWidget*>(focus);
+    focused->setFocus();
+    QCoreApplication::processEvents();
+
+    const QStringList items = {QStringLiteral("mDecimal"), QStringLiteral("mTime")};
+    for (int item = 0; item < items.size(); ++item) {
+        request(focused, how);
+        if (!opensSettings) {
+            QWidget* editMenu = QApplication::activePopupWidget();
+            QVERIFY(editMenu && editMenu != mMenu);
+            editMenu->close();
+            return;
+        }
+        QVERIFY(mMenu->isVisible());
+        for (int step = 0; step <= item; ++step)
+            QTest::keyClick(mMenu, Qt::Key_Down);
+        QTest::keyClick(mMenu, Qt::Key_Return);
+        QVERIFY(!mMenu->isVisible());
+        QVERIFY(!m_window->findChild<QAction*>(items[item])->isChecked());
+        QVERIFY(m_window->findChild<QAction*>(items[1 - item])->isChecked() == (item == 0));
+    }
+    // A screen reader reads out the way in.
+    const QWidget* panel = m_window->findChild<QWidget*>(QStringLiteral("frmeMode"));
+    for (const QWidget* told : {static_cast<const QWidget*>(m_window), panel})
+        QVERIFY(told->accessibleDescription().contains(QStringLiteral("Mayúsculas+F10")));
 }
 
 void tst_PitagorasWindow::closing_the_last_tool_restores_the_menu()
