@@ -105,19 +105,18 @@ double Factor(std::int16_t categoria, std::int16_t desde, std::int16_t hacia)
     });
 }
 
-std::optional<std::vector<std::string>> ConvertirValor(std::int16_t categoria, std::int16_t desde,
-                                                       std::string_view texto)
+std::vector<Fila> ConvertirValor(std::int16_t categoria, std::int16_t desde, std::string_view texto)
 {
     const std::optional<double> x = readNumber(texto);
-    if (!x)
-        return std::nullopt;
-    return withCategory(categoria, [x = *x, desde](const auto& table) {
-        std::optional<std::vector<std::string>> rows(std::in_place);
-        for (double factor : table.at(static_cast<std::size_t>(desde)).factors) {
-            const double value = x * factor;
-            if (!std::isfinite(value))
-                return std::optional<std::vector<std::string>>();
-            rows->push_back(plainText(value));
+    return withCategory(categoria, [x, desde](const auto& table) {
+        std::vector<Fila> rows(table.size()); // no value until one is computed
+        if (!x)
+            return rows;
+        const auto& factors = table.at(static_cast<std::size_t>(desde)).factors;
+        for (std::size_t k = 0; k < factors.size(); ++k) {
+            const double value = *x * factors[k];
+            if (std::isfinite(value))
+                rows[k] = plainText(value);
         }
         return rows;
     });

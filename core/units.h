@@ -19,11 +19,14 @@ std::vector<std::string> Unidades(std::int16_t categoria);
 // How many units hacia make one unit desde, exactly as the table holds it.
 double Factor(std::int16_t categoria, std::int16_t desde, std::int16_t hacia);
 
+// One row of a conversion: the plain number text of its value, or std::nullopt
+// when that value is beyond the range of a double.
+using Fila = std::optional<std::string>;
+
 // texto, read as a number in unit desde, written in every unit of categoria, in
-// list order, as plain number texts; std::nullopt when the number or any of the
-// products is beyond the range of a double.
-std::optional<std::vector<std::string>> ConvertirValor(std::int16_t categoria, std::int16_t desde,
-                                                       std::string_view texto);
+// list order. Each row stands on its own: a number beyond the range of a double
+// leaves every row without a value, a product beyond it only its own row.
+std::vector<Fila> ConvertirValor(std::int16_t categoria, std::int16_t desde, std::string_view texto);
 
 } // namespace core::CatalogoUnidades
 

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "app/announcer.h"
+#include "app/fittext.h"
 #include "app/look.h"
 #include "app/optionbutton.h"
 #include "app/shapes.h"
@@ -120,6 +121,7 @@ void buildMeasureRows(QWidget* window, const core::Calculator& calculator, Calcu
         app::setTextColour(text, Qt::black);
         app::identify(text, QStringLiteral("Text%1").arg(i + 1), QStringLiteral("Medida %1").arg(i + 1));
         app::place(text, 120, top + 300, 1935, 405);
+        app::keepWhole(text);
         c.labels[i]->setBuddy(text);
         c.texts[i] = text;
     }
@@ -155,12 +157,13 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
     c.txtAnswer = new QLineEdit(QStringLiteral("0"), window);
     c.txtAnswer->setReadOnly(true);
     c.txtAnswer->setFrame(false);
-    c.txtAnswer->setFocusPolicy(Qt::ClickFocus);
+    c.txtAnswer->setFocusPolicy(Qt::StrongFocus); // a long result is scrolled from the keyboard
     c.txtAnswer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.txtAnswer->setFont(calibri(14.25));
     app::setBackColour(c.txtAnswer, kAnswerBack);
     app::identify(c.txtAnswer, "txtAnswer", "Resultado");
     app::place(c.txtAnswer, 130, 3370, 4335, 345);
+    app::keepWhole(c.txtAnswer);
 
     c.combo4 = unitList(window, calculator.resultUnits, "Combo4", "Unidad del resultado",
                         "Unidad en que se muestra el resultado");
@@ -200,6 +203,7 @@ void setFocusOrder(const CalculatorControls& c)
               [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
     chain.insert(chain.end(), byScreen.begin(), byScreen.end());
     chain.push_back(c.combo1);
+    chain.push_back(c.txtAnswer); // the result, then the unit it is written in
     chain.push_back(c.combo4);
     if (c.combo5)
         chain.push_back(c.combo5);

@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QTimer>
 
 #include "app/announcer.h"
+#include "app/fittext.h"
 #include "app/look.h"
 #include "core/numbers.h"
 
@@ -167,35 +167,37 @@ void CalculatorWindow::Option_Click(int n)
     eResultado();
 }
 
-// Nothing is written unless the whole computation, conversion included, stays in
-// range; an overflow leaves the answer and the stored result as they were.
+// A result beyond the double range is kept as no result, so that the answer says
+// so in every result unit until a computation fits again.
 void CalculatorWindow::eResultado()
 {
-    const std::optional<double> result = core::figureResult(
-        selectedFigure(), {text(1)->text().toStdString(), text(2)->text().toStdString(),
-                           text(3)->text().toStdString()},
-        var().ValorPi);
-    if (!result || converted(*result).outcome == core::Converted::Overflow)
+    m_result = core::figureResult(selectedFigure(),
+                                  {text(1)->text().toStdString(), text(2)->text().toStdString(),
+                                   text(3)->text().toStdString()},
+                                  var().ValorPi);
+    if (!m_result) {
+        m_ui.txtAnswer->setText(app::kOutOfRange);
         return;
-    m_result = *result;
-    m_ui.txtAnswer->setText(fromStd(core::plainText(m_result)));
+    }
+    m_ui.txtAnswer->setText(fromStd(core::plainText(*m_result)));
     var().TipoMedida = m_calculator.tipoMedida;
     Combo4_Click();
 }
 
+// A conversion beyond the double range says so and keeps the chosen unit.
 void CalculatorWindow::Combo4_Click()
 {
-    const core::Conversion conversion = converted(m_result);
+    const core::Conversion conversion =
+        m_result ? converted(*m_result) : core::Conversion{core::Converted::Overflow, 0.0};
     if (conversion.outcome == core::Converted::Overflow) {
-        // The answer stays as it was, and so does the unit it is written in.
-        const QSignalBlocker blocker(m_ui.combo4);
-        m_ui.combo4->setCurrentText(m_answerUnit);
+        m_ui.txtAnswer->setText(app::kOutOfRange);
         return;
     }
-    m_answerUnit = m_ui.combo4->currentText();
     if (conversion.outcome == core::Converted::Value)
         m_ui.txtAnswer->setText(fromStd(core::plainText(conversion.value)));
-    m_ui.txtAnswer->setText(fromStd(core::displayText(m_ui.txtAnswer->text().toStdString())));
+    // An unknown typed unit leaves the text as it was, and the out-of-range text is no number.
+    if (m_ui.txtAnswer->text() != app::kOutOfRange)
+        m_ui.txtAnswer->setText(fromStd(core::displayText(m_ui.txtAnswer->text().toStdString())));
 }
 
 // Setting the result unit by its text chooses the item of a plain list, which runs

@@ -7,9 +7,10 @@
 // input unit, keeps it as the stored result and hands it to Combo4_Click; that
 // converts the stored result into the result unit and writes it by the display
 // rule. A new result unit converts the stored result without reading the boxes.
-// A computation or conversion that leaves the double range changes nothing.
+// A computation or conversion that leaves the double range shows "Fuera de rango".
 
 #include <cstddef>
+#include <optional>
 
 #include "app/toolwindow.h"
 #include "core/figures.h"
@@ -57,8 +58,8 @@ private:
 
     const core::Calculator& m_calculator;
     CalculatorControls m_ui;
-    double m_result = 0.0; // last result, in the input unit (or its square or cube)
-    QString m_answerUnit;  // the result unit the answer box is written in
+    // Last result, in the input unit (or its square or cube); none when it left the double range.
+    std::optional<double> m_result = 0.0;
     app::Announcer* m_voice = nullptr;
     int m_gotFocusPending = 0; // the box whose focus-gained step is queued, or 0
 };

@@ -1,7 +1,9 @@
 #include "ui/converterwindow.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -9,6 +11,7 @@
 
 #include "app/announcer.h"
 #include "app/clicklabel.h"
+#include "app/fittext.h"
 #include "app/look.h"
 #include "app/optionbutton.h"
 #include "app/shapes.h"
@@ -96,10 +99,14 @@ ConverterWindow::ConverterWindow(app::ToolContext& context) : app::ToolWindow(co
     buildLists();
     buildCopyButton();
 
-    setTabOrder(m_txtCaja, m_List1);
+    // The copy and paste buttons take the focus only from the keyboard, and
+    // only while they show.
+    setTabOrder(m_txtCaja, m_lblPaste);
+    setTabOrder(m_lblPaste, m_List1);
     setTabOrder(m_List1, m_List2);
     setTabOrder(m_List2, m_List3);
-    setTabOrder(m_List3, m_Option[0]);
+    setTabOrder(m_List3, m_lblCopy);
+    setTabOrder(m_lblCopy, m_Option[0]);
     setTabOrder(m_Option[0], m_Option[1]);
     setTabOrder(m_Option[1], m_Option[2]);
 
@@ -154,6 +161,8 @@ void ConverterWindow::buildHeader()
     m_txtCaja->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_txtCaja->setFont(app::font(app::Typeface::Calibri, 20.25));
     app::setTextColour(m_txtCaja, Qt::black);
+    app::keepWhole(m_txtCaja);
+    m_txtCaja->setFocus();
 }
 
 void ConverterWindow::buildCategoryButtons()
@@ -180,7 +189,8 @@ void ConverterWindow::buildCategoryButtons()
 
 void ConverterWindow::buildPasteButton()
 {
-    m_lblPaste = new app::ClickLabel(m_Frame1);
+    m_lblPaste = new app::ClickLabel(m_Frame1, app::ClickLabel::Role::Button);
+    m_lblPaste->setFocusPolicy(Qt::TabFocus);
     app::identify(m_lblPaste, QStringLiteral("lblPaste"), QStringLiteral("Pegar"), QStringLiteral(" Pegar "));
     app::place(m_lblPaste, 3000, 120, kButtonSize, kButtonSize);
     app::showPicture(m_lblPaste, QStringLiteral(":/pegar.svg"));
@@ -195,7 +205,8 @@ void ConverterWindow::buildCopyButton()
     app::place(m_frmeCopy, kCopyLeft, kCopyTop[0], kButtonSize, kButtonSize);
     m_frmeCopy->hide();
 
-    m_lblCopy = new app::ClickLabel(m_frmeCopy);
+    m_lblCopy = new app::ClickLabel(m_frmeCopy, app::ClickLabel::Role::Button);
+    m_lblCopy->setFocusPolicy(Qt::TabFocus);
     app::identify(m_lblCopy, QStringLiteral("lblCopy"), QStringLiteral("Copiar"), QStringLiteral(" Copiar "));
     app::place(m_lblCopy, 0, 0, kButtonSize, kButtonSize);
     app::showPicture(m_lblCopy, QStringLiteral(":/copiar.svg"));
@@ -223,30 +234,67 @@ void ConverterWindow::connectHandlers()
     connect(m_lblPaste, &app::ClickLabel::mouseDown, this, &ConverterWindow::lblPaste_MouseDown);
     connect(m_lblPaste, &app::ClickLabel::mouseUp, this, &ConverterWindow::lblPaste_MouseUp);
     connect(m_tmrClip, &QTimer::timeout, this, &ConverterWindow::tmrClip_Timer);
-    m_txtCaja->installEventFilter(this);
-    m_List3->installEventFilter(this);
+    for (QObject* watched : {static_cast<QObject*>(m_txtCaja), static_cast<QObject*>(m_List3),
+                             static_cast<QObject*>(m_lblCopy), static_cast<QObject*>(m_frmeCopy)})
+        watched->installEventFilter(this);
 }
 
 bool ConverterWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_txtCaja && event->type() == QEvent::FocusIn) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress && clipboardKey(watched, static_cast<QKeyEvent*>(event)))
+        return true;
+    if (watched == m_txtCaja && type == QEvent::FocusIn) {
         txtCaja_GotFocus();
-    } else if (watched == m_List3 && event->type() == QEvent::FocusOut) {
-        // Switching to another program or opening a pop-up leaves the focus where it was.
+    } else if ((watched == m_List3 || watched == m_lblCopy) && type == QEvent::FocusOut) {
+        // Switching to another program or opening a pop-up leaves the focus where it
+        // was, and the focus going from the values to the copy button beside them
+        // or back stays with the values.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        const QWidget* next = QApplication::focusWidget();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next != m_lblCopy
+            && next != m_List3)
             List3_LostFocus();
+    } else if (watched == m_frmeCopy && (type == QEvent::Show || type == QEvent::Hide)) {
+        keepSelectedRowClearOfCopy();
     }
     return app::ToolWindow::eventFilter(watched, event);
+}
+
+// Ctrl+C on the values and Ctrl+V in the box use the program's clipboard steps,
+// not the lists' and boxes' own.
+bool ConverterWindow::clipboardKey(QObject* watched, const QKeyEvent* key)
+{
+    if (watched == m_List3 && key->matches(QKeySequence::Copy)) {
+        const int row = m_List3->selectedRow();
+        if (isValue(row))
+            desktop().setClipboardText(m_List3->item(row)->text());
+        return true;
+    }
+    if (watched == m_txtCaja && key->matches(QKeySequence::Paste)) {
+        lblPaste_Click();
+        return true;
+    }
+    return false;
+}
+
+// While the copy button shows, the selected row is fitted to the width left of it.
+void ConverterWindow::keepSelectedRowClearOfCopy()
+{
+    const QWidget* viewport = m_List3->viewport();
+    const int valuesRight = viewport->mapTo(this, QPoint(viewport->width(), 0)).x();
+    m_List3->setSelectedRowInset(m_frmeCopy->isVisible() ? valuesRight - m_frmeCopy->x() : 0);
 }
 
 void ConverterWindow::Form_Load()
 {
     var().VentanasAbiertas += 1;
     app::setBackColour(this, app::kWindowBackground);
-    for (QWidget* control : {static_cast<QWidget*>(m_txtCaja), static_cast<QWidget*>(m_lblN),
-                             static_cast<QWidget*>(m_frmeCopy), static_cast<QWidget*>(m_lblPaste)})
+    for (QWidget* control : {static_cast<QWidget*>(m_txtCaja), static_cast<QWidget*>(m_frmeCopy),
+                             static_cast<QWidget*>(m_lblPaste)})
         app::setBackColour(control, app::kWindowBackground);
+    // Painted, lblN would show as a light strip of its own beside the box's frame.
+    app::setBackColour(m_lblN, app::kWindowBackground, false);
     app::setBackColour(m_Frame1, kHeaderColour);
     QRadioButton* option = m_Option.at(static_cast<std::size_t>(var().TipoMedida));
     if (option->isChecked())
@@ -316,10 +364,14 @@ void ConverterWindow::txtCaja_GotFocus()
     m_txtCaja->setSelection(0, static_cast<int>(m_txtCaja->text().size()));
 }
 
+// A row beyond range holds no number: it never reaches the clipboard.
 void ConverterWindow::lblCopy_Click()
 {
     const int row = m_List3->selectedRow();
-    desktop().setClipboardText(row >= 0 ? m_List3->item(row)->text() : QString());
+    if (row < 0 || isValue(row))
+        desktop().setClipboardText(row >= 0 ? m_List3->item(row)->text() : QString());
+    if (m_lblCopy->hasFocus())
+        m_List3->setFocus(Qt::OtherFocusReason); // back to the row it copied
     m_frmeCopy->hide();
 }
 
@@ -338,6 +390,8 @@ void ConverterWindow::lblPaste_Click()
     // setText would cut the text to the box's length as well, but possibly inside a character.
     m_txtCaja->setText(fitted(desktop().clipboardText(), m_txtCaja->maxLength()));
     desktop().clearClipboard();
+    if (m_lblPaste->hasFocus())
+        m_txtCaja->setFocus(Qt::OtherFocusReason); // on to the value just pasted
 }
 
 void ConverterWindow::lblPaste_MouseDown()
@@ -358,25 +412,43 @@ void ConverterWindow::tmrClip_Timer()
 
 void ConverterWindow::Convertir()
 {
-    // Computed before List3 is emptied: a value beyond the range of a double
-    // leaves the rows as they were.
+    m_List3->empty();
     const auto rows = core::CatalogoUnidades::ConvertirValor(shownCategory(), rememberedUnit(),
                                                              m_txtCaja->text().toStdString());
-    if (!rows)
-        return;
-    m_List3->empty();
-    m_List3->addRows(*rows);
+    for (const core::CatalogoUnidades::Fila& row : rows)
+        m_List3->addItem(row ? QString::fromStdString(*row) : app::kOutOfRange);
+    describeValues();
     m_List3->selectRow(m_List2->selectedRow());
 }
 
+// Each value is read out with its unit, and its tooltip shows it whole.
+void ConverterWindow::describeValues()
+{
+    for (int row = 0; row < m_List3->count(); ++row) {
+        QListWidgetItem* value = m_List3->item(row);
+        const QListWidgetItem* unit = m_List2->item(row);
+        value->setToolTip(value->text());
+        value->setData(Qt::AccessibleTextRole,
+                       unit ? value->text() + QLatin1Char(' ') + unit->text() : value->text());
+    }
+}
+
+// Only a number can be copied, so no copy button shows beside a row beyond range.
 void ConverterWindow::sCopy()
 {
     const int row = m_List3->selectedRow();
+    if (row >= 0 && !isValue(row))
+        return;
     if (row >= 0) {
         const int top = kCopyTop.at(static_cast<std::size_t>(row));
         app::place(m_frmeCopy, kCopyLeft, top, kButtonSize, kButtonSize);
     }
     m_frmeCopy->show();
+}
+
+bool ConverterWindow::isValue(int row) const
+{
+    return row >= 0 && m_List3->item(row)->text() != app::kOutOfRange;
 }
 
 std::int16_t ConverterWindow::shownCategory() const

@@ -9,8 +9,8 @@
 // refills List3 row for row beside List2; List2 and List3 keep the same row
 // selected. A double-click on a value shows the copy button frmeCopy beside it
 // (sCopy); tmrClip polls the clipboard and shows the paste button lblPaste while
-// the clipboard holds a positive number. A conversion that leaves the range of a
-// double is dropped and List3 keeps the rows it showed. Calculators open beside
+// the clipboard holds a positive number. A row whose value leaves the range of a
+// double reads "Fuera de rango" and is never copied. Calculators open beside
 // the converter also write TipoMedida; conversions follow the category the
 // window shows, never a category its lists do not hold.
 
@@ -20,6 +20,7 @@
 #include "app/toolwindow.h"
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -71,6 +72,12 @@ private:
     void lblPaste_MouseUp();
     void Convertir();
     void sCopy();
+
+    bool clipboardKey(QObject* watched, const QKeyEvent* key);
+    void keepSelectedRowClearOfCopy();
+    void describeValues();
+    // Whether row of List3 holds a number, not the out-of-range text; false for -1.
+    bool isValue(int row) const;
 
     // The category of the selected option button. A calculator may have set
     // TipoMedida since, but the lists still show this category.

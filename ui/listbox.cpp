@@ -1,24 +1,38 @@
 #include "ui/listbox.h"
 
 #include <QAccessible>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
+#include "app/fittext.h"
 #include "app/look.h"
 
 namespace ui {
 namespace {
 
+constexpr int kFocusFrameWidth = 2; // pixels
+
+// Rows of one height, each in the font its list fits it to.
 class FixedRowDelegate : public QStyledItemDelegate {
 public:
-    FixedRowDelegate(QObject* parent, int height) : QStyledItemDelegate(parent), m_height(height) {}
+    FixedRowDelegate(ListBox* list, int height) : QStyledItemDelegate(list), m_list(list), m_height(height) {}
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         return {QStyledItemDelegate::sizeHint(option, index).width(), m_height};
     }
 
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font = m_list->rowFont(index.row());
+        option->fontMetrics = QFontMetrics(option->font);
+    }
+
 private:
+    const ListBox* m_list;
     int m_height;
 };
 
@@ -33,6 +47,28 @@ ListBox::ListBox(QWidget* parent, int rowHeightTwips) : QListWidget(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTextElideMode(Qt::ElideNone);
+}
+
+QFont ListBox::rowFont(int row) const
+{
+    const QListWidgetItem* shown = item(row);
+    // A row cannot scroll, so it shrinks as far as it must: the longest number text
+    // the converter writes, beside its copy button, to about half the layout's size.
+    return shown ? app::fitText(font(), shown->text(), rowTextWidth(row), 0.0).font : font();
+}
+
+int ListBox::rowTextWidth(int row) const
+{
+    // The style keeps this margin at each end of a row's text.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int inset = row == selectedRow() ? m_selectedRowInset : 0;
+    return viewport()->width() - 2 * margin - inset;
+}
+
+void ListBox::setSelectedRowInset(int pixels)
+{
+    m_selectedRowInset = pixels;
+    viewport()->update();
 }
 
 int ListBox::selectedRow() const
@@ -68,11 +104,32 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex&
     return command;
 }
 
+// The focus frame goes inside the list, around every row, in the highlight colour
+// a focused box's frame has; it leaves the rows' own colours as they are.
+void ListBox::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+    painter.setBrush(Qt::NoBrush);
+    const int inside = kFocusFrameWidth / 2;
+    painter.drawRect(viewport()->rect().adjusted(inside, inside, -inside - 1, -inside - 1));
+}
+
 void ListBox::focusInEvent(QFocusEvent* event)
 {
     QListWidget::focusInEvent(event);
+    viewport()->update();
     // Queued: Qt reports the list itself after this, and the row must come last.
     QMetaObject::invokeMethod(this, &ListBox::reportCurrentRow, Qt::QueuedConnection);
+}
+
+void ListBox::focusOutEvent(QFocusEvent* event)
+{
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
 }
 
 // Qt reports a new current row as a focus change even while the list has no

@@ -16,6 +16,7 @@
 #include <iterator>
 
 #include "app/announcer.h"
+#include "app/fittext.h"
 #include "app/look.h"
 #include "app/shapes.h"
 #include "core/numbers.h"
@@ -179,6 +180,7 @@ void PitagorasWindow::buildBoxes()
         app::setTextColour(box, Qt::black);
         box->setFont(app::font(app::Typeface::Calibri, 14.25));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        app::keepWhole(box);
         box->installEventFilter(this);
         connect(box, &QLineEdit::textChanged, this, [this, index] { txtZ_Change(index); });
         m_txtZ[index] = box;

@@ -6,11 +6,12 @@ namespace cu = core::CatalogoUnidades;
 
 namespace {
 
-QString joined(const std::vector<std::string>& rows)
+// The rows as one text; a row without a value reads "fuera".
+QString joined(const std::vector<cu::Fila>& rows)
 {
     QStringList parts;
-    for (const std::string& row : rows)
-        parts << QString::fromStdString(row);
+    for (const cu::Fila& row : rows)
+        parts << (row ? QString::fromStdString(*row) : QStringLiteral("fuera"));
     return parts.join(QLatin1Char(';'));
 }
 
@@ -32,8 +33,8 @@ private Q_SLOTS:
     void productsBelowTheSmallestDoubleShowAsZero();
     void textWithoutANumberConvertsAsZero_data();
     void textWithoutANumberConvertsAsZero();
-    void valuesBeyondTheDoubleRangeGiveNoRows_data();
-    void valuesBeyondTheDoubleRangeGiveNoRows();
+    void rowsBeyondTheDoubleRangeHaveNoValue_data();
+    void rowsBeyondTheDoubleRangeHaveNoValue();
 };
 
 void TestUnits::everyCategoryHasASquareTableWithOnesOnTheDiagonal_data()
@@ -53,8 +54,8 @@ void TestUnits::everyCategoryHasASquareTableWithOnesOnTheDiagonal()
     QCOMPARE(static_cast<int>(cu::Unidades(c).size()), count);
     for (std::int16_t u = 0; u < count; ++u) {
         QVERIFY2(cu::Factor(c, u, u) == 1.0, qPrintable(QString::number(u)));
-        QCOMPARE(static_cast<int>(cu::ConvertirValor(c, u, "1")->size()), count);
-        QCOMPARE(cu::ConvertirValor(c, u, "7")->at(static_cast<std::size_t>(u)), std::string("7"));
+        QCOMPARE(static_cast<int>(cu::ConvertirValor(c, u, "1").size()), count);
+        QCOMPARE(cu::ConvertirValor(c, u, "7").at(static_cast<std::size_t>(u)), cu::Fila("7"));
     }
 }
 
@@ -124,7 +125,7 @@ void TestUnits::litroAndDecimetroCubicoAreTheSameUnit()
         QVERIFY(cu::Factor(volumen, litro, u) == cu::Factor(volumen, decimetro, u));
         QVERIFY(cu::Factor(volumen, u, litro) == cu::Factor(volumen, u, decimetro));
     }
-    QCOMPARE(*cu::ConvertirValor(volumen, litro, "1"), *cu::ConvertirValor(volumen, decimetro, "1"));
+    QCOMPARE(cu::ConvertirValor(volumen, litro, "1"), cu::ConvertirValor(volumen, decimetro, "1"));
 }
 
 void TestUnits::convertsOneValueIntoEveryUnit_data()
@@ -172,17 +173,15 @@ void TestUnits::convertsOneValueIntoEveryUnit()
     QFETCH(QString, rows);
     const auto result = cu::ConvertirValor(static_cast<std::int16_t>(categoria),
                                            static_cast<std::int16_t>(desde), texto.toStdString());
-    QVERIFY(result.has_value());
-    QCOMPARE(joined(*result), rows);
+    QCOMPARE(joined(result), rows);
 }
 
 void TestUnits::productsBelowTheSmallestDoubleShowAsZero()
 {
     // 1E-310 cm³ is 1E-325 km³, less than any double: that row is 0, not a failure.
     const auto result = cu::ConvertirValor(2, 0, "1E-310");
-    QVERIFY(result.has_value());
-    QCOMPARE(result->back(), std::string("0"));
-    QVERIFY(result->front() != "0");
+    QCOMPARE(result.back(), cu::Fila("0"));
+    QVERIFY(result.front() != cu::Fila("0"));
 }
 
 void TestUnits::textWithoutANumberConvertsAsZero_data()
@@ -203,30 +202,42 @@ void TestUnits::textWithoutANumberConvertsAsZero()
     QFETCH(QString, texto);
     const auto result = cu::ConvertirValor(static_cast<std::int16_t>(categoria),
                                            static_cast<std::int16_t>(desde), texto.toStdString());
-    QVERIFY(result.has_value());
-    QCOMPARE(*result, std::vector<std::string>(result->size(), "0"));
+    QCOMPARE(result, std::vector<cu::Fila>(result.size(), cu::Fila("0")));
 }
 
-void TestUnits::valuesBeyondTheDoubleRangeGiveNoRows_data()
+void TestUnits::rowsBeyondTheDoubleRangeHaveNoValue_data()
 {
     QTest::addColumn<int>("categoria");
     QTest::addColumn<int>("desde");
     QTest::addColumn<QString>("texto");
-    QTest::newRow("1E400 tecleado") << 0 << 0 << "1E400";
-    QTest::newRow("-1E400 tecleado") << 1 << 5 << "-1E400";
-    QTest::newRow("1E300 kilometros³ a centímetros³") << 2 << 9 << "1E300";
-    QTest::newRow("-1E300 kilometros³") << 2 << 9 << "-1E300";
-    QTest::newRow("1.7E308 millas a milímetros") << 0 << 8 << "1.7E308";
+    QTest::addColumn<QString>("rows");
+    const QString nineOut = QStringLiteral("fuera;").repeated(8) + QStringLiteral("fuera");
+    QTest::newRow("1E400 tecleado") << 0 << 0 << "1E400" << nineOut;
+    QTest::newRow("-1E400 tecleado") << 1 << 5 << "-1E400" << nineOut + QStringLiteral(";fuera");
+    QTest::newRow("1E300 kilometros³ a centímetros³")
+        << 2 << 9 << "1E300" << "fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;1E+300";
+    QTest::newRow("-1E300 kilometros³")
+        << 2 << 9 << "-1E300" << "fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;-1E+300";
+    QTest::newRow("1.7E308 millas a milímetros") << 0 << 8 << "1.7E308" << nineOut.chopped(5) + "1.7E+308";
+    QTest::newRow("1E308 centímetros: solo las unidades mayores")
+        << 0 << 1 << "1e308"
+        << "fuera;1E+308;3.937007874E+307;1E+307;3.2808399E+306;1.0936133E+306;1E+306;1E+303;"
+           "6.21371E+302";
+    QTest::newRow("1E306 metros: los milímetros fuera")
+        << 0 << 6 << "1e306"
+        << "fuera;1E+308;3.937007874E+307;1E+307;3.280839895E+306;1.0936132983E+306;1E+306;1E+303;"
+           "6.213712E+302";
 }
 
-void TestUnits::valuesBeyondTheDoubleRangeGiveNoRows()
+void TestUnits::rowsBeyondTheDoubleRangeHaveNoValue()
 {
     QFETCH(int, categoria);
     QFETCH(int, desde);
     QFETCH(QString, texto);
+    QFETCH(QString, rows);
     const auto result = cu::ConvertirValor(static_cast<std::int16_t>(categoria),
                                            static_cast<std::int16_t>(desde), texto.toStdString());
-    QVERIFY(!result.has_value());
+    QCOMPARE(joined(result), rows);
 }
 
 QTEST_GUILESS_MAIN(TestUnits)

@@ -13,15 +13,20 @@
 #include <QtPlugin>
 
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 
 #include "app/announcer.h"
 #include "app/clicklabel.h"
+#include "app/look.h"
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
 #include "app/toolwindow.h"
+#include "core/numbers.h"
+#include "core/units.h"
 #include "tests/support/toolfixture.h"
+#include "ui/listbox.h"
 #include "ui/pitagoraswindow.h"
 #include "ui/tools.h"
 
@@ -31,6 +36,7 @@
 // Controls sit in named groups or bare containers, never in something a screen
 // reader takes for a window of its own; results are spoken without the focus
 // moving, through the platform's accessibility events.
+// And what every reader gets: each number shown whole.
 class tst_Accessibility : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -51,6 +57,8 @@ private Q_SLOTS:
     void option_buttons_take_a_click_anywhere_on_them();
     void every_press_action_returns_before_its_box_shows_data();
     void every_press_action_returns_before_its_box_shows();
+    void every_number_shows_whole_data();
+    void every_number_shows_whole();
 
 private:
     QWidget* open(const QString& window);
@@ -156,6 +164,21 @@ void treeFaults(QAccessibleInterface* iface, const QString& windowLike, QStringL
     }
 }
 
+// A value of the converter is read with the unit beside it, row for row.
+void valueRowFaults(QWidget* window, QStringList& found)
+{
+    auto* units = window->findChild<QListWidget*>(QStringLiteral("List2"));
+    auto* values = window->findChild<QListWidget*>(QStringLiteral("List3"));
+    if (!units || !values)
+        return;
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(values);
+    for (int row = 0; row < values->count(); ++row) {
+        const QString name = list->child(row)->text(QAccessible::Name);
+        if (row >= units->count() || !name.endsWith(QLatin1Char(' ') + units->item(row)->text()))
+            found << QStringLiteral("List3 row %1 without its unit: %2").arg(row).arg(name);
+    }
+}
+
 // The texts announced through the platform's accessibility events, in order.
 QStringList& spoken()
 {
@@ -192,6 +215,28 @@ class SpokenRecorderPlugin : public QAccessibleBridgePlugin {
 public:
     QAccessibleBridge* create(const QString&) override { return new SpokenRecorder; }
 };
+
+// The unit name that takes the most room in the lists' font.
+QString widestUnitName(const QFont& font)
+{
+    QString widest;
+    for (std::int16_t categoria = 0; categoria <= 2; ++categoria) {
+        for (const std::string& name : core::CatalogoUnidades::Unidades(categoria)) {
+            const QString text = QString::fromStdString(name);
+            if (QFontMetrics(font).horizontalAdvance(text) > QFontMetrics(font).horizontalAdvance(widest))
+                widest = text;
+        }
+    }
+    return widest;
+}
+
+// The pixels a line edit's line offers: inside its frame, less the two pixels Qt
+// keeps free at each end.
+int lineWidth(const QLineEdit* box)
+{
+    const int frame = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) : 0;
+    return box->contentsRect().width() - 2 * frame - 2 * 2;
+}
 
 QString withoutColon(const QString& caption)
 {
@@ -272,6 +317,7 @@ void tst_Accessibility::controls_sit_in_named_groups()
     QWidget* opened = open(window);
     QStringList found;
     treeFaults(QAccessible::queryAccessibleInterface(opened), QString(), found);
+    valueRowFaults(opened, found);
     QCOMPARE(found.join(QStringLiteral("; ")), QString());
 }
 
@@ -317,6 +363,8 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
     QTest::newRow("nada mientras se escribe") << "frmPerimetro" << "escribir 5" << QStringList{};
     QTest::newRow("resultado tras la pausa") << "frmPerimetro" << "escribir 5, pausa"
                                              << QStringList{"Resultado: 20 cm"};
+    QTest::newRow("fuera de rango, sin unidad") << "frmArea" << "escribir 1e200, pausa"
+                                                << QStringList{"Resultado: Fuera de rango"};
     QTest::newRow("F2 lo dice una vez") << "frmArea" << "escribir 3, F2, pausa" << QStringList{"Resultado: 9 cm²"};
     QTest::newRow("unidad con flechas y su resultado")
         << "frmPerimetro" << "escribir 5, flecha en la unidad del resultado, pausa"
@@ -351,6 +399,7 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
     const std::map<QString, std::function<void()>> step = {
         {"escribir 5", [&] { typeInto("Text1", "5"); }},
         {"escribir 3", [&] { typeInto("Text1", "3"); }},
+        {"escribir 1e200", [&] { typeInto("Text1", "1e200"); }},
         {"pausa", [&] { voice->pauseEnded(); }},
         {"F2", [&] { QTest::keyClick(opened->focusWidget() ? opened->focusWidget() : opened, Qt::Key_F2); }},
         {"flecha en la unidad del resultado", [&] {
@@ -382,7 +431,8 @@ void tst_Accessibility::focus_is_reported_where_the_user_is_data()
     QTest::addColumn<QStringList>("reported");
     QTest::newRow("entrar en las unidades de origen")
         << "List1" << QStringList{"Valor a convertir", "Unidad de origen", "Centímetro"};
-    QTest::newRow("entrar en los valores") << "List3" << QStringList{"Valor a convertir", "Valores", "25"};
+    QTest::newRow("entrar en los valores")
+        << "List3" << QStringList{"Valor a convertir", "Valores", "25 Centímetro"};
 }
 
 void tst_Accessibility::focus_is_reported_where_the_user_is()
@@ -400,7 +450,6 @@ void tst_Accessibility::focus_is_reported_where_the_user_is()
     QCOMPARE(focused(), reported);
 }
 
-Q_IMPORT_PLUGIN(SpokenRecorderPlugin)
 void tst_Accessibility::option_buttons_take_a_click_anywhere_on_them_data()
 {
     QTest::addColumn<QString>("window");
@@ -480,5 +529,107 @@ void tst_Accessibility::every_press_action_returns_before_its_box_shows()
     QCOMPARE(static_cast<int>(desktop.messages.size()) + desktop.aboutBoxes, boxes);
 }
 
+void tst_Accessibility::every_number_shows_whole_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("row"); // of a list; -1 for a box
+    QTest::addColumn<bool>("besideCopy");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("whole"); // false: too long even at the smallest size
+    const auto plain = [](double value) { return QString::fromStdString(core::plainText(value)); };
+    const auto grouped = [](double value) {
+        return QString::fromStdString(core::maskedText(value, core::kMaskWhole));
+    };
+    const QString longestRow = plain(-1.23456789012346E-300); // 15 digits, sign, point, exponent
+    const QString unitName = widestUnitName(app::font(app::Typeface::Calibri, 20.25));
+    QTest::newRow("fila de valores") << "frmConvert" << "List3" << 0 << false << longestRow << true;
+    QTest::newRow("fila de valores junto a copiar") << "frmConvert" << "List3" << 9 << true << longestRow << true;
+    QTest::newRow("fila fuera de rango") << "frmConvert" << "List3" << 9 << false << "Fuera de rango" << true;
+    QTest::newRow("unidad de origen más ancha") << "frmConvert" << "List1" << 7 << false << unitName << true;
+    QTest::newRow("unidad más ancha") << "frmConvert" << "List2" << 7 << false << unitName << true;
+    QTest::newRow("valor a convertir de 15 cifras") << "frmConvert" << "txtCaja" << -1 << false
+                                                    << QString(15, QLatin1Char('8')) << true;
+    QTest::newRow("valor a convertir con exponente") << "frmConvert" << "txtCaja" << -1 << false
+                                                     << "-1.2345678E-290" << true;
+    QTest::newRow("resultado de 1E+20") << "frmPerimetro" << "txtAnswer" << -1 << false << grouped(1E+20) << true;
+    QTest::newRow("resultado de 1E+35") << "frmArea" << "txtAnswer" << -1 << false << grouped(1E+35) << true;
+    QTest::newRow("resultado mayor") << "frmVolumen" << "txtAnswer" << -1 << false
+                                     << grouped(std::numeric_limits<double>::max()) << false;
+    QTest::newRow("medida de 12 cifras") << "frmArea" << "Text1" << -1 << false << QString(12, QLatin1Char('8'))
+                                         << true;
+    QTest::newRow("medida con exponente") << "frmVolumen" << "Text3" << -1 << false << "-1.2345E+300" << true;
+    QTest::newRow("cateto resuelto") << "frmPitagoras" << "txtZ1" << -1 << false << plain(123456789.123457)
+                                     << true;
+    QTest::newRow("término resuelto con exponente")
+        << "frmPitagoras" << "txtZ6" << -1 << false << plain(1.23456789012346E-300) << false;
+}
+
+// A text that fits is drawn at a size where its whole width lies inside the
+// control; one that cannot fit is shown from its start and told whole by its
+// tooltip and description, and the control takes the focus to scroll it.
+void tst_Accessibility::every_number_shows_whole()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(int, row);
+    QFETCH(bool, besideCopy);
+    QFETCH(QString, text);
+    QFETCH(bool, whole);
+    QWidget* opened = open(window);
+    if (row >= 0) {
+        opened->findChild<QRadioButton*>(QStringLiteral("Option3"))->click(); // ten rows
+        auto* list = opened->findChild<ui::ListBox*>(control);
+        list->item(row)->setText(text);
+        list->selectRow(row);
+        const QWidget* viewport = list->viewport();
+        if (besideCopy) {
+            const QPoint centre = list->visualItemRect(list->item(row)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        }
+        const QWidget* copy = opened->findChild<QWidget*>(QStringLiteral("frmeCopy"));
+        QCOMPARE(copy->isVisible(), besideCopy);
+        const int right = viewport->mapTo(opened, QPoint(viewport->width(), 0)).x();
+        const int room = besideCopy ? copy->x() - viewport->mapTo(opened, QPoint(0, 0)).x() : viewport->width();
+        QVERIFY(room < right);
+        const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        const QFont font = list->rowFont(row);
+        QVERIFY2(QFontMetrics(font).horizontalAdvance(text) <= room - 2 * margin, qPrintable(font.toString()));
+        if (font.pointSizeF() < list->font().pointSizeF()) { // no smaller than it must be
+            QFont larger = font;
+            larger.setPointSizeF(font.pointSizeF() + 0.25);
+            QVERIFY(QFontMetrics(larger).horizontalAdvance(text) > room - 2 * margin);
+        }
+        // The delegate lays the row out in that font.
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        QVERIFY(list->itemDelegate()->sizeHint(option, list->model()->index(row, 0)).width() <= room);
+        return;
+    }
+    auto* box = opened->findChild<QLineEdit*>(control);
+    const double layoutSize = box->font().pointSizeF();
+    const QString layoutTip = box->toolTip();
+    box->setText(text);
+    const QFont font = box->font();
+    QCOMPARE(box->text(), text);
+    if (whole) {
+        QVERIFY2(QFontMetrics(font).horizontalAdvance(text) <= lineWidth(box), qPrintable(font.toString()));
+        QVERIFY(font.pointSizeF() >= layoutSize * 2 / 3);
+        QCOMPARE(box->toolTip(), layoutTip);
+        return;
+    }
+    QVERIFY(QFontMetrics(font).horizontalAdvance(text) > lineWidth(box));
+    QVERIFY(qAbs(font.pointSizeF() - layoutSize * 2 / 3) < 0.25);
+    QCOMPARE(box->cursorPosition(), 0);
+    QCOMPARE(box->toolTip(), text);
+    QCOMPARE(box->accessibleDescription(), text);
+    QVERIFY(box->focusPolicy() & Qt::TabFocus);
+    box->setText(QStringLiteral("1"));
+    QCOMPARE(box->toolTip(), layoutTip);
+    QCOMPARE(box->font().pointSizeF(), layoutSize);
+}
+
+Q_IMPORT_PLUGIN(SpokenRecorderPlugin)
 QTEST_MAIN(tst_Accessibility)
 #include "tst_accessibility.moc"

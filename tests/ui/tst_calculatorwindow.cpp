@@ -100,9 +100,10 @@ private Q_SLOTS:
     void a_new_pi_counts_from_the_next_computation();
     void two_windows_of_one_kind_keep_their_own_state();
     void closing_one_of_two_then_the_last_restores_the_menu();
-    void an_overflowing_keystroke_keeps_the_previous_text_data();
-    void an_overflowing_keystroke_keeps_the_previous_text();
-    void an_overflowing_conversion_keeps_the_previous_text();
+    void a_result_beyond_range_says_so_until_one_fits_data();
+    void a_result_beyond_range_says_so_until_one_fits();
+    void a_conversion_beyond_range_says_so_and_keeps_the_unit_data();
+    void a_conversion_beyond_range_says_so_and_keeps_the_unit();
     void enter_moves_among_the_visible_boxes_data();
     void enter_moves_among_the_visible_boxes();
     void an_empty_box_shows_0_when_left();
@@ -427,53 +428,74 @@ void tst_CalculatorWindow::closing_one_of_two_then_the_last_restores_the_menu()
     QVERIFY(!m_fixture->menuMinimized());
 }
 
-void tst_CalculatorWindow::an_overflowing_keystroke_keeps_the_previous_text_data()
+void tst_CalculatorWindow::a_result_beyond_range_says_so_until_one_fits_data()
 {
     QTest::addColumn<CalculatorId>("id");
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("measure2");
     QTest::addColumn<QString>("typed"); // its last keystroke overflows
-    QTest::newRow("perimetro cuadrado 1e308") << P << 1 << "0" << "1e308";
-    QTest::newRow("perimetro rectangulo 1e308") << P << 2 << "5" << "1e308";
-    QTest::newRow("area cuadrado 1E400") << A << 1 << "0" << "1E400";
-    QTest::newRow("area cuadrado 1e200") << A << 1 << "0" << "1e200";
-    QTest::newRow("volumen esfera 1e103") << V << 7 << "0" << "1e103";
+    QTest::addColumn<QString>("fitting"); // the answer once that keystroke is taken back
+    const QString thousands = QStringLiteral(",000");
+    QTest::newRow("perimetro cuadrado 1e308") << P << 1 << "0" << "1e308" << "4" + thousands.repeated(10);
+    QTest::newRow("perimetro rectangulo 1e308") << P << 2 << "5" << "1e308" << "2" + thousands.repeated(10);
+    QTest::newRow("area cuadrado 1E400") << A << 1 << "0" << "1E400" << "100" + thousands.repeated(26);
+    QTest::newRow("area cuadrado 1e200") << A << 1 << "0" << "1e200" << "10" + thousands.repeated(13);
+    QTest::newRow("volumen esfera 1e103") << V << 7 << "0" << "1e103" << "4,188,790,204,786,390" + thousands.repeated(5);
 }
 
-// The answer keeps its text and the stored result its value: a round trip through
-// another result unit brings the same text back.
-void tst_CalculatorWindow::an_overflowing_keystroke_keeps_the_previous_text()
+// Typed key by key; the result stays out of range in every result unit until a
+// keystroke brings it back.
+void tst_CalculatorWindow::a_result_beyond_range_says_so_until_one_fits()
 {
     QFETCH(CalculatorId, id);
     QFETCH(int, option);
     QFETCH(QString, measure2);
     QFETCH(QString, typed);
+    QFETCH(QString, fitting);
     QWidget* window = open(id);
     clickOption(window, option);
     text(window, 2)->setText(measure2);
-    QTest::keyClicks(text(window, 1), typed.chopped(1));
-    const QString before = answer(window);
-    QTest::keyClicks(text(window, 1), typed.right(1));
-    QCOMPARE(text(window, 1)->text(), typed);
-    QCOMPARE(answer(window), before);
+    QTest::keyClicks(text(window, 1), typed);
+    QCOMPARE(answer(window), "Fuera de rango");
     const QString ownUnit = combo(window, 4)->currentText();
-    choose(combo(window, 4), combo(window, 4)->itemText(3));
+    choose(combo(window, 4), combo(window, 4)->itemText(0));
+    QCOMPARE(answer(window), "Fuera de rango");
     choose(combo(window, 4), ownUnit);
-    QCOMPARE(answer(window), before);
+    QCOMPARE(answer(window), "Fuera de rango");
+    QTest::keyClick(text(window, 1), Qt::Key_Backspace);
+    QCOMPARE(answer(window), fitting);
 }
 
-void tst_CalculatorWindow::an_overflowing_conversion_keeps_the_previous_text()
+void tst_CalculatorWindow::a_conversion_beyond_range_says_so_and_keeps_the_unit_data()
 {
-    QWidget* window = open(V);
-    choose(combo(window, 1), "km");
-    text(window, 1)->setText("1e100");
-    const QString before = answer(window);
-    QCOMPARE(before.size(), 401); // 1e300 written out with its separators
-    QTest::keyClick(combo(window, 4), Qt::Key_Up); // m³: 1e309
-    QCOMPARE(answer(window), before);
-    QCOMPARE(combo(window, 4)->currentText(), "km³"); // the unit the answer is written in
-    text(window, 1)->setText("1");
-    QCOMPARE(answer(window), "1");
+    QTest::addColumn<CalculatorId>("id");
+    QTest::addColumn<QString>("inputUnit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("resultUnit");
+    QTest::addColumn<QString>("forOne"); // the answer for a measure of 1 in that unit
+    QTest::newRow("perimetro 1e302 km en mm") << P << "km" << "1e302" << "mm" << "4,000,000";
+    QTest::newRow("area 1e152 km en mm²") << A << "km" << "1e152" << "mm²" << "1,000,000,000,000";
+    QTest::newRow("volumen 1e100 km en m³") << V << "km" << "1e100" << "m³" << "1,000,000,000";
+}
+
+void tst_CalculatorWindow::a_conversion_beyond_range_says_so_and_keeps_the_unit()
+{
+    QFETCH(CalculatorId, id);
+    QFETCH(QString, inputUnit);
+    QFETCH(QString, typed);
+    QFETCH(QString, resultUnit);
+    QFETCH(QString, forOne);
+    QWidget* window = open(id);
+    choose(combo(window, 1), inputUnit);
+    QTest::keyClicks(text(window, 1), typed);
+    QVERIFY(answer(window) != "Fuera de rango"); // the result itself fits
+    choose(combo(window, 4), resultUnit);
+    QCOMPARE(answer(window), "Fuera de rango");
+    QCOMPARE(combo(window, 4)->currentText(), resultUnit);
+    text(window, 1)->selectAll();
+    QTest::keyClick(text(window, 1), Qt::Key_1);
+    QCOMPARE(answer(window), forOne);
+    QCOMPARE(combo(window, 4)->currentText(), resultUnit);
 }
 
 void tst_CalculatorWindow::enter_moves_among_the_visible_boxes_data()

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,15 +56,24 @@ private Q_SLOTS:
 
     void opensOnTheCategoryOfTheLastResult_data();
     void opensOnTheCategoryOfTheLastResult();
+    void opensReadyForTheFirstKeystroke();
     void remembersTheSourceUnitOfEachCategory();
     void keepsTheUnitNamesAndValuesOnTheSameRow();
     void theSourceListNeverLosesItsUnit();
     void keepsItsCategoryWhenACalculatorChangesTipoMedida();
     void recomputesAfterEveryKeystroke();
-    void valuesBeyondTheDoubleRangeKeepTheRowsShown_data();
-    void valuesBeyondTheDoubleRangeKeepTheRowsShown();
+    void rowsBeyondTheDoubleRangeSaySo_data();
+    void rowsBeyondTheDoubleRangeSaySo();
+    void eachValueIsReadOutWithItsUnit();
     void copyButtonAppearsBesideTheDoubleClickedRow_data();
     void copyButtonAppearsBesideTheDoubleClickedRow();
+    void onlyNumbersReachTheClipboard_data();
+    void onlyNumbersReachTheClipboard();
+    void tabFromTheValuesReachesTheCopyButton();
+    void copyAndPasteAreButtonsForScreenReaders_data();
+    void copyAndPasteAreButtonsForScreenReaders();
+    void listsShowWhereTheFocusIs_data();
+    void listsShowWhereTheFocusIs();
     void pasteButtonShowsAfterCopyingAPositiveValue_data();
     void pasteButtonShowsAfterCopyingAPositiveValue();
     void pasteButtonShowsOnlyForAPositiveNumber_data();
@@ -166,6 +177,17 @@ void tst_ConverterWindow::opensOnTheCategoryOfTheLastResult()
     QCOMPARE(box()->text(), QStringLiteral("0"));
 }
 
+void tst_ConverterWindow::opensReadyForTheFirstKeystroke()
+{
+    open(0);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(QApplication::focusWidget(), box());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+    QCOMPARE(box()->text(), QStringLiteral("5"));
+    QCOMPARE(list(3)->item(0)->text(), QStringLiteral("50"));
+}
+
 void tst_ConverterWindow::remembersTheSourceUnitOfEachCategory()
 {
     open(0);
@@ -229,28 +251,58 @@ void tst_ConverterWindow::recomputesAfterEveryKeystroke()
     QCOMPARE(list(3)->currentRow(), 1);
 }
 
-void tst_ConverterWindow::valuesBeyondTheDoubleRangeKeepTheRowsShown_data()
+void tst_ConverterWindow::rowsBeyondTheDoubleRangeSaySo_data()
 {
-    QTest::addColumn<int>("tipoMedida");
     QTest::addColumn<int>("unit");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("1E300 kilometros³") << 2 << 9 << "1E300";
-    QTest::newRow("1E400 centímetros") << 0 << 1 << "1E400";
-    QTest::newRow("-1E400 pulgadas²") << 1 << 1 << "-1E400";
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("laterUnit"); // chosen after typing; -1 for none
+    QTest::addColumn<bool>("throughArea");
+    QTest::addColumn<QString>("rows");
+    const QString out = QStringLiteral("Fuera de rango");
+    const QString centimetres = out + QStringLiteral(";1E+308;3.937007874E+307;1E+307;3.2808399E+306;"
+                                                     "1.0936133E+306;1E+306;1E+303;6.21371E+302");
+    QTest::newRow("1e308 en centímetros") << 1 << "1e308" << -1 << false << centimetres;
+    QTest::newRow("1e305 en milímetros y luego millas")
+        << 0 << "1e305" << 8 << false
+        << QStringList(5, out).join(QLatin1Char(';')) + QStringLiteral(";1.76E+308;1.609344E+308;1.609344E+305;1E+305");
+    QTest::newRow("1e308, área y de nuevo longitud") << 1 << "1e308" << -1 << true << centimetres;
+    QTest::newRow("1E400 tecleado") << 1 << "1E400" << -1 << false << QStringList(9, out).join(QLatin1Char(';'));
 }
 
-void tst_ConverterWindow::valuesBeyondTheDoubleRangeKeepTheRowsShown()
+// Typed key by key: every keystroke recomputes, and no row keeps a value of an earlier input.
+void tst_ConverterWindow::rowsBeyondTheDoubleRangeSaySo()
 {
-    QFETCH(int, tipoMedida);
     QFETCH(int, unit);
-    QFETCH(QString, text);
-    open(tipoMedida);
-    enter(unit, QStringLiteral("1"));
-    const QStringList shown = rowTexts(list(3));
-    box()->setText(text);
-    QCOMPARE(rowTexts(list(3)), shown);
-    box()->setText(QStringLiteral("3"));
-    QCOMPARE(list(3)->item(unit)->text(), QStringLiteral("3"));
+    QFETCH(QString, typed);
+    QFETCH(int, laterUnit);
+    QFETCH(bool, throughArea);
+    QFETCH(QString, rows);
+    open(0);
+    enter(unit, typed);
+    if (laterUnit >= 0)
+        clickRow(list(1), laterUnit);
+    if (throughArea) {
+        QTest::mouseClick(child<QRadioButton>("Option2"), Qt::LeftButton);
+        QTest::mouseClick(child<QRadioButton>("Option1"), Qt::LeftButton);
+    }
+    const int source = list(1)->currentRow();
+    QCOMPARE(source, laterUnit >= 0 ? laterUnit : unit);
+    QCOMPARE(rowTexts(list(3)).join(QLatin1Char(';')), rows);
+    box()->selectAll();
+    QTest::keyClick(box(), Qt::Key_3);
+    QCOMPARE(list(3)->item(source)->text(), QStringLiteral("3"));
+}
+
+void tst_ConverterWindow::eachValueIsReadOutWithItsUnit()
+{
+    open(0);
+    enter(2, QStringLiteral("0.25")); // 0.25 Pulgada
+    QCOMPARE(list(3)->item(0)->text(), QStringLiteral("6.35"));
+    QCOMPARE(list(3)->item(0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("6.35 Milímetro"));
+    QCOMPARE(list(3)->item(0)->toolTip(), QStringLiteral("6.35"));
+    enter(8, QStringLiteral("1e305")); // Milla
+    QCOMPARE(list(3)->item(0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("Fuera de rango Milímetro"));
+    QCOMPARE(list(3)->item(8)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("1E+305 Milla"));
 }
 
 void tst_ConverterWindow::copyButtonAppearsBesideTheDoubleClickedRow_data()
@@ -281,6 +333,111 @@ void tst_ConverterWindow::copyButtonAppearsBesideTheDoubleClickedRow()
     QTest::mouseClick(child<QWidget>("lblCopy"), Qt::LeftButton);
     QCOMPARE(m_fixture->desktop.clipboard, list(3)->item(row)->text());
     QVERIFY(!frame->isVisible());
+}
+
+void tst_ConverterWindow::onlyNumbersReachTheClipboard_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("copied"); // empty: the clipboard keeps what it held
+    QTest::newRow("1 pie en milímetros") << 4 << "1" << 0 << "304.8";
+    QTest::newRow("fila larga, entera") << 0 << "-1.2345678E-290" << 2 << "-4.86050314464859E-292";
+    QTest::newRow("fila fuera de rango") << 1 << "1e308" << 0 << "";
+}
+
+// Ctrl+C on a row, the copy button and its screen-reader press alike.
+void tst_ConverterWindow::onlyNumbersReachTheClipboard()
+{
+    QFETCH(int, unit);
+    QFETCH(QString, typed);
+    QFETCH(int, row);
+    QFETCH(QString, copied);
+    const QString before = QStringLiteral("antes");
+    const QString expected = copied.isEmpty() ? before : copied;
+    open(0);
+    enter(unit, typed);
+    m_fixture->desktop.clipboard = before;
+    clickRow(list(3), row);
+    QTest::keyClick(list(3), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_fixture->desktop.clipboard, expected);
+
+    m_fixture->desktop.clipboard = before;
+    doubleClickRow(list(3), row);
+    QCOMPARE(child<QWidget>("frmeCopy")->isVisible(), !copied.isEmpty());
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(child<QWidget>("lblCopy"));
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(m_fixture->desktop.clipboard, expected);
+}
+
+// The focus going from the values to the copy button beside them keeps it shown.
+void tst_ConverterWindow::tabFromTheValuesReachesTheCopyButton()
+{
+    open(0);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    enter(4, QStringLiteral("1")); // 1 Pie
+    list(3)->setFocus(Qt::OtherFocusReason);
+    doubleClickRow(list(3), 0);
+    QTest::keyClick(list(3), Qt::Key_Tab);
+    auto* copy = child<QWidget>("lblCopy");
+    QCOMPARE(QApplication::focusWidget(), copy);
+    QVERIFY(child<QWidget>("frmeCopy")->isVisible());
+    QTest::keyClick(copy, Qt::Key_Space);
+    QCOMPARE(m_fixture->desktop.clipboard, QStringLiteral("304.8"));
+    QCOMPARE(QApplication::focusWidget(), list(3));
+    QVERIFY(!child<QWidget>("frmeCopy")->isVisible());
+}
+
+void tst_ConverterWindow::copyAndPasteAreButtonsForScreenReaders_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("copiar") << "lblCopy" << "Copiar";
+    QTest::newRow("pegar") << "lblPaste" << "Pegar";
+}
+
+void tst_ConverterWindow::copyAndPasteAreButtonsForScreenReaders()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+    open(0);
+    enter(4, QStringLiteral("1")); // 1 Pie
+    clickRow(list(3), 0);
+    m_fixture->desktop.clipboard = QStringLiteral("12");
+    QAccessibleInterface* found = QAccessible::queryAccessibleInterface(child<QWidget>(qPrintable(button)));
+    QCOMPARE(found->role(), QAccessible::Button);
+    QCOMPARE(found->text(QAccessible::Name), name);
+    QVERIFY(found->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    found->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    if (button == QLatin1String("lblCopy"))
+        QTRY_COMPARE(m_fixture->desktop.clipboard, QStringLiteral("304.8"));
+    else
+        QTRY_COMPARE(box()->text(), QStringLiteral("12"));
+}
+
+void tst_ConverterWindow::listsShowWhereTheFocusIs_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::newRow("unidad de origen") << 1;
+    QTest::newRow("unidades") << 2;
+    QTest::newRow("valores") << 3;
+}
+
+// A frame of the highlight colour runs round the inside of the focused list.
+void tst_ConverterWindow::listsShowWhereTheFocusIs()
+{
+    QFETCH(int, number);
+    open(0);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QWidget* viewport = list(number)->viewport();
+    const QPoint frameSide(0, viewport->height() - 10); // below the last row
+    const QColor highlight = list(number)->palette().color(QPalette::Highlight);
+    list(number)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(viewport->grab().toImage().pixelColor(frameSide), highlight);
+    box()->setFocus(Qt::TabFocusReason);
+    QCOMPARE(viewport->grab().toImage().pixelColor(frameSide), QColor(Qt::white));
 }
 
 void tst_ConverterWindow::pasteButtonShowsAfterCopyingAPositiveValue_data()
@@ -350,24 +507,33 @@ void tst_ConverterWindow::pasteFillsTheBoxAndEmptiesTheClipboard()
 
 void tst_ConverterWindow::pasteKeepsAtMostFifteenCharacters_data()
 {
+    QTest::addColumn<bool>("byKey"); // Ctrl+V in the box rather than the button
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("firstRow");
-    QTest::newRow("1 MB de texto") << QString(1 << 20, QLatin1Char('7')) << QString(15, QLatin1Char('7'))
-                                   << "7.77777777777777E+15";
-    QTest::newRow("caracteres de control") << "\t1\n2\x01" "34" << "\t1\n2\x01" "34" << "120";
-    QTest::newRow("sin partir un emoji") << QString(14, QLatin1Char('1')) + QStringLiteral("\U0001F600")
-                                         << QString(14, QLatin1Char('1')) << "111111111111110";
+    const QString megabyte(1 << 20, QLatin1Char('7'));
+    const QString emoji = QString(14, QLatin1Char('1')) + QStringLiteral("\U0001F600");
+    QTest::newRow("1 MB de texto") << false << megabyte << QString(15, QLatin1Char('7')) << "7.77777777777777E+15";
+    QTest::newRow("caracteres de control") << false << "\t1\n2\x01" "34" << "\t1\n2\x01" "34" << "120";
+    QTest::newRow("sin partir un emoji") << false << emoji << QString(14, QLatin1Char('1')) << "111111111111110";
+    QTest::newRow("1 MB de texto con Ctrl+V") << true << megabyte << QString(15, QLatin1Char('7'))
+                                              << "7.77777777777777E+15";
+    QTest::newRow("sin partir un emoji con Ctrl+V") << true << emoji << QString(14, QLatin1Char('1'))
+                                                    << "111111111111110";
 }
 
 void tst_ConverterWindow::pasteKeepsAtMostFifteenCharacters()
 {
+    QFETCH(bool, byKey);
     QFETCH(QString, clipboard);
     QFETCH(QString, pasted);
     QFETCH(QString, firstRow);
     open(0);
     m_fixture->desktop.clipboard = clipboard;
-    QTest::mouseClick(child<QWidget>("lblPaste"), Qt::LeftButton);
+    if (byKey)
+        QTest::keyClick(box(), Qt::Key_V, Qt::ControlModifier);
+    else
+        QTest::mouseClick(child<QWidget>("lblPaste"), Qt::LeftButton);
     QCOMPARE(box()->text(), pasted);
     QCOMPARE(list(3)->item(0)->text(), firstRow);
     QCOMPARE(m_fixture->desktop.clipboard, QString());
