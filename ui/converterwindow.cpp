@@ -115,8 +115,8 @@ ConverterWindow::ConverterWindow(app::ToolContext& context) : app::ToolWindow(co
     m_tmrClip->setInterval(500);
     connectHandlers();
     m_tmrClip->start();
+    m_voice = new app::Announcer(this);
     Form_Load();
-    m_txtCaja->setFocus(); // first in the tab order, though built after the buttons
 }
 
 void ConverterWindow::buildLists()
@@ -268,7 +268,7 @@ bool ConverterWindow::clipboardKey(QObject* watched, const QKeyEvent* key)
     if (watched == m_List3 && key->matches(QKeySequence::Copy)) {
         const int row = m_List3->selectedRow();
         if (isValue(row))
-            desktop().setClipboardText(m_List3->item(row)->text());
+            copyRow(row);
         return true;
     }
     if (watched == m_txtCaja && key->matches(QKeySequence::Paste)) {
@@ -368,11 +368,21 @@ void ConverterWindow::txtCaja_GotFocus()
 void ConverterWindow::lblCopy_Click()
 {
     const int row = m_List3->selectedRow();
-    if (row < 0 || isValue(row))
-        desktop().setClipboardText(row >= 0 ? m_List3->item(row)->text() : QString());
+    if (row < 0)
+        desktop().setClipboardText(QString());
+    else if (isValue(row))
+        copyRow(row);
     if (m_lblCopy->hasFocus())
         m_List3->setFocus(Qt::OtherFocusReason); // back to the row it copied
     m_frmeCopy->hide();
+}
+
+void ConverterWindow::copyRow(int row)
+{
+    const QListWidgetItem* value = m_List3->item(row);
+    desktop().setClipboardText(value->text());
+    // Said with its unit, as the row is read.
+    m_voice->say(QStringLiteral("Copiado: ") + value->data(Qt::AccessibleTextRole).toString());
 }
 
 void ConverterWindow::lblCopy_MouseDown()
@@ -390,6 +400,8 @@ void ConverterWindow::lblPaste_Click()
     // setText would cut the text to the box's length as well, but possibly inside a character.
     m_txtCaja->setText(fitted(desktop().clipboardText(), m_txtCaja->maxLength()));
     desktop().clearClipboard();
+    // Screen readers leave a text set by the program unread.
+    m_voice->say(QStringLiteral("Pegado: ") + m_txtCaja->text());
     if (m_lblPaste->hasFocus())
         m_txtCaja->setFocus(Qt::OtherFocusReason); // on to the value just pasted
 }

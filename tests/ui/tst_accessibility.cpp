@@ -365,6 +365,9 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
                                              << QStringList{"Resultado: 20 cm"};
     QTest::newRow("fuera de rango, sin unidad") << "frmArea" << "escribir 1e200, pausa"
                                                 << QStringList{"Resultado: Fuera de rango"};
+    QTest::newRow("fila copiada, con su unidad") << "frmConvert" << "escribir 25 en la caja, Ctrl+C en los valores"
+                                                 << QStringList{"Copiado: 25 Centímetro"};
+    QTest::newRow("valor pegado") << "frmConvert" << "copiar 304.8, Ctrl+V en la caja" << QStringList{"Pegado: 304.8"};
     QTest::newRow("F2 lo dice una vez") << "frmArea" << "escribir 3, F2, pausa" << QStringList{"Resultado: 9 cm²"};
     QTest::newRow("unidad con flechas y su resultado")
         << "frmPerimetro" << "escribir 5, flecha en la unidad del resultado, pausa"
@@ -400,6 +403,14 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
         {"escribir 5", [&] { typeInto("Text1", "5"); }},
         {"escribir 3", [&] { typeInto("Text1", "3"); }},
         {"escribir 1e200", [&] { typeInto("Text1", "1e200"); }},
+        {"escribir 25 en la caja", [&] { typeInto("txtCaja", "25"); }},
+        {"copiar 304.8", [&] { m_fixture->desktop.clipboard = QStringLiteral("304.8"); }},
+        {"Ctrl+V en la caja", [&] { QTest::keyClick(typeInto("txtCaja", ""), Qt::Key_V, Qt::ControlModifier); }},
+        {"Ctrl+C en los valores", [&] {
+             auto* values = opened->findChild<QWidget*>(QStringLiteral("List3"));
+             values->setFocus();
+             QTest::keyClick(values, Qt::Key_C, Qt::ControlModifier);
+         }},
         {"pausa", [&] { voice->pauseEnded(); }},
         {"F2", [&] { QTest::keyClick(opened->focusWidget() ? opened->focusWidget() : opened, Qt::Key_F2); }},
         {"flecha en la unidad del resultado", [&] {
