@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/fittext.h"
@@ -115,6 +116,7 @@ ConverterWindow::ConverterWindow(app::ToolContext& context) : app::ToolWindow(co
     m_tmrClip->setInterval(500);
     connectHandlers();
     m_tmrClip->start();
+    m_voice = new app::Announcer(this);
     Form_Load();
 }
 
@@ -141,6 +143,7 @@ void ConverterWindow::buildHeader()
     m_Frame1 = new QFrame(this);
     m_Frame1->setObjectName(QStringLiteral("Frame1"));
     m_Frame1->setFrameShape(QFrame::NoFrame);
+    app::exposePanel(m_Frame1);
     app::place(m_Frame1, 0, 0, 9375, 735);
 
     m_lblN = new QLabel(m_Frame1);
@@ -165,12 +168,18 @@ void ConverterWindow::buildHeader()
 
 void ConverterWindow::buildCategoryButtons()
 {
+    // A group for screen readers only: it paints nothing and covers just the three buttons.
+    auto* group = new QFrame(m_Frame1);
+    group->setFrameShape(QFrame::NoFrame);
+    app::exposePanel(group, QStringLiteral("Categoría"));
+    const int groupLeft = kOptions[0].left;
+    app::place(group, groupLeft, 120, kOptions[2].left + 1815 - groupLeft, 495);
     // Option3, Option1, Option2 from back to front, as the layout stacks them.
     for (std::size_t i : {2, 0, 1}) {
         const OptionRow& row = kOptions[i];
-        auto* option = new app::OptionButton(QString::fromUtf8(row.caption), m_Frame1);
+        auto* option = new app::OptionButton(QString::fromUtf8(row.caption), group);
         app::identify(option, QString::fromLatin1(row.objectName), QString::fromUtf8(row.caption));
-        app::place(option, row.left, 120, 1815, 495);
+        app::place(option, row.left - groupLeft, 0, 1815, 495);
         option->setFont(app::font(app::Typeface::Calibri, 15.75));
         app::setTextColour(option, Qt::black);
         paintCategory(option, i == 0 ? kChosenCategory : kOtherCategory);
@@ -258,7 +267,7 @@ bool ConverterWindow::clipboardKey(QObject* watched, const QKeyEvent* key)
     if (watched == m_List3 && key->matches(QKeySequence::Copy)) {
         const int row = m_List3->selectedRow();
         if (isValue(row))
-            desktop().setClipboardText(m_List3->item(row)->text());
+            copyRow(row);
         return true;
     }
     if (watched == m_txtCaja && key->matches(QKeySequence::Paste)) {
@@ -351,11 +360,21 @@ void ConverterWindow::txtCaja_GotFocus()
 void ConverterWindow::lblCopy_Click()
 {
     const int row = m_List3->selectedRow();
-    if (row < 0 || isValue(row))
-        desktop().setClipboardText(row >= 0 ? m_List3->item(row)->text() : QString());
+    if (row < 0)
+        desktop().setClipboardText(QString());
+    else if (isValue(row))
+        copyRow(row);
     if (m_lblCopy->hasFocus())
         m_List3->setFocus(Qt::OtherFocusReason); // back to the row it copied
     m_frmeCopy->hide();
+}
+
+void ConverterWindow::copyRow(int row)
+{
+    const QListWidgetItem* value = m_List3->item(row);
+    desktop().setClipboardText(value->text());
+    // Said with its unit, as the row is read.
+    m_voice->say(QStringLiteral("Copiado: ") + value->data(Qt::AccessibleTextRole).toString());
 }
 
 void ConverterWindow::lblCopy_MouseDown()
@@ -373,6 +392,8 @@ void ConverterWindow::lblPaste_Click()
     // setText would cut the text to the box's length as well, but possibly inside a character.
     m_txtCaja->setText(fitted(desktop().clipboardText(), m_txtCaja->maxLength()));
     desktop().clearClipboard();
+    // Screen readers leave a text set by the program unread.
+    m_voice->say(QStringLiteral("Pegado: ") + m_txtCaja->text());
     if (m_lblPaste->hasFocus())
         m_txtCaja->setFocus(Qt::OtherFocusReason); // on to the value just pasted
 }
