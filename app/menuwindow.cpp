@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <iterator>
 
 #include "kit/announcer.h"
 #include "kit/assets.h"
@@ -100,7 +101,7 @@ MenuWindow::MenuWindow(ToolContext& context, ToolMakers makers, std::function<vo
 
 void MenuWindow::buildButtons()
 {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < int(std::size(kButtons)); ++i) {
         const ButtonRow& row = kButtons[i];
         auto* button = new ClickLabel(this, ClickLabel::Role::Button);
         identify(button, QString::fromLatin1(row.objectName), QString::fromUtf8(row.accessibleName));
@@ -138,7 +139,7 @@ void MenuWindow::buildCaptionStrip()
     setTextColour(m_lblShow, kStripText);
     connect(m_lblShow, &ClickLabel::mouseMoved, this, &MenuWindow::eBienvenido);
 
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < int(std::size(kLinks)); ++i) {
         const LinkRow& row = kLinks[i];
         auto* link = new ClickLabel(this, ClickLabel::Role::Button);
         link->setText(QString::fromLatin1(row.text));
@@ -281,7 +282,7 @@ void MenuWindow::cmdButton_MouseUp(int index)
 
 void MenuWindow::BReset()
 {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < int(m_shape.size()); ++i) {
         if (i + 1 != m_resaltado)
             m_shape[static_cast<std::size_t>(i)]->setStyleValue(1);
     }

@@ -33,7 +33,7 @@ constexpr int kCopyLeft = 8750;
 constexpr int kButtonSize = 495;
 
 // Top of the copy button beside each row of List3, in twips.
-constexpr std::array<int, 10> kCopyTop = {850, 1350, 1840, 2340, 2830, 3330, 3820, 4320, 4820, 5310};
+constexpr int kCopyTop[] = {850, 1350, 1840, 2340, 2830, 3330, 3820, 4320, 4820, 5310};
 
 struct ListRow {
     const char* objectName;
@@ -43,11 +43,11 @@ struct ListRow {
 };
 
 // List1..3 from left to right: the source unit, the unit names, the values.
-constexpr std::array<ListRow, 3> kLists = {{
+constexpr ListRow kLists[] = {
     {"List1", 120, 2895, "Unidad de origen"},
     {"List2", 3600, 2895, "Unidades"},
     {"List3", 6480, 2775, "Valores"},
-}};
+};
 
 struct OptionRow {
     const char* objectName;
@@ -56,11 +56,11 @@ struct OptionRow {
 };
 
 // Option1..3, by category.
-constexpr std::array<OptionRow, 3> kOptions = {{
+constexpr OptionRow kOptions[] = {
     {"Option1", 3600, "Longitud"},
     {"Option2", 5520, "Área"},
     {"Option3", 7440, "Volumen"},
-}};
+};
 
 // Paints a category button; its round indicator stays white as on any other button.
 void paintCategory(QRadioButton* option, const QColor& colour)
@@ -123,7 +123,7 @@ ConverterWindow::ConverterWindow(app::ToolContext& context) : app::ToolWindow(co
 void ConverterWindow::buildLists()
 {
     std::array<ListBox*, 3> lists{};
-    for (std::size_t i = 0; i < kLists.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(kLists); ++i) {
         const ListRow& row = kLists[i];
         auto* list = new ListBox(this, kRowHeight);
         app::identify(list, QString::fromLatin1(row.objectName), QString::fromUtf8(row.accessibleName));
@@ -444,7 +444,7 @@ void ConverterWindow::sCopy()
     if (row >= 0 && !isValue(row))
         return;
     if (row >= 0) {
-        const int top = kCopyTop.at(static_cast<std::size_t>(row));
+        const int top = kCopyTop[row];
         app::place(m_frmeCopy, kCopyLeft, top, kButtonSize, kButtonSize);
     }
     m_frmeCopy->show();
