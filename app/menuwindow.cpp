@@ -6,6 +6,10 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include <algorithm>
+#include <iterator>
+
+#include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/look.h"
@@ -25,16 +29,20 @@ struct ButtonRow {
     int left;
     const char* pictureKey;
     const char* accessibleName;
-    const char* caption; // shown in lblShow while hovered
+    const char* caption;     // shown in lblShow while hovered
+    const char* description; // for screen readers: what a press does
 };
 
 constexpr ButtonRow kButtons[] = {
     {"cmdButton0", 240, picture::kMenuFiguras, QT_TRANSLATE_NOOP("app::MenuWindow", "Cálculos con figuras"),
-     QT_TRANSLATE_NOOP("app::MenuWindow", "CÁLCULOS CON FIGURAS")},
+     QT_TRANSLATE_NOOP("app::MenuWindow", "CÁLCULOS CON FIGURAS"),
+     QT_TRANSLATE_NOOP("app::MenuWindow", "Abre un menú: perímetro, área, volumen")},
     {"cmdButton1", 2760, picture::kMenuPitagoras, QT_TRANSLATE_NOOP("app::MenuWindow", "Pitágoras de Samos"),
-     QT_TRANSLATE_NOOP("app::MenuWindow", "PITÁGORAS DE SAMOS")},
+     QT_TRANSLATE_NOOP("app::MenuWindow", "PITÁGORAS DE SAMOS"),
+     QT_TRANSLATE_NOOP("app::MenuWindow", "Abre un menú: teorema de Pitágoras y regla de tres, sobre Pitágoras")},
     {"cmdButton2", 5280, picture::kMenuConvertidor, QT_TRANSLATE_NOOP("app::MenuWindow", "Convertidor de unidades"),
-     QT_TRANSLATE_NOOP("app::MenuWindow", "CONVERTIDOR DE UNIDADES")},
+     QT_TRANSLATE_NOOP("app::MenuWindow", "CONVERTIDOR DE UNIDADES"),
+     QT_TRANSLATE_NOOP("app::MenuWindow", "Abre el convertidor de unidades")},
 };
 
 struct LinkRow {
@@ -92,15 +100,17 @@ MenuWindow::MenuWindow(ToolContext& context, ToolMakers makers, std::function<vo
     buildCaptionStrip();
     buildPiBox();
     buildPopupMenus();
+    m_voice = new Announcer(this);
     Form_Load();
 }
 
 void MenuWindow::buildButtons()
 {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < int(std::size(kButtons)); ++i) {
         const ButtonRow& row = kButtons[i];
         auto* button = new ClickLabel(this, ClickLabel::Role::Button);
         identify(button, QString::fromLatin1(row.objectName), tr(row.accessibleName));
+        button->setAccessibleDescription(tr(row.description));
         place(button, row.left, 240, 2295, 2295);
         button->setAlignment(Qt::AlignCenter); // the picture is drawn at the button's size already
         button->setCursor(Qt::PointingHandCursor);
@@ -111,6 +121,7 @@ void MenuWindow::buildButtons()
         connect(button, &ClickLabel::mouseUp, this, [this, i] { cmdButton_MouseUp(i); });
         // Tabbing onto a button names it in the strip, as the mouse does.
         connect(button, &ClickLabel::tabbedInto, this, [this, i] { cmdButton_MouseMove(i); });
+        button->installEventFilter(this);
         m_cmdButton[static_cast<std::size_t>(i)] = button;
 
         // The outline lies in front of its button and lets the mouse through to it.
@@ -126,14 +137,14 @@ void MenuWindow::buildCaptionStrip()
 {
     m_lblShow = new ClickLabel(this);
     m_lblShow->setText(tr("BIENVENIDO"));
-    identify(m_lblShow, QStringLiteral("lblShow"), tr("Descripción"));
+    m_lblShow->setObjectName(QStringLiteral("lblShow")); // read out by the text it shows
     place(m_lblShow, 240, 2760, 7335, 375);
     m_lblShow->setAlignment(Qt::AlignCenter);
     m_lblShow->setFont(app::font(Typeface::Calibri, 15));
     setTextColour(m_lblShow, kStripText);
     connect(m_lblShow, &ClickLabel::mouseMoved, this, &MenuWindow::eBienvenido);
 
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < int(std::size(kLinks)); ++i) {
         const LinkRow& row = kLinks[i];
         auto* link = new ClickLabel(this, ClickLabel::Role::Button);
         link->setText(tr(row.text));
@@ -238,11 +249,20 @@ void MenuWindow::reopen(QPointer<QWidget>& window, const ToolMaker& make, bool m
 void MenuWindow::cmdButton_Click(int index)
 {
     if (index == 0)
-        m_figMenu->popup(popupPoint(m_cmdButton[0]));
+        popUp(m_figMenu, m_cmdButton[0]);
     else if (index == 1)
-        m_pitMenu->popup(popupPoint(m_cmdButton[1]));
+        popUp(m_pitMenu, m_cmdButton[1]);
     else
         reopen(m_frmConvert, m_makers.convertidor, true);
+}
+
+// Opened from the keyboard, a menu starts on its first item, which a screen
+// reader then reads out.
+void MenuWindow::popUp(QMenu* menu, const QWidget* button)
+{
+    menu->popup(popupPoint(button));
+    if (m_pressedByKey)
+        menu->setActiveAction(menu->actions().constFirst());
 }
 
 void MenuWindow::cmdButton_MouseMove(int index)
@@ -267,7 +287,7 @@ void MenuWindow::cmdButton_MouseUp(int index)
 
 void MenuWindow::BReset()
 {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < int(m_shape.size()); ++i) {
         if (i + 1 != m_resaltado)
             m_shape[static_cast<std::size_t>(i)]->setStyleValue(1);
     }
@@ -307,9 +327,11 @@ void MenuWindow::lblLink_Click(int index)
         m_context.desktop().about(this, QStringLiteral("Vantrelo"), aboutText(), windowIcon());
     } else if (m_txtPi->isVisible()) {
         m_txtPi->hide();
+        m_voice->say(tr("Cuadro de Pi cerrado"));
     } else {
         m_txtPi->show();
         m_txtPi->setCursorPosition(m_txtPi->text().length());
+        m_voice->say(tr("Cuadro de Pi abierto: %1; Tab para editarlo").arg(m_txtPi->text()));
     }
 }
 
@@ -337,6 +359,7 @@ void MenuWindow::txtPi_KeyPress()
     if (value && *value >= 3.14 && *value <= 3.15) {
         m_context.var().ValorPi = *value;
         m_txtPi->hide();
+        m_voice->say(tr("Pi: %1").arg(m_txtPi->text()));
     } else {
         m_context.desktop().message(this, tr("Valor no permitido."),
                                     DesktopServices::Icon::Exclamation);
@@ -345,6 +368,10 @@ void MenuWindow::txtPi_KeyPress()
 
 bool MenuWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) {
+        if (std::find(m_cmdButton.begin(), m_cmdButton.end(), watched) != m_cmdButton.end())
+            m_pressedByKey = event->type() == QEvent::KeyPress;
+    }
     if (watched == m_txtPi && event->type() == QEvent::MouseButtonDblClick) {
         txtPi_DblClick();
         return true;

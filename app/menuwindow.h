@@ -25,6 +25,7 @@ class QMenu;
 
 namespace app {
 
+class Announcer;
 class ClickLabel;
 class RectShape;
 
@@ -61,6 +62,7 @@ private:
 
     // A new window of a tool that may be open many times, counted here.
     void openNew(const ToolMaker& make);
+    void popUp(QMenu* menu, const QWidget* button);
     // The one window of a tool: any open one is closed and a fresh one shown.
     void reopen(QPointer<QWidget>& window, const ToolMaker& make, bool minimize);
 
@@ -76,6 +78,8 @@ private:
     QString m_lblPi; // hidden caption holding the default Pi text
     QMenu* m_figMenu = nullptr;
     QMenu* m_pitMenu = nullptr;
+    Announcer* m_voice = nullptr;
+    bool m_pressedByKey = false; // the last press on a picture button came from the keyboard
     std::int16_t m_resaltado = 0;
 
     QPointer<QWidget> m_frmConvert;

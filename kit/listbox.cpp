@@ -1,5 +1,6 @@
 #include "kit/listbox.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
@@ -116,12 +117,33 @@ void ListBox::focusInEvent(QFocusEvent* event)
 {
     QListWidget::focusInEvent(event);
     viewport()->update();
+    // Queued: Qt reports the list itself after this, and the row must come last.
+    QMetaObject::invokeMethod(this, &ListBox::reportCurrentRow, Qt::QueuedConnection);
 }
 
 void ListBox::focusOutEvent(QFocusEvent* event)
 {
     QListWidget::focusOutEvent(event);
     viewport()->update();
+}
+
+// Qt reports a new current row as a focus change even while the list has no
+// focus, and a screen reader then leaves the box the user types in for the list.
+void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (hasFocus())
+        QListWidget::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
+}
+
+void ListBox::reportCurrentRow()
+{
+    if (!hasFocus() || currentRow() < 0)
+        return;
+    QAccessibleEvent row(this, QAccessible::Focus);
+    row.setChild(currentRow());
+    QAccessible::updateAccessibility(&row);
 }
 
 } // namespace ui

@@ -11,7 +11,9 @@ namespace ui {
 // row" that is no current row and no selection alike. Handlers connect to
 // itemSelectionChanged, which runs for the user's choices and the code's alike.
 // A row too wide for the list is drawn in a smaller size of the list's font,
-// whole; the list shows a focus frame while it has the focus.
+// whole; the list shows a focus frame while it has the focus. Screen readers
+// hear the current row on entering the list, and nothing of a current row that
+// changes while the focus is elsewhere.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -39,8 +41,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
+    void reportCurrentRow();
+
     int m_selectedRowInset = 0;
 };
 

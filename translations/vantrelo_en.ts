@@ -626,10 +626,6 @@ Vantrelo: Version %1.%2.%3</translation>
         <translation>WELCOME</translation>
     </message>
     <message>
-        <source>Descripción</source>
-        <translation>Description</translation>
-    </message>
-    <message>
         <source>Valor de Pi</source>
         <translation>Value of Pi</translation>
     </message>
@@ -652,6 +648,30 @@ Vantrelo: Version %1.%2.%3</translation>
     <message>
         <source>Está apunto de cerrar todo, ¿está seguro?</source>
         <translation>You are about to close everything. Are you sure?</translation>
+    </message>
+    <message>
+        <source>Abre un menú: perímetro, área, volumen</source>
+        <translation>Opens a menu: perimeter, area, volume</translation>
+    </message>
+    <message>
+        <source>Abre un menú: teorema de Pitágoras y regla de tres, sobre Pitágoras</source>
+        <translation>Opens a menu: Pythagorean theorem and rule of three, about Pythagoras</translation>
+    </message>
+    <message>
+        <source>Abre el convertidor de unidades</source>
+        <translation>Opens the unit converter</translation>
+    </message>
+    <message>
+        <source>Cuadro de Pi cerrado</source>
+        <translation>Pi box closed</translation>
+    </message>
+    <message>
+        <source>Cuadro de Pi abierto: %1; Tab para editarlo</source>
+        <translation>Pi box open: %1; Tab to edit it</translation>
+    </message>
+    <message>
+        <source>Pi: %1</source>
+        <translation>Pi: %1</translation>
     </message>
 </context>
 <context>
@@ -738,6 +758,22 @@ Vantrelo: Version %1.%2.%3</translation>
         <source>Unidad de superficie del área de la base</source>
         <translation>Area unit of the base area</translation>
     </message>
+    <message>
+        <source>Figura</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Medidas</source>
+        <translation>Measures</translation>
+    </message>
+    <message>
+        <source>F2 lee el resultado</source>
+        <translation>F2 reads the result</translation>
+    </message>
+    <message>
+        <source>Resultado: %1</source>
+        <translation>Result: %1</translation>
+    </message>
 </context>
 <context>
     <name>ui::ConverterWindow</name>
@@ -788,6 +824,18 @@ Vantrelo: Version %1.%2.%3</translation>
     <message>
         <source> Copiar </source>
         <translation> Copy </translation>
+    </message>
+    <message>
+        <source>Categoría</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Copiado: %1</source>
+        <translation>Copied: %1</translation>
+    </message>
+    <message>
+        <source>Pegado: %1</source>
+        <translation>Pasted: %1</translation>
     </message>
 </context>
 <context>
@@ -889,16 +937,8 @@ Vantrelo: Version %1.%2.%3</translation>
         <translation>Pythagorean theorem and rule of three</translation>
     </message>
     <message>
-        <source>Panel de cálculo</source>
-        <translation>Calculation panel</translation>
-    </message>
-    <message>
         <source>Equivalencia</source>
         <translation>Proportion</translation>
-    </message>
-    <message>
-        <source>Cambiar entre triángulo y equivalencia</source>
-        <translation>Switch between triangle and proportion</translation>
     </message>
     <message>
         <source>Resolver</source>
@@ -919,6 +959,30 @@ Vantrelo: Version %1.%2.%3</translation>
     <message>
         <source>La hipotenusa debe ser mayor que los catetos.</source>
         <translation>The hypotenuse must be longer than the legs.</translation>
+    </message>
+    <message>
+        <source>F2 lee la última respuesta. </source>
+        <translation>F2 reads the last answer. </translation>
+    </message>
+    <message>
+        <source>Triángulo y proporción</source>
+        <translation>Triangle and proportion</translation>
+    </message>
+    <message>
+        <source>Cambia entre triángulo y equivalencia</source>
+        <translation>Switches between triangle and proportion</translation>
+    </message>
+    <message>
+        <source>Sin respuesta todavía</source>
+        <translation>No answer yet</translation>
+    </message>
+    <message>
+        <source>Modo equivalencia</source>
+        <translation>Proportion mode</translation>
+    </message>
+    <message>
+        <source>Modo triángulo</source>
+        <translation>Triangle mode</translation>
     </message>
 </context>
 <context>

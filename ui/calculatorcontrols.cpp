@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "kit/announcer.h"
 #include "kit/fittext.h"
 #include "kit/language.h"
 #include "kit/look.h"
@@ -85,13 +86,15 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
     const CalculatorLayout& layout = calculatorLayout(calculator.id);
     Q_ASSERT(layout.options.size() == calculator.figures.size());
     QFrame* frame2 = outlinedFrame(window, "Frame2", "Shape5", {120, 120, 2175, 3135}, kGrey);
+    app::exposePanel(frame2, CalculatorWindow::tr("Figura"));
     for (std::size_t i = 0; i < calculator.figures.size(); ++i) {
         const core::Figure& figure = calculator.figures[i];
         const OptionPlace& place = layout.options[i];
         auto* option = new app::OptionButton(app::figureText(figure.caption), frame2);
         option->setFont(calibri(12));
         app::setBackColour(option, kGrey);
-        app::identify(option, QStringLiteral("Option%1").arg(i + 1), app::figureText(figure.caption),
+        // Read out by the full name its tooltip holds, not the shortened caption.
+        app::identify(option, QStringLiteral("Option%1").arg(i + 1), app::figureText(figure.toolTip).trimmed(),
                       app::figureText(figure.toolTip));
         app::place(option, 120, 120 + 300 * place.row, place.width, 285);
         c.options.push_back(option);
@@ -119,6 +122,7 @@ void buildUnitColumn(QFrame* frame1, CalculatorControls& c)
 void buildMeasureRows(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
 {
     QFrame* frame1 = outlinedFrame(window, "Frame1", "Shape6", {2400, 120, 3135, 3135}, Qt::white);
+    app::exposePanel(frame1, CalculatorWindow::tr("Medidas"));
     for (int i = 0; i < 3; ++i) {
         const int top = 60 + 720 * i;
         c.labels[i] = transparentLabel(frame1, QStringLiteral("Label%1").arg(i + 1), "X", true);
@@ -186,6 +190,7 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
 void buildFormulaBar(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
 {
     QFrame* frame3 = outlinedFrame(window, "Frame3", "Shape1", {120, 3840, 5415, 495}, kGrey);
+    app::exposePanel(frame3, CalculatorWindow::tr("Fórmula"));
     QLabel* label4 = transparentLabel(frame3, "Label4", CalculatorWindow::tr("FÓRMULA:"), false);
     const CalculatorLayout& layout = calculatorLayout(calculator.id);
     app::place(label4, 120, layout.label4Top, 1215, 255);

@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <string>
 
+#include "kit/announcer.h"
 #include "kit/fittext.h"
 #include "kit/language.h"
 #include "kit/look.h"
@@ -51,6 +53,7 @@ CalculatorWindow::CalculatorWindow(app::ToolContext& context, const core::Calcul
     app::setClientSize(this, 5655, 4455);
     connectHandlers();
     Form_Load();
+    connectVoice();
 }
 
 // Boxes and plain lists raise their handlers for changes made by code as well as by
@@ -80,19 +83,66 @@ void CalculatorWindow::connectHandlers()
         connect(m_ui.combo5, &QComboBox::activated, this, &CalculatorWindow::Combo5_Click);
 }
 
+// Results are spoken a moment after the last change, so that typing is not
+// talked over, and again on F2; a unit chosen with the arrow keys is spoken at once.
+void CalculatorWindow::connectVoice()
+{
+    m_voice = new app::Announcer(this);
+    setAccessibleDescription(tr("F2 lee el resultado"));
+    // The unit is part of what is said: a new unit alone, same number, is news too.
+    const auto sayResult = [this] { m_voice->sayAfterPause(spokenResult()); };
+    connect(m_ui.txtAnswer, &QLineEdit::textChanged, m_voice, sayResult);
+    connect(m_ui.combo4, &QComboBox::currentTextChanged, m_voice, sayResult);
+    for (QComboBox* list : {m_ui.combo1, m_ui.combo4, m_ui.combo5})
+        if (list)
+            app::sayKeyboardChoices(list, m_voice);
+}
+
+QString CalculatorWindow::spokenResult() const
+{
+    const QString answer = m_ui.txtAnswer->text();
+    // Only a number has a unit; a message is read as it stands.
+    const bool number = !answer.isEmpty() && (answer.front().isDigit() || answer.front() == QLatin1Char('-'));
+    return tr("Resultado: %1").arg(answer + (number ? QLatin1Char(' ') + m_ui.combo4->currentText() : QString()));
+}
+
+void CalculatorWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F2)
+        m_voice->say(spokenResult());
+    else
+        app::ToolWindow::keyPressEvent(event);
+}
+
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 {
     for (int n = 1; n <= 3; ++n) {
         if (watched != text(n))
             continue;
-        if (event->type() == QEvent::FocusIn && movesBetweenControls(event))
-            Text_GotFocus(n);
-        else if (event->type() == QEvent::FocusOut && movesBetweenControls(event))
+        if (event->type() == QEvent::FocusIn && movesBetweenControls(event)) {
+            // Queued: a box emptied before Qt reports the new focus is taken by screen
+            // readers for one being edited, and its name is never read. A key that
+            // comes first still finds the step done.
+            m_gotFocusPending = n;
+            QTimer::singleShot(0, this, &CalculatorWindow::pendingGotFocus);
+        } else if (event->type() == QEvent::FocusOut && movesBetweenControls(event)) {
+            if (m_gotFocusPending == n)
+                m_gotFocusPending = 0; // emptied and refilled at once: nothing to do
             Text_LostFocus(n);
-        else if (event->type() == QEvent::KeyPress)
+        } else if (event->type() == QEvent::KeyPress) {
+            pendingGotFocus();
             return textKeyPress(n, static_cast<const QKeyEvent*>(event));
+        }
     }
     return app::ToolWindow::eventFilter(watched, event);
+}
+
+void CalculatorWindow::pendingGotFocus()
+{
+    const int n = m_gotFocusPending;
+    m_gotFocusPending = 0;
+    if (n != 0)
+        Text_GotFocus(n);
 }
 
 void CalculatorWindow::Option_Click(int n)

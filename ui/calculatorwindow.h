@@ -18,6 +18,10 @@
 
 class QKeyEvent;
 
+namespace app {
+class Announcer;
+}
+
 namespace ui {
 
 class CalculatorWindow : public app::ToolWindow {
@@ -27,9 +31,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void connectHandlers();
+    void connectVoice();
+    void pendingGotFocus();
+    // The result as a screen reader says it, with its unit.
+    QString spokenResult() const;
     void Form_Load();
     void Option_Click(int n);
     void Combo1_Click();
@@ -51,6 +60,8 @@ private:
     CalculatorControls m_ui;
     // Last result, in the input unit (or its square or cube); none when it left the double range.
     std::optional<double> m_result = 0.0;
+    app::Announcer* m_voice = nullptr;
+    int m_gotFocusPending = 0; // the box whose focus-gained step is queued, or 0
 };
 
 } // namespace ui

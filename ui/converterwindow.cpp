@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/fittext.h"
@@ -35,7 +36,7 @@ constexpr int kCopyLeft = 8750;
 constexpr int kButtonSize = 495;
 
 // Top of the copy button beside each row of List3, in twips.
-constexpr std::array<int, 10> kCopyTop = {850, 1350, 1840, 2340, 2830, 3330, 3820, 4320, 4820, 5310};
+constexpr int kCopyTop[] = {850, 1350, 1840, 2340, 2830, 3330, 3820, 4320, 4820, 5310};
 
 struct ListRow {
     const char* objectName;
@@ -45,11 +46,11 @@ struct ListRow {
 };
 
 // List1..3 from left to right: the source unit, the unit names, the values.
-constexpr std::array<ListRow, 3> kLists = {{
+constexpr ListRow kLists[] = {
     {"List1", 120, 2895, QT_TRANSLATE_NOOP("ui::ConverterWindow", "Unidad de origen")},
     {"List2", 3600, 2895, QT_TRANSLATE_NOOP("ui::ConverterWindow", "Unidades")},
     {"List3", 6480, 2775, QT_TRANSLATE_NOOP("ui::ConverterWindow", "Valores")},
-}};
+};
 
 struct OptionRow {
     const char* objectName;
@@ -58,11 +59,11 @@ struct OptionRow {
 };
 
 // Option1..3, by category.
-constexpr std::array<OptionRow, 3> kOptions = {{
+constexpr OptionRow kOptions[] = {
     {"Option1", 3600, QT_TRANSLATE_NOOP("ui::ConverterWindow", "Longitud")},
     {"Option2", 5520, QT_TRANSLATE_NOOP("ui::ConverterWindow", "Área")},
     {"Option3", 7440, QT_TRANSLATE_NOOP("ui::ConverterWindow", "Volumen")},
-}};
+};
 
 // Paints a category button; its round indicator stays white as on any other button.
 void paintCategory(QRadioButton* option, const QColor& colour)
@@ -118,13 +119,14 @@ ConverterWindow::ConverterWindow(app::ToolContext& context) : app::ToolWindow(co
     m_tmrClip->setInterval(500);
     connectHandlers();
     m_tmrClip->start();
+    m_voice = new app::Announcer(this);
     Form_Load();
 }
 
 void ConverterWindow::buildLists()
 {
     std::array<ListBox*, 3> lists{};
-    for (std::size_t i = 0; i < kLists.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(kLists); ++i) {
         const ListRow& row = kLists[i];
         auto* list = new ListBox(this, kRowHeight);
         app::identify(list, QString::fromLatin1(row.objectName), tr(row.accessibleName));
@@ -144,6 +146,7 @@ void ConverterWindow::buildHeader()
     m_Frame1 = new QFrame(this);
     m_Frame1->setObjectName(QStringLiteral("Frame1"));
     m_Frame1->setFrameShape(QFrame::NoFrame);
+    app::exposePanel(m_Frame1);
     app::place(m_Frame1, 0, 0, 9375, 735);
 
     m_lblN = new QLabel(m_Frame1);
@@ -168,12 +171,18 @@ void ConverterWindow::buildHeader()
 
 void ConverterWindow::buildCategoryButtons()
 {
+    // A group for screen readers only: it paints nothing and covers just the three buttons.
+    auto* group = new QFrame(m_Frame1);
+    group->setFrameShape(QFrame::NoFrame);
+    app::exposePanel(group, tr("Categoría"));
+    const int groupLeft = kOptions[0].left;
+    app::place(group, groupLeft, 120, kOptions[2].left + 1815 - groupLeft, 495);
     // Option3, Option1, Option2 from back to front, as the layout stacks them.
     for (std::size_t i : {2, 0, 1}) {
         const OptionRow& row = kOptions[i];
-        auto* option = new app::OptionButton(tr(row.caption), m_Frame1);
+        auto* option = new app::OptionButton(tr(row.caption), group);
         app::identify(option, QString::fromLatin1(row.objectName), tr(row.caption));
-        app::place(option, row.left, 120, 1815, 495);
+        app::place(option, row.left - groupLeft, 0, 1815, 495);
         option->setFont(app::font(app::Typeface::Calibri, 15.75));
         app::setTextColour(option, Qt::black);
         paintCategory(option, i == 0 ? kChosenCategory : kOtherCategory);
@@ -261,7 +270,7 @@ bool ConverterWindow::clipboardKey(QObject* watched, const QKeyEvent* key)
     if (watched == m_List3 && key->matches(QKeySequence::Copy)) {
         const int row = m_List3->selectedRow();
         if (isValue(row))
-            desktop().setClipboardText(m_List3->item(row)->text());
+            copyRow(row);
         return true;
     }
     if (watched == m_txtCaja && key->matches(QKeySequence::Paste)) {
@@ -355,11 +364,21 @@ void ConverterWindow::txtCaja_GotFocus()
 void ConverterWindow::lblCopy_Click()
 {
     const int row = m_List3->selectedRow();
-    if (row < 0 || isValue(row))
-        desktop().setClipboardText(row >= 0 ? m_List3->item(row)->text() : QString());
+    if (row < 0)
+        desktop().setClipboardText(QString());
+    else if (isValue(row))
+        copyRow(row);
     if (m_lblCopy->hasFocus())
         m_List3->setFocus(Qt::OtherFocusReason); // back to the row it copied
     m_frmeCopy->hide();
+}
+
+void ConverterWindow::copyRow(int row)
+{
+    const QListWidgetItem* value = m_List3->item(row);
+    desktop().setClipboardText(value->text());
+    // Said with its unit, as the row is read.
+    m_voice->say(tr("Copiado: %1").arg(value->data(Qt::AccessibleTextRole).toString()));
 }
 
 void ConverterWindow::lblCopy_MouseDown()
@@ -377,6 +396,8 @@ void ConverterWindow::lblPaste_Click()
     // setText would cut the text to the box's length as well, but possibly inside a character.
     m_txtCaja->setText(fitted(desktop().clipboardText(), m_txtCaja->maxLength()));
     desktop().clearClipboard();
+    // Screen readers leave a text set by the program unread.
+    m_voice->say(tr("Pegado: %1").arg(m_txtCaja->text()));
     if (m_lblPaste->hasFocus())
         m_txtCaja->setFocus(Qt::OtherFocusReason); // on to the value just pasted
 }
@@ -427,7 +448,7 @@ void ConverterWindow::sCopy()
     if (row >= 0 && !isValue(row))
         return;
     if (row >= 0) {
-        const int top = kCopyTop.at(static_cast<std::size_t>(row));
+        const int top = kCopyTop[row];
         app::place(m_frmeCopy, kCopyLeft, top, kButtonSize, kButtonSize);
     }
     m_frmeCopy->show();

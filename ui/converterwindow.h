@@ -27,6 +27,7 @@ class QRadioButton;
 class QTimer;
 
 namespace app {
+class Announcer;
 class ClickLabel;
 class LineShape;
 } // namespace app
@@ -71,6 +72,8 @@ private:
     void lblPaste_MouseUp();
     void Convertir();
     void sCopy();
+    // Puts the row on the clipboard and says so.
+    void copyRow(int row);
 
     bool clipboardKey(QObject* watched, const QKeyEvent* key);
     void keepSelectedRowClearOfCopy();
@@ -97,6 +100,7 @@ private:
     app::ClickLabel* m_lblPaste = nullptr;
     QLabel* m_lblN = nullptr;
     QLabel* m_Label1 = nullptr;
+    app::Announcer* m_voice = nullptr;
 
     std::int16_t UnidadLongitud = 0;
     std::int16_t UnidadArea = 0;

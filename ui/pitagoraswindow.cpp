@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "kit/announcer.h"
 #include "kit/fittext.h"
 #include "kit/look.h"
 #include "kit/shapes.h"
@@ -145,7 +146,7 @@ PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setAccessibleDescription(settingsHint());
+    setAccessibleDescription(tr("F2 lee la última respuesta. ") + settingsHint());
     buildPanel();
     buildBoxes();
     buildLabels();
@@ -153,6 +154,7 @@ PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context
     buildButtons();
     buildMenu();
     buildTimers();
+    m_voice = new app::Announcer(this);
     app::setClientSize(this, 6735, 1605);
     m_cmdMode->setFocus();
     Form_Load();
@@ -161,7 +163,8 @@ PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context
 void PitagorasWindow::buildPanel()
 {
     m_frmeMode = new QFrame(this);
-    app::identify(m_frmeMode, QStringLiteral("frmeMode"), tr("Panel de cálculo"));
+    m_frmeMode->setObjectName(QStringLiteral("frmeMode"));
+    app::exposePanel(m_frmeMode, tr("Triángulo y proporción"));
     m_frmeMode->setAccessibleDescription(settingsHint());
     m_frmeMode->setFrameShape(QFrame::NoFrame);
     app::setBackColour(m_frmeMode, kWhite);
@@ -217,8 +220,9 @@ void PitagorasWindow::buildLines()
 void PitagorasWindow::buildButtons()
 {
     m_cmdMode = new QPushButton(tr("Equivalencia"), this);
-    app::identify(m_cmdMode, QStringLiteral("cmdMode"),
-                  tr("Cambiar entre triángulo y equivalencia"));
+    m_cmdMode->setObjectName(QStringLiteral("cmdMode"));
+    m_cmdMode->setAccessibleDescription(tr("Cambia entre triángulo y equivalencia"));
+    nameMode();
     app::place(m_cmdMode, 120, 2040, 3135, 390);
     m_cmdShow = new QPushButton(tr("Resolver"), this);
     app::identify(m_cmdShow, QStringLiteral("cmdShow"), tr("Resolver"));
@@ -318,6 +322,8 @@ void PitagorasWindow::keyPressEvent(QKeyEvent* event)
 {
     if (isMenuKey(event))
         popUpMenuAtFocus();
+    else if (event->key() == Qt::Key_F2)
+        m_voice->say(m_lastAnswer.isEmpty() ? tr("Sin respuesta todavía") : m_lastAnswer);
     else
         ToolWindow::keyPressEvent(event);
 }
@@ -374,6 +380,9 @@ void PitagorasWindow::cmdMode_Click()
         Modo = false;
         m_cmdMode->setText(tr("Equivalencia"));
     }
+    nameMode();
+    // Screen readers miss the new name of the focused button: it is said.
+    m_voice->say(m_cmdMode->accessibleName());
     m_tmrMode->start();
 }
 
@@ -399,6 +408,7 @@ void PitagorasWindow::tmrAuto_Timer()
     // otherwise run this handler again every second, one message on another.
     m_tmrAuto->stop();
     Modo = UltimaCaja > kLastTriangleBox;
+    nameMode();
     eVacios();
     eShow();
     // Also cancels the countdown that the solver's own write started.
@@ -444,6 +454,7 @@ void PitagorasWindow::txtZ_KeyPress(int index, int& keyAscii)
 {
     const int next = kNextBox[index];
     Modo = !isTriangleBox(index);
+    nameMode();
     eVacios();
     if (keyAscii != kEnter)
         return;
@@ -470,6 +481,19 @@ void PitagorasWindow::eShow()
                           app::DesktopServices::Icon::Error);
     for (const std::string& text : action.texts)
         writeBox(action.box, QString::fromStdString(text));
+    if (!action.texts.empty()) {
+        m_lastAnswer = QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(),
+                                                   m_txtZ[action.box]->text());
+        m_voice->say(m_lastAnswer);
+    }
+}
+
+// The button is read out by the mode in use, whatever its caption offers.
+void PitagorasWindow::nameMode()
+{
+    const QString name = Modo ? tr("Modo equivalencia") : tr("Modo triángulo");
+    if (m_cmdMode->accessibleName() != name)
+        m_cmdMode->setAccessibleName(name);
 }
 
 void PitagorasWindow::writeBox(int index, const QString& text)

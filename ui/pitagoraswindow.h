@@ -24,11 +24,16 @@
 #include "core/solver.h"
 
 class QAction;
+class QKeyEvent;
 class QFrame;
 class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTimer;
+
+namespace app {
+class Announcer;
+}
 
 namespace ui {
 
@@ -75,6 +80,7 @@ private:
     void eShow();
 
     void writeBox(int index, const QString& text);
+    void nameMode();
     core::BoxTexts boxTexts() const;
 
     bool Modo = false;
@@ -91,6 +97,8 @@ private:
     QTimer* m_tmrMode = nullptr;
     QTimer* m_tmrAuto = nullptr;
     QMenu* m_mMenu = nullptr;
+    app::Announcer* m_voice = nullptr;
+    QString m_lastAnswer; // the box the solver filled last and its text, as spoken
     QAction* m_mDecimal = nullptr;
     QAction* m_mTime = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QUrl>
 
+#include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/look.h"
@@ -40,9 +41,12 @@ const char kParagraph3[] = QT_TRANSLATE_NOOP("ui::SobrePitWindow",
     "y los intervalos musicales, y la idea de que la Tierra es una esfera.");
 
 // A paragraph is read out by its own text, which a name of its own would hide.
+// The keyboard stops on each, so that a screen reader reads the text from the
+// first paragraph, which has the focus when the window opens.
 app::ClickLabel* paragraph(QWidget* parent, const char* name, const char* text)
 {
     auto* label = new app::ClickLabel(parent);
+    label->setFocusPolicy(Qt::TabFocus);
     const QString shown = SobrePitWindow::tr(text);
     app::identify(label, QString::fromUtf8(name), shown);
     label->setText(shown);
@@ -65,6 +69,7 @@ SobrePitWindow::SobrePitWindow(app::ToolContext& context) : ToolWindow(context, 
     buildPortrait();
     buildParagraphs();
     buildLink();
+    m_label1->setFocus(); // the reading starts at the first paragraph
     app::setClientSize(this, 6975, 8310);
     Form_Load();
 }
@@ -72,7 +77,9 @@ SobrePitWindow::SobrePitWindow(app::ToolContext& context) : ToolWindow(context, 
 void SobrePitWindow::buildFrame()
 {
     m_frame1 = new QFrame(this);
-    app::identify(m_frame1, QStringLiteral("Frame1"), tr("Sobre Pitágoras"));
+    // Unnamed: the window's title says it already.
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    app::exposePanel(m_frame1);
     m_frame1->setFrameShape(QFrame::NoFrame);
     app::setBackColour(m_frame1, kFrameDesignBack);
     app::place(m_frame1, 120, 120, 6735, 8055);

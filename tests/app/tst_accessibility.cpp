@@ -1,31 +1,41 @@
 #include <QtTest>
 
-#include <QAccessible>
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleBridge>
+#include <QAccessibleBridgePlugin>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QtPlugin>
 
+#include <functional>
 #include <limits>
+#include <map>
 #include <memory>
 
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
 #include "core/numbers.h"
 #include "core/units.h"
+#include "kit/announcer.h"
 #include "kit/clicklabel.h"
+#include "kit/listbox.h"
 #include "kit/look.h"
 #include "kit/toolwindow.h"
 #include "tests/support/toolfixture.h"
-#include "kit/listbox.h"
+#include "ui/pitagoraswindow.h"
 #include "ui/tools.h"
 
 // What a screen reader gets from every window: each control the user reads,
 // types into or clicks has a name of its own, its tooltip as its description,
 // and a list that would be read out by its current item says what it is for.
+// Controls sit in named groups or bare containers, never in something a screen
+// reader takes for a window of its own; results are spoken without the focus
+// moving, through the platform's accessibility events.
 // And what every reader gets: each number shown whole.
 class tst_Accessibility : public QObject {
     Q_OBJECT
@@ -34,11 +44,15 @@ private Q_SLOTS:
     void cleanup();
     void every_control_is_named_data();
     void every_control_is_named();
-    void names_say_what_the_control_is_data();
-    void names_say_what_the_control_is();
+    void controls_sit_in_named_groups_data();
+    void controls_sit_in_named_groups();
     void measure_boxes_follow_their_captions_data();
     void measure_boxes_follow_their_captions();
     void about_paragraphs_are_read_out_whole();
+    void news_is_spoken_where_the_focus_stays_data();
+    void news_is_spoken_where_the_focus_stays();
+    void focus_is_reported_where_the_user_is_data();
+    void focus_is_reported_where_the_user_is();
     void option_buttons_take_a_click_anywhere_on_them_data();
     void option_buttons_take_a_click_anywhere_on_them();
     void every_press_action_returns_before_its_box_shows_data();
@@ -96,7 +110,7 @@ bool hasBuddy(const QWidget* window, const QWidget* control)
 QStringList faults(const QWidget* window, const QWidget* control)
 {
     QStringList found;
-    const QString name = control->accessibleName();
+    const QString name = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control))->text(QAccessible::Name);
     const QString who = control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
                                                         : control->objectName();
     if (isControl(control) && (name.trimmed().isEmpty() || name == control->objectName()))
@@ -106,8 +120,10 @@ QStringList faults(const QWidget* window, const QWidget* control)
     if (qobject_cast<const QComboBox*>(control) && control->accessibleDescription().isEmpty()
         && !hasBuddy(window, control))
         found << who + QStringLiteral(": list without buddy or description");
-    if (const auto* option = qobject_cast<const QRadioButton*>(control); option && name != option->text())
-        found << who + QStringLiteral(": option named other than its caption");
+    // The full name its tooltip holds, not the shortened caption.
+    if (const auto* option = qobject_cast<const QRadioButton*>(control);
+        option && name != (option->toolTip().isEmpty() ? option->text() : option->toolTip().trimmed()))
+        found << who + QStringLiteral(": option named other than its tooltip or caption");
     return found;
 }
 
@@ -119,6 +135,86 @@ QStringList faultsOf(const QWidget* window)
         found << faults(window, widget);
     return found;
 }
+
+// Roles a screen reader takes for a window of its own, which is never active.
+bool isWindowLike(QAccessible::Role role)
+{
+    return role == QAccessible::Window || role == QAccessible::Dialog || role == QAccessible::Border;
+}
+
+QString describe(QAccessibleInterface* iface)
+{
+    const QObject* object = iface->object();
+    return object && !object->objectName().isEmpty() ? object->objectName() : iface->text(QAccessible::Name);
+}
+
+// Walks the tree below iface as a screen reader sees it. windowLike names the
+// nearest window-like ancestor below the top level, if any.
+void treeFaults(QAccessibleInterface* iface, const QString& windowLike, QStringList& found)
+{
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        if (!child)
+            continue;
+        if (child->role() == QAccessible::Grouping && child->text(QAccessible::Name).trimmed().isEmpty())
+            found << describe(child) + QStringLiteral(": group without a name");
+        if (child->state().focusable && !windowLike.isEmpty())
+            found << describe(child) + QStringLiteral(": inside window-like ") + windowLike;
+        treeFaults(child, isWindowLike(child->role()) ? describe(child) : windowLike, found);
+    }
+}
+
+// A value of the converter is read with the unit beside it, row for row.
+void valueRowFaults(QWidget* window, QStringList& found)
+{
+    auto* units = window->findChild<QListWidget*>(QStringLiteral("List2"));
+    auto* values = window->findChild<QListWidget*>(QStringLiteral("List3"));
+    if (!units || !values)
+        return;
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(values);
+    for (int row = 0; row < values->count(); ++row) {
+        const QString name = list->child(row)->text(QAccessible::Name);
+        if (row >= units->count() || !name.endsWith(QLatin1Char(' ') + units->item(row)->text()))
+            found << QStringLiteral("List3 row %1 without its unit: %2").arg(row).arg(name);
+    }
+}
+
+// The texts announced through the platform's accessibility events, in order.
+QStringList& spoken()
+{
+    static QStringList texts;
+    return texts;
+}
+
+// The names of what the platform was told has the focus, in order.
+QStringList& focused()
+{
+    static QStringList names;
+    return names;
+}
+
+// Receives every accessibility event the platform passes on, as the bridge to a
+// screen reader does. (An update handler would see them only while a screen
+// reader is active, which the offscreen platform never is.)
+class SpokenRecorder : public QAccessibleBridge {
+public:
+    void setRootObject(QAccessibleInterface*) override {}
+    void notifyAccessibilityUpdate(QAccessibleEvent* event) override
+    {
+        QAccessibleInterface* iface = event->accessibleInterface();
+        if (event->type() == QAccessible::ObjectShow && iface && iface->role() == QAccessible::Notification)
+            spoken() << iface->text(QAccessible::Name);
+        if (event->type() == QAccessible::Focus && iface)
+            focused() << iface->text(QAccessible::Name);
+    }
+};
+
+class SpokenRecorderPlugin : public QAccessibleBridgePlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "tst_accessibility.json")
+public:
+    QAccessibleBridge* create(const QString&) override { return new SpokenRecorder; }
+};
 
 // The unit name that takes the most room in the lists' font.
 QString widestUnitName(const QFont& font)
@@ -155,6 +251,8 @@ QString withoutColon(const QString& caption)
 void tst_Accessibility::init()
 {
     m_fixture = std::make_unique<ToolFixture>();
+    spoken().clear();
+    focused().clear();
 }
 
 void tst_Accessibility::cleanup()
@@ -208,29 +306,19 @@ void tst_Accessibility::every_control_is_named()
     }
 }
 
-void tst_Accessibility::names_say_what_the_control_is_data()
+void tst_Accessibility::controls_sit_in_named_groups_data()
 {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("resultado del perímetro") << "frmPerimetro" << "txtAnswer" << "Resultado";
-    QTest::newRow("resultado del volumen") << "frmVolumen" << "txtAnswer" << "Resultado";
-    QTest::newRow("lado del cuadrado") << "frmArea" << "Text1" << "Lado (l)";
-    QTest::newRow("unidad de origen") << "frmConvert" << "List1" << "Unidad de origen";
-    QTest::newRow("unidades") << "frmConvert" << "List2" << "Unidades";
-    QTest::newRow("valores") << "frmConvert" << "List3" << "Valores";
-    QTest::newRow("categoría longitud") << "frmConvert" << "Option1" << "Longitud";
-    QTest::newRow("cerrar el inicio") << "frmInicio" << "lblEsc" << "Cerrar";
+    every_control_is_named_data();
 }
 
-void tst_Accessibility::names_say_what_the_control_is()
+void tst_Accessibility::controls_sit_in_named_groups()
 {
     QFETCH(QString, window);
-    QFETCH(QString, control);
-    QFETCH(QString, name);
-    const QWidget* found = open(window)->findChild<QWidget*>(control);
-    QVERIFY(found);
-    QCOMPARE(found->accessibleName(), name);
+    QWidget* opened = open(window);
+    QStringList found;
+    treeFaults(QAccessible::queryAccessibleInterface(opened), QString(), found);
+    valueRowFaults(opened, found);
+    QCOMPARE(found.join(QStringLiteral("; ")), QString());
 }
 
 void tst_Accessibility::measure_boxes_follow_their_captions_data()
@@ -265,6 +353,112 @@ void tst_Accessibility::about_paragraphs_are_read_out_whole()
         QVERIFY(paragraph->text().size() > 100);
         QCOMPARE(paragraph->accessibleName(), paragraph->text());
     }
+}
+
+void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("said");
+    QTest::newRow("nada mientras se escribe") << "frmPerimetro" << "escribir 5" << QStringList{};
+    QTest::newRow("resultado tras la pausa") << "frmPerimetro" << "escribir 5, pausa"
+                                             << QStringList{"Resultado: 20 cm"};
+    QTest::newRow("fuera de rango, sin unidad") << "frmArea" << "escribir 1e200, pausa"
+                                                << QStringList{"Resultado: Fuera de rango"};
+    QTest::newRow("fila copiada, con su unidad") << "frmConvert" << "escribir 25 en la caja, Ctrl+C en los valores"
+                                                 << QStringList{"Copiado: 25 Centímetro"};
+    QTest::newRow("valor pegado") << "frmConvert" << "copiar 304.8, Ctrl+V en la caja" << QStringList{"Pegado: 304.8"};
+    QTest::newRow("F2 lo dice una vez") << "frmArea" << "escribir 3, F2, pausa" << QStringList{"Resultado: 9 cm²"};
+    QTest::newRow("unidad con flechas y su resultado")
+        << "frmPerimetro" << "escribir 5, flecha en la unidad del resultado, pausa"
+        << QStringList{"m", "Resultado: 0.2 m"};
+    QTest::newRow("respuesta del resolutor") << "frmPitagoras" << "catetos 3 y 4, respuesta automática"
+                                             << QStringList{"Hipotenusa: 5"};
+    QTest::newRow("F2 sin respuesta") << "frmPitagoras" << "F2" << QStringList{"Sin respuesta todavía"};
+    QTest::newRow("modo del botón") << "frmPitagoras" << "botón de modo" << QStringList{"Modo equivalencia"};
+    QTest::newRow("cuadro de Pi") << "frmMenu" << "abrir Pi"
+                                  << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
+    QTest::newRow("Pi aceptado") << "frmMenu" << "abrir Pi, 3.1416"
+                                 << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo",
+                                                "Pi: 3.1416"};
+    QTest::newRow("Pi rechazado calla") << "frmMenu" << "abrir Pi, 3.2"
+                                        << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
+}
+
+void tst_Accessibility::news_is_spoken_where_the_focus_stays()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, said);
+    QWidget* opened = open(window);
+    auto* voice = opened->findChild<app::Announcer*>();
+    QVERIFY(voice);
+    const auto typeInto = [opened](const char* box, const char* text) {
+        auto* edit = opened->findChild<QLineEdit*>(QString::fromLatin1(box));
+        edit->setFocus();
+        QTest::keyClicks(edit, QString::fromLatin1(text));
+        return edit;
+    };
+    const std::map<QString, std::function<void()>> step = {
+        {"escribir 5", [&] { typeInto("Text1", "5"); }},
+        {"escribir 3", [&] { typeInto("Text1", "3"); }},
+        {"escribir 1e200", [&] { typeInto("Text1", "1e200"); }},
+        {"escribir 25 en la caja", [&] { typeInto("txtCaja", "25"); }},
+        {"copiar 304.8", [&] { m_fixture->desktop.clipboard = QStringLiteral("304.8"); }},
+        {"Ctrl+V en la caja", [&] { QTest::keyClick(typeInto("txtCaja", ""), Qt::Key_V, Qt::ControlModifier); }},
+        {"Ctrl+C en los valores", [&] {
+             auto* values = opened->findChild<QWidget*>(QStringLiteral("List3"));
+             values->setFocus();
+             QTest::keyClick(values, Qt::Key_C, Qt::ControlModifier);
+         }},
+        {"pausa", [&] { voice->pauseEnded(); }},
+        {"F2", [&] { QTest::keyClick(opened->focusWidget() ? opened->focusWidget() : opened, Qt::Key_F2); }},
+        {"flecha en la unidad del resultado", [&] {
+             auto* unit = opened->findChild<QComboBox*>(QStringLiteral("Combo4"));
+             unit->setFocus();
+             QTest::keyClick(unit, Qt::Key_Down);
+         }},
+        {"catetos 3 y 4", [&] {
+             opened->findChild<QLineEdit*>(QStringLiteral("txtZ1"))->setText(QStringLiteral("3"));
+             opened->findChild<QLineEdit*>(QStringLiteral("txtZ2"))->setText(QStringLiteral("4"));
+         }},
+        {"respuesta automática", [&] { static_cast<ui::PitagorasWindow*>(opened)->tmrAuto_Timer(); }},
+        {"botón de modo", [&] { opened->findChild<QAbstractButton*>(QStringLiteral("cmdMode"))->click(); }},
+        {"abrir Pi", [&] { QTest::mouseClick(opened->findChild<QWidget*>(QStringLiteral("lblLink1")), Qt::LeftButton); }},
+        {"3.1416", [&] { QTest::keyClick(typeInto("txtPi", ""), Qt::Key_Return); }},
+        {"3.2", [&] { QTest::keyClick(typeInto("txtPi", ""), Qt::Key_Return); }},
+    };
+    for (const QString& name : steps.split(QStringLiteral(", "))) {
+        if (name == QLatin1String("3.1416") || name == QLatin1String("3.2"))
+            opened->findChild<QLineEdit*>(QStringLiteral("txtPi"))->setText(name);
+        step.at(name)();
+    }
+    QCOMPARE(spoken(), said);
+}
+
+void tst_Accessibility::focus_is_reported_where_the_user_is_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("reported");
+    QTest::newRow("entrar en las unidades de origen")
+        << "List1" << QStringList{"Valor a convertir", "Unidad de origen", "Centímetro"};
+    QTest::newRow("entrar en los valores")
+        << "List3" << QStringList{"Valor a convertir", "Valores", "25 Centímetro"};
+}
+
+void tst_Accessibility::focus_is_reported_where_the_user_is()
+{
+    QFETCH(QString, list);
+    QFETCH(QStringList, reported);
+    QWidget* opened = open(QStringLiteral("frmConvert"));
+    QVERIFY(QTest::qWaitForWindowActive(opened));
+    auto* box = opened->findChild<QLineEdit*>(QStringLiteral("txtCaja"));
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(box, QStringLiteral("25"));
+    opened->findChild<QWidget*>(list)->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents(); // a list reports its row after itself
+    focused().removeAll(QString()); // the window itself, on opening
+    QCOMPARE(focused(), reported);
 }
 
 void tst_Accessibility::option_buttons_take_a_click_anywhere_on_them_data()
@@ -447,5 +641,6 @@ void tst_Accessibility::every_number_shows_whole()
     QCOMPARE(box->font().pointSizeF(), layoutSize);
 }
 
+Q_IMPORT_PLUGIN(SpokenRecorderPlugin)
 QTEST_MAIN(tst_Accessibility)
 #include "tst_accessibility.moc"

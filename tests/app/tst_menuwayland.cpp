@@ -7,6 +7,7 @@
 
 #include "app/program.h"
 #include "app/splashwindow.h"
+#include "tests/support/windows.h"
 #include "ui/tools.h"
 
 // The menu under a real Wayland compositor: a tool opened from it hides it, and
@@ -31,16 +32,6 @@ private:
 };
 
 namespace {
-
-QWidget* topLevel(const QString& name)
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows) {
-        if (window->objectName() == name)
-            return window;
-    }
-    return nullptr;
-}
 
 // Opens a tool through the menu's own item and returns its window.
 QWidget* openFromMenu(QWidget* menu, const QString& item)

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 
 #include "kit/clicklabel.h"
@@ -71,6 +72,8 @@ private Q_SLOTS:
     void an_item_without_a_window_does_nothing();
     void keyboard_reaches_every_picture_and_link_data();
     void keyboard_reaches_every_picture_and_link();
+    void a_menu_opened_from_the_keyboard_starts_on_its_first_item_data();
+    void a_menu_opened_from_the_keyboard_starts_on_its_first_item();
 
 private:
     QAction* action(const char* name) const { return m_menu->findChild<QAction*>(QLatin1String(name)); }
@@ -331,6 +334,32 @@ void tst_MenuWindow::keyboard_reaches_every_picture_and_link()
     QCOMPARE(clicks, 2);
     while (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
+}
+
+void tst_MenuWindow::a_menu_opened_from_the_keyboard_starts_on_its_first_item_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("byKey");
+    QTest::addColumn<QString>("activeItem");
+    QTest::newRow("figuras con Intro") << "cmdButton0" << true << "figPerimetro";
+    QTest::newRow("pitágoras con Intro") << "cmdButton1" << true << "pitTeorema";
+    QTest::newRow("figuras con el ratón") << "cmdButton0" << false << "";
+}
+
+void tst_MenuWindow::a_menu_opened_from_the_keyboard_starts_on_its_first_item()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, byKey);
+    QFETCH(QString, activeItem);
+    auto* target = child<app::ClickLabel>(button);
+    if (byKey)
+        QTest::keyClick(target, Qt::Key_Return);
+    else
+        QTest::mouseClick(target, Qt::LeftButton);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QCOMPARE(menu->activeAction() ? menu->activeAction()->objectName() : QString(), activeItem);
+    menu->close();
 }
 
 QTEST_MAIN(tst_MenuWindow)

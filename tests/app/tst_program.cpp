@@ -8,6 +8,7 @@
 
 #include "app/program.h"
 #include "app/splashwindow.h"
+#include "tests/support/windows.h"
 #include "ui/tools.h"
 
 // A whole run: the splash hands over to the menu, every tool opens, and the end
@@ -18,20 +19,6 @@ private Q_SLOTS:
     void ending_with_every_tool_open_removes_every_window();
     void windows_name_the_installed_desktop_entry();
 };
-
-namespace {
-
-QWidget* topLevel(const QString& name)
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows) {
-        if (window->objectName() == name)
-            return window;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 void tst_Program::ending_with_every_tool_open_removes_every_window()
 {

@@ -529,12 +529,14 @@ void tst_CalculatorWindow::an_empty_box_shows_0_when_left()
     text(window, 1)->setText("3");
     text(window, 2)->setText("4");
     QTest::keyClick(text(window, 1), Qt::Key_Return);
+    QCoreApplication::processEvents(); // the focus-gained step is queued
     QCOMPARE(text(window, 2)->selectedText(), "4");
     text(window, 2)->clear();
     QCOMPARE(answer(window), "0");
     QTest::keyClick(text(window, 2), Qt::Key_Return);
     QCOMPARE(text(window, 2)->text(), "0");
     QTest::keyClick(text(window, 1), Qt::Key_Return);
+    QCoreApplication::processEvents();
     QCOMPARE(text(window, 2)->text(), QString());
     QCOMPARE(answer(window), "0");
 }

@@ -1,0 +1,18 @@
+#ifndef TESTS_SUPPORT_WINDOWS_H
+#define TESTS_SUPPORT_WINDOWS_H
+
+#include <QApplication>
+#include <QWidget>
+
+// The top-level window with the given form name, or nullptr.
+inline QWidget* topLevel(const QString& name)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->objectName() == name)
+            return window;
+    }
+    return nullptr;
+}
+
+#endif
