@@ -38,7 +38,7 @@ public:
 
 QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("app::Announcer"))
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
         return new AccessibleAnnouncer(static_cast<Announcer*>(object));
     // Only frames of that very class: Qt's own frame-based parts keep theirs.
     if (className == QLatin1String("QFrame") && object->metaObject() == &QFrame::staticMetaObject

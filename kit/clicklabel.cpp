@@ -29,7 +29,7 @@ public:
 QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
 {
     auto* label = qobject_cast<ClickLabel*>(object);
-    if (className == QLatin1String("app::ClickLabel") && label && label->isKeyboardButton())
+    if (className == QLatin1String(ClickLabel::staticMetaObject.className()) && label && label->isKeyboardButton())
         return new AccessibleClickLabel(label);
     return nullptr;
 }
