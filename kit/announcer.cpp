@@ -36,7 +36,7 @@ public:
     }
 };
 
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
+QAccessibleInterface* panelFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String(Announcer::staticMetaObject.className()))
         return new AccessibleAnnouncer(static_cast<Announcer*>(object));
@@ -50,7 +50,7 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 // Installed before the first panel or announcer is queried, and only once.
 void installFactory()
 {
-    static const bool installed = (QAccessible::installFactory(accessibleFactory), true);
+    static const bool installed = (QAccessible::installFactory(panelFactory), true);
     Q_UNUSED(installed);
 }
 
