@@ -36,9 +36,9 @@ public:
     }
 };
 
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
+QAccessibleInterface* panelFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("app::Announcer"))
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
         return new AccessibleAnnouncer(static_cast<Announcer*>(object));
     // Only frames of that very class: Qt's own frame-based parts keep theirs.
     if (className == QLatin1String("QFrame") && object->metaObject() == &QFrame::staticMetaObject
@@ -50,7 +50,7 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 // Installed before the first panel or announcer is queried, and only once.
 void installFactory()
 {
-    static const bool installed = (QAccessible::installFactory(accessibleFactory), true);
+    static const bool installed = (QAccessible::installFactory(panelFactory), true);
     Q_UNUSED(installed);
 }
 

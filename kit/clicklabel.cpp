@@ -26,10 +26,10 @@ public:
     }
 };
 
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
+QAccessibleInterface* clickLabelFactory(const QString& className, QObject* object)
 {
     auto* label = qobject_cast<ClickLabel*>(object);
-    if (className == QLatin1String("app::ClickLabel") && label && label->isKeyboardButton())
+    if (className == QLatin1String(ClickLabel::staticMetaObject.className()) && label && label->isKeyboardButton())
         return new AccessibleClickLabel(label);
     return nullptr;
 }
@@ -39,7 +39,7 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 ClickLabel::ClickLabel(QWidget* parent, Role role)
     : QLabel(parent), m_keyboardButton(role == Role::Button)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
+    static const bool factoryInstalled = (QAccessible::installFactory(clickLabelFactory), true);
     Q_UNUSED(factoryInstalled);
     setMouseTracking(true);
     if (m_keyboardButton)

@@ -356,6 +356,8 @@ void PitagorasWindow::popUpMenuAtFocus()
     const QWidget* focused = focusWidget();
     const bool onBox = std::find(m_txtZ.begin(), m_txtZ.end(), focused) != m_txtZ.end();
     m_mMenu->popup(onBox ? focused->mapToGlobal(QPoint(0, focused->height())) : mapToGlobal(rect().center()));
+    // Opened from the keyboard, it starts on its first item, which a screen reader reads out.
+    m_mMenu->setActiveAction(m_mDecimal);
 }
 
 void PitagorasWindow::mDecimal_Click()
