@@ -140,7 +140,7 @@ CommandLine readCommandLine(const QStringList& arguments)
         return {CommandLine::Action::Error, errorText(problem), QString()};
     }
     const QString language = parser.value(QStringLiteral("lang"));
-    if (parser.isSet(QStringLiteral("lang")) && !kLanguages.contains(language)) {
+    if (parser.isSet(QStringLiteral("lang")) && !kit::kLanguages.contains(language)) {
         const QString problem =
             QCoreApplication::translate("app::CommandLine", "idioma desconocido «%1»").arg(language);
         return {CommandLine::Action::Error, errorText(problem), QString()};

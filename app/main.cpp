@@ -11,13 +11,13 @@ int main(int argc, char* argv[])
     const QStringList arguments = app::argumentList(argc, argv);
     const app::CommandLine commandLine = app::readCommandLine(arguments);
     const QString language = commandLine.language.isEmpty()
-        ? app::desktopLanguage(QLocale::system().uiLanguages())
+        ? kit::desktopLanguage(QLocale::system().uiLanguages())
         : commandLine.language;
     if (commandLine.action != app::CommandLine::Action::Run) {
         // Read again once its language is in place; a bare core application
         // still needs no display.
         QCoreApplication terminal(argc, argv);
-        const app::Translations translations(language);
+        const kit::Translations translations(language);
         return app::answerCommandLine(app::readCommandLine(arguments));
     }
 

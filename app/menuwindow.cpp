@@ -34,13 +34,13 @@ struct ButtonRow {
 };
 
 constexpr ButtonRow kButtons[] = {
-    {"cmdButton0", 240, picture::kMenuFiguras, QT_TRANSLATE_NOOP("app::MenuWindow", "Cálculos con figuras"),
+    {"cmdButton0", 240, kit::picture::kMenuFiguras, QT_TRANSLATE_NOOP("app::MenuWindow", "Cálculos con figuras"),
      QT_TRANSLATE_NOOP("app::MenuWindow", "CÁLCULOS CON FIGURAS"),
      QT_TRANSLATE_NOOP("app::MenuWindow", "Abre un menú: perímetro, área, volumen")},
-    {"cmdButton1", 2760, picture::kMenuPitagoras, QT_TRANSLATE_NOOP("app::MenuWindow", "Pitágoras de Samos"),
+    {"cmdButton1", 2760, kit::picture::kMenuPitagoras, QT_TRANSLATE_NOOP("app::MenuWindow", "Pitágoras de Samos"),
      QT_TRANSLATE_NOOP("app::MenuWindow", "PITÁGORAS DE SAMOS"),
      QT_TRANSLATE_NOOP("app::MenuWindow", "Abre un menú: teorema de Pitágoras y regla de tres, sobre Pitágoras")},
-    {"cmdButton2", 5280, picture::kMenuConvertidor, QT_TRANSLATE_NOOP("app::MenuWindow", "Convertidor de unidades"),
+    {"cmdButton2", 5280, kit::picture::kMenuConvertidor, QT_TRANSLATE_NOOP("app::MenuWindow", "Convertidor de unidades"),
      QT_TRANSLATE_NOOP("app::MenuWindow", "CONVERTIDOR DE UNIDADES"),
      QT_TRANSLATE_NOOP("app::MenuWindow", "Abre el convertidor de unidades")},
 };
@@ -63,13 +63,13 @@ constexpr LinkRow kLinks[] = {
 struct FigureItem {
     const char* objectName;
     const char* text;
-    ToolMaker ToolMakers::*maker;
+    kit::ToolMaker kit::ToolMakers::*maker;
 };
 
 constexpr FigureItem kFigureItems[] = {
-    {"figPerimetro", QT_TRANSLATE_NOOP("app::MenuWindow", "Perímetro"), &ToolMakers::perimetro},
-    {"figArea", QT_TRANSLATE_NOOP("app::MenuWindow", "Área"), &ToolMakers::area},
-    {"figVolumen", QT_TRANSLATE_NOOP("app::MenuWindow", "Volumen"), &ToolMakers::volumen},
+    {"figPerimetro", QT_TRANSLATE_NOOP("app::MenuWindow", "Perímetro"), &kit::ToolMakers::perimetro},
+    {"figArea", QT_TRANSLATE_NOOP("app::MenuWindow", "Área"), &kit::ToolMakers::area},
+    {"figVolumen", QT_TRANSLATE_NOOP("app::MenuWindow", "Volumen"), &kit::ToolMakers::volumen},
 };
 
 // Pop-up menus open at the mouse, or under their button when the keyboard pressed it.
@@ -88,19 +88,19 @@ QString aboutText()
 
 } // namespace
 
-MenuWindow::MenuWindow(ToolContext& context, ToolMakers makers, std::function<void()> endProgram)
+MenuWindow::MenuWindow(kit::ToolContext& context, kit::ToolMakers makers, std::function<void()> endProgram)
     : m_context(context), m_makers(std::move(makers)), m_endProgram(std::move(endProgram))
 {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(tr("Vantrelo - Menú"));
-    setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));
+    setWindowIcon(QIcon(QString::fromLatin1(kit::picture::kIcon)));
     setMouseTracking(true);
-    setClientSize(this, 7815, 3375);
+    kit::setClientSize(this, 7815, 3375);
     buildButtons();
     buildCaptionStrip();
     buildPiBox();
     buildPopupMenus();
-    m_voice = new Announcer(this);
+    m_voice = new kit::Announcer(this);
     Form_Load();
 }
 
@@ -108,57 +108,57 @@ void MenuWindow::buildButtons()
 {
     for (int i = 0; i < int(std::size(kButtons)); ++i) {
         const ButtonRow& row = kButtons[i];
-        auto* button = new ClickLabel(this, ClickLabel::Role::Button);
-        identify(button, QString::fromLatin1(row.objectName), tr(row.accessibleName));
+        auto* button = new kit::ClickLabel(this, kit::ClickLabel::Role::Button);
+        kit::identify(button, QString::fromLatin1(row.objectName), tr(row.accessibleName));
         button->setAccessibleDescription(tr(row.description));
-        place(button, row.left, 240, 2295, 2295);
+        kit::place(button, row.left, 240, 2295, 2295);
         button->setAlignment(Qt::AlignCenter); // the picture is drawn at the button's size already
         button->setCursor(Qt::PointingHandCursor);
-        showPicture(button, QString::fromLatin1(row.pictureKey));
-        connect(button, &ClickLabel::clicked, this, [this, i] { cmdButton_Click(i); });
-        connect(button, &ClickLabel::mouseMoved, this, [this, i] { cmdButton_MouseMove(i); });
-        connect(button, &ClickLabel::mouseDown, this, [this, i] { cmdButton_MouseDown(i); });
-        connect(button, &ClickLabel::mouseUp, this, [this, i] { cmdButton_MouseUp(i); });
+        kit::showPicture(button, QString::fromLatin1(row.pictureKey));
+        connect(button, &kit::ClickLabel::clicked, this, [this, i] { cmdButton_Click(i); });
+        connect(button, &kit::ClickLabel::mouseMoved, this, [this, i] { cmdButton_MouseMove(i); });
+        connect(button, &kit::ClickLabel::mouseDown, this, [this, i] { cmdButton_MouseDown(i); });
+        connect(button, &kit::ClickLabel::mouseUp, this, [this, i] { cmdButton_MouseUp(i); });
         // Tabbing onto a button names it in the strip, as the mouse does.
-        connect(button, &ClickLabel::tabbedInto, this, [this, i] { cmdButton_MouseMove(i); });
+        connect(button, &kit::ClickLabel::tabbedInto, this, [this, i] { cmdButton_MouseMove(i); });
         button->installEventFilter(this);
         m_cmdButton[static_cast<std::size_t>(i)] = button;
 
         // The outline lies in front of its button and lets the mouse through to it.
-        auto* shape = new RectShape(this);
+        auto* shape = new kit::RectShape(this);
         shape->setObjectName(QStringLiteral("Shape%1").arg(i + 1));
         shape->setGeometry(button->geometry());
         shape->setBorder(QColor(128, 128, 128), Qt::DotLine, QColor(64, 64, 64));
-        m_shape[static_cast<std::size_t>(i)] = shape;
+        m_Shape[static_cast<std::size_t>(i)] = shape;
     }
 }
 
 void MenuWindow::buildCaptionStrip()
 {
-    m_lblShow = new ClickLabel(this);
+    m_lblShow = new kit::ClickLabel(this);
     m_lblShow->setText(tr("BIENVENIDO"));
     m_lblShow->setObjectName(QStringLiteral("lblShow")); // read out by the text it shows
-    place(m_lblShow, 240, 2760, 7335, 375);
+    kit::place(m_lblShow, 240, 2760, 7335, 375);
     m_lblShow->setAlignment(Qt::AlignCenter);
-    m_lblShow->setFont(app::font(Typeface::Calibri, 15));
-    setTextColour(m_lblShow, kStripText);
-    connect(m_lblShow, &ClickLabel::mouseMoved, this, &MenuWindow::eBienvenido);
+    m_lblShow->setFont(kit::font(kit::Typeface::Calibri, 15));
+    kit::setTextColour(m_lblShow, kStripText);
+    connect(m_lblShow, &kit::ClickLabel::mouseMoved, this, &MenuWindow::eBienvenido);
 
     for (int i = 0; i < int(std::size(kLinks)); ++i) {
         const LinkRow& row = kLinks[i];
-        auto* link = new ClickLabel(this, ClickLabel::Role::Button);
+        auto* link = new kit::ClickLabel(this, kit::ClickLabel::Role::Button);
         link->setText(tr(row.text));
-        identify(link, QString::fromLatin1(row.objectName), tr(row.accessibleName));
-        place(link, row.left, 2760, 375, 375);
+        kit::identify(link, QString::fromLatin1(row.objectName), tr(row.accessibleName));
+        kit::place(link, row.left, 2760, 375, 375);
         link->setAlignment(Qt::AlignCenter);
-        link->setFont(app::font(Typeface::Calibri, 14.25));
+        link->setFont(kit::font(kit::Typeface::Calibri, 14.25));
         link->setCursor(Qt::PointingHandCursor);
-        setTextColour(link, kStripText);
-        connect(link, &ClickLabel::clicked, this, [this, i] { lblLink_Click(i); });
-        connect(link, &ClickLabel::mouseMoved, this, [this, i] { lblLink_MouseMove(i); });
-        connect(link, &ClickLabel::mouseDown, this, [this, i] { lblLink_MouseDown(i); });
-        connect(link, &ClickLabel::mouseUp, this, [this, i] { lblLink_MouseUp(i); });
-        connect(link, &ClickLabel::tabbedInto, this, [this, i] { lblLink_MouseMove(i); });
+        kit::setTextColour(link, kStripText);
+        connect(link, &kit::ClickLabel::clicked, this, [this, i] { lblLink_Click(i); });
+        connect(link, &kit::ClickLabel::mouseMoved, this, [this, i] { lblLink_MouseMove(i); });
+        connect(link, &kit::ClickLabel::mouseDown, this, [this, i] { lblLink_MouseDown(i); });
+        connect(link, &kit::ClickLabel::mouseUp, this, [this, i] { lblLink_MouseUp(i); });
+        connect(link, &kit::ClickLabel::tabbedInto, this, [this, i] { lblLink_MouseMove(i); });
         m_lblLink[static_cast<std::size_t>(i)] = link;
     }
 }
@@ -171,15 +171,15 @@ void MenuWindow::buildPiBox()
     m_lblPi = lblPi->text();
 
     m_txtPi = new QLineEdit(kPiDefault, this);
-    identify(m_txtPi, QStringLiteral("txtPi"), tr("Valor de Pi"));
+    kit::identify(m_txtPi, QStringLiteral("txtPi"), tr("Valor de Pi"));
     // Told to screen readers only: the box shows no tooltip.
     m_txtPi->setAccessibleDescription(
         tr("Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer"));
-    place(m_txtPi, 720, 2760, 6375, 375);
+    kit::place(m_txtPi, 720, 2760, 6375, 375);
     m_txtPi->setAlignment(Qt::AlignCenter);
-    m_txtPi->setFont(app::font(Typeface::Calibri, 14.25));
+    m_txtPi->setFont(kit::font(kit::Typeface::Calibri, 14.25));
     m_txtPi->setFrame(false);
-    setTextColour(m_txtPi, Qt::white);
+    kit::setTextColour(m_txtPi, Qt::white);
     m_txtPi->hide();
     m_txtPi->installEventFilter(this);
     connect(m_txtPi, &QLineEdit::textChanged, this, &MenuWindow::txtPi_Change);
@@ -216,15 +216,15 @@ void MenuWindow::buildPopupMenus()
 
 void MenuWindow::Form_Load()
 {
-    for (ClickLabel* link : m_lblLink)
-        setBackColour(link, kLinkColour, false);
-    setBackColour(m_lblShow, kStripColour);
-    setBackColour(m_txtPi, kStripColour);
-    setBackColour(this, kWindowBackground);
+    for (kit::ClickLabel* link : m_lblLink)
+        kit::setBackColour(link, kLinkColour, false);
+    kit::setBackColour(m_lblShow, kStripColour);
+    kit::setBackColour(m_txtPi, kStripColour);
+    kit::setBackColour(this, kit::kWindowBackground);
     m_context.var().ValorPi = core::readNumber(m_txtPi->text().toStdString()).value_or(0.0);
 }
 
-void MenuWindow::openNew(const ToolMaker& make)
+void MenuWindow::openNew(const kit::ToolMaker& make)
 {
     if (!make)
         return;
@@ -234,7 +234,7 @@ void MenuWindow::openNew(const ToolMaker& make)
     m_context.minimizeMenu();
 }
 
-void MenuWindow::reopen(QPointer<QWidget>& window, const ToolMaker& make, bool minimize)
+void MenuWindow::reopen(QPointer<QWidget>& window, const kit::ToolMaker& make, bool minimize)
 {
     if (!make)
         return;
@@ -268,14 +268,14 @@ void MenuWindow::popUp(QMenu* menu, const QWidget* button)
 void MenuWindow::cmdButton_MouseMove(int index)
 {
     m_lblShow->setText(tr(kButtons[index].caption));
-    m_shape[static_cast<std::size_t>(index)]->setStyleValue(0);
-    m_resaltado = static_cast<std::int16_t>(index + 1);
+    m_Shape[static_cast<std::size_t>(index)]->setStyleValue(0);
+    m_Resaltado = static_cast<std::int16_t>(index + 1);
     BReset();
 }
 
 void MenuWindow::cmdButton_MouseDown(int index)
 {
-    ClickLabel* button = m_cmdButton[static_cast<std::size_t>(index)];
+    kit::ClickLabel* button = m_cmdButton[static_cast<std::size_t>(index)];
     button->setFrameShape(QFrame::Box);
     button->setLineWidth(1);
 }
@@ -287,11 +287,11 @@ void MenuWindow::cmdButton_MouseUp(int index)
 
 void MenuWindow::BReset()
 {
-    for (int i = 0; i < int(m_shape.size()); ++i) {
-        if (i + 1 != m_resaltado)
-            m_shape[static_cast<std::size_t>(i)]->setStyleValue(1);
+    for (int i = 0; i < int(m_Shape.size()); ++i) {
+        if (i + 1 != m_Resaltado)
+            m_Shape[static_cast<std::size_t>(i)]->setStyleValue(1);
     }
-    m_resaltado = 0;
+    m_Resaltado = 0;
 }
 
 void MenuWindow::eBienvenido()
@@ -313,12 +313,12 @@ void MenuWindow::lblLink_MouseMove(int index)
 
 void MenuWindow::lblLink_MouseDown(int index)
 {
-    setOpaque(m_lblLink[static_cast<std::size_t>(index)], true);
+    kit::setOpaque(m_lblLink[static_cast<std::size_t>(index)], true);
 }
 
 void MenuWindow::lblLink_MouseUp(int index)
 {
-    setOpaque(m_lblLink[static_cast<std::size_t>(index)], false);
+    kit::setOpaque(m_lblLink[static_cast<std::size_t>(index)], false);
 }
 
 void MenuWindow::lblLink_Click(int index)
@@ -362,7 +362,7 @@ void MenuWindow::txtPi_KeyPress()
         m_voice->say(tr("Pi: %1").arg(m_txtPi->text()));
     } else {
         m_context.desktop().message(this, tr("Valor no permitido."),
-                                    DesktopServices::Icon::Exclamation);
+                                    kit::DesktopServices::Icon::Exclamation);
     }
 }
 

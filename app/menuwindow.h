@@ -23,16 +23,19 @@
 class QLineEdit;
 class QMenu;
 
-namespace app {
-
+namespace kit {
 class Announcer;
 class ClickLabel;
 class RectShape;
+} // namespace kit
+
+namespace app {
+
 
 class MenuWindow : public QWidget {
     Q_OBJECT
 public:
-    MenuWindow(ToolContext& context, ToolMakers makers, std::function<void()> endProgram);
+    MenuWindow(kit::ToolContext& context, kit::ToolMakers makers, std::function<void()> endProgram);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -61,26 +64,26 @@ private:
     void txtPi_KeyPress();
 
     // A new window of a tool that may be open many times, counted here.
-    void openNew(const ToolMaker& make);
+    void openNew(const kit::ToolMaker& make);
     void popUp(QMenu* menu, const QWidget* button);
     // The one window of a tool: any open one is closed and a fresh one shown.
-    void reopen(QPointer<QWidget>& window, const ToolMaker& make, bool minimize);
+    void reopen(QPointer<QWidget>& window, const kit::ToolMaker& make, bool minimize);
 
-    ToolContext& m_context;
-    ToolMakers m_makers;
+    kit::ToolContext& m_context;
+    kit::ToolMakers m_makers;
     std::function<void()> m_endProgram;
 
-    std::array<ClickLabel*, 3> m_cmdButton{};
-    std::array<RectShape*, 3> m_shape{};
-    std::array<ClickLabel*, 2> m_lblLink{};
-    ClickLabel* m_lblShow = nullptr;
+    std::array<kit::ClickLabel*, 3> m_cmdButton{};
+    std::array<kit::RectShape*, 3> m_Shape{};
+    std::array<kit::ClickLabel*, 2> m_lblLink{};
+    kit::ClickLabel* m_lblShow = nullptr;
     QLineEdit* m_txtPi = nullptr;
     QString m_lblPi; // hidden caption holding the default Pi text
     QMenu* m_figMenu = nullptr;
     QMenu* m_pitMenu = nullptr;
-    Announcer* m_voice = nullptr;
+    kit::Announcer* m_voice = nullptr;
     bool m_pressedByKey = false; // the last press on a picture button came from the keyboard
-    std::int16_t m_resaltado = 0;
+    std::int16_t m_Resaltado = 0;
 
     QPointer<QWidget> m_frmConvert;
     QPointer<QWidget> m_frmSobrePit;

@@ -22,14 +22,14 @@ void endRun()
 
 } // namespace
 
-Program::Program(ToolMakers makers, const QString& language)
+Program::Program(kit::ToolMakers makers, const QString& language)
     : m_translations(language), m_makers(std::move(makers))
 {
-    loadAssets();
+    kit::loadAssets();
     QApplication::setApplicationName(QStringLiteral("Vantrelo"));
     // The installed entry's id: Wayland desktops match the windows to its icon and name.
     QApplication::setDesktopFileName(QStringLiteral("com.milvane.Vantrelo"));
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(kit::picture::kIcon)));
     // The run ends only through the menu or the splash's "x", never because
     // the splash closed or the menu was minimized.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -19,7 +19,7 @@ class MenuWindow;
 class Program {
 public:
     // language: a code of kLanguages, the language of every window of the run.
-    Program(ToolMakers makers, const QString& language);
+    Program(kit::ToolMakers makers, const QString& language);
     // Ends the run: every window still open goes without its own unload step.
     ~Program();
 
@@ -31,11 +31,11 @@ public:
 private:
     void showMenu();
 
-    Translations m_translations;
-    BasVar m_var;
+    kit::Translations m_translations;
+    kit::BasVar m_var;
     QtDesktop m_desktop;
-    ToolContext m_context{m_var, m_desktop};
-    ToolMakers m_makers;
+    kit::ToolContext m_context{m_var, m_desktop};
+    kit::ToolMakers m_makers;
     QPointer<MenuWindow> m_menu;
 };
 

@@ -17,16 +17,16 @@ namespace {
 
 const QString kTitle = QStringLiteral("Vantrelo");
 
-QMessageBox::Icon boxIcon(DesktopServices::Icon icon)
+QMessageBox::Icon boxIcon(kit::DesktopServices::Icon icon)
 {
     switch (icon) {
-    case DesktopServices::Icon::Exclamation:
+    case kit::DesktopServices::Icon::Exclamation:
         return QMessageBox::Warning;
-    case DesktopServices::Icon::Question:
+    case kit::DesktopServices::Icon::Question:
         return QMessageBox::Question;
-    case DesktopServices::Icon::Error:
+    case kit::DesktopServices::Icon::Error:
         return QMessageBox::Critical;
-    case DesktopServices::Icon::Information:
+    case kit::DesktopServices::Icon::Information:
         break;
     }
     return QMessageBox::Information;

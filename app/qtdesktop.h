@@ -7,7 +7,7 @@ namespace app {
 
 // The desktop as Qt offers it: message boxes, the about box, the default browser,
 // the network's reachability and the system clipboard.
-class QtDesktop : public DesktopServices {
+class QtDesktop : public kit::DesktopServices {
 public:
     void message(QWidget* owner, const QString& text, Icon icon) override;
     bool askYesNo(QWidget* owner, const QString& text) override;

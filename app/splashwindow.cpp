@@ -26,7 +26,7 @@ SplashWindow::SplashWindow(std::function<void()> showMenu, std::function<void()>
     setObjectName(QStringLiteral("frmInicio"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vantrelo"));
-    setClientSize(this, 7815, 4455);
+    kit::setClientSize(this, 7815, 4455);
     buildControls();
     Form_Load();
 }
@@ -34,37 +34,37 @@ SplashWindow::SplashWindow(std::function<void()> showMenu, std::function<void()>
 void SplashWindow::buildControls()
 {
     auto* lblName = new QLabel(QStringLiteral("Vantrelo"), this);
-    identify(lblName, QStringLiteral("lblName"), QStringLiteral("Vantrelo"));
-    place(lblName, 0, 1920, 7815, 735);
+    kit::identify(lblName, QStringLiteral("lblName"), QStringLiteral("Vantrelo"));
+    kit::place(lblName, 0, 1920, 7815, 735);
     lblName->setAlignment(Qt::AlignCenter);
-    lblName->setFont(app::font(Typeface::SegoeUISemibold, 26.25));
+    lblName->setFont(kit::font(kit::Typeface::SegoeUISemibold, 26.25));
 
     auto* lblMarca = new QLabel(QStringLiteral("Milvane"), this);
-    identify(lblMarca, QStringLiteral("lblMarca"), QStringLiteral("Milvane"));
-    place(lblMarca, 180, 120, 1935, 375);
-    lblMarca->setFont(app::font(Typeface::SegoeUI, 11.25));
+    kit::identify(lblMarca, QStringLiteral("lblMarca"), QStringLiteral("Milvane"));
+    kit::place(lblMarca, 180, 120, 1935, 375);
+    lblMarca->setFont(kit::font(kit::Typeface::SegoeUI, 11.25));
 
-    m_lblEsc = new ClickLabel(this);
+    m_lblEsc = new kit::ClickLabel(this);
     m_lblEsc->setText(QStringLiteral("x"));
-    identify(m_lblEsc, QStringLiteral("lblEsc"), tr("Cerrar"), tr(" Cerrar "));
-    place(m_lblEsc, 7320, 0, 495, 495);
+    kit::identify(m_lblEsc, QStringLiteral("lblEsc"), tr("Cerrar"), tr(" Cerrar "));
+    kit::place(m_lblEsc, 7320, 0, 495, 495);
     m_lblEsc->setAlignment(Qt::AlignCenter);
-    m_lblEsc->setFont(app::font(Typeface::CalibriLight, 18));
-    setBackColour(m_lblEsc, kEscColour, false);
-    connect(m_lblEsc, &ClickLabel::clicked, this, &SplashWindow::lblEsc_Click);
-    connect(m_lblEsc, &ClickLabel::mouseDown, this, &SplashWindow::lblEsc_MouseDown);
-    connect(m_lblEsc, &ClickLabel::mouseUp, this, &SplashWindow::lblEsc_MouseUp);
+    m_lblEsc->setFont(kit::font(kit::Typeface::CalibriLight, 18));
+    kit::setBackColour(m_lblEsc, kEscColour, false);
+    connect(m_lblEsc, &kit::ClickLabel::clicked, this, &SplashWindow::lblEsc_Click);
+    connect(m_lblEsc, &kit::ClickLabel::mouseDown, this, &SplashWindow::lblEsc_MouseDown);
+    connect(m_lblEsc, &kit::ClickLabel::mouseUp, this, &SplashWindow::lblEsc_MouseUp);
 
-    m_lnGo = new LineShape(this);
+    m_lnGo = new kit::LineShape(this);
     m_lnGo->setObjectName(QStringLiteral("lnGo"));
     m_lnGo->setPen(kLineColour, 3);
     m_lnGo->setPoints(0, kLineY, 15, kLineY);
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(10);
-    connect(m_timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
-    m_timer1->start();
+    m_Timer1 = new QTimer(this);
+    m_Timer1->setObjectName(QStringLiteral("Timer1"));
+    m_Timer1->setInterval(10);
+    connect(m_Timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
+    m_Timer1->start();
 }
 
 int SplashWindow::lineEnd() const
@@ -74,41 +74,41 @@ int SplashWindow::lineEnd() const
 
 void SplashWindow::Form_Load()
 {
-    setBackColour(this, QColor(255, 230, 0));
+    kit::setBackColour(this, QColor(255, 230, 0));
     m_lnGo->setPen(kLineColour, 3);
 }
 
 void SplashWindow::Timer1_Timer()
 {
-    if (m_contador > kGrowingTicks - 1) {
+    if (m_Contador > kGrowingTicks - 1) {
         eGoForm();
         return;
     }
     m_lnGo->setPoints(0, kLineY, m_lnGo->x2() + kLineStep, kLineY);
-    m_contador += 1;
+    m_Contador += 1;
 }
 
 void SplashWindow::eGoForm()
 {
-    m_timer1->stop();
+    m_Timer1->stop();
     m_showMenu();
     close();
 }
 
 void SplashWindow::lblEsc_Click()
 {
-    m_timer1->stop();
+    m_Timer1->stop();
     m_endProgram();
 }
 
 void SplashWindow::lblEsc_MouseDown()
 {
-    setOpaque(m_lblEsc, true);
+    kit::setOpaque(m_lblEsc, true);
 }
 
 void SplashWindow::lblEsc_MouseUp()
 {
-    setOpaque(m_lblEsc, false);
+    kit::setOpaque(m_lblEsc, false);
 }
 
 } // namespace app

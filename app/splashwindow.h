@@ -13,10 +13,13 @@
 
 class QTimer;
 
-namespace app {
-
+namespace kit {
 class ClickLabel;
 class LineShape;
+} // namespace kit
+
+namespace app {
+
 
 class SplashWindow : public QWidget {
     Q_OBJECT
@@ -38,10 +41,10 @@ private:
 
     std::function<void()> m_showMenu;
     std::function<void()> m_endProgram;
-    ClickLabel* m_lblEsc = nullptr;
-    LineShape* m_lnGo = nullptr;
-    QTimer* m_timer1 = nullptr;
-    std::int16_t m_contador = 0;
+    kit::ClickLabel* m_lblEsc = nullptr;
+    kit::LineShape* m_lnGo = nullptr;
+    QTimer* m_Timer1 = nullptr;
+    std::int16_t m_Contador = 0;
 };
 
 } // namespace app

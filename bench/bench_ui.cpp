@@ -97,7 +97,7 @@ QString allRows(const QListWidget* values)
     return rows;
 }
 
-QWidget* open(const app::ToolMaker& make, app::ToolContext& context)
+QWidget* open(const kit::ToolMaker& make, kit::ToolContext& context)
 {
     QWidget* window = make(context);
     window->show();
@@ -116,7 +116,7 @@ long residentKiB()
 
 // Resident memory gained per opening and closing of one tool, after a few rounds
 // that may create lasting shared objects (fonts, cached pictures).
-double growthPerOpening(const app::ToolMaker& make, app::ToolContext& context)
+double growthPerOpening(const kit::ToolMaker& make, kit::ToolContext& context)
 {
     const auto openAndClose = [&] {
         open(make, context)->close();
@@ -137,12 +137,12 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    app::loadAssets();
-    app::BasVar var;
+    kit::loadAssets();
+    kit::BasVar var;
     var.ValorPi = 3.14159265358979;
     app::QtDesktop desktop;
-    app::ToolContext context(var, desktop);
-    const app::ToolMakers makers = ui::toolMakers();
+    kit::ToolContext context(var, desktop);
+    const kit::ToolMakers makers = ui::toolMakers();
 
     QWidget* area = open(makers.area, context);
     auto* text1 = area->findChild<QLineEdit*>(QStringLiteral("Text1"));
@@ -160,7 +160,7 @@ int main(int argc, char* argv[])
     delete converter;
     delete area;
 
-    const std::pair<const char*, const app::ToolMaker*> tools[] = {
+    const std::pair<const char*, const kit::ToolMaker*> tools[] = {
         {"perimetro", &makers.perimetro}, {"area", &makers.area},         {"volumen", &makers.volumen},
         {"pitagoras", &makers.pitagoras}, {"sobrepit", &makers.sobrePit}, {"convertidor", &makers.convertidor},
     };

@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-namespace app {
+namespace kit {
 namespace {
 
 // Named, a panel is a group the screen reader names on entering it; unnamed,
@@ -136,4 +136,4 @@ void sayKeyboardChoices(QComboBox* list, Announcer* announcer)
         new KeyChoiceSpeaker(list, announcer);
 }
 
-} // namespace app
+} // namespace kit

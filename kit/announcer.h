@@ -11,7 +11,7 @@ class QComboBox;
 class QFrame;
 class QTimer;
 
-namespace app {
+namespace kit {
 
 // A plain frame reaches screen readers as a frame, which they take for a window
 // of its own that is never active, and then they drop every focus change inside
@@ -52,6 +52,6 @@ private:
 // new item through the announcer. A list that takes typing is read already.
 void sayKeyboardChoices(QComboBox* list, Announcer* announcer);
 
-} // namespace app
+} // namespace kit
 
 #endif

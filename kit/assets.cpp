@@ -8,11 +8,11 @@ static void initAssets()
     Q_INIT_RESOURCE(assets);
 }
 
-namespace app {
+namespace kit {
 
 void loadAssets()
 {
     initAssets();
 }
 
-} // namespace app
+} // namespace kit

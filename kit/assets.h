@@ -1,7 +1,7 @@
 #ifndef KIT_ASSETS_H
 #define KIT_ASSETS_H
 
-namespace app {
+namespace kit {
 
 // Keys of the compiled-in pictures the windows show. The figure pictures are keys
 // in the calculators' tables instead.
@@ -24,6 +24,6 @@ inline constexpr const char* kPictures[] = {
 // before any window is built.
 void loadAssets();
 
-} // namespace app
+} // namespace kit
 
 #endif

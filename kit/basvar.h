@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace app {
+namespace kit {
 
 // The few values that outlive any one window. One instance lives in the Program
 // and reaches the menu and the tool windows by reference.
@@ -13,6 +13,6 @@ struct BasVar {
     std::int16_t TipoMedida = 0;          // 0 length, 1 area, 2 volume: the converter opens on it
 };
 
-} // namespace app
+} // namespace kit
 
 #endif

@@ -6,7 +6,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
-namespace app {
+namespace kit {
 namespace {
 
 // Screen readers see a keyboard button as a button they can press.
@@ -110,4 +110,4 @@ void ClickLabel::paintEvent(QPaintEvent* event)
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
-} // namespace app
+} // namespace kit

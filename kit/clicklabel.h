@@ -3,7 +3,7 @@
 
 #include <QLabel>
 
-namespace app {
+namespace kit {
 
 // A label or picture that reports the mouse as the windows' handlers need it:
 // every movement over it (with or without buttons), button down and up, click
@@ -42,6 +42,6 @@ private:
     bool m_tabbedInto = false;
 };
 
-} // namespace app
+} // namespace kit
 
 #endif

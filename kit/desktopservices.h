@@ -7,7 +7,7 @@ class QIcon;
 class QUrl;
 class QWidget;
 
-namespace app {
+namespace kit {
 
 // Everything the program asks of the desktop outside its own windows. The real
 // one is QtDesktop; tests install a recording fake so that no dialog, browser
@@ -36,6 +36,6 @@ public:
     virtual void clearClipboard() = 0;
 };
 
-} // namespace app
+} // namespace kit
 
 #endif

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace app {
+namespace kit {
 namespace {
 
 constexpr double kStep = 0.25; // points
@@ -102,4 +102,4 @@ void keepWhole(QLineEdit* box)
     new WholeText(box);
 }
 
-} // namespace app
+} // namespace kit

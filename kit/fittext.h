@@ -12,7 +12,7 @@
 
 class QLineEdit;
 
-namespace app {
+namespace kit {
 
 // The smallest size a text is drawn at, as a share of the layout's size.
 inline constexpr double kSmallestShare = 2.0 / 3.0;
@@ -38,6 +38,6 @@ int textWidth(const QLineEdit* box);
 // ones come back.
 void keepWhole(QLineEdit* box);
 
-} // namespace app
+} // namespace kit
 
 #endif

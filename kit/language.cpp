@@ -4,7 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
-namespace app {
+namespace kit {
 
 QString desktopLanguage(const QStringList& uiLanguages)
 {
@@ -48,4 +48,4 @@ Translations::~Translations()
     QCoreApplication::removeTranslator(&m_program);
 }
 
-} // namespace app
+} // namespace kit

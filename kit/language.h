@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <QTranslator>
 
-namespace app {
+namespace kit {
 
 // Language codes that ship, Spanish (the source) first.
 inline const QStringList kLanguages = {QStringLiteral("es"), QStringLiteral("en")};
@@ -42,6 +42,6 @@ private:
     QTranslator m_qt;
 };
 
-} // namespace app
+} // namespace kit
 
 #endif

@@ -8,7 +8,7 @@
 #include "kit/fittext.h"
 #include "kit/look.h"
 
-namespace ui {
+namespace kit {
 namespace {
 
 constexpr int kFocusFrameWidth = 2; // pixels
@@ -41,7 +41,7 @@ private:
 
 ListBox::ListBox(QWidget* parent, int rowHeightTwips) : QListWidget(parent)
 {
-    setItemDelegate(new FixedRowDelegate(this, app::px(rowHeightTwips)));
+    setItemDelegate(new FixedRowDelegate(this, kit::px(rowHeightTwips)));
     setUniformItemSizes(true);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
@@ -55,7 +55,7 @@ QFont ListBox::rowFont(int row) const
     const QListWidgetItem* shown = item(row);
     // A row cannot scroll, so it shrinks as far as it must: the longest number text
     // the converter writes, beside its copy button, to about half the layout's size.
-    return shown ? app::fitText(font(), shown->text(), rowTextWidth(row), 0.0).font : font();
+    return shown ? kit::fitText(font(), shown->text(), rowTextWidth(row), 0.0).font : font();
 }
 
 int ListBox::rowTextWidth(int row) const
@@ -146,6 +146,6 @@ void ListBox::reportCurrentRow()
     QAccessible::updateAccessibility(&row);
 }
 
-} // namespace ui
+} // namespace kit
 
 #include "listbox.moc"

@@ -3,7 +3,7 @@
 
 #include <QListWidget>
 
-namespace ui {
+namespace kit {
 
 // A list box as the windows' handlers expect one: at most one row selected, which
 // the user can change but never clear (no Ctrl+click deselection); rows of one
@@ -49,6 +49,6 @@ private:
     int m_selectedRowInset = 0;
 };
 
-} // namespace ui
+} // namespace kit
 
 #endif

@@ -8,7 +8,7 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
-namespace app {
+namespace kit {
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -106,4 +106,4 @@ void showPicture(QLabel* label, const QString& resourceKey)
     label->setPixmap(pixmap);
 }
 
-} // namespace app
+} // namespace kit

@@ -13,7 +13,7 @@
 class QLabel;
 class QWidget;
 
-namespace app {
+namespace kit {
 
 // Twips to device-independent pixels: 15 twips make one pixel at 96 dpi. Qt's
 // own high-DPI scaling takes it from there.
@@ -47,6 +47,6 @@ void identify(QWidget* widget, const QString& objectName, const QString& accessi
 // Shows a picture of the resources (":/...") stretched to the label, sharp at any scale.
 void showPicture(QLabel* label, const QString& resourceKey);
 
-} // namespace app
+} // namespace kit
 
 #endif

@@ -1,6 +1,6 @@
 #include "kit/optionbutton.h"
 
-namespace app {
+namespace kit {
 
 OptionButton::OptionButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {}
 
@@ -9,4 +9,4 @@ bool OptionButton::hitButton(const QPoint& position) const
     return rect().contains(position);
 }
 
-} // namespace app
+} // namespace kit

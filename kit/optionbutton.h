@@ -3,7 +3,7 @@
 
 #include <QRadioButton>
 
-namespace app {
+namespace kit {
 
 // An option button that takes a click anywhere on its painted rectangle, not
 // only on its circle and caption; hover and press looks follow the same area.
@@ -16,6 +16,6 @@ protected:
     bool hitButton(const QPoint& position) const override;
 };
 
-} // namespace app
+} // namespace kit
 
 #endif

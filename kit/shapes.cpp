@@ -6,7 +6,7 @@
 
 #include "kit/look.h"
 
-namespace app {
+namespace kit {
 
 RectShape::RectShape(QWidget* parent) : QWidget(parent)
 {
@@ -81,4 +81,4 @@ void LineShape::paintEvent(QPaintEvent*)
     painter.drawLine(QPoint(px(m_x1), px(m_y1)) - origin, QPoint(px(m_x2), px(m_y2)) - origin);
 }
 
-} // namespace app
+} // namespace kit

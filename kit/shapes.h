@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QWidget>
 
-namespace app {
+namespace kit {
 
 // A rectangle drawn over or under other controls; mouse events pass through it.
 // Its style value switches the outline: 1 drawn, 0 hidden.
@@ -52,6 +52,6 @@ private:
     int m_width = 1;
 };
 
-} // namespace app
+} // namespace kit
 
 #endif

@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-namespace app {
+namespace kit {
 
 void ToolContext::minimizeMenu() const
 {
@@ -28,4 +28,4 @@ void ToolContext::restoreMenu() const
     m_menu->setWindowState(m_menu->windowState() & ~Qt::WindowMinimized);
 }
 
-} // namespace app
+} // namespace kit

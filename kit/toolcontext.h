@@ -9,7 +9,7 @@
 #include "kit/basvar.h"
 #include "kit/desktopservices.h"
 
-namespace app {
+namespace kit {
 
 // What a tool window gets from the program: the shared variables, the desktop,
 // and the main menu, which it minimizes and restores.
@@ -44,6 +44,6 @@ struct ToolMakers {
     ToolMaker sobrePit;
 };
 
-} // namespace app
+} // namespace kit
 
 #endif

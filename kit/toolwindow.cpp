@@ -7,7 +7,7 @@
 
 #include "kit/assets.h"
 
-namespace app {
+namespace kit {
 
 ToolWindow::ToolWindow(ToolContext& context, MenuOnClose menuOnClose)
     : m_context(context), m_menuOnClose(menuOnClose)
@@ -45,4 +45,4 @@ void ToolWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-} // namespace app
+} // namespace kit

@@ -7,7 +7,7 @@
 
 class QKeyEvent;
 
-namespace app {
+namespace kit {
 
 // Base of every tool window: the program icon, deletion once closed, and the
 // unload step, which runs exactly once however often the window is asked to
@@ -49,6 +49,6 @@ private:
     bool m_unloaded = false;
 };
 
-} // namespace app
+} // namespace kit
 
 #endif

@@ -40,22 +40,22 @@ const QColor kAnswerBack(255, 255, 192);
 
 QFont calibri(double points, bool italic = false)
 {
-    return app::font(app::Typeface::Calibri, points, italic);
+    return kit::font(kit::Typeface::Calibri, points, italic);
 }
 
 // A frame without caption, outlined by a rectangle one pixel outside it.
 QFrame* outlinedFrame(QWidget* window, const QString& name, const QString& shapeName,
                       const QRect& twips, const QColor& back)
 {
-    auto* shape = new app::RectShape(window);
+    auto* shape = new kit::RectShape(window);
     shape->setObjectName(shapeName);
     shape->setBorder(kOutline);
-    app::place(shape, twips.x() - 15, twips.y() - 15, twips.width() + 30, twips.height() + 30);
+    kit::place(shape, twips.x() - 15, twips.y() - 15, twips.width() + 30, twips.height() + 30);
     auto* frame = new QFrame(window);
     frame->setObjectName(name);
     frame->setFrameShape(QFrame::NoFrame);
-    app::setBackColour(frame, back);
-    app::place(frame, twips.x(), twips.y(), twips.width(), twips.height());
+    kit::setBackColour(frame, back);
+    kit::place(frame, twips.x(), twips.y(), twips.width(), twips.height());
     return frame;
 }
 
@@ -64,11 +64,11 @@ QComboBox* unitList(QWidget* parent, const core::UnitList& units, const QString&
 {
     auto* combo = new QComboBox(parent);
     for (const char* unit : units)
-        combo->addItem(app::unitText(unit));
+        combo->addItem(kit::unitText(unit));
     combo->setCurrentIndex(-1); // nothing chosen until the load step chooses
     combo->setFont(calibri(12));
-    app::setBackColour(combo, Qt::white);
-    app::identify(combo, name, accessibleName);
+    kit::setBackColour(combo, Qt::white);
+    kit::identify(combo, name, accessibleName);
     combo->setAccessibleDescription(description);
     return combo;
 }
@@ -86,35 +86,35 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
     const CalculatorLayout& layout = calculatorLayout(calculator.id);
     Q_ASSERT(layout.options.size() == calculator.figures.size());
     QFrame* frame2 = outlinedFrame(window, "Frame2", "Shape5", {120, 120, 2175, 3135}, kGrey);
-    app::exposePanel(frame2, CalculatorWindow::tr("Figura"));
+    kit::exposePanel(frame2, CalculatorWindow::tr("Figura"));
     for (std::size_t i = 0; i < calculator.figures.size(); ++i) {
         const core::Figure& figure = calculator.figures[i];
         const OptionPlace& place = layout.options[i];
-        auto* option = new app::OptionButton(app::figureText(figure.caption), frame2);
+        auto* option = new kit::OptionButton(kit::figureText(figure.caption), frame2);
         option->setFont(calibri(12));
-        app::setBackColour(option, kGrey);
+        kit::setBackColour(option, kGrey);
         // Read out by the full name its tooltip holds, not the shortened caption.
-        app::identify(option, QStringLiteral("Option%1").arg(i + 1), app::figureText(figure.toolTip).trimmed(),
-                      app::figureText(figure.toolTip));
-        app::place(option, 120, 120 + 300 * place.row, place.width, 285);
-        c.options.push_back(option);
+        kit::identify(option, QStringLiteral("Option%1").arg(i + 1), kit::figureText(figure.toolTip).trimmed(),
+                      kit::figureText(figure.toolTip));
+        kit::place(option, 120, 120 + 300 * place.row, place.width, 285);
+        c.Option.push_back(option);
     }
-    c.options.front()->setChecked(true);
+    c.Option.front()->setChecked(true);
 }
 
 // The input unit list beside Text1, and the labels that repeat its unit beside the others.
 void buildUnitColumn(QFrame* frame1, CalculatorControls& c)
 {
-    c.combo1 = unitList(frame1, core::kLengthUnits, "Combo1", CalculatorWindow::tr("Unidad de entrada"),
+    c.Combo1 = unitList(frame1, core::kLengthUnits, "Combo1", CalculatorWindow::tr("Unidad de entrada"),
                         CalculatorWindow::tr("Unidad de longitud de todas las medidas"));
-    app::place(c.combo1, 2160, 360, 855, 405);
+    kit::place(c.Combo1, 2160, 360, 855, 405);
     for (int i = 0; i < 2; ++i) {
-        auto* unit = new QLabel(app::unitText(core::kLengthUnits[1]), frame1);
+        auto* unit = new QLabel(kit::unitText(core::kLengthUnits[1]), frame1);
         unit->setFont(calibri(14.25));
-        app::setBackColour(unit, Qt::white);
+        kit::setBackColour(unit, Qt::white);
         unit->setObjectName(QStringLiteral("Combo%1").arg(i + 2));
         unit->setAccessibleDescription(CalculatorWindow::tr("Unidad de la medida %1").arg(i + 2));
-        app::place(unit, 2160, 1080 + 720 * i, 855, 375);
+        kit::place(unit, 2160, 1080 + 720 * i, 855, 375);
         c.unitLabels[i] = unit;
     }
 }
@@ -122,23 +122,23 @@ void buildUnitColumn(QFrame* frame1, CalculatorControls& c)
 void buildMeasureRows(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
 {
     QFrame* frame1 = outlinedFrame(window, "Frame1", "Shape6", {2400, 120, 3135, 3135}, Qt::white);
-    app::exposePanel(frame1, CalculatorWindow::tr("Medidas"));
+    kit::exposePanel(frame1, CalculatorWindow::tr("Medidas"));
     for (int i = 0; i < 3; ++i) {
         const int top = 60 + 720 * i;
-        c.labels[i] = transparentLabel(frame1, QStringLiteral("Label%1").arg(i + 1), "X", true);
-        app::place(c.labels[i], 120, top, i == 0 ? calculatorLayout(calculator.id).label1Width : 1965, 285);
+        c.Label[i] = transparentLabel(frame1, QStringLiteral("Label%1").arg(i + 1), "X", true);
+        kit::place(c.Label[i], 120, top, i == 0 ? calculatorLayout(calculator.id).label1Width : 1965, 285);
 
         auto* text = new QLineEdit(i == 0 ? QString() : QStringLiteral("0"), frame1);
         text->setMaxLength(12);
         text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         text->setFont(calibri(14.25));
-        app::setBackColour(text, kGrey);
-        app::setTextColour(text, Qt::black);
-        app::identify(text, QStringLiteral("Text%1").arg(i + 1), CalculatorWindow::tr("Medida %1").arg(i + 1));
-        app::place(text, 120, top + 300, 1935, 405);
-        app::keepWhole(text);
-        c.labels[i]->setBuddy(text);
-        c.texts[i] = text;
+        kit::setBackColour(text, kGrey);
+        kit::setTextColour(text, Qt::black);
+        kit::identify(text, QStringLiteral("Text%1").arg(i + 1), CalculatorWindow::tr("Medida %1").arg(i + 1));
+        kit::place(text, 120, top + 300, 1935, 405);
+        kit::keepWhole(text);
+        c.Label[i]->setBuddy(text);
+        c.Text[i] = text;
     }
     buildUnitColumn(frame1, c);
 }
@@ -163,11 +163,11 @@ void makeTypable(QComboBox* combo)
 
 void buildResultBar(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
 {
-    auto* shape2 = new app::RectShape(window);
+    auto* shape2 = new kit::RectShape(window);
     shape2->setObjectName("Shape2");
     shape2->setFill(kAnswerBack);
     shape2->setBorder(kOutline);
-    app::place(shape2, 120, 3360, 4455, 375);
+    kit::place(shape2, 120, 3360, 4455, 375);
 
     c.txtAnswer = new QLineEdit(QStringLiteral("0"), window);
     c.txtAnswer->setReadOnly(true);
@@ -175,54 +175,54 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
     c.txtAnswer->setFocusPolicy(Qt::StrongFocus); // a long result is scrolled from the keyboard
     c.txtAnswer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.txtAnswer->setFont(calibri(14.25));
-    app::setBackColour(c.txtAnswer, kAnswerBack);
-    app::identify(c.txtAnswer, "txtAnswer", CalculatorWindow::tr("Resultado"));
-    app::place(c.txtAnswer, 130, 3370, 4335, 345);
-    app::keepWhole(c.txtAnswer);
+    kit::setBackColour(c.txtAnswer, kAnswerBack);
+    kit::identify(c.txtAnswer, "txtAnswer", CalculatorWindow::tr("Resultado"));
+    kit::place(c.txtAnswer, 130, 3370, 4335, 345);
+    kit::keepWhole(c.txtAnswer);
 
-    c.combo4 = unitList(window, calculator.resultUnits, "Combo4", CalculatorWindow::tr("Unidad del resultado"),
+    c.Combo4 = unitList(window, calculator.resultUnits, "Combo4", CalculatorWindow::tr("Unidad del resultado"),
                         CalculatorWindow::tr("Unidad en que se muestra el resultado"));
     if (calculator.typedResultUnit)
-        makeTypable(c.combo4);
-    app::place(c.combo4, 4680, 3360, 870, 405);
+        makeTypable(c.Combo4);
+    kit::place(c.Combo4, 4680, 3360, 870, 405);
 }
 
 void buildFormulaBar(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
 {
     QFrame* frame3 = outlinedFrame(window, "Frame3", "Shape1", {120, 3840, 5415, 495}, kGrey);
-    app::exposePanel(frame3, CalculatorWindow::tr("Fórmula"));
+    kit::exposePanel(frame3, CalculatorWindow::tr("Fórmula"));
     QLabel* label4 = transparentLabel(frame3, "Label4", CalculatorWindow::tr("FÓRMULA:"), false);
     const CalculatorLayout& layout = calculatorLayout(calculator.id);
-    app::place(label4, 120, layout.label4Top, 1215, 255);
+    kit::place(label4, 120, layout.label4Top, 1215, 255);
     c.lblForm = transparentLabel(frame3, "lblForm", QString(), false);
     c.lblForm->setAccessibleDescription(CalculatorWindow::tr("Fórmula"));
-    app::place(c.lblForm, 1320, layout.formulaTop, 3495, 255);
+    kit::place(c.lblForm, 1320, layout.formulaTop, 3495, 255);
     c.imgFig = new QLabel(frame3);
-    app::identify(c.imgFig, "imgFig", CalculatorWindow::tr("Dibujo de la figura"));
-    app::place(c.imgFig, 4920, 0, 495, 495);
+    kit::identify(c.imgFig, "imgFig", CalculatorWindow::tr("Dibujo de la figura"));
+    kit::place(c.imgFig, 4920, 0, 495, 495);
 }
 
 // The base area list lies on the window itself, exactly over Combo1.
 void buildBaseAreaList(QWidget* window, CalculatorControls& c)
 {
-    c.combo5 = unitList(window, core::kAreaUnits, "Combo5", CalculatorWindow::tr("Unidad del área de la base"),
+    c.Combo5 = unitList(window, core::kAreaUnits, "Combo5", CalculatorWindow::tr("Unidad del área de la base"),
                         CalculatorWindow::tr("Unidad de superficie del área de la base"));
-    app::place(c.combo5, 4560, 480, 870, 405);
-    c.combo5->hide();
+    kit::place(c.Combo5, 4560, 480, 870, 405);
+    c.Combo5->hide();
 }
 
 void setFocusOrder(const CalculatorControls& c)
 {
-    std::vector<QWidget*> chain(c.texts.begin(), c.texts.end());
-    std::vector<QRadioButton*> byScreen = c.options;
+    std::vector<QWidget*> chain(c.Text.begin(), c.Text.end());
+    std::vector<QRadioButton*> byScreen = c.Option;
     std::sort(byScreen.begin(), byScreen.end(),
               [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
     chain.insert(chain.end(), byScreen.begin(), byScreen.end());
-    chain.push_back(c.combo1);
+    chain.push_back(c.Combo1);
     chain.push_back(c.txtAnswer); // the result, then the unit it is written in
-    chain.push_back(c.combo4);
-    if (c.combo5)
-        chain.push_back(c.combo5);
+    chain.push_back(c.Combo4);
+    if (c.Combo5)
+        chain.push_back(c.Combo5);
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
@@ -244,7 +244,7 @@ CalculatorControls buildCalculatorControls(QWidget* window, const core::Calculat
     if (calculator.baseAreaUnits)
         buildBaseAreaList(window, c);
     setFocusOrder(c);
-    c.texts[0]->setFocus();
+    c.Text[0]->setFocus();
     return c;
 }
 

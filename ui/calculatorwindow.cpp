@@ -44,13 +44,13 @@ std::string coreUnit(const QComboBox* list, const core::UnitList& units)
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow(app::ToolContext& context, const core::Calculator& calculator)
-    : app::ToolWindow(context), m_calculator(calculator),
+CalculatorWindow::CalculatorWindow(kit::ToolContext& context, const core::Calculator& calculator)
+    : kit::ToolWindow(context), m_calculator(calculator),
       m_ui(buildCalculatorControls(this, calculator))
 {
     setObjectName(QString::fromUtf8(calculatorLayout(calculator.id).formName));
     setWindowTitle(tr(calculatorLayout(calculator.id).caption));
-    app::setClientSize(this, 5655, 4455);
+    kit::setClientSize(this, 5655, 4455);
     connectHandlers();
     Form_Load();
     connectVoice();
@@ -63,9 +63,9 @@ CalculatorWindow::CalculatorWindow(app::ToolContext& context, const core::Calcul
 // step even when it did not change, and the result unit that takes typing.
 void CalculatorWindow::connectHandlers()
 {
-    for (std::size_t i = 0; i < m_ui.options.size(); ++i) {
+    for (std::size_t i = 0; i < m_ui.Option.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
-        connect(m_ui.options[i], &QRadioButton::toggled, this, [this, n](bool checked) {
+        connect(m_ui.Option[i], &QRadioButton::toggled, this, [this, n](bool checked) {
             if (checked)
                 Option_Click(n);
         });
@@ -74,28 +74,28 @@ void CalculatorWindow::connectHandlers()
         connect(text(n), &QLineEdit::textChanged, this, [this, n] { Text_Change(n); });
         text(n)->installEventFilter(this);
     }
-    connect(m_ui.combo1, &QComboBox::activated, this, &CalculatorWindow::Combo1_Click);
+    connect(m_ui.Combo1, &QComboBox::activated, this, &CalculatorWindow::Combo1_Click);
     if (m_calculator.typedResultUnit)
-        connect(m_ui.combo4, &QComboBox::activated, this, &CalculatorWindow::Combo4_Click);
+        connect(m_ui.Combo4, &QComboBox::activated, this, &CalculatorWindow::Combo4_Click);
     else
-        connect(m_ui.combo4, &QComboBox::currentIndexChanged, this, &CalculatorWindow::Combo4_Click);
-    if (m_ui.combo5)
-        connect(m_ui.combo5, &QComboBox::activated, this, &CalculatorWindow::Combo5_Click);
+        connect(m_ui.Combo4, &QComboBox::currentIndexChanged, this, &CalculatorWindow::Combo4_Click);
+    if (m_ui.Combo5)
+        connect(m_ui.Combo5, &QComboBox::activated, this, &CalculatorWindow::Combo5_Click);
 }
 
 // Results are spoken a moment after the last change, so that typing is not
 // talked over, and again on F2; a unit chosen with the arrow keys is spoken at once.
 void CalculatorWindow::connectVoice()
 {
-    m_voice = new app::Announcer(this);
+    m_voice = new kit::Announcer(this);
     setAccessibleDescription(tr("F2 lee el resultado"));
     // The unit is part of what is said: a new unit alone, same number, is news too.
     const auto sayResult = [this] { m_voice->sayAfterPause(spokenResult()); };
     connect(m_ui.txtAnswer, &QLineEdit::textChanged, m_voice, sayResult);
-    connect(m_ui.combo4, &QComboBox::currentTextChanged, m_voice, sayResult);
-    for (QComboBox* list : {m_ui.combo1, m_ui.combo4, m_ui.combo5})
+    connect(m_ui.Combo4, &QComboBox::currentTextChanged, m_voice, sayResult);
+    for (QComboBox* list : {m_ui.Combo1, m_ui.Combo4, m_ui.Combo5})
         if (list)
-            app::sayKeyboardChoices(list, m_voice);
+            kit::sayKeyboardChoices(list, m_voice);
 }
 
 QString CalculatorWindow::spokenResult() const
@@ -103,7 +103,7 @@ QString CalculatorWindow::spokenResult() const
     const QString answer = m_ui.txtAnswer->text();
     // Only a number has a unit; a message is read as it stands.
     const bool number = !answer.isEmpty() && (answer.front().isDigit() || answer.front() == QLatin1Char('-'));
-    return tr("Resultado: %1").arg(answer + (number ? QLatin1Char(' ') + m_ui.combo4->currentText() : QString()));
+    return tr("Resultado: %1").arg(answer + (number ? QLatin1Char(' ') + m_ui.Combo4->currentText() : QString()));
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event)
@@ -111,7 +111,7 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_F2)
         m_voice->say(spokenResult());
     else
-        app::ToolWindow::keyPressEvent(event);
+        kit::ToolWindow::keyPressEvent(event);
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
@@ -134,7 +134,7 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
             return textKeyPress(n, static_cast<const QKeyEvent*>(event));
         }
     }
-    return app::ToolWindow::eventFilter(watched, event);
+    return kit::ToolWindow::eventFilter(watched, event);
 }
 
 void CalculatorWindow::pendingGotFocus()
@@ -148,21 +148,21 @@ void CalculatorWindow::pendingGotFocus()
 void CalculatorWindow::Option_Click(int n)
 {
     const core::Figure& figure = m_calculator.figures[static_cast<std::size_t>(n - 1)];
-    m_ui.lblForm->setText(app::figureText(figure.formula));
-    app::showPicture(m_ui.imgFig, QString::fromUtf8(figure.picture));
+    m_ui.lblForm->setText(kit::figureText(figure.formula));
+    kit::showPicture(m_ui.imgFig, QString::fromUtf8(figure.picture));
     for (int row = 1; row <= 3; ++row)
         if (uses(figure, row))
-            setMeasureCaption(row, app::figureText(figure.labels[row - 1]));
-    m_ui.labels[1]->setVisible(uses(figure, 2));
-    m_ui.labels[2]->setVisible(uses(figure, 3));
+            setMeasureCaption(row, kit::figureText(figure.labels[row - 1]));
+    m_ui.Label[1]->setVisible(uses(figure, 2));
+    m_ui.Label[2]->setVisible(uses(figure, 3));
     text(2)->setVisible(uses(figure, 2));
     text(3)->setVisible(uses(figure, 3));
     m_ui.unitLabels[0]->setVisible(isLength(figure, 2));
     m_ui.unitLabels[1]->setVisible(isLength(figure, 3));
-    if (m_ui.combo5) {
+    if (m_ui.Combo5) {
         const bool baseArea = figure.measures[0] == core::Measure::Area;
-        m_ui.combo1->setVisible(!baseArea);
-        m_ui.combo5->setVisible(baseArea);
+        m_ui.Combo1->setVisible(!baseArea);
+        m_ui.Combo5->setVisible(baseArea);
     }
     eResultado();
 }
@@ -176,7 +176,7 @@ void CalculatorWindow::eResultado()
                                    text(3)->text().toStdString()},
                                   var().ValorPi);
     if (!m_result) {
-        m_ui.txtAnswer->setText(app::outOfRange());
+        m_ui.txtAnswer->setText(kit::outOfRange());
         return;
     }
     m_ui.txtAnswer->setText(fromStd(core::plainText(*m_result)));
@@ -190,13 +190,13 @@ void CalculatorWindow::Combo4_Click()
     const core::Conversion conversion =
         m_result ? converted(*m_result) : core::Conversion{core::Converted::Overflow, 0.0};
     if (conversion.outcome == core::Converted::Overflow) {
-        m_ui.txtAnswer->setText(app::outOfRange());
+        m_ui.txtAnswer->setText(kit::outOfRange());
         return;
     }
     if (conversion.outcome == core::Converted::Value)
         m_ui.txtAnswer->setText(fromStd(core::plainText(conversion.value)));
     // An unknown typed unit leaves the text as it was, and the out-of-range text is no number.
-    if (m_ui.txtAnswer->text() != app::outOfRange())
+    if (m_ui.txtAnswer->text() != kit::outOfRange())
         m_ui.txtAnswer->setText(fromStd(core::displayText(m_ui.txtAnswer->text().toStdString())));
 }
 
@@ -204,17 +204,17 @@ void CalculatorWindow::Combo4_Click()
 // Combo4_Click, but only writes the text of a box that takes typing, which runs nothing.
 void CalculatorWindow::Combo1_Click()
 {
-    const QString unit = m_ui.combo1->currentText();
+    const QString unit = m_ui.Combo1->currentText();
     m_ui.unitLabels[0]->setText(unit);
     m_ui.unitLabels[1]->setText(unit);
-    const std::string resultUnit = coreUnit(m_ui.combo1, core::kLengthUnits) + m_calculator.powerSuffix;
-    m_ui.combo4->setCurrentText(app::unitText(resultUnit.c_str()));
+    const std::string resultUnit = coreUnit(m_ui.Combo1, core::kLengthUnits) + m_calculator.powerSuffix;
+    m_ui.Combo4->setCurrentText(kit::unitText(resultUnit.c_str()));
     eResultado();
 }
 
 void CalculatorWindow::Combo5_Click()
 {
-    m_ui.combo1->setCurrentIndex(m_ui.combo5->currentIndex());
+    m_ui.Combo1->setCurrentIndex(m_ui.Combo5->currentIndex());
     Combo1_Click();
 }
 
@@ -252,12 +252,12 @@ void CalculatorWindow::Text_KeyPress(int n, int& keyAscii)
 
 void CalculatorWindow::Form_Load()
 {
-    app::setBackColour(this, app::kWindowBackground);
+    kit::setBackColour(this, kit::kWindowBackground);
     // A list raises no choice for a selection made by code.
-    m_ui.combo1->setCurrentIndex(m_ui.combo1->findText(app::unitText(core::kLengthUnits[1])));
+    m_ui.Combo1->setCurrentIndex(m_ui.Combo1->findText(kit::unitText(core::kLengthUnits[1])));
     Combo1_Click();
-    if (m_ui.combo5) {
-        m_ui.combo5->setCurrentIndex(m_ui.combo5->findText(app::unitText(core::kAreaUnits[1])));
+    if (m_ui.Combo5) {
+        m_ui.Combo5->setCurrentIndex(m_ui.Combo5->findText(kit::unitText(core::kAreaUnits[1])));
         Combo5_Click();
     }
     Option_Click(1);
@@ -266,7 +266,7 @@ void CalculatorWindow::Form_Load()
 // A measure box is read out by the caption above it, without the colon.
 void CalculatorWindow::setMeasureCaption(int row, const QString& caption)
 {
-    m_ui.labels[row - 1]->setText(caption);
+    m_ui.Label[row - 1]->setText(caption);
     QString name = caption;
     if (name.endsWith(QLatin1Char(':')))
         name.chop(1);
@@ -276,15 +276,15 @@ void CalculatorWindow::setMeasureCaption(int row, const QString& caption)
 const core::Figure& CalculatorWindow::selectedFigure() const
 {
     std::size_t i = 0;
-    while (i + 1 < m_ui.options.size() && !m_ui.options[i]->isChecked())
+    while (i + 1 < m_ui.Option.size() && !m_ui.Option[i]->isChecked())
         ++i;
     return m_calculator.figures[i];
 }
 
 core::Conversion CalculatorWindow::converted(double result) const
 {
-    return core::convertResult(m_calculator, coreUnit(m_ui.combo1, core::kLengthUnits),
-                               coreUnit(m_ui.combo4, m_calculator.resultUnits), result);
+    return core::convertResult(m_calculator, coreUnit(m_ui.Combo1, core::kLengthUnits),
+                               coreUnit(m_ui.Combo4, m_calculator.resultUnits), result);
 }
 
 // Only character keys and Enter reach the key handler; true when it swallowed the key.

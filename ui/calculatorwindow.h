@@ -18,16 +18,16 @@
 
 class QKeyEvent;
 
-namespace app {
+namespace kit {
 class Announcer;
-}
+} // namespace kit
 
 namespace ui {
 
-class CalculatorWindow : public app::ToolWindow {
+class CalculatorWindow : public kit::ToolWindow {
     Q_OBJECT
 public:
-    CalculatorWindow(app::ToolContext& context, const core::Calculator& calculator);
+    CalculatorWindow(kit::ToolContext& context, const core::Calculator& calculator);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,13 +54,13 @@ private:
     const core::Figure& selectedFigure() const;
     core::Conversion converted(double result) const;
     bool textKeyPress(int n, const QKeyEvent* key);
-    QLineEdit* text(int n) const { return m_ui.texts[static_cast<std::size_t>(n - 1)]; }
+    QLineEdit* text(int n) const { return m_ui.Text[static_cast<std::size_t>(n - 1)]; }
 
     const core::Calculator& m_calculator;
     CalculatorControls m_ui;
     // Last result, in the input unit (or its square or cube); none when it left the double range.
     std::optional<double> m_result = 0.0;
-    app::Announcer* m_voice = nullptr;
+    kit::Announcer* m_voice = nullptr;
     int m_gotFocusPending = 0; // the box whose focus-gained step is queued, or 0
 };
 

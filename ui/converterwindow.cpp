@@ -68,7 +68,7 @@ constexpr OptionRow kOptions[] = {
 // Paints a category button; its round indicator stays white as on any other button.
 void paintCategory(QRadioButton* option, const QColor& colour)
 {
-    app::setBackColour(option, colour);
+    kit::setBackColour(option, colour);
     QPalette palette = option->palette();
     palette.setColor(QPalette::Base, Qt::white);
     option->setPalette(palette);
@@ -85,19 +85,19 @@ QString fitted(const QString& text, int maxLength)
 
 } // namespace
 
-ConverterWindow::ConverterWindow(app::ToolContext& context) : app::ToolWindow(context)
+ConverterWindow::ConverterWindow(kit::ToolContext& context) : kit::ToolWindow(context)
 {
     setObjectName(QStringLiteral("frmConvert"));
     setWindowTitle(tr("Convertidor de unidades"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    app::setClientSize(this, 9375, 5895);
+    kit::setClientSize(this, 9375, 5895);
 
     // Built from back to front, so that later controls lie over earlier ones.
     m_Label1 = new QLabel(QStringLiteral("="), this);
     m_Label1->setObjectName(QStringLiteral("Label1"));
-    app::place(m_Label1, 3000, 840, 615, 495);
-    m_Label1->setFont(app::font(app::Typeface::Calibri, 27.75));
+    kit::place(m_Label1, 3000, 840, 615, 495);
+    m_Label1->setFont(kit::font(kit::Typeface::Calibri, 27.75));
     m_Label1->setAlignment(Qt::AlignCenter);
     buildHeader();
     buildLists();
@@ -119,21 +119,21 @@ ConverterWindow::ConverterWindow(app::ToolContext& context) : app::ToolWindow(co
     m_tmrClip->setInterval(500);
     connectHandlers();
     m_tmrClip->start();
-    m_voice = new app::Announcer(this);
+    m_voice = new kit::Announcer(this);
     Form_Load();
 }
 
 void ConverterWindow::buildLists()
 {
-    std::array<ListBox*, 3> lists{};
+    std::array<kit::ListBox*, 3> lists{};
     for (std::size_t i = 0; i < std::size(kLists); ++i) {
         const ListRow& row = kLists[i];
-        auto* list = new ListBox(this, kRowHeight);
-        app::identify(list, QString::fromLatin1(row.objectName), tr(row.accessibleName));
-        app::place(list, row.left, 840, row.width, 4980);
-        list->setFont(app::font(app::Typeface::Calibri, 20.25));
-        app::setBackColour(list, Qt::white);
-        app::setTextColour(list, Qt::black);
+        auto* list = new kit::ListBox(this, kRowHeight);
+        kit::identify(list, QString::fromLatin1(row.objectName), tr(row.accessibleName));
+        kit::place(list, row.left, 840, row.width, 4980);
+        list->setFont(kit::font(kit::Typeface::Calibri, 20.25));
+        kit::setBackColour(list, Qt::white);
+        kit::setTextColour(list, Qt::black);
         lists[i] = list;
     }
     m_List1 = lists[0];
@@ -146,26 +146,26 @@ void ConverterWindow::buildHeader()
     m_Frame1 = new QFrame(this);
     m_Frame1->setObjectName(QStringLiteral("Frame1"));
     m_Frame1->setFrameShape(QFrame::NoFrame);
-    app::exposePanel(m_Frame1);
-    app::place(m_Frame1, 0, 0, 9375, 735);
+    kit::exposePanel(m_Frame1);
+    kit::place(m_Frame1, 0, 0, 9375, 735);
 
     m_lblN = new QLabel(m_Frame1);
     m_lblN->setObjectName(QStringLiteral("lblN"));
-    app::place(m_lblN, 2880, 120, 135, 495);
+    kit::place(m_lblN, 2880, 120, 135, 495);
     buildPasteButton();
-    m_Line1 = new app::LineShape(m_Frame1);
+    m_Line1 = new kit::LineShape(m_Frame1);
     m_Line1->setObjectName(QStringLiteral("Line1"));
     m_Line1->setPoints(3000, 120, 3000, 610);
     buildCategoryButtons();
 
     m_txtCaja = new QLineEdit(QStringLiteral("0"), m_Frame1);
-    app::identify(m_txtCaja, QStringLiteral("txtCaja"), tr("Valor a convertir"));
-    app::place(m_txtCaja, 120, 120, 2775, 495);
+    kit::identify(m_txtCaja, QStringLiteral("txtCaja"), tr("Valor a convertir"));
+    kit::place(m_txtCaja, 120, 120, 2775, 495);
     m_txtCaja->setMaxLength(15);
     m_txtCaja->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_txtCaja->setFont(app::font(app::Typeface::Calibri, 20.25));
-    app::setTextColour(m_txtCaja, Qt::black);
-    app::keepWhole(m_txtCaja);
+    m_txtCaja->setFont(kit::font(kit::Typeface::Calibri, 20.25));
+    kit::setTextColour(m_txtCaja, Qt::black);
+    kit::keepWhole(m_txtCaja);
     m_txtCaja->setFocus();
 }
 
@@ -174,17 +174,17 @@ void ConverterWindow::buildCategoryButtons()
     // A group for screen readers only: it paints nothing and covers just the three buttons.
     auto* group = new QFrame(m_Frame1);
     group->setFrameShape(QFrame::NoFrame);
-    app::exposePanel(group, tr("Categoría"));
+    kit::exposePanel(group, tr("Categoría"));
     const int groupLeft = kOptions[0].left;
-    app::place(group, groupLeft, 120, kOptions[2].left + 1815 - groupLeft, 495);
+    kit::place(group, groupLeft, 120, kOptions[2].left + 1815 - groupLeft, 495);
     // Option3, Option1, Option2 from back to front, as the layout stacks them.
     for (std::size_t i : {2, 0, 1}) {
         const OptionRow& row = kOptions[i];
-        auto* option = new app::OptionButton(tr(row.caption), group);
-        app::identify(option, QString::fromLatin1(row.objectName), tr(row.caption));
-        app::place(option, row.left - groupLeft, 0, 1815, 495);
-        option->setFont(app::font(app::Typeface::Calibri, 15.75));
-        app::setTextColour(option, Qt::black);
+        auto* option = new kit::OptionButton(tr(row.caption), group);
+        kit::identify(option, QString::fromLatin1(row.objectName), tr(row.caption));
+        kit::place(option, row.left - groupLeft, 0, 1815, 495);
+        option->setFont(kit::font(kit::Typeface::Calibri, 15.75));
+        kit::setTextColour(option, Qt::black);
         paintCategory(option, i == 0 ? kChosenCategory : kOtherCategory);
         m_Option[i] = option;
     }
@@ -193,11 +193,11 @@ void ConverterWindow::buildCategoryButtons()
 
 void ConverterWindow::buildPasteButton()
 {
-    m_lblPaste = new app::ClickLabel(m_Frame1, app::ClickLabel::Role::Button);
+    m_lblPaste = new kit::ClickLabel(m_Frame1, kit::ClickLabel::Role::Button);
     m_lblPaste->setFocusPolicy(Qt::TabFocus);
-    app::identify(m_lblPaste, QStringLiteral("lblPaste"), tr("Pegar"), tr(" Pegar "));
-    app::place(m_lblPaste, 3000, 120, kButtonSize, kButtonSize);
-    app::showPicture(m_lblPaste, QString::fromLatin1(app::picture::kPaste));
+    kit::identify(m_lblPaste, QStringLiteral("lblPaste"), tr("Pegar"), tr(" Pegar "));
+    kit::place(m_lblPaste, 3000, 120, kButtonSize, kButtonSize);
+    kit::showPicture(m_lblPaste, QString::fromLatin1(kit::picture::kPaste));
     m_lblPaste->hide();
 }
 
@@ -206,14 +206,14 @@ void ConverterWindow::buildCopyButton()
     m_frmeCopy = new QFrame(this);
     m_frmeCopy->setObjectName(QStringLiteral("frmeCopy"));
     m_frmeCopy->setFrameShape(QFrame::NoFrame);
-    app::place(m_frmeCopy, kCopyLeft, kCopyTop[0], kButtonSize, kButtonSize);
+    kit::place(m_frmeCopy, kCopyLeft, kCopyTop[0], kButtonSize, kButtonSize);
     m_frmeCopy->hide();
 
-    m_lblCopy = new app::ClickLabel(m_frmeCopy, app::ClickLabel::Role::Button);
+    m_lblCopy = new kit::ClickLabel(m_frmeCopy, kit::ClickLabel::Role::Button);
     m_lblCopy->setFocusPolicy(Qt::TabFocus);
-    app::identify(m_lblCopy, QStringLiteral("lblCopy"), tr("Copiar"), tr(" Copiar "));
-    app::place(m_lblCopy, 0, 0, kButtonSize, kButtonSize);
-    app::showPicture(m_lblCopy, QString::fromLatin1(app::picture::kCopy));
+    kit::identify(m_lblCopy, QStringLiteral("lblCopy"), tr("Copiar"), tr(" Copiar "));
+    kit::place(m_lblCopy, 0, 0, kButtonSize, kButtonSize);
+    kit::showPicture(m_lblCopy, QString::fromLatin1(kit::picture::kCopy));
 }
 
 void ConverterWindow::connectHandlers()
@@ -224,19 +224,19 @@ void ConverterWindow::connectHandlers()
                 Option_Click(static_cast<std::int16_t>(i));
         });
     }
-    connect(m_List1, &ListBox::itemSelectionChanged, this, &ConverterWindow::List1_Click);
-    connect(m_List2, &ListBox::itemSelectionChanged, this, &ConverterWindow::List2_Click);
-    connect(m_List3, &ListBox::itemSelectionChanged, this, &ConverterWindow::List3_Click);
+    connect(m_List1, &kit::ListBox::itemSelectionChanged, this, &ConverterWindow::List1_Click);
+    connect(m_List2, &kit::ListBox::itemSelectionChanged, this, &ConverterWindow::List2_Click);
+    connect(m_List3, &kit::ListBox::itemSelectionChanged, this, &ConverterWindow::List3_Click);
     // A click on the row already selected changes no selection but is a click all the same.
-    connect(m_List3, &ListBox::itemClicked, this, &ConverterWindow::List3_Click);
-    connect(m_List3, &ListBox::itemDoubleClicked, this, &ConverterWindow::List3_DblClick);
+    connect(m_List3, &kit::ListBox::itemClicked, this, &ConverterWindow::List3_Click);
+    connect(m_List3, &kit::ListBox::itemDoubleClicked, this, &ConverterWindow::List3_DblClick);
     connect(m_txtCaja, &QLineEdit::textChanged, this, &ConverterWindow::txtCaja_Change);
-    connect(m_lblCopy, &app::ClickLabel::clicked, this, &ConverterWindow::lblCopy_Click);
-    connect(m_lblCopy, &app::ClickLabel::mouseDown, this, &ConverterWindow::lblCopy_MouseDown);
-    connect(m_lblCopy, &app::ClickLabel::mouseUp, this, &ConverterWindow::lblCopy_MouseUp);
-    connect(m_lblPaste, &app::ClickLabel::clicked, this, &ConverterWindow::lblPaste_Click);
-    connect(m_lblPaste, &app::ClickLabel::mouseDown, this, &ConverterWindow::lblPaste_MouseDown);
-    connect(m_lblPaste, &app::ClickLabel::mouseUp, this, &ConverterWindow::lblPaste_MouseUp);
+    connect(m_lblCopy, &kit::ClickLabel::clicked, this, &ConverterWindow::lblCopy_Click);
+    connect(m_lblCopy, &kit::ClickLabel::mouseDown, this, &ConverterWindow::lblCopy_MouseDown);
+    connect(m_lblCopy, &kit::ClickLabel::mouseUp, this, &ConverterWindow::lblCopy_MouseUp);
+    connect(m_lblPaste, &kit::ClickLabel::clicked, this, &ConverterWindow::lblPaste_Click);
+    connect(m_lblPaste, &kit::ClickLabel::mouseDown, this, &ConverterWindow::lblPaste_MouseDown);
+    connect(m_lblPaste, &kit::ClickLabel::mouseUp, this, &ConverterWindow::lblPaste_MouseUp);
     connect(m_tmrClip, &QTimer::timeout, this, &ConverterWindow::tmrClip_Timer);
     for (QObject* watched : {static_cast<QObject*>(m_txtCaja), static_cast<QObject*>(m_List3),
                              static_cast<QObject*>(m_lblCopy), static_cast<QObject*>(m_frmeCopy)})
@@ -260,7 +260,7 @@ bool ConverterWindow::eventFilter(QObject* watched, QEvent* event)
     } else if (watched == m_frmeCopy && (type == QEvent::Show || type == QEvent::Hide)) {
         keepSelectedRowClearOfCopy();
     }
-    return app::ToolWindow::eventFilter(watched, event);
+    return kit::ToolWindow::eventFilter(watched, event);
 }
 
 // Ctrl+C on the values and Ctrl+V in the box use the program's clipboard steps,
@@ -291,13 +291,13 @@ void ConverterWindow::keepSelectedRowClearOfCopy()
 void ConverterWindow::Form_Load()
 {
     var().VentanasAbiertas += 1;
-    app::setBackColour(this, app::kWindowBackground);
+    kit::setBackColour(this, kit::kWindowBackground);
     for (QWidget* control : {static_cast<QWidget*>(m_txtCaja), static_cast<QWidget*>(m_frmeCopy),
                              static_cast<QWidget*>(m_lblPaste)})
-        app::setBackColour(control, app::kWindowBackground);
+        kit::setBackColour(control, kit::kWindowBackground);
     // Painted, lblN would show as a light strip of its own beside the box's frame.
-    app::setBackColour(m_lblN, app::kWindowBackground, false);
-    app::setBackColour(m_Frame1, kHeaderColour);
+    kit::setBackColour(m_lblN, kit::kWindowBackground, false);
+    kit::setBackColour(m_Frame1, kHeaderColour);
     QRadioButton* option = m_Option.at(static_cast<std::size_t>(var().TipoMedida));
     if (option->isChecked())
         Option_Click(var().TipoMedida); // already selected: no toggle to run it
@@ -316,7 +316,7 @@ void ConverterWindow::Option_Click(std::int16_t c)
     m_List2->empty();
     m_List3->empty();
     for (const std::string& unit : core::CatalogoUnidades::Unidades(c))
-        m_List1->addItem(app::unitText(unit.c_str()));
+        m_List1->addItem(kit::unitText(unit.c_str()));
     m_List1->selectRow(rememberedUnit());
     for (int row = 0; row < m_List1->count(); ++row)
         m_List2->addItem(m_List1->item(row)->text());
@@ -383,12 +383,12 @@ void ConverterWindow::copyRow(int row)
 
 void ConverterWindow::lblCopy_MouseDown()
 {
-    app::setBackColour(m_frmeCopy, kPressed);
+    kit::setBackColour(m_frmeCopy, kPressed);
 }
 
 void ConverterWindow::lblCopy_MouseUp()
 {
-    app::setBackColour(m_frmeCopy, app::kWindowBackground);
+    kit::setBackColour(m_frmeCopy, kit::kWindowBackground);
 }
 
 void ConverterWindow::lblPaste_Click()
@@ -404,12 +404,12 @@ void ConverterWindow::lblPaste_Click()
 
 void ConverterWindow::lblPaste_MouseDown()
 {
-    app::setBackColour(m_lblPaste, kPressed);
+    kit::setBackColour(m_lblPaste, kPressed);
 }
 
 void ConverterWindow::lblPaste_MouseUp()
 {
-    app::setBackColour(m_lblPaste, app::kWindowBackground);
+    kit::setBackColour(m_lblPaste, kit::kWindowBackground);
 }
 
 void ConverterWindow::tmrClip_Timer()
@@ -424,7 +424,7 @@ void ConverterWindow::Convertir()
     const auto rows = core::CatalogoUnidades::ConvertirValor(shownCategory(), rememberedUnit(),
                                                              m_txtCaja->text().toStdString());
     for (const core::CatalogoUnidades::Fila& row : rows)
-        m_List3->addItem(row ? QString::fromStdString(*row) : app::outOfRange());
+        m_List3->addItem(row ? QString::fromStdString(*row) : kit::outOfRange());
     describeValues();
     m_List3->selectRow(m_List2->selectedRow());
 }
@@ -449,14 +449,14 @@ void ConverterWindow::sCopy()
         return;
     if (row >= 0) {
         const int top = kCopyTop[row];
-        app::place(m_frmeCopy, kCopyLeft, top, kButtonSize, kButtonSize);
+        kit::place(m_frmeCopy, kCopyLeft, top, kButtonSize, kButtonSize);
     }
     m_frmeCopy->show();
 }
 
 bool ConverterWindow::isValue(int row) const
 {
-    return row >= 0 && m_List3->item(row)->text() != app::outOfRange();
+    return row >= 0 && m_List3->item(row)->text() != kit::outOfRange();
 }
 
 std::int16_t ConverterWindow::shownCategory() const
@@ -472,11 +472,11 @@ std::int16_t& ConverterWindow::rememberedUnit()
 {
     switch (shownCategory()) {
     case 0:
-        return UnidadLongitud;
+        return m_UnidadLongitud;
     case 1:
-        return UnidadArea;
+        return m_UnidadArea;
     default:
-        return UnidadVolumen;
+        return m_UnidadVolumen;
     }
 }
 

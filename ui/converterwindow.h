@@ -26,20 +26,19 @@ class QLineEdit;
 class QRadioButton;
 class QTimer;
 
-namespace app {
+namespace kit {
+class ListBox;
 class Announcer;
 class ClickLabel;
 class LineShape;
-} // namespace app
+} // namespace kit
 
 namespace ui {
 
-class ListBox;
-
-class ConverterWindow : public app::ToolWindow {
+class ConverterWindow : public kit::ToolWindow {
     Q_OBJECT
 public:
-    explicit ConverterWindow(app::ToolContext& context);
+    explicit ConverterWindow(kit::ToolContext& context);
 
 public Q_SLOTS:
     void tmrClip_Timer();
@@ -88,23 +87,23 @@ private:
     std::int16_t& rememberedUnit();
 
     QFrame* m_frmeCopy = nullptr;
-    app::ClickLabel* m_lblCopy = nullptr;
-    ListBox* m_List3 = nullptr;
-    ListBox* m_List2 = nullptr;
-    ListBox* m_List1 = nullptr;
+    kit::ClickLabel* m_lblCopy = nullptr;
+    kit::ListBox* m_List3 = nullptr;
+    kit::ListBox* m_List2 = nullptr;
+    kit::ListBox* m_List1 = nullptr;
     QFrame* m_Frame1 = nullptr;
     QTimer* m_tmrClip = nullptr;
     QLineEdit* m_txtCaja = nullptr;
     std::array<QRadioButton*, 3> m_Option{}; // Option1..3: length, area, volume
-    app::LineShape* m_Line1 = nullptr;
-    app::ClickLabel* m_lblPaste = nullptr;
+    kit::LineShape* m_Line1 = nullptr;
+    kit::ClickLabel* m_lblPaste = nullptr;
     QLabel* m_lblN = nullptr;
     QLabel* m_Label1 = nullptr;
-    app::Announcer* m_voice = nullptr;
+    kit::Announcer* m_voice = nullptr;
 
-    std::int16_t UnidadLongitud = 0;
-    std::int16_t UnidadArea = 0;
-    std::int16_t UnidadVolumen = 0;
+    std::int16_t m_UnidadLongitud = 0;
+    std::int16_t m_UnidadArea = 0;
+    std::int16_t m_UnidadVolumen = 0;
 };
 
 } // namespace ui

@@ -139,7 +139,7 @@ bool isKeyboardContextMenu(const QEvent* event)
 
 } // namespace
 
-PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context)
+PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context)
 {
     setObjectName(QStringLiteral("frmPitagoras"));
     setWindowTitle(tr("Teorema de Pitágoras y regla de tres"));
@@ -154,8 +154,8 @@ PitagorasWindow::PitagorasWindow(app::ToolContext& context) : ToolWindow(context
     buildButtons();
     buildMenu();
     buildTimers();
-    m_voice = new app::Announcer(this);
-    app::setClientSize(this, 6735, 1605);
+    m_voice = new kit::Announcer(this);
+    kit::setClientSize(this, 6735, 1605);
     m_cmdMode->setFocus();
     Form_Load();
 }
@@ -164,11 +164,11 @@ void PitagorasWindow::buildPanel()
 {
     m_frmeMode = new QFrame(this);
     m_frmeMode->setObjectName(QStringLiteral("frmeMode"));
-    app::exposePanel(m_frmeMode, tr("Triángulo y proporción"));
+    kit::exposePanel(m_frmeMode, tr("Triángulo y proporción"));
     m_frmeMode->setAccessibleDescription(settingsHint());
     m_frmeMode->setFrameShape(QFrame::NoFrame);
-    app::setBackColour(m_frmeMode, kWhite);
-    app::place(m_frmeMode, 0, 0, 6735, 1575);
+    kit::setBackColour(m_frmeMode, kWhite);
+    kit::place(m_frmeMode, 0, 0, 6735, 1575);
     m_frmeMode->installEventFilter(this);
 }
 
@@ -179,14 +179,14 @@ void PitagorasWindow::buildBoxes()
         // Y stays on the window: it does not slide with the panel.
         QWidget* parent = index == core::kBoxCount - 1 ? static_cast<QWidget*>(this) : m_frmeMode;
         auto* box = new QLineEdit(QStringLiteral("0"), parent);
-        app::identify(box, QStringLiteral("txtZ%1").arg(index),
+        kit::identify(box, QStringLiteral("txtZ%1").arg(index),
                       tr(design.accessibleName), tr(design.toolTip));
-        app::place(box, design.left, design.top, kBoxWidth, kBoxHeight);
-        app::setBackColour(box, isTriangleBox(index) ? kTriangleBack : kProportionBack);
-        app::setTextColour(box, Qt::black);
-        box->setFont(app::font(app::Typeface::Calibri, 14.25));
+        kit::place(box, design.left, design.top, kBoxWidth, kBoxHeight);
+        kit::setBackColour(box, isTriangleBox(index) ? kTriangleBack : kProportionBack);
+        kit::setTextColour(box, Qt::black);
+        box->setFont(kit::font(kit::Typeface::Calibri, 14.25));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        app::keepWhole(box);
+        kit::keepWhole(box);
         box->installEventFilter(this);
         connect(box, &QLineEdit::textChanged, this, [this, index] { txtZ_Change(index); });
         m_txtZ[index] = box;
@@ -198,10 +198,10 @@ void PitagorasWindow::buildLabels()
 {
     for (const LabelDesign& design : kLabels) {
         auto* label = new QLabel(tr(design.caption), m_frmeMode);
-        app::identify(label, QString::fromUtf8(design.name), tr(design.accessibleName),
+        kit::identify(label, QString::fromUtf8(design.name), tr(design.accessibleName),
                       tr(design.toolTip));
-        app::place(label, design.left, design.top, design.width, 375);
-        label->setFont(app::font(app::Typeface::Calibri, design.points));
+        kit::place(label, design.left, design.top, design.width, 375);
+        label->setFont(kit::font(kit::Typeface::Calibri, design.points));
         if (design.centred)
             label->setAlignment(Qt::AlignCenter);
     }
@@ -210,7 +210,7 @@ void PitagorasWindow::buildLabels()
 void PitagorasWindow::buildLines()
 {
     for (const LineDesign& design : kLines) {
-        auto* line = new app::LineShape(m_frmeMode);
+        auto* line = new kit::LineShape(m_frmeMode);
         line->setObjectName(QString::fromUtf8(design.name));
         line->setPoints(design.x1, design.y1, design.x2, design.y2);
         line->setPen(QColor::fromRgb(design.colour));
@@ -223,13 +223,13 @@ void PitagorasWindow::buildButtons()
     m_cmdMode->setObjectName(QStringLiteral("cmdMode"));
     m_cmdMode->setAccessibleDescription(tr("Cambia entre triángulo y equivalencia"));
     nameMode();
-    app::place(m_cmdMode, 120, 2040, 3135, 390);
+    kit::place(m_cmdMode, 120, 2040, 3135, 390);
     m_cmdShow = new QPushButton(tr("Resolver"), this);
-    app::identify(m_cmdShow, QStringLiteral("cmdShow"), tr("Resolver"));
-    app::place(m_cmdShow, 2160, 5880, 3135, 390);
+    kit::identify(m_cmdShow, QStringLiteral("cmdShow"), tr("Resolver"));
+    kit::place(m_cmdShow, 2160, 5880, 3135, 390);
     for (QPushButton* button : {m_cmdMode, m_cmdShow}) {
-        button->setFont(app::font(app::Typeface::Calibri, 15.75));
-        app::setBackColour(button, kButtonFace);
+        button->setFont(kit::font(kit::Typeface::Calibri, 15.75));
+        kit::setBackColour(button, kButtonFace);
         button->setAutoDefault(true); // Enter presses a focused button, as Space does
     }
     connect(m_cmdMode, &QPushButton::clicked, this, &PitagorasWindow::cmdMode_Click);
@@ -339,7 +339,7 @@ void PitagorasWindow::contextMenuEvent(QContextMenuEvent* event)
 
 void PitagorasWindow::Form_Load()
 {
-    app::setBackColour(this, app::kWindowBackground);
+    kit::setBackColour(this, kit::kWindowBackground);
 }
 
 void PitagorasWindow::frmeMode_MouseDown(Qt::MouseButton button, const QPoint& globalPosition)
@@ -375,11 +375,11 @@ void PitagorasWindow::mTime_Click()
 
 void PitagorasWindow::cmdMode_Click()
 {
-    if (!Modo) {
-        Modo = true;
+    if (!m_Modo) {
+        m_Modo = true;
         m_cmdMode->setText(tr("Triángulo"));
     } else {
-        Modo = false;
+        m_Modo = false;
         m_cmdMode->setText(tr("Equivalencia"));
     }
     nameMode();
@@ -390,7 +390,7 @@ void PitagorasWindow::cmdMode_Click()
 
 void PitagorasWindow::tmrMode_Timer()
 {
-    if (!Modo) {
+    if (!m_Modo) {
         if (m_panelLeft >= 0)
             m_tmrMode->stop();
         else
@@ -401,7 +401,7 @@ void PitagorasWindow::tmrMode_Timer()
         else
             m_panelLeft -= kSlideStep;
     }
-    m_frmeMode->move(app::px(m_panelLeft), 0);
+    m_frmeMode->move(kit::px(m_panelLeft), 0);
 }
 
 void PitagorasWindow::tmrAuto_Timer()
@@ -409,7 +409,7 @@ void PitagorasWindow::tmrAuto_Timer()
     // Held while the solver may show its modal message, whose event loop would
     // otherwise run this handler again every second, one message on another.
     m_tmrAuto->stop();
-    Modo = UltimaCaja > kLastTriangleBox;
+    m_Modo = m_UltimaCaja > kLastTriangleBox;
     nameMode();
     eVacios();
     eShow();
@@ -419,7 +419,7 @@ void PitagorasWindow::tmrAuto_Timer()
 
 void PitagorasWindow::txtZ_Change(int index)
 {
-    UltimaCaja = index;
+    m_UltimaCaja = index;
     m_tmrAuto->stop();
     if (m_settings.automaticAnswer)
         m_tmrAuto->start();
@@ -432,9 +432,9 @@ void PitagorasWindow::txtZ_GotFocus(int index)
     const int first = firstBoxOfPart(index);
     const int last = lastBoxOfPart(index);
     for (int box = first; box <= last; ++box)
-        Rango[box] = static_cast<std::int16_t>(std::max(0, Rango[box] - 1));
+        m_Rango[box] = static_cast<std::int16_t>(std::max(0, m_Rango[box] - 1));
     // The newest visit outranks the rest of its part: 2 in the triangle, 3 in the proportion.
-    Rango[index] = static_cast<std::int16_t>(last - first);
+    m_Rango[index] = static_cast<std::int16_t>(last - first);
 }
 
 void PitagorasWindow::txtZ_LostFocus(int index)
@@ -455,13 +455,13 @@ void PitagorasWindow::txtZ_KeyDown(int index, int keyCode)
 void PitagorasWindow::txtZ_KeyPress(int index, int& keyAscii)
 {
     const int next = kNextBox[index];
-    Modo = !isTriangleBox(index);
+    m_Modo = !isTriangleBox(index);
     nameMode();
     eVacios();
     if (keyAscii != kEnter)
         return;
     m_txtZ[next]->setFocus();
-    if (Listo) {
+    if (m_Listo) {
         eShow();
         m_txtZ[next]->end(false);
     } else {
@@ -472,15 +472,15 @@ void PitagorasWindow::txtZ_KeyPress(int index, int& keyAscii)
 
 void PitagorasWindow::eVacios()
 {
-    Listo = core::eVacios(boxTexts(), Modo);
+    m_Listo = core::eVacios(boxTexts(), m_Modo);
 }
 
 void PitagorasWindow::eShow()
 {
-    const core::SolverAction action = core::eShow(boxTexts(), Modo, Rango, m_settings);
+    const core::SolverAction action = core::eShow(boxTexts(), m_Modo, m_Rango, m_settings);
     if (action.hypotenuseMessage)
         desktop().message(this, tr("La hipotenusa debe ser mayor que los catetos."),
-                          app::DesktopServices::Icon::Error);
+                          kit::DesktopServices::Icon::Error);
     for (const std::string& text : action.texts)
         writeBox(action.box, QString::fromStdString(text));
     if (!action.texts.empty()) {
@@ -493,7 +493,7 @@ void PitagorasWindow::eShow()
 // The button is read out by the mode in use, whatever its caption offers.
 void PitagorasWindow::nameMode()
 {
-    const QString name = Modo ? tr("Modo equivalencia") : tr("Modo triángulo");
+    const QString name = m_Modo ? tr("Modo equivalencia") : tr("Modo triángulo");
     if (m_cmdMode->accessibleName() != name)
         m_cmdMode->setAccessibleName(name);
 }

@@ -31,16 +31,16 @@ class QMenu;
 class QPushButton;
 class QTimer;
 
-namespace app {
+namespace kit {
 class Announcer;
-}
+} // namespace kit
 
 namespace ui {
 
-class PitagorasWindow : public app::ToolWindow {
+class PitagorasWindow : public kit::ToolWindow {
     Q_OBJECT
 public:
-    explicit PitagorasWindow(app::ToolContext& context);
+    explicit PitagorasWindow(kit::ToolContext& context);
 
     // The panel's left edge in twips: 0 at rest, -3480 when fully slid.
     int panelLeft() const { return m_panelLeft; }
@@ -83,10 +83,10 @@ private:
     void nameMode();
     core::BoxTexts boxTexts() const;
 
-    bool Modo = false;
-    core::Ranks Rango{};
-    bool Listo = false;
-    int UltimaCaja = 0;
+    bool m_Modo = false;
+    core::Ranks m_Rango{};
+    bool m_Listo = false;
+    int m_UltimaCaja = 0;
     core::SolverSettings m_settings;
     int m_panelLeft = 0;
 
@@ -97,7 +97,7 @@ private:
     QTimer* m_tmrMode = nullptr;
     QTimer* m_tmrAuto = nullptr;
     QMenu* m_mMenu = nullptr;
-    app::Announcer* m_voice = nullptr;
+    kit::Announcer* m_voice = nullptr;
     QString m_lastAnswer; // the box the solver filled last and its text, as spoken
     QAction* m_mDecimal = nullptr;
     QAction* m_mTime = nullptr;

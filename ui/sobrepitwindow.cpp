@@ -43,92 +43,92 @@ const char kParagraph3[] = QT_TRANSLATE_NOOP("ui::SobrePitWindow",
 // A paragraph is read out by its own text, which a name of its own would hide.
 // The keyboard stops on each, so that a screen reader reads the text from the
 // first paragraph, which has the focus when the window opens.
-app::ClickLabel* paragraph(QWidget* parent, const char* name, const char* text)
+kit::ClickLabel* paragraph(QWidget* parent, const char* name, const char* text)
 {
-    auto* label = new app::ClickLabel(parent);
+    auto* label = new kit::ClickLabel(parent);
     label->setFocusPolicy(Qt::TabFocus);
     const QString shown = SobrePitWindow::tr(text);
-    app::identify(label, QString::fromUtf8(name), shown);
+    kit::identify(label, QString::fromUtf8(name), shown);
     label->setText(shown);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(app::font(app::Typeface::Calibri, 12));
-    app::setTextColour(label, Qt::black);
+    label->setFont(kit::font(kit::Typeface::Calibri, 12));
+    kit::setTextColour(label, Qt::black);
     return label;
 }
 
 } // namespace
 
-SobrePitWindow::SobrePitWindow(app::ToolContext& context) : ToolWindow(context, MenuOnClose::Leave)
+SobrePitWindow::SobrePitWindow(kit::ToolContext& context) : ToolWindow(context, MenuOnClose::Leave)
 {
     setObjectName(QStringLiteral("frmSobrePit"));
     setWindowTitle(tr("Sobre Pitágoras"));
-    app::setBackColour(this, kWindowBack);
+    kit::setBackColour(this, kWindowBack);
     setMouseTracking(true);
     buildFrame();
     buildPortrait();
     buildParagraphs();
     buildLink();
-    m_label1->setFocus(); // the reading starts at the first paragraph
-    app::setClientSize(this, 6975, 8310);
+    m_Label1->setFocus(); // the reading starts at the first paragraph
+    kit::setClientSize(this, 6975, 8310);
     Form_Load();
 }
 
 void SobrePitWindow::buildFrame()
 {
-    m_frame1 = new QFrame(this);
+    m_Frame1 = new QFrame(this);
     // Unnamed: the window's title says it already.
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    app::exposePanel(m_frame1);
-    m_frame1->setFrameShape(QFrame::NoFrame);
-    app::setBackColour(m_frame1, kFrameDesignBack);
-    app::place(m_frame1, 120, 120, 6735, 8055);
-    m_frame1->setMouseTracking(true);
-    m_frame1->installEventFilter(this);
+    m_Frame1->setObjectName(QStringLiteral("Frame1"));
+    kit::exposePanel(m_Frame1);
+    m_Frame1->setFrameShape(QFrame::NoFrame);
+    kit::setBackColour(m_Frame1, kFrameDesignBack);
+    kit::place(m_Frame1, 120, 120, 6735, 8055);
+    m_Frame1->setMouseTracking(true);
+    m_Frame1->installEventFilter(this);
 }
 
 void SobrePitWindow::buildPortrait()
 {
     // A picture, not a button: it takes the mouse so the frame below does not
     // react, and handles nothing.
-    m_cmdButton1 = new app::ClickLabel(m_frame1);
-    app::identify(m_cmdButton1, QStringLiteral("cmdButton1"),
+    m_cmdButton1 = new kit::ClickLabel(m_Frame1);
+    kit::identify(m_cmdButton1, QStringLiteral("cmdButton1"),
                   tr("Retrato de Pitágoras"));
-    app::place(m_cmdButton1, 120, 120, 1095, 1095);
-    app::showPicture(m_cmdButton1, QString::fromLatin1(app::picture::kPortrait));
+    kit::place(m_cmdButton1, 120, 120, 1095, 1095);
+    kit::showPicture(m_cmdButton1, QString::fromLatin1(kit::picture::kPortrait));
 }
 
 void SobrePitWindow::buildParagraphs()
 {
-    m_label1 = paragraph(m_frame1, "Label1", kParagraph1);
-    app::place(m_label1, 1320, 120, 5295, 1215);
-    m_label2 = paragraph(m_frame1, "Label2", kParagraph2);
-    app::place(m_label2, 120, 1275, 6495, 2895);
-    m_label3 = paragraph(m_frame1, "Label3", kParagraph3);
-    app::place(m_label3, 120, 4200, 6495, 3255);
-    connect(m_label1, &app::ClickLabel::mouseMoved, this, &SobrePitWindow::Label1_MouseMove);
-    connect(m_label2, &app::ClickLabel::mouseMoved, this, &SobrePitWindow::Label2_MouseMove);
-    connect(m_label3, &app::ClickLabel::mouseMoved, this, &SobrePitWindow::Label3_MouseMove);
+    m_Label1 = paragraph(m_Frame1, "Label1", kParagraph1);
+    kit::place(m_Label1, 1320, 120, 5295, 1215);
+    m_Label2 = paragraph(m_Frame1, "Label2", kParagraph2);
+    kit::place(m_Label2, 120, 1275, 6495, 2895);
+    m_Label3 = paragraph(m_Frame1, "Label3", kParagraph3);
+    kit::place(m_Label3, 120, 4200, 6495, 3255);
+    connect(m_Label1, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::Label1_MouseMove);
+    connect(m_Label2, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::Label2_MouseMove);
+    connect(m_Label3, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::Label3_MouseMove);
 }
 
 void SobrePitWindow::buildLink()
 {
-    m_lblLink = new app::ClickLabel(m_frame1, app::ClickLabel::Role::Button);
-    app::identify(m_lblLink, QStringLiteral("lblLink"),
+    m_lblLink = new kit::ClickLabel(m_Frame1, kit::ClickLabel::Role::Button);
+    kit::identify(m_lblLink, QStringLiteral("lblLink"),
                   tr("Leer más sobre Pitágoras en la enciclopedia"));
     m_lblLink->setText(tr("Leer más..."));
     m_lblLink->setAlignment(Qt::AlignCenter);
     m_lblLink->setCursor(Qt::PointingHandCursor);
-    m_lblLink->setFont(app::font(app::Typeface::Calibri, 12));
-    app::setTextColour(m_lblLink, Qt::black);
-    app::place(m_lblLink, 5400, 7560, 1215, 375);
-    connect(m_lblLink, &app::ClickLabel::mouseMoved, this, &SobrePitWindow::lblLink_MouseMove);
-    connect(m_lblLink, &app::ClickLabel::clicked, this, &SobrePitWindow::lblLink_Click);
+    m_lblLink->setFont(kit::font(kit::Typeface::Calibri, 12));
+    kit::setTextColour(m_lblLink, Qt::black);
+    kit::place(m_lblLink, 5400, 7560, 1215, 375);
+    connect(m_lblLink, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::lblLink_MouseMove);
+    connect(m_lblLink, &kit::ClickLabel::clicked, this, &SobrePitWindow::lblLink_Click);
 }
 
 bool SobrePitWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_frame1 && event->type() == QEvent::MouseMove) {
+    if (watched == m_Frame1 && event->type() == QEvent::MouseMove) {
         Frame1_MouseMove();
         return true;
     }
@@ -142,7 +142,7 @@ void SobrePitWindow::mouseMoveEvent(QMouseEvent*)
 
 void SobrePitWindow::Form_Load()
 {
-    app::setBackColour(m_frame1, kFrameBack);
+    kit::setBackColour(m_Frame1, kFrameBack);
     var().VentanasAbiertas += 1;
 }
 
@@ -182,7 +182,7 @@ void SobrePitWindow::lblLink_Click()
         desktop().openAddress(this, QUrl(tr("https://es.wikipedia.org/wiki/Pitágoras")));
     } else {
         desktop().message(this, tr("Se requiere una conexión a Internet, intente más tarde."),
-                          app::DesktopServices::Icon::Information);
+                          kit::DesktopServices::Icon::Information);
     }
 }
 
@@ -191,7 +191,7 @@ void SobrePitWindow::lightLink(bool lit)
     QFont font = m_lblLink->font();
     font.setUnderline(lit);
     m_lblLink->setFont(font);
-    app::setTextColour(m_lblLink, lit ? kLinkLit : QColor(Qt::black));
+    kit::setTextColour(m_lblLink, lit ? kLinkLit : QColor(Qt::black));
 }
 
 } // namespace ui

@@ -13,16 +13,16 @@
 
 class QFrame;
 
-namespace app {
+namespace kit {
 class ClickLabel;
-}
+} // namespace kit
 
 namespace ui {
 
-class SobrePitWindow : public app::ToolWindow {
+class SobrePitWindow : public kit::ToolWindow {
     Q_OBJECT
 public:
-    explicit SobrePitWindow(app::ToolContext& context);
+    explicit SobrePitWindow(kit::ToolContext& context);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,12 +45,12 @@ private:
 
     void lightLink(bool lit);
 
-    QFrame* m_frame1 = nullptr;
-    app::ClickLabel* m_cmdButton1 = nullptr;
-    app::ClickLabel* m_label1 = nullptr;
-    app::ClickLabel* m_label2 = nullptr;
-    app::ClickLabel* m_label3 = nullptr;
-    app::ClickLabel* m_lblLink = nullptr;
+    QFrame* m_Frame1 = nullptr;
+    kit::ClickLabel* m_cmdButton1 = nullptr;
+    kit::ClickLabel* m_Label1 = nullptr;
+    kit::ClickLabel* m_Label2 = nullptr;
+    kit::ClickLabel* m_Label3 = nullptr;
+    kit::ClickLabel* m_lblLink = nullptr;
 };
 
 } // namespace ui

@@ -7,21 +7,21 @@
 
 namespace ui {
 
-app::ToolMakers toolMakers()
+kit::ToolMakers toolMakers()
 {
-    app::ToolMakers makers;
-    makers.perimetro = [](app::ToolContext& c) -> QWidget* {
+    kit::ToolMakers makers;
+    makers.perimetro = [](kit::ToolContext& c) -> QWidget* {
         return new CalculatorWindow(c, core::calculator(core::CalculatorId::Perimeter));
     };
-    makers.area = [](app::ToolContext& c) -> QWidget* {
+    makers.area = [](kit::ToolContext& c) -> QWidget* {
         return new CalculatorWindow(c, core::calculator(core::CalculatorId::Area));
     };
-    makers.volumen = [](app::ToolContext& c) -> QWidget* {
+    makers.volumen = [](kit::ToolContext& c) -> QWidget* {
         return new CalculatorWindow(c, core::calculator(core::CalculatorId::Volume));
     };
-    makers.pitagoras = [](app::ToolContext& c) -> QWidget* { return new PitagorasWindow(c); };
-    makers.convertidor = [](app::ToolContext& c) -> QWidget* { return new ConverterWindow(c); };
-    makers.sobrePit = [](app::ToolContext& c) -> QWidget* { return new SobrePitWindow(c); };
+    makers.pitagoras = [](kit::ToolContext& c) -> QWidget* { return new PitagorasWindow(c); };
+    makers.convertidor = [](kit::ToolContext& c) -> QWidget* { return new ConverterWindow(c); };
+    makers.sobrePit = [](kit::ToolContext& c) -> QWidget* { return new SobrePitWindow(c); };
     return makers;
 }
 

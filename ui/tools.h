@@ -6,7 +6,7 @@
 namespace ui {
 
 // The tool windows the main menu opens, one maker each.
-app::ToolMakers toolMakers();
+kit::ToolMakers toolMakers();
 
 } // namespace ui
 

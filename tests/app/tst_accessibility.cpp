@@ -96,7 +96,7 @@ bool isControl(const QWidget* widget)
         return false;
     return widget->focusPolicy() != Qt::NoFocus || qobject_cast<const QLineEdit*>(widget)
            || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QAbstractItemView*>(widget)
-           || qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const app::ClickLabel*>(widget)
+           || qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const kit::ClickLabel*>(widget)
            || isPicture(widget);
 }
 
@@ -265,7 +265,7 @@ void tst_Accessibility::cleanup()
     m_windows.clear();
     // Tool windows that a pressed control opened on its own.
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (dynamic_cast<app::ToolWindow*>(window))
+        if (dynamic_cast<kit::ToolWindow*>(window))
             delete window;
     }
     m_fixture.reset();
@@ -273,7 +273,7 @@ void tst_Accessibility::cleanup()
 
 QWidget* tst_Accessibility::open(const QString& window)
 {
-    const app::ToolMakers makers = ui::toolMakers();
+    const kit::ToolMakers makers = ui::toolMakers();
     const std::map<QString, std::function<QWidget*()>> openers = {
         {QStringLiteral("frmInicio"), [] { return new app::SplashWindow([] {}, [] {}); }},
         {QStringLiteral("frmMenu"), [&] { return new app::MenuWindow(m_fixture->context, makers, [] {}); }},
@@ -396,7 +396,7 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
     QFETCH(QString, steps);
     QFETCH(QStringList, said);
     QWidget* opened = open(window);
-    auto* voice = opened->findChild<app::Announcer*>();
+    auto* voice = opened->findChild<kit::Announcer*>();
     QVERIFY(voice);
     const auto typeInto = [opened](const char* box, const char* text) {
         auto* edit = opened->findChild<QLineEdit*>(QString::fromLatin1(box));
@@ -522,12 +522,12 @@ void tst_Accessibility::every_press_action_returns_before_its_box_shows()
             boxesWhilePressing << current;
     };
     QStringList pressed;
-    const QList<app::ClickLabel*> labels = opened->findChildren<app::ClickLabel*>();
-    for (app::ClickLabel* label : labels) {
+    const QList<kit::ClickLabel*> labels = opened->findChildren<kit::ClickLabel*>();
+    for (kit::ClickLabel* label : labels) {
         QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(label)->actionInterface();
         if (!actions || !actions->actionNames().contains(QAccessibleActionInterface::pressAction()))
             continue;
-        QSignalSpy clicks(label, &app::ClickLabel::clicked);
+        QSignalSpy clicks(label, &kit::ClickLabel::clicked);
         current = label->objectName();
         pressing = true;
         actions->doAction(QAccessibleActionInterface::pressAction());
@@ -558,7 +558,7 @@ void tst_Accessibility::every_number_shows_whole_data()
         return QString::fromStdString(core::maskedText(value, core::kMaskWhole));
     };
     const QString longestRow = plain(-1.23456789012346E-300); // 15 digits, sign, point, exponent
-    const QString unitName = widestUnitName(app::font(app::Typeface::Calibri, 20.25));
+    const QString unitName = widestUnitName(kit::font(kit::Typeface::Calibri, 20.25));
     QTest::newRow("fila de valores") << "frmConvert" << "List3" << 0 << false << longestRow << true;
     QTest::newRow("fila de valores junto a copiar") << "frmConvert" << "List3" << 9 << true << longestRow << true;
     QTest::newRow("fila fuera de rango") << "frmConvert" << "List3" << 9 << false << "Fuera de rango" << true;
@@ -595,7 +595,7 @@ void tst_Accessibility::every_number_shows_whole()
     QWidget* opened = open(window);
     if (row >= 0) {
         opened->findChild<QRadioButton*>(QStringLiteral("Option3"))->click(); // ten rows
-        auto* list = opened->findChild<ui::ListBox*>(control);
+        auto* list = opened->findChild<kit::ListBox*>(control);
         list->item(row)->setText(text);
         list->selectRow(row);
         const QWidget* viewport = list->viewport();

@@ -49,7 +49,7 @@ private:
     void speak(const QString& language);
 
     std::unique_ptr<ToolFixture> m_fixture;
-    std::unique_ptr<app::Translations> m_language;
+    std::unique_ptr<kit::Translations> m_language;
     std::vector<std::unique_ptr<QWidget>> m_windows;
 };
 
@@ -109,11 +109,11 @@ QStringList captionsCutOff(const QWidget* window)
         const auto [needed, room] = need(widget, caption);
         if (!caption.isEmpty() && needed > room)
             cut << QStringLiteral("%1: %2 (%3 of %4 px)").arg(who(widget), caption).arg(needed).arg(room);
-        if (const auto* list = qobject_cast<const ui::ListBox*>(widget)) {
+        if (const auto* list = qobject_cast<const kit::ListBox*>(widget)) {
             for (int row = 0; row < list->count(); ++row) {
                 const QFont font = list->rowFont(row);
                 if (QFontMetrics(font).horizontalAdvance(list->item(row)->text()) > list->rowTextWidth(row)
-                    || font.pointSizeF() < list->font().pointSizeF() * app::kSmallestShare)
+                    || font.pointSizeF() < list->font().pointSizeF() * kit::kSmallestShare)
                     cut << who(list) + QStringLiteral(": ") + list->item(row)->text();
             }
         }
@@ -161,7 +161,7 @@ void tst_English::cleanup()
     // Deleting one window may delete others of the list with it.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (const QPointer<QWidget>& window : std::vector<QPointer<QWidget>>(windows.begin(), windows.end())) {
-        if (window && dynamic_cast<app::ToolWindow*>(window.data()))
+        if (window && dynamic_cast<kit::ToolWindow*>(window.data()))
             delete window.data();
     }
     m_language.reset();
@@ -172,13 +172,13 @@ void tst_English::cleanup()
 void tst_English::speak(const QString& language)
 {
     m_language.reset();
-    if (language != app::kLanguages.first())
-        m_language = std::make_unique<app::Translations>(language);
+    if (language != kit::kLanguages.first())
+        m_language = std::make_unique<kit::Translations>(language);
 }
 
 QWidget* tst_English::open(const QString& window)
 {
-    const app::ToolMakers makers = ui::toolMakers();
+    const kit::ToolMakers makers = ui::toolMakers();
     const std::map<QString, std::function<QWidget*()>> openers = {
         {QStringLiteral("frmInicio"), [] { return new app::SplashWindow([] {}, [] {}); }},
         {QStringLiteral("frmMenu"), [&] { return new app::MenuWindow(m_fixture->context, makers, [] {}); }},
@@ -216,7 +216,7 @@ void tst_English::every_caption_fits_its_control_data()
     };
     const std::map<QString, int> figures = {
         {QStringLiteral("frmPerimetro"), 8}, {QStringLiteral("frmArea"), 9}, {QStringLiteral("frmVolumen"), 8}};
-    for (const QString& language : app::kLanguages) {
+    for (const QString& language : kit::kLanguages) {
         for (const QString& window : kWindows) {
             QStringList pressed = controls.at(window);
             if (figures.count(window)) {
@@ -323,7 +323,7 @@ void tst_English::results_are_the_same_numbers()
     for (int language = 0; language < 2; ++language) {
         cleanup(); // nothing carried over from the other language's window
         init();
-        speak(app::kLanguages.at(language));
+        speak(kit::kLanguages.at(language));
         QLocale::setDefault(QLocale(language == 0 ? QLocale::Spanish : QLocale::English,
                                     language == 0 ? QLocale::Spain : QLocale::UnitedStates));
         QWidget* opened = open(window);
@@ -333,7 +333,7 @@ void tst_English::results_are_the_same_numbers()
             opened->findChild<QLineEdit*>(boxes[i])->setText(texts[i]);
         if (auto* solver = qobject_cast<ui::PitagorasWindow*>(opened))
             solver->tmrAuto_Timer();
-        if (const auto* list = opened->findChild<ui::ListBox*>(result)) {
+        if (const auto* list = opened->findChild<kit::ListBox*>(result)) {
             for (int row = 0; row < list->count(); ++row)
                 shown[language] << list->item(row)->text();
         } else {
@@ -421,7 +421,7 @@ void tst_English::language_follows_the_desktop()
 {
     QFETCH(QStringList, uiLanguages);
     QFETCH(QString, language);
-    QCOMPARE(app::desktopLanguage(uiLanguages), language);
+    QCOMPARE(kit::desktopLanguage(uiLanguages), language);
 }
 
 QTEST_MAIN(tst_English)

@@ -18,18 +18,18 @@ namespace {
 
 // Stands in for a real tool window: it counts itself where the real one would,
 // and closes through the tool windows' own unload step.
-class StubTool : public app::ToolWindow {
+class StubTool : public kit::ToolWindow {
     Q_OBJECT
 public:
-    StubTool(app::ToolContext& context, bool countsItself, MenuOnClose menuOnClose)
-        : app::ToolWindow(context, menuOnClose)
+    StubTool(kit::ToolContext& context, bool countsItself, MenuOnClose menuOnClose)
+        : kit::ToolWindow(context, menuOnClose)
     {
         if (countsItself)
             var().VentanasAbiertas += 1;
     }
 };
 
-using MenuOnClose = app::ToolWindow::MenuOnClose;
+using MenuOnClose = kit::ToolWindow::MenuOnClose;
 
 void hover(QWidget* widget)
 {
@@ -91,10 +91,10 @@ void tst_MenuWindow::init()
     m_fixture = new ToolFixture;
     m_fixture->var.ValorPi = 0.0;
     m_ends = 0;
-    app::ToolMakers makers;
-    makers.perimetro = [](app::ToolContext& c) { return new StubTool(c, false, MenuOnClose::Restore); };
-    makers.convertidor = [](app::ToolContext& c) { return new StubTool(c, true, MenuOnClose::Restore); };
-    makers.sobrePit = [](app::ToolContext& c) { return new StubTool(c, true, MenuOnClose::Leave); };
+    kit::ToolMakers makers;
+    makers.perimetro = [](kit::ToolContext& c) { return new StubTool(c, false, MenuOnClose::Restore); };
+    makers.convertidor = [](kit::ToolContext& c) { return new StubTool(c, true, MenuOnClose::Restore); };
+    makers.sobrePit = [](kit::ToolContext& c) { return new StubTool(c, true, MenuOnClose::Leave); };
     m_menu = new app::MenuWindow(m_fixture->context, makers, [this] { ++m_ends; });
     m_fixture->context.setMenu(m_menu);
     m_menu->show();
@@ -134,22 +134,22 @@ void tst_MenuWindow::hover_names_the_item_and_lights_its_outline()
     QFETCH(QString, control);
     QFETCH(QString, caption);
     QFETCH(int, litShape);
-    hover(child<app::ClickLabel>(QStringLiteral("cmdButton1"))); // start from another lit shape
-    hover(child<app::ClickLabel>(control));
+    hover(child<kit::ClickLabel>(QStringLiteral("cmdButton1"))); // start from another lit shape
+    hover(child<kit::ClickLabel>(control));
     QCOMPARE(child<QLabel>(QStringLiteral("lblShow"))->text(), caption);
     for (int shape = 1; shape <= 3; ++shape) {
-        const int style = child<app::RectShape>(QStringLiteral("Shape%1").arg(shape))->styleValue();
+        const int style = child<kit::RectShape>(QStringLiteral("Shape%1").arg(shape))->styleValue();
         QCOMPARE(style, shape == litShape ? 0 : 1);
     }
 }
 
 void tst_MenuWindow::window_hover_welcomes_and_rests_every_outline()
 {
-    hover(child<app::ClickLabel>(QStringLiteral("cmdButton2")));
+    hover(child<kit::ClickLabel>(QStringLiteral("cmdButton2")));
     hover(m_menu);
     QCOMPARE(child<QLabel>(QStringLiteral("lblShow"))->text(), QStringLiteral("BIENVENIDO"));
     for (int shape = 1; shape <= 3; ++shape)
-        QCOMPARE(child<app::RectShape>(QStringLiteral("Shape%1").arg(shape))->styleValue(), 1);
+        QCOMPARE(child<kit::RectShape>(QStringLiteral("Shape%1").arg(shape))->styleValue(), 1);
 }
 
 void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15_data()
@@ -169,7 +169,7 @@ void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15()
 {
     QFETCH(QString, pasted);
     QFETCH(bool, accepted);
-    QTest::mouseClick(child<app::ClickLabel>(QStringLiteral("lblLink1")), Qt::LeftButton);
+    QTest::mouseClick(child<kit::ClickLabel>(QStringLiteral("lblLink1")), Qt::LeftButton);
     paste(piBox(), pasted);
     const double expectedPi = accepted ? core::readNumber(pasted.toStdString()).value() : 3.14159265358979;
     QTest::keyClick(piBox(), Qt::Key_Return);
@@ -178,7 +178,7 @@ void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15()
     QCOMPARE(m_fixture->desktop.messages.size(), accepted ? std::size_t{0} : std::size_t{1});
     if (!accepted) {
         QCOMPARE(m_fixture->desktop.messages[0].text, QStringLiteral("Valor no permitido."));
-        QCOMPARE(m_fixture->desktop.messages[0].icon, app::DesktopServices::Icon::Exclamation);
+        QCOMPARE(m_fixture->desktop.messages[0].icon, kit::DesktopServices::Icon::Exclamation);
     }
 }
 
@@ -215,7 +215,7 @@ void tst_MenuWindow::pi_box_double_click_restores_the_default_without_storing()
 
 void tst_MenuWindow::pi_link_toggles_the_box()
 {
-    auto* link = child<app::ClickLabel>(QStringLiteral("lblLink1"));
+    auto* link = child<kit::ClickLabel>(QStringLiteral("lblLink1"));
     QTest::mouseClick(link, Qt::LeftButton);
     QVERIFY(piBox()->isVisible());
     QCOMPARE(piBox()->cursorPosition(), piBox()->text().length());
@@ -226,7 +226,7 @@ void tst_MenuWindow::pi_link_toggles_the_box()
 
 void tst_MenuWindow::about_link_shows_maker_and_version()
 {
-    QTest::mouseClick(child<app::ClickLabel>(QStringLiteral("lblLink0")), Qt::LeftButton);
+    QTest::mouseClick(child<kit::ClickLabel>(QStringLiteral("lblLink0")), Qt::LeftButton);
     QCOMPARE(m_fixture->desktop.aboutBoxes, 1);
     QCOMPARE(m_fixture->desktop.aboutAppText, QStringLiteral("Vantrelo"));
     QCOMPARE(m_fixture->desktop.aboutOtherText, QStringLiteral("Milvane\r\nVantrelo: Versión 3.1.1"));
@@ -279,7 +279,7 @@ void tst_MenuWindow::calculators_open_new_windows_and_the_last_close_restores_th
 
 void tst_MenuWindow::converter_is_restarted_and_counted_once()
 {
-    auto* button = child<app::ClickLabel>(QStringLiteral("cmdButton2"));
+    auto* button = child<kit::ClickLabel>(QStringLiteral("cmdButton2"));
     QTest::mouseClick(button, Qt::LeftButton);
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(m_fixture->var.VentanasAbiertas, std::int16_t{1});
@@ -320,15 +320,15 @@ void tst_MenuWindow::keyboard_reaches_every_picture_and_link()
 {
     QFETCH(QString, control);
     QFETCH(QString, caption);
-    auto* target = child<app::ClickLabel>(control);
+    auto* target = child<kit::ClickLabel>(control);
     m_menu->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_menu));
-    child<app::ClickLabel>(QStringLiteral("lblLink0"))->setFocus(Qt::TabFocusReason);
+    child<kit::ClickLabel>(QStringLiteral("lblLink0"))->setFocus(Qt::TabFocusReason);
     target->setFocus(Qt::TabFocusReason);
     QCOMPARE(child<QLabel>(QStringLiteral("lblShow"))->text(), caption);
     QCOMPARE(QAccessible::queryAccessibleInterface(target)->role(), QAccessible::Button);
     int clicks = 0;
-    connect(target, &app::ClickLabel::clicked, this, [&clicks] { ++clicks; });
+    connect(target, &kit::ClickLabel::clicked, this, [&clicks] { ++clicks; });
     QTest::keyClick(target, Qt::Key_Return);
     QTest::keyClick(target, Qt::Key_Space);
     QCOMPARE(clicks, 2);
@@ -351,7 +351,7 @@ void tst_MenuWindow::a_menu_opened_from_the_keyboard_starts_on_its_first_item()
     QFETCH(QString, button);
     QFETCH(bool, byKey);
     QFETCH(QString, activeItem);
-    auto* target = child<app::ClickLabel>(button);
+    auto* target = child<kit::ClickLabel>(button);
     if (byKey)
         QTest::keyClick(target, Qt::Key_Return);
     else

@@ -25,7 +25,7 @@ private:
 
 void tst_SplashWindow::init()
 {
-    app::loadAssets();
+    kit::loadAssets();
     m_menusShown = 0;
     m_ends = 0;
     m_splash = new app::SplashWindow([this] { ++m_menusShown; }, [this] { ++m_ends; });
@@ -57,7 +57,7 @@ void tst_SplashWindow::line_grows_400_twips_per_tick_then_hands_over_at_tick_21(
 void tst_SplashWindow::x_ends_the_program_and_the_menu_never_comes()
 {
     m_splash->Timer1_Timer();
-    auto* x = m_splash->findChild<app::ClickLabel*>(QStringLiteral("lblEsc"));
+    auto* x = m_splash->findChild<kit::ClickLabel*>(QStringLiteral("lblEsc"));
     QTest::mouseClick(x, Qt::LeftButton);
     QCOMPARE(m_ends, 1);
     QVERIFY(!m_splash->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
@@ -66,7 +66,7 @@ void tst_SplashWindow::x_ends_the_program_and_the_menu_never_comes()
 
 void tst_SplashWindow::x_stays_dark_while_pressed_and_a_release_elsewhere_does_not_end()
 {
-    auto* x = m_splash->findChild<app::ClickLabel*>(QStringLiteral("lblEsc"));
+    auto* x = m_splash->findChild<kit::ClickLabel*>(QStringLiteral("lblEsc"));
     QVERIFY(!x->autoFillBackground());
     QTest::mousePress(x, Qt::LeftButton);
     QVERIFY(x->autoFillBackground());

@@ -29,7 +29,7 @@ private Q_SLOTS:
     void random_actions_keep_every_window_sound();
 
 private:
-    QList<app::ToolWindow*> openTools() const;
+    QList<kit::ToolWindow*> openTools() const;
     QWidget* randomWindow();
     void openRandomTool();
     void closeRandomTool();
@@ -110,17 +110,17 @@ void tst_Storm::init()
 
 void tst_Storm::cleanup()
 {
-    for (app::ToolWindow* tool : openTools())
+    for (kit::ToolWindow* tool : openTools())
         delete tool;
     delete m_fixture;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QList<app::ToolWindow*> tst_Storm::openTools() const
+QList<kit::ToolWindow*> tst_Storm::openTools() const
 {
-    QList<app::ToolWindow*> tools;
+    QList<kit::ToolWindow*> tools;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* tool = dynamic_cast<app::ToolWindow*>(window);
+        auto* tool = dynamic_cast<kit::ToolWindow*>(window);
         if (tool && tool->isVisible())
             tools << tool;
     }
@@ -131,12 +131,12 @@ void tst_Storm::openRandomTool()
 {
     const int which = index(std::size(kOpeners) + 1);
     if (which == int(std::size(kOpeners)))
-        QTest::mouseClick(m_menu->findChild<app::ClickLabel*>(QStringLiteral("cmdButton2")), Qt::LeftButton);
+        QTest::mouseClick(m_menu->findChild<kit::ClickLabel*>(QStringLiteral("cmdButton2")), Qt::LeftButton);
     else
         m_menu->findChild<QAction*>(QLatin1String(kOpeners[which]))->trigger();
     ++m_openings;
     // Timers run at once so that their work happens between the events below.
-    for (app::ToolWindow* tool : openTools()) {
+    for (kit::ToolWindow* tool : openTools()) {
         for (QTimer* timer : tool->findChildren<QTimer*>())
             timer->setInterval(0);
     }
@@ -144,8 +144,8 @@ void tst_Storm::openRandomTool()
 
 void tst_Storm::closeRandomTool()
 {
-    const QList<app::ToolWindow*> tools = openTools();
-    app::ToolWindow* tool = pick(tools);
+    const QList<kit::ToolWindow*> tools = openTools();
+    kit::ToolWindow* tool = pick(tools);
     if (!tool)
         return;
     // The window about Pythagoras never restores the menu, by design.
@@ -161,7 +161,7 @@ void tst_Storm::closeRandomTool()
 QWidget* tst_Storm::randomWindow()
 {
     QList<QWidget*> windows{m_menu};
-    for (app::ToolWindow* tool : openTools())
+    for (kit::ToolWindow* tool : openTools())
         windows << tool;
     return pick(windows);
 }
@@ -222,7 +222,7 @@ void tst_Storm::actOn(QWidget* window)
         useList(list);
     else if (auto* button = qobject_cast<QAbstractButton*>(control))
         button->click();
-    else if (auto* label = qobject_cast<app::ClickLabel*>(control))
+    else if (auto* label = qobject_cast<kit::ClickLabel*>(control))
         QTest::mouseClick(label, Qt::LeftButton);
     else if (QAction* setting = pick(window->findChildren<QAction*>()); setting && chance(5))
         setting->trigger();
@@ -238,10 +238,10 @@ void tst_Storm::settle()
 
 void tst_Storm::checkInvariants(const char* step)
 {
-    const QList<app::ToolWindow*> tools = openTools();
+    const QList<kit::ToolWindow*> tools = openTools();
     QVERIFY2(m_fixture->var.VentanasAbiertas == tools.size(), step);
     QList<QWidget*> windows{m_menu};
-    for (app::ToolWindow* tool : tools)
+    for (kit::ToolWindow* tool : tools)
         windows << tool;
     for (QWidget* window : windows) {
         for (QLineEdit* box : window->findChildren<QLineEdit*>())

@@ -16,9 +16,9 @@ private Q_SLOTS:
 
 void tst_Assets::every_picture_the_code_names_is_compiled_in_and_renders()
 {
-    app::loadAssets();
+    kit::loadAssets();
     QSet<QString> named;
-    for (const char* key : app::kPictures)
+    for (const char* key : kit::kPictures)
         named << QString::fromLatin1(key);
     for (auto id : {core::CalculatorId::Perimeter, core::CalculatorId::Area, core::CalculatorId::Volume}) {
         for (const core::Figure& figure : core::calculator(id).figures)

@@ -12,7 +12,7 @@
 #include "kit/desktopservices.h"
 
 // Records every request to the desktop and answers from fields a test sets.
-class FakeDesktop : public app::DesktopServices {
+class FakeDesktop : public kit::DesktopServices {
 public:
     struct Message {
         QString text;

@@ -33,15 +33,15 @@ inline void silenceOffscreenNotices()
 // machine's language, the shared variables as the menu leaves them after
 // loading, and a recording desktop.
 struct ToolFixture {
-    app::Translations translations{QStringLiteral("es")};
-    app::BasVar var;
+    kit::Translations translations{QStringLiteral("es")};
+    kit::BasVar var;
     FakeDesktop desktop;
-    app::ToolContext context{var, desktop};
+    kit::ToolContext context{var, desktop};
 
     ToolFixture()
     {
         silenceOffscreenNotices();
-        app::loadAssets();
+        kit::loadAssets();
         var.ValorPi = 3.14159265358979;
     }
 };
@@ -68,7 +68,7 @@ struct MenuFixture : ToolFixture {
         else
             QTest::mouseClick(menu.findChild<QWidget*>(opener), Qt::LeftButton);
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (!before.contains(window) && window->isVisible() && qobject_cast<app::ToolWindow*>(window)) {
+            if (!before.contains(window) && window->isVisible() && qobject_cast<kit::ToolWindow*>(window)) {
                 window->activateWindow();
                 if (!QTest::qWaitForWindowActive(window))
                     qWarning("%s not active", qPrintable(window->objectName()));

@@ -322,7 +322,7 @@ void tst_ConverterWindow::copy_button_appears_beside_the_double_clicked_row()
     auto* frame = child<QFrame>("frmeCopy");
     doubleClickRow(list(3), row);
     QVERIFY(frame->isVisible());
-    QCOMPARE(frame->geometry(), app::twipsRect(8750, top, 495, 495));
+    QCOMPARE(frame->geometry(), kit::twipsRect(8750, top, 495, 495));
     const QPoint rowCentreInWindow = list(3)->viewport()->mapTo(m_window, rowCentre(list(3), row));
     QVERIFY2(qAbs(rowCentreInWindow.y() - frame->geometry().center().y()) <= 2, "beside the row");
     QTest::mouseClick(list(3)->viewport(), Qt::LeftButton, {}, rowCentre(list(3), row));

@@ -200,7 +200,7 @@ void tst_PitagorasWindow::automatic_answer_recomputes_the_oldest_box()
     if (messages > 0) {
         QCOMPARE(m_fixture->desktop.messages.front().text,
                  QStringLiteral("La hipotenusa debe ser mayor que los catetos."));
-        QCOMPARE(m_fixture->desktop.messages.front().icon, app::DesktopServices::Icon::Error);
+        QCOMPARE(m_fixture->desktop.messages.front().icon, kit::DesktopServices::Icon::Error);
     }
     QVERIFY(!timer("tmrAuto")->isActive());
 }
@@ -274,7 +274,7 @@ void tst_PitagorasWindow::mode_button_slides_the_panel_29_steps_each_way()
     for (int step = 0; step < 29; ++step)
         m_window->tmrMode_Timer();
     QCOMPARE(m_window->panelLeft(), -3480);
-    QCOMPARE(box(5)->mapTo(m_window, QPoint()).x(), app::px(4680 - 3480));
+    QCOMPARE(box(5)->mapTo(m_window, QPoint()).x(), kit::px(4680 - 3480));
     QCOMPARE(box(6)->geometry(), boxYAtRest);
     QVERIFY(tmrMode->isActive());
     m_window->tmrMode_Timer();
@@ -288,7 +288,7 @@ void tst_PitagorasWindow::mode_button_slides_the_panel_29_steps_each_way()
     QCOMPARE(m_window->panelLeft(), 0);
     m_window->tmrMode_Timer();
     QVERIFY(!tmrMode->isActive());
-    QCOMPARE(box(5)->mapTo(m_window, QPoint()).x(), app::px(4680));
+    QCOMPARE(box(5)->mapTo(m_window, QPoint()).x(), kit::px(4680));
 }
 
 void tst_PitagorasWindow::settings_menu_opens_only_on_the_free_panel()
@@ -300,9 +300,9 @@ void tst_PitagorasWindow::settings_menu_opens_only_on_the_free_panel()
 
     QTest::mouseClick(panel->findChild<QWidget*>(QStringLiteral("Label1")), Qt::RightButton);
     QVERIFY(!mMenu->isVisible());
-    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(app::px(2580), app::px(400)));
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(kit::px(2580), kit::px(400)));
     QVERIFY(!mMenu->isVisible());
-    QTest::mouseClick(panel, Qt::RightButton, {}, QPoint(app::px(2580), app::px(400)));
+    QTest::mouseClick(panel, Qt::RightButton, {}, QPoint(kit::px(2580), kit::px(400)));
     QVERIFY(mMenu->isVisible());
     mMenu->hide();
 }

@@ -83,7 +83,7 @@ void tst_SobrePitWindow::link_click_depends_on_the_network()
     QCOMPARE(int(m_fixture->desktop.messages.size()), messages);
     for (const FakeDesktop::Message& message : m_fixture->desktop.messages) {
         QCOMPARE(message.text, QStringLiteral("Se requiere una conexión a Internet, intente más tarde."));
-        QCOMPARE(message.icon, app::DesktopServices::Icon::Information);
+        QCOMPARE(message.icon, kit::DesktopServices::Icon::Information);
     }
     QCOMPARE(int(m_fixture->desktop.openedAddresses.size()), opened);
     for (const QUrl& address : m_fixture->desktop.openedAddresses) {
