@@ -36,11 +36,11 @@ struct QtOptionRow {
 };
 
 constexpr QtOptionRow kQtOptions[] = {
-    {"platform", true},        {"platformpluginpath", true}, {"platformtheme", true},
-    {"plugin", true},          {"qwindowgeometry", true},    {"qwindowicon", true},
-    {"qwindowtitle", true},    {"reverse", false},           {"session", true},
-    {"display", true},         {"geometry", true},           {"style", true},
-    {"stylesheet", true},      {"widgetcount", false},
+    {"platform", true},     {"platformpluginpath", true}, {"platformtheme", true},
+    {"plugin", true},       {"qwindowgeometry", true},    {"qwindowicon", true},
+    {"qwindowtitle", true}, {"reverse", false},           {"session", true},
+    {"display", true},      {"geometry", true},           {"style", true},
+    {"stylesheet", true},   {"widgetcount", false},
 };
 
 QString version()
@@ -59,8 +59,8 @@ QString tr(const char* text)
 
 QString optionNames(const OptionRow& row)
 {
-    QString names = row.shortName != nullptr ? QStringLiteral("-%1, ").arg(QLatin1String(row.shortName))
-                                             : QStringLiteral("    ");
+    QString names =
+        row.shortName != nullptr ? QStringLiteral("-%1, ").arg(QLatin1String(row.shortName)) : QStringLiteral("    ");
     names += QLatin1String("--") + QLatin1String(row.longName);
     if (row.valueName != nullptr)
         names += QLatin1Char(' ') + tr(row.valueName);
@@ -80,8 +80,8 @@ QString helpText()
                             "Opciones:\n");
     for (const OptionRow& row : kOptions)
         text += QStringLiteral("  %1  %2\n").arg(optionNames(row), -width).arg(tr(row.description));
-    text += QCoreApplication::translate(
-        "app::CommandLine", "\nAcepta además las opciones de Qt para programas gráficos, como -style.\n");
+    text += QCoreApplication::translate("app::CommandLine",
+                                        "\nAcepta además las opciones de Qt para programas gráficos, como -style.\n");
     return text;
 }
 
@@ -128,10 +128,11 @@ CommandLine readCommandLine(const QStringList& arguments)
     addOptions(parser);
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        const QString problem = unknown.isEmpty()
-            ? QCoreApplication::translate("app::CommandLine", "a una opción le falta o le sobra el valor")
-            : QCoreApplication::translate("app::CommandLine", "opción desconocida «%1»")
-                  .arg(typedOption(arguments, unknown.first()));
+        const QString problem =
+            unknown.isEmpty()
+                ? QCoreApplication::translate("app::CommandLine", "a una opción le falta o le sobra el valor")
+                : QCoreApplication::translate("app::CommandLine", "opción desconocida «%1»")
+                      .arg(typedOption(arguments, unknown.first()));
         return {CommandLine::Action::Error, errorText(problem), QString()};
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -166,8 +167,8 @@ int answerCommandLine(const CommandLine& commandLine)
     std::FILE* stream = failed ? stderr : stdout;
     // A help or version text that could not be written (a full disk, a closed
     // pipe) is not a success.
-    const bool written = std::fputs(commandLine.text.toLocal8Bit().constData(), stream) >= 0
-        && std::fflush(stream) == 0;
+    const bool written =
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
     if (failed)
         return 2;
     return written ? 0 : 1;

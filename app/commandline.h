@@ -17,7 +17,7 @@ struct CommandLine {
     enum class Action { Run, Help, Version, Error };
 
     Action action = Action::Run;
-    QString text;     // what Help, Version and Error print, ending in a newline
+    QString text; // what Help, Version and Error print, ending in a newline
     QString language; // the code --lang chose, one that ships; empty when not given
 };
 

@@ -10,9 +10,8 @@ int main(int argc, char* argv[])
     // Read before QApplication exists: --help and --version need no display.
     const QStringList arguments = app::argumentList(argc, argv);
     const app::CommandLine commandLine = app::readCommandLine(arguments);
-    const QString language = commandLine.language.isEmpty()
-        ? kit::desktopLanguage(QLocale::system().uiLanguages())
-        : commandLine.language;
+    const QString language =
+        commandLine.language.isEmpty() ? kit::desktopLanguage(QLocale::system().uiLanguages()) : commandLine.language;
     if (commandLine.action != app::CommandLine::Action::Run) {
         // Read again once its language is in place; a bare core application
         // still needs no display.

@@ -9,12 +9,12 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/numbers.h"
 #include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/look.h"
 #include "kit/shapes.h"
-#include "core/numbers.h"
 
 namespace app {
 namespace {
@@ -29,7 +29,7 @@ struct ButtonRow {
     int left;
     const char* pictureKey;
     const char* accessibleName;
-    const char* caption;     // shown in lblShow while hovered
+    const char* caption; // shown in lblShow while hovered
     const char* description; // for screen readers: what a press does
 };
 
@@ -40,7 +40,8 @@ constexpr ButtonRow kButtons[] = {
     {"cmdButton1", 2760, kit::picture::kMenuPitagoras, QT_TRANSLATE_NOOP("app::MenuWindow", "Pitágoras de Samos"),
      QT_TRANSLATE_NOOP("app::MenuWindow", "PITÁGORAS DE SAMOS"),
      QT_TRANSLATE_NOOP("app::MenuWindow", "Abre un menú: teorema de Pitágoras y regla de tres, sobre Pitágoras")},
-    {"cmdButton2", 5280, kit::picture::kMenuConvertidor, QT_TRANSLATE_NOOP("app::MenuWindow", "Convertidor de unidades"),
+    {"cmdButton2", 5280, kit::picture::kMenuConvertidor,
+     QT_TRANSLATE_NOOP("app::MenuWindow", "Convertidor de unidades"),
      QT_TRANSLATE_NOOP("app::MenuWindow", "CONVERTIDOR DE UNIDADES"),
      QT_TRANSLATE_NOOP("app::MenuWindow", "Abre el convertidor de unidades")},
 };
@@ -173,8 +174,7 @@ void MenuWindow::buildPiBox()
     m_txtPi = new QLineEdit(kPiDefault, this);
     kit::identify(m_txtPi, QStringLiteral("txtPi"), tr("Valor de Pi"));
     // Told to screen readers only: the box shows no tooltip.
-    m_txtPi->setAccessibleDescription(
-        tr("Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer"));
+    m_txtPi->setAccessibleDescription(tr("Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer"));
     kit::place(m_txtPi, 720, 2760, 6375, 375);
     m_txtPi->setAlignment(Qt::AlignCenter);
     m_txtPi->setFont(kit::font(kit::Typeface::Calibri, 14.25));
@@ -210,8 +210,7 @@ void MenuWindow::buildPopupMenus()
     m_pitMenu->addSeparator()->setObjectName(QStringLiteral("Line0"));
     QAction* pitAbout = m_pitMenu->addAction(tr("Sobre Pitágoras"));
     pitAbout->setObjectName(QStringLiteral("pitAbout"));
-    connect(pitAbout, &QAction::triggered, this,
-            [this] { reopen(m_frmSobrePit, m_makers.sobrePit, false); });
+    connect(pitAbout, &QAction::triggered, this, [this] { reopen(m_frmSobrePit, m_makers.sobrePit, false); });
 }
 
 void MenuWindow::Form_Load()
@@ -361,8 +360,7 @@ void MenuWindow::txtPi_KeyPress()
         m_txtPi->hide();
         m_voice->say(tr("Pi: %1").arg(m_txtPi->text()));
     } else {
-        m_context.desktop().message(this, tr("Valor no permitido."),
-                                    kit::DesktopServices::Icon::Exclamation);
+        m_context.desktop().message(this, tr("Valor no permitido."), kit::DesktopServices::Icon::Exclamation);
     }
 }
 

@@ -31,7 +31,6 @@ class RectShape;
 
 namespace app {
 
-
 class MenuWindow : public QWidget {
     Q_OBJECT
 public:

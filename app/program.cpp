@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "kit/assets.h"
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
+#include "kit/assets.h"
 
 namespace app {
 namespace {

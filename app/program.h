@@ -7,9 +7,9 @@
 #include <QPointer>
 #include <QString>
 
+#include "app/qtdesktop.h"
 #include "kit/basvar.h"
 #include "kit/language.h"
-#include "app/qtdesktop.h"
 #include "kit/toolcontext.h"
 
 namespace app {

@@ -47,8 +47,7 @@ bool QtDesktop::askYesNo(QWidget* owner, const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtDesktop::about(QWidget* owner, const QString& appText, const QString& otherText,
-                      const QIcon& icon)
+void QtDesktop::about(QWidget* owner, const QString& appText, const QString& otherText, const QIcon& icon)
 {
     QMessageBox box(owner);
     box.setWindowTitle(QCoreApplication::translate("app::QtDesktop", "Acerca de %1").arg(appText));

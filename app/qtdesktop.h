@@ -11,8 +11,7 @@ class QtDesktop : public kit::DesktopServices {
 public:
     void message(QWidget* owner, const QString& text, Icon icon) override;
     bool askYesNo(QWidget* owner, const QString& text) override;
-    void about(QWidget* owner, const QString& appText, const QString& otherText,
-               const QIcon& icon) override;
+    void about(QWidget* owner, const QString& appText, const QString& otherText, const QIcon& icon) override;
     bool isNetworkAlive() override;
     void openAddress(QWidget* owner, const QUrl& address) override;
     QString clipboardText() override;

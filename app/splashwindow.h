@@ -20,7 +20,6 @@ class LineShape;
 
 namespace app {
 
-
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:

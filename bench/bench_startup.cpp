@@ -17,7 +17,7 @@
 namespace {
 
 constexpr const char* kToolItems[] = {"figPerimetro", "figArea", "figVolumen", "pitTeorema", "pitAbout"};
-constexpr const char* kToolWindows[] = {"frmPerimetro", "frmArea", "frmVolumen",
+constexpr const char* kToolWindows[] = {"frmPerimetro", "frmArea",     "frmVolumen",
                                         "frmPitagoras", "frmSobrePit", "frmConvert"};
 
 QWidget* topLevel(const QString& name)

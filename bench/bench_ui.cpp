@@ -19,9 +19,9 @@
 #include <functional>
 #include <vector>
 
+#include "app/qtdesktop.h"
 #include "kit/assets.h"
 #include "kit/basvar.h"
-#include "app/qtdesktop.h"
 #include "kit/toolcontext.h"
 #include "ui/tools.h"
 

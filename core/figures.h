@@ -26,16 +26,14 @@ enum class Measure { None, Length, Count, Area };
 using Formula = double (*)(double t1, double t2, double t3, double pi);
 
 struct Figure {
-    const char* caption;                // option button
+    const char* caption; // option button
     const char* toolTip;
-    const char* formula;                // formula bar text
-    const char* picture;                // resource key
-    std::array<const char*, 3> labels;  // measure captions, nullptr where unused
+    const char* formula; // formula bar text
+    const char* picture; // resource key
+    std::array<const char*, 3> labels; // measure captions, nullptr where unused
     std::array<Measure, 3> measures;
     Formula result;
 };
-
-
 
 enum class Operation { Unchanged, Multiply, Divide };
 
@@ -46,25 +44,22 @@ struct Factor {
 
 using UnitList = std::array<const char*, 4>;
 
-inline constexpr UnitList kLengthUnits{
-    CORE_TR("Unidades", "mm"), CORE_TR("Unidades", "cm"),
-    CORE_TR("Unidades", "m"), CORE_TR("Unidades", "km")};
-inline constexpr UnitList kAreaUnits{
-    CORE_TR("Unidades", "mm²"), CORE_TR("Unidades", "cm²"),
-    CORE_TR("Unidades", "m²"), CORE_TR("Unidades", "km²")};
-inline constexpr UnitList kVolumeUnits{
-    CORE_TR("Unidades", "mm³"), CORE_TR("Unidades", "cm³"),
-    CORE_TR("Unidades", "m³"), CORE_TR("Unidades", "km³")};
+inline constexpr UnitList kLengthUnits{CORE_TR("Unidades", "mm"), CORE_TR("Unidades", "cm"), CORE_TR("Unidades", "m"),
+                                       CORE_TR("Unidades", "km")};
+inline constexpr UnitList kAreaUnits{CORE_TR("Unidades", "mm²"), CORE_TR("Unidades", "cm²"), CORE_TR("Unidades", "m²"),
+                                     CORE_TR("Unidades", "km²")};
+inline constexpr UnitList kVolumeUnits{CORE_TR("Unidades", "mm³"), CORE_TR("Unidades", "cm³"),
+                                       CORE_TR("Unidades", "m³"), CORE_TR("Unidades", "km³")};
 
 struct Calculator {
     CalculatorId id;
-    std::int16_t tipoMedida;    // measure category each computation announces
-    Table<Figure> figures;      // in button-number order
+    std::int16_t tipoMedida; // measure category each computation announces
+    Table<Figure> figures; // in button-number order
     UnitList resultUnits;
-    const char* powerSuffix;    // appended to the input unit to name the result unit
+    const char* powerSuffix; // appended to the input unit to name the result unit
     std::array<std::array<Factor, 4>, 4> factors; // [input unit][result unit]
-    bool typedResultUnit;       // the result unit box also takes typing
-    bool baseAreaUnits;         // an area unit list stands in for the input unit list
+    bool typedResultUnit; // the result unit box also takes typing
+    bool baseAreaUnits; // an area unit list stands in for the input unit list
 };
 
 // The description of one calculator.
@@ -72,8 +67,7 @@ const Calculator& calculator(CalculatorId id);
 
 // The figure's result from the texts of the three measure boxes (only the ones it
 // uses are read), or std::nullopt when a measure or the result leaves the double range.
-std::optional<double> figureResult(const Figure& figure, const std::array<std::string, 3>& texts,
-                                   double pi);
+std::optional<double> figureResult(const Figure& figure, const std::array<std::string, 3>& texts, double pi);
 
 enum class Converted { Value, NoMatch, Overflow };
 
@@ -84,8 +78,8 @@ struct Conversion {
 
 // result, given in inputUnit (or its square or cube), expressed in resultUnit; NoMatch
 // when either text is none of the calculator's units, Overflow when it leaves the double range.
-Conversion convertResult(const Calculator& calculator, std::string_view inputUnit,
-                         std::string_view resultUnit, double result);
+Conversion convertResult(const Calculator& calculator, std::string_view inputUnit, std::string_view resultUnit,
+                         double result);
 
 // The result box's text after the display rule: whole values grouped without
 // decimals, others with up to four decimals, and "0" for anything that reads as 0.

@@ -38,7 +38,10 @@ private:
     std::size_t m_pos = 0;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Past this, an exponent puts any mantissa that fits in memory out of range all the same.
 constexpr long kExponentCap = 1000000000000000L;
@@ -82,8 +85,7 @@ long magnitude(const std::string& mantissa, long exponent)
     const std::size_t point = mantissa.find('.');
     const std::size_t intDigits = point == std::string::npos ? mantissa.size() : point;
     const std::size_t first = mantissa.find_first_not_of("0.");
-    const long position = static_cast<long>(intDigits) - static_cast<long>(first)
-                          - (first > intDigits ? 0 : 1);
+    const long position = static_cast<long>(intDigits) - static_cast<long>(first) - (first > intDigits ? 0 : 1);
     return position + exponent;
 }
 
@@ -91,14 +93,14 @@ long magnitude(const std::string& mantissa, long exponent)
 struct Decimal {
     bool negative = false;
     std::string digits; // no trailing zeros, never empty
-    int exponent = 0;   // value = d.ddd × 10^exponent
+    int exponent = 0; // value = d.ddd × 10^exponent
 };
 
 Decimal toDecimal(double value)
 {
     char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, 14);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const std::size_t e = text.find('e');
     Decimal d;

@@ -21,7 +21,7 @@ struct TriangleCandidate {
 constexpr TriangleCandidate kTriangleOrder[] = {
     {1, 0, 2, false}, // a = sqrt(h² - b²)
     {2, 0, 1, false}, // b = sqrt(h² - a²)
-    {0, 2, 1, true},  // h = sqrt(b² + a²)
+    {0, 2, 1, true}, // h = sqrt(b² + a²)
 };
 
 // Candidate targets of A / X = B / Y in the order they are tried: the target
@@ -40,8 +40,7 @@ constexpr ProportionCandidate kProportionOrder[] = {
     {6, 5, 4, 3}, // Y = B * X / A
 };
 
-bool isCandidate(const BoxTexts& texts, const Ranks& rango, const SolverSettings& settings,
-                 int box)
+bool isCandidate(const BoxTexts& texts, const Ranks& rango, const SolverSettings& settings, int box)
 {
     return texts[box] == "0" || (settings.automaticAnswer && rango[box] == 0);
 }
@@ -74,8 +73,8 @@ SolverAction rootWritten(int target, double radicand, const SolverSettings& sett
     return written(target, std::sqrt(radicand), settings);
 }
 
-SolverAction solveLeg(const BoxTexts& texts, const TriangleCandidate& candidate, double hypotenuse,
-                      double leg, const SolverSettings& settings)
+SolverAction solveLeg(const BoxTexts& texts, const TriangleCandidate& candidate, double hypotenuse, double leg,
+                      const SolverSettings& settings)
 {
     if (hypotenuse >= leg)
         return rootWritten(candidate.target, hypotenuse * hypotenuse - leg * leg, settings);
@@ -86,8 +85,7 @@ SolverAction solveLeg(const BoxTexts& texts, const TriangleCandidate& candidate,
     return action;
 }
 
-SolverAction solveTriangle(const BoxTexts& texts, const Ranks& rango,
-                           const SolverSettings& settings)
+SolverAction solveTriangle(const BoxTexts& texts, const Ranks& rango, const SolverSettings& settings)
 {
     for (const TriangleCandidate& candidate : kTriangleOrder) {
         if (!isCandidate(texts, rango, settings, candidate.target))
@@ -105,8 +103,7 @@ SolverAction solveTriangle(const BoxTexts& texts, const Ranks& rango,
     return {};
 }
 
-SolverAction solveProportion(const BoxTexts& texts, const Ranks& rango,
-                             const SolverSettings& settings)
+SolverAction solveProportion(const BoxTexts& texts, const Ranks& rango, const SolverSettings& settings)
 {
     for (const ProportionCandidate& candidate : kProportionOrder) {
         if (!isCandidate(texts, rango, settings, candidate.target))
@@ -138,8 +135,7 @@ bool eVacios(const BoxTexts& texts, bool modo)
     return zeros == 1;
 }
 
-SolverAction eShow(const BoxTexts& texts, bool modo, const Ranks& rango,
-                   const SolverSettings& settings)
+SolverAction eShow(const BoxTexts& texts, bool modo, const Ranks& rango, const SolverSettings& settings)
 {
     return modo ? solveProportion(texts, rango, settings) : solveTriangle(texts, rango, settings);
 }

@@ -39,8 +39,7 @@ bool eVacios(const BoxTexts& texts, bool modo);
 
 // The write into the first solvable candidate box of the active part, the
 // hypotenuse message, or nothing (also on overflow or an invalid root).
-SolverAction eShow(const BoxTexts& texts, bool modo, const Ranks& rango,
-                   const SolverSettings& settings);
+SolverAction eShow(const BoxTexts& texts, bool modo, const Ranks& rango, const SolverSettings& settings);
 
 } // namespace core
 

@@ -11,7 +11,9 @@ template <typename Row>
 class Table {
 public:
     template <std::size_t N>
-    constexpr Table(const Row (&rows)[N]) : m_rows(rows), m_count(N) {}
+    constexpr Table(const Row (&rows)[N]) : m_rows(rows), m_count(N)
+    {
+    }
 
     constexpr std::size_t size() const { return m_count; }
     constexpr const Row* begin() const { return m_rows; }

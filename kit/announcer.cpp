@@ -24,15 +24,11 @@ public:
 
 class AccessibleAnnouncer : public QAccessibleWidget {
 public:
-    explicit AccessibleAnnouncer(Announcer* announcer)
-        : QAccessibleWidget(announcer, QAccessible::Notification)
-    {
-    }
+    explicit AccessibleAnnouncer(Announcer* announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? static_cast<const Announcer*>(widget())->text()
-                                      : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? static_cast<const Announcer*>(widget())->text() : QAccessibleWidget::text(t);
     }
 };
 

@@ -8,9 +8,9 @@ namespace kit {
 // The few values that outlive any one window. One instance lives in the Program
 // and reaches the menu and the tool windows by reference.
 struct BasVar {
-    double ValorPi = 0.0;                 // working Pi; set when the menu loads
-    std::int16_t VentanasAbiertas = 0;    // open tool windows
-    std::int16_t TipoMedida = 0;          // 0 length, 1 area, 2 volume: the converter opens on it
+    double ValorPi = 0.0; // working Pi; set when the menu loads
+    std::int16_t VentanasAbiertas = 0; // open tool windows
+    std::int16_t TipoMedida = 0; // 0 length, 1 area, 2 volume: the converter opens on it
 };
 
 } // namespace kit

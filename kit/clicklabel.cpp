@@ -22,7 +22,8 @@ public:
         if (action != pressAction())
             return;
         auto* label = static_cast<ClickLabel*>(widget());
-        QMetaObject::invokeMethod(label, [label] { Q_EMIT label->clicked(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            label, [label] { Q_EMIT label->clicked(); }, Qt::QueuedConnection);
     }
 };
 
@@ -36,8 +37,7 @@ QAccessibleInterface* clickLabelFactory(const QString& className, QObject* objec
 
 } // namespace
 
-ClickLabel::ClickLabel(QWidget* parent, Role role)
-    : QLabel(parent), m_keyboardButton(role == Role::Button)
+ClickLabel::ClickLabel(QWidget* parent, Role role) : QLabel(parent), m_keyboardButton(role == Role::Button)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(clickLabelFactory), true);
     Q_UNUSED(factoryInstalled);

@@ -23,8 +23,7 @@ public:
     // Modal Yes/No question titled with the program's name; true only for Yes.
     virtual bool askYesNo(QWidget* owner, const QString& text) = 0;
     // The standard about box: application text, a second text, and an icon.
-    virtual void about(QWidget* owner, const QString& appText, const QString& otherText,
-                       const QIcon& icon) = 0;
+    virtual void about(QWidget* owner, const QString& appText, const QString& otherText, const QIcon& icon) = 0;
     // Whether the internet can be reached, as far as the system knows; answers at once.
     virtual bool isNetworkAlive() = 0;
     // Hands a web address to the default browser without waiting for it.

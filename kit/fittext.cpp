@@ -22,8 +22,8 @@ bool fits(const QFont& font, const QString& text, int width)
         return true;
     const QFontMetricsF metrics(font);
     // The first and last glyphs may reach beyond their advances.
-    const double overhang = std::max(0.0, -metrics.leftBearing(text.front()))
-                            + std::max(0.0, -metrics.rightBearing(text.back()));
+    const double overhang =
+        std::max(0.0, -metrics.leftBearing(text.front())) + std::max(0.0, -metrics.rightBearing(text.back()));
     return std::ceil(metrics.horizontalAdvance(text) + overhang) <= width;
 }
 
@@ -37,7 +37,10 @@ QFont sized(QFont font, double points)
 class WholeText : public QObject {
 public:
     explicit WholeText(QLineEdit* box)
-        : QObject(box), m_box(box), m_layoutFont(box->font()), m_toolTip(box->toolTip()),
+        : QObject(box),
+          m_box(box),
+          m_layoutFont(box->font()),
+          m_toolTip(box->toolTip()),
           m_description(box->accessibleDescription())
     {
         connect(box, &QLineEdit::textEdited, this, [this] { m_typed = true; });
@@ -92,8 +95,8 @@ int textWidth(const QLineEdit* box)
     option.rect = box->contentsRect();
     option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
     option.state |= QStyle::State_Sunken;
-    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box)
-                               .marginsRemoved(box->textMargins());
+    const QRect contents =
+        box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).marginsRemoved(box->textMargins());
     return contents.width() - 2 * kLineEditMargin - 1; // the last pixel is the cursor's
 }
 

@@ -24,8 +24,7 @@ struct FittedFont {
 
 // layoutFont at the largest size, from its own down to smallestShare of it in
 // quarter points, at which text fits width pixels; the smallest size when none does.
-FittedFont fitText(const QFont& layoutFont, const QString& text, int width,
-                   double smallestShare = kSmallestShare);
+FittedFont fitText(const QFont& layoutFont, const QString& text, int width, double smallestShare = kSmallestShare);
 
 // The pixels a line edit gives its text: its contents less the margins Qt keeps
 // around the line and the room of the cursor.

@@ -90,8 +90,7 @@ void ListBox::empty()
     clear();
 }
 
-QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
-                                                              const QEvent* event) const
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index, const QEvent* event) const
 {
     const auto command = QListWidget::selectionCommand(index, event);
     if (!index.isValid() || command.testFlag(QItemSelectionModel::Deselect))

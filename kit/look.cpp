@@ -82,8 +82,7 @@ QFont font(Typeface face, double points, bool italic)
     return result;
 }
 
-void identify(QWidget* widget, const QString& objectName, const QString& accessibleName,
-              const QString& toolTip)
+void identify(QWidget* widget, const QString& objectName, const QString& accessibleName, const QString& toolTip)
 {
     widget->setObjectName(objectName);
     widget->setAccessibleName(accessibleName);

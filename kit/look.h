@@ -41,8 +41,7 @@ QFont font(Typeface face, double points, bool italic = false);
 
 // objectName for tests, a Spanish name for screen readers, and the tooltip, which
 // also becomes the accessible description.
-void identify(QWidget* widget, const QString& objectName, const QString& accessibleName,
-              const QString& toolTip = {});
+void identify(QWidget* widget, const QString& objectName, const QString& accessibleName, const QString& toolTip = {});
 
 // Shows a picture of the resources (":/...") stretched to the label, sharp at any scale.
 void showPicture(QLabel* label, const QString& resourceKey);

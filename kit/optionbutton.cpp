@@ -2,7 +2,9 @@
 
 namespace kit {
 
-OptionButton::OptionButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {}
+OptionButton::OptionButton(const QString& text, QWidget* parent) : QRadioButton(text, parent)
+{
+}
 
 bool OptionButton::hitButton(const QPoint& position) const
 {

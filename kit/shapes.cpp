@@ -60,9 +60,9 @@ void LineShape::setPoints(int x1, int y1, int x2, int y2)
     m_y2 = y2;
     // The widget covers the line's bounding box, widened by the pen.
     const int margin = m_width;
-    setGeometry(QRect(QPoint(px(std::min(x1, x2)), px(std::min(y1, y2))),
-                      QPoint(px(std::max(x1, x2)), px(std::max(y1, y2))))
-                    .adjusted(-margin, -margin, margin, margin));
+    setGeometry(
+        QRect(QPoint(px(std::min(x1, x2)), px(std::min(y1, y2))), QPoint(px(std::max(x1, x2)), px(std::max(y1, y2))))
+            .adjusted(-margin, -margin, margin, margin));
     update();
 }
 

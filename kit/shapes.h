@@ -13,8 +13,7 @@ class RectShape : public QWidget {
 public:
     explicit RectShape(QWidget* parent);
 
-    void setBorder(const QColor& colour, Qt::PenStyle style = Qt::SolidLine,
-                   const QColor& gapColour = Qt::transparent);
+    void setBorder(const QColor& colour, Qt::PenStyle style = Qt::SolidLine, const QColor& gapColour = Qt::transparent);
     void setFill(const QColor& colour);
     void setStyleValue(int value);
     int styleValue() const { return m_styleValue; }

@@ -9,8 +9,7 @@
 
 namespace kit {
 
-ToolWindow::ToolWindow(ToolContext& context, MenuOnClose menuOnClose)
-    : m_context(context), m_menuOnClose(menuOnClose)
+ToolWindow::ToolWindow(ToolContext& context, MenuOnClose menuOnClose) : m_context(context), m_menuOnClose(menuOnClose)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));

@@ -44,8 +44,8 @@ QFont calibri(double points, bool italic = false)
 }
 
 // A frame without caption, outlined by a rectangle one pixel outside it.
-QFrame* outlinedFrame(QWidget* window, const QString& name, const QString& shapeName,
-                      const QRect& twips, const QColor& back)
+QFrame* outlinedFrame(QWidget* window, const QString& name, const QString& shapeName, const QRect& twips,
+                      const QColor& back)
 {
     auto* shape = new kit::RectShape(window);
     shape->setObjectName(shapeName);
@@ -59,8 +59,8 @@ QFrame* outlinedFrame(QWidget* window, const QString& name, const QString& shape
     return frame;
 }
 
-QComboBox* unitList(QWidget* parent, const core::UnitList& units, const QString& name,
-                    const QString& accessibleName, const QString& description)
+QComboBox* unitList(QWidget* parent, const core::UnitList& units, const QString& name, const QString& accessibleName,
+                    const QString& description)
 {
     auto* combo = new QComboBox(parent);
     for (const char* unit : units)
@@ -215,8 +215,7 @@ void setFocusOrder(const CalculatorControls& c)
 {
     std::vector<QWidget*> chain(c.Text.begin(), c.Text.end());
     std::vector<QRadioButton*> byScreen = c.Option;
-    std::sort(byScreen.begin(), byScreen.end(),
-              [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    std::sort(byScreen.begin(), byScreen.end(), [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
     chain.insert(chain.end(), byScreen.begin(), byScreen.end());
     chain.push_back(c.Combo1);
     chain.push_back(c.txtAnswer); // the result, then the unit it is written in

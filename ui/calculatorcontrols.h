@@ -17,7 +17,7 @@ namespace ui {
 // What a calculator window is called, and where its layout differs from one kind
 // to another, in twips.
 struct OptionPlace {
-    int row;   // position in the button column, 0 at the top
+    int row; // position in the button column, 0 at the top
     int width;
 };
 
@@ -35,13 +35,13 @@ const CalculatorLayout& calculatorLayout(core::CalculatorId id);
 // The controls of a calculator window that its handlers touch. The frames and the
 // outline shapes around them belong to the window but are never touched again.
 struct CalculatorControls {
-    std::vector<QRadioButton*> Option;  // Option1... in number order
-    std::array<QLabel*, 3> Label{};     // Label1 to Label3, measure captions
-    std::array<QLineEdit*, 3> Text{};   // Text1 to Text3
+    std::vector<QRadioButton*> Option; // Option1... in number order
+    std::array<QLabel*, 3> Label{}; // Label1 to Label3, measure captions
+    std::array<QLineEdit*, 3> Text{}; // Text1 to Text3
     std::array<QLabel*, 2> unitLabels{}; // Combo2, Combo3: the unit beside Text2, Text3
-    QComboBox* Combo1 = nullptr;         // input length unit
-    QComboBox* Combo4 = nullptr;         // result unit
-    QComboBox* Combo5 = nullptr;         // base area unit; only where the calculator has one
+    QComboBox* Combo1 = nullptr; // input length unit
+    QComboBox* Combo4 = nullptr; // result unit
+    QComboBox* Combo5 = nullptr; // base area unit; only where the calculator has one
     QLineEdit* txtAnswer = nullptr;
     QLabel* lblForm = nullptr;
     QLabel* imgFig = nullptr;

@@ -10,11 +10,11 @@
 
 #include <string>
 
+#include "core/numbers.h"
 #include "kit/announcer.h"
 #include "kit/fittext.h"
 #include "kit/language.h"
 #include "kit/look.h"
-#include "core/numbers.h"
 
 namespace ui {
 namespace {
@@ -45,8 +45,7 @@ std::string coreUnit(const QComboBox* list, const core::UnitList& units)
 } // namespace
 
 CalculatorWindow::CalculatorWindow(kit::ToolContext& context, const core::Calculator& calculator)
-    : kit::ToolWindow(context), m_calculator(calculator),
-      m_ui(buildCalculatorControls(this, calculator))
+    : kit::ToolWindow(context), m_calculator(calculator), m_ui(buildCalculatorControls(this, calculator))
 {
     setObjectName(QString::fromUtf8(calculatorLayout(calculator.id).formName));
     setWindowTitle(tr(calculatorLayout(calculator.id).caption));
@@ -171,10 +170,9 @@ void CalculatorWindow::Option_Click(int n)
 // so in every result unit until a computation fits again.
 void CalculatorWindow::eResultado()
 {
-    m_result = core::figureResult(selectedFigure(),
-                                  {text(1)->text().toStdString(), text(2)->text().toStdString(),
-                                   text(3)->text().toStdString()},
-                                  var().ValorPi);
+    m_result = core::figureResult(
+        selectedFigure(), {text(1)->text().toStdString(), text(2)->text().toStdString(), text(3)->text().toStdString()},
+        var().ValorPi);
     if (!m_result) {
         m_ui.txtAnswer->setText(kit::outOfRange());
         return;

@@ -12,8 +12,8 @@
 #include <cstddef>
 #include <optional>
 
-#include "kit/toolwindow.h"
 #include "core/figures.h"
+#include "kit/toolwindow.h"
 #include "ui/calculatorcontrols.h"
 
 class QKeyEvent;

@@ -11,17 +11,17 @@
 
 #include <string>
 
+#include "core/numbers.h"
+#include "core/units.h"
 #include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/fittext.h"
 #include "kit/language.h"
+#include "kit/listbox.h"
 #include "kit/look.h"
 #include "kit/optionbutton.h"
 #include "kit/shapes.h"
-#include "core/numbers.h"
-#include "core/units.h"
-#include "kit/listbox.h"
 
 namespace ui {
 namespace {
@@ -292,8 +292,8 @@ void ConverterWindow::Form_Load()
 {
     var().VentanasAbiertas += 1;
     kit::setBackColour(this, kit::kWindowBackground);
-    for (QWidget* control : {static_cast<QWidget*>(m_txtCaja), static_cast<QWidget*>(m_frmeCopy),
-                             static_cast<QWidget*>(m_lblPaste)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_txtCaja), static_cast<QWidget*>(m_frmeCopy), static_cast<QWidget*>(m_lblPaste)})
         kit::setBackColour(control, kit::kWindowBackground);
     // Painted, lblN would show as a light strip of its own beside the box's frame.
     kit::setBackColour(m_lblN, kit::kWindowBackground, false);
@@ -421,8 +421,8 @@ void ConverterWindow::tmrClip_Timer()
 void ConverterWindow::Convertir()
 {
     m_List3->empty();
-    const auto rows = core::CatalogoUnidades::ConvertirValor(shownCategory(), rememberedUnit(),
-                                                             m_txtCaja->text().toStdString());
+    const auto rows =
+        core::CatalogoUnidades::ConvertirValor(shownCategory(), rememberedUnit(), m_txtCaja->text().toStdString());
     for (const core::CatalogoUnidades::Fila& row : rows)
         m_List3->addItem(row ? QString::fromStdString(*row) : kit::outOfRange());
     describeValues();
@@ -436,8 +436,7 @@ void ConverterWindow::describeValues()
         QListWidgetItem* value = m_List3->item(row);
         const QListWidgetItem* unit = m_List2->item(row);
         value->setToolTip(value->text());
-        value->setData(Qt::AccessibleTextRole,
-                       unit ? value->text() + QLatin1Char(' ') + unit->text() : value->text());
+        value->setData(Qt::AccessibleTextRole, unit ? value->text() + QLatin1Char(' ') + unit->text() : value->text());
     }
 }
 

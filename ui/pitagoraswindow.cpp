@@ -15,11 +15,11 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/numbers.h"
 #include "kit/announcer.h"
 #include "kit/fittext.h"
 #include "kit/look.h"
 #include "kit/shapes.h"
-#include "core/numbers.h"
 
 namespace ui {
 namespace {
@@ -70,8 +70,8 @@ constexpr LabelDesign kLabels[] = {
      QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Cateto A "), QT_TRANSLATE_NOOP("ui::PitagorasWindow", "x igual")},
     {"Label3", QT_TRANSLATE_NOOP("ui::PitagorasWindow", "y="), 120, 600, 375, 15.75, false,
      QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Cateto B "), QT_TRANSLATE_NOOP("ui::PitagorasWindow", "y igual")},
-    {"Label4", QT_TRANSLATE_NOOP("ui::PitagorasWindow", "="), 4380, 600, 495, 14.25, true,
-     "", QT_TRANSLATE_NOOP("ui::PitagorasWindow", "igual")},
+    {"Label4", QT_TRANSLATE_NOOP("ui::PitagorasWindow", "="), 4380, 600, 495, 14.25, true, "",
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "igual")},
 };
 
 // End points in twips of the panel.
@@ -86,8 +86,8 @@ struct LineDesign {
 
 constexpr LineDesign kLines[] = {
     {"Line1", 2520, 120, 2520, 1480, qRgb(64, 64, 64)}, // between the two parts
-    {"Line2", 4800, 780, 6600, 780, qRgb(0, 0, 0)},     // fraction bar B / Y
-    {"Line3", 2640, 780, 4440, 780, qRgb(0, 0, 0)},     // fraction bar A / X
+    {"Line2", 4800, 780, 6600, 780, qRgb(0, 0, 0)}, // fraction bar B / Y
+    {"Line3", 2640, 780, 4440, 780, qRgb(0, 0, 0)}, // fraction bar A / X
 };
 
 // Enter walks within a part: 0 → 1 → 2 → 0 and 3 → 4 → 5 → 6 → 3.
@@ -127,8 +127,7 @@ QString settingsHint()
 // The context-menu key or Shift+F10: the keys that ask for a context menu.
 bool isMenuKey(const QKeyEvent* key)
 {
-    return key->key() == Qt::Key_Menu
-           || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+    return key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
 }
 
 bool isKeyboardContextMenu(const QEvent* event)
@@ -143,9 +142,8 @@ PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context
 {
     setObjectName(QStringLiteral("frmPitagoras"));
     setWindowTitle(tr("Teorema de Pitágoras y regla de tres"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setAccessibleDescription(tr("F2 lee la última respuesta. ") + settingsHint());
     buildPanel();
     buildBoxes();
@@ -179,8 +177,7 @@ void PitagorasWindow::buildBoxes()
         // Y stays on the window: it does not slide with the panel.
         QWidget* parent = index == core::kBoxCount - 1 ? static_cast<QWidget*>(this) : m_frmeMode;
         auto* box = new QLineEdit(QStringLiteral("0"), parent);
-        kit::identify(box, QStringLiteral("txtZ%1").arg(index),
-                      tr(design.accessibleName), tr(design.toolTip));
+        kit::identify(box, QStringLiteral("txtZ%1").arg(index), tr(design.accessibleName), tr(design.toolTip));
         kit::place(box, design.left, design.top, kBoxWidth, kBoxHeight);
         kit::setBackColour(box, isTriangleBox(index) ? kTriangleBack : kProportionBack);
         kit::setTextColour(box, Qt::black);
@@ -198,8 +195,7 @@ void PitagorasWindow::buildLabels()
 {
     for (const LabelDesign& design : kLabels) {
         auto* label = new QLabel(tr(design.caption), m_frmeMode);
-        kit::identify(label, QString::fromUtf8(design.name), tr(design.accessibleName),
-                      tr(design.toolTip));
+        kit::identify(label, QString::fromUtf8(design.name), tr(design.accessibleName), tr(design.toolTip));
         kit::place(label, design.left, design.top, design.width, 375);
         label->setFont(kit::font(kit::Typeface::Calibri, design.points));
         if (design.centred)
@@ -479,13 +475,12 @@ void PitagorasWindow::eShow()
 {
     const core::SolverAction action = core::eShow(boxTexts(), m_Modo, m_Rango, m_settings);
     if (action.hypotenuseMessage)
-        desktop().message(this, tr("La hipotenusa debe ser mayor que los catetos."),
-                          kit::DesktopServices::Icon::Error);
+        desktop().message(this, tr("La hipotenusa debe ser mayor que los catetos."), kit::DesktopServices::Icon::Error);
     for (const std::string& text : action.texts)
         writeBox(action.box, QString::fromStdString(text));
     if (!action.texts.empty()) {
-        m_lastAnswer = QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(),
-                                                   m_txtZ[action.box]->text());
+        m_lastAnswer =
+            QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(), m_txtZ[action.box]->text());
         m_voice->say(m_lastAnswer);
     }
 }

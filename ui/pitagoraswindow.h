@@ -20,8 +20,8 @@
 
 #include <array>
 
-#include "kit/toolwindow.h"
 #include "core/solver.h"
+#include "kit/toolwindow.h"
 
 class QAction;
 class QKeyEvent;

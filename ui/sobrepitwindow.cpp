@@ -18,27 +18,27 @@ const QColor kFrameBack(245, 245, 245);
 const QColor kLinkLit(0, 0, 128);
 
 // The first paragraph breaks off mid-sentence; the second carries it on.
-const char kParagraph1[] = QT_TRANSLATE_NOOP("ui::SobrePitWindow",
-    "Pitágoras de Samos (c. 570 – c. 495 a. C.), filósofo y matemático griego, "
-    "considerado el primer matemático puro. Su aporte a la matemática griega fue la");
+const char kParagraph1[] = QT_TRANSLATE_NOOP(
+    "ui::SobrePitWindow", "Pitágoras de Samos (c. 570 – c. 495 a. C.), filósofo y matemático griego, "
+                          "considerado el primer matemático puro. Su aporte a la matemática griega fue la");
 
-const char kParagraph2[] = QT_TRANSLATE_NOOP("ui::SobrePitWindow",
-    "geometría y la aritmética derivadas de las relaciones numéricas, junto con sus "
-    "aplicaciones a la música, a la astronomía y al estudio de pesos y medidas. "
-    "Para él, el número era el principio de todas las cosas. En Crotona, al sur de "
-    "Italia, fundó una hermandad a la vez religiosa, filosófica y científica, cuyos "
-    "miembros compartían sus bienes, seguían reglas de vida estrictas y guardaban "
-    "en secreto las enseñanzas del maestro.");
+const char kParagraph2[] = QT_TRANSLATE_NOOP(
+    "ui::SobrePitWindow", "geometría y la aritmética derivadas de las relaciones numéricas, junto con sus "
+                          "aplicaciones a la música, a la astronomía y al estudio de pesos y medidas. "
+                          "Para él, el número era el principio de todas las cosas. En Crotona, al sur de "
+                          "Italia, fundó una hermandad a la vez religiosa, filosófica y científica, cuyos "
+                          "miembros compartían sus bienes, seguían reglas de vida estrictas y guardaban "
+                          "en secreto las enseñanzas del maestro.");
 
-const char kParagraph3[] = QT_TRANSLATE_NOOP("ui::SobrePitWindow",
-    "No se conserva ningún escrito de Pitágoras, y es probable que nunca fijara "
-    "su doctrina por escrito. Lo que sabemos de él nos llega por autores "
-    "posteriores, y sus seguidores, los pitagóricos, solían atribuirle sus "
-    "propios hallazgos, de modo que es difícil separar su obra de la de su "
-    "escuela. Se le atribuyen el teorema de los triángulos rectángulos que lleva "
-    "su nombre, la división de los números en pares e impares, el estudio de los "
-    "números figurados y perfectos, la relación entre la longitud de una cuerda "
-    "y los intervalos musicales, y la idea de que la Tierra es una esfera.");
+const char kParagraph3[] = QT_TRANSLATE_NOOP(
+    "ui::SobrePitWindow", "No se conserva ningún escrito de Pitágoras, y es probable que nunca fijara "
+                          "su doctrina por escrito. Lo que sabemos de él nos llega por autores "
+                          "posteriores, y sus seguidores, los pitagóricos, solían atribuirle sus "
+                          "propios hallazgos, de modo que es difícil separar su obra de la de su "
+                          "escuela. Se le atribuyen el teorema de los triángulos rectángulos que lleva "
+                          "su nombre, la división de los números en pares e impares, el estudio de los "
+                          "números figurados y perfectos, la relación entre la longitud de una cuerda "
+                          "y los intervalos musicales, y la idea de que la Tierra es una esfera.");
 
 // A paragraph is read out by its own text, which a name of its own would hide.
 // The keyboard stops on each, so that a screen reader reads the text from the
@@ -92,8 +92,7 @@ void SobrePitWindow::buildPortrait()
     // A picture, not a button: it takes the mouse so the frame below does not
     // react, and handles nothing.
     m_cmdButton1 = new kit::ClickLabel(m_Frame1);
-    kit::identify(m_cmdButton1, QStringLiteral("cmdButton1"),
-                  tr("Retrato de Pitágoras"));
+    kit::identify(m_cmdButton1, QStringLiteral("cmdButton1"), tr("Retrato de Pitágoras"));
     kit::place(m_cmdButton1, 120, 120, 1095, 1095);
     kit::showPicture(m_cmdButton1, QString::fromLatin1(kit::picture::kPortrait));
 }
@@ -114,8 +113,7 @@ void SobrePitWindow::buildParagraphs()
 void SobrePitWindow::buildLink()
 {
     m_lblLink = new kit::ClickLabel(m_Frame1, kit::ClickLabel::Role::Button);
-    kit::identify(m_lblLink, QStringLiteral("lblLink"),
-                  tr("Leer más sobre Pitágoras en la enciclopedia"));
+    kit::identify(m_lblLink, QStringLiteral("lblLink"), tr("Leer más sobre Pitágoras en la enciclopedia"));
     m_lblLink->setText(tr("Leer más..."));
     m_lblLink->setAlignment(Qt::AlignCenter);
     m_lblLink->setCursor(Qt::PointingHandCursor);

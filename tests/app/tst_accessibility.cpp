@@ -365,28 +365,37 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QStringList>("said");
-    QTest::newRow("nada mientras se escribe") << "frmPerimetro" << "escribir 5" << QStringList{};
-    QTest::newRow("resultado tras la pausa") << "frmPerimetro" << "escribir 5, pausa"
-                                             << QStringList{"Resultado: 20 cm"};
-    QTest::newRow("fuera de rango, sin unidad") << "frmArea" << "escribir 1e200, pausa"
-                                                << QStringList{"Resultado: Fuera de rango"};
-    QTest::newRow("fila copiada, con su unidad") << "frmConvert" << "escribir 25 en la caja, Ctrl+C en los valores"
-                                                 << QStringList{"Copiado: 25 Centímetro"};
-    QTest::newRow("valor pegado") << "frmConvert" << "copiar 304.8, Ctrl+V en la caja" << QStringList{"Pegado: 304.8"};
-    QTest::newRow("F2 lo dice una vez") << "frmArea" << "escribir 3, F2, pausa" << QStringList{"Resultado: 9 cm²"};
+    QTest::newRow("nada mientras se escribe") << "frmPerimetro"
+                                              << "escribir 5" << QStringList{};
+    QTest::newRow("resultado tras la pausa") << "frmPerimetro"
+                                             << "escribir 5, pausa" << QStringList{"Resultado: 20 cm"};
+    QTest::newRow("fuera de rango, sin unidad") << "frmArea"
+                                                << "escribir 1e200, pausa" << QStringList{"Resultado: Fuera de rango"};
+    QTest::newRow("fila copiada, con su unidad")
+        << "frmConvert"
+        << "escribir 25 en la caja, Ctrl+C en los valores" << QStringList{"Copiado: 25 Centímetro"};
+    QTest::newRow("valor pegado") << "frmConvert"
+                                  << "copiar 304.8, Ctrl+V en la caja" << QStringList{"Pegado: 304.8"};
+    QTest::newRow("F2 lo dice una vez") << "frmArea"
+                                        << "escribir 3, F2, pausa" << QStringList{"Resultado: 9 cm²"};
     QTest::newRow("unidad con flechas y su resultado")
-        << "frmPerimetro" << "escribir 5, flecha en la unidad del resultado, pausa"
-        << QStringList{"m", "Resultado: 0.2 m"};
-    QTest::newRow("respuesta del resolutor") << "frmPitagoras" << "catetos 3 y 4, respuesta automática"
-                                             << QStringList{"Hipotenusa: 5"};
-    QTest::newRow("F2 sin respuesta") << "frmPitagoras" << "F2" << QStringList{"Sin respuesta todavía"};
-    QTest::newRow("modo del botón") << "frmPitagoras" << "botón de modo" << QStringList{"Modo equivalencia"};
-    QTest::newRow("cuadro de Pi") << "frmMenu" << "abrir Pi"
+        << "frmPerimetro"
+        << "escribir 5, flecha en la unidad del resultado, pausa" << QStringList{"m", "Resultado: 0.2 m"};
+    QTest::newRow("respuesta del resolutor") << "frmPitagoras"
+                                             << "catetos 3 y 4, respuesta automática" << QStringList{"Hipotenusa: 5"};
+    QTest::newRow("F2 sin respuesta") << "frmPitagoras"
+                                      << "F2" << QStringList{"Sin respuesta todavía"};
+    QTest::newRow("modo del botón") << "frmPitagoras"
+                                    << "botón de modo" << QStringList{"Modo equivalencia"};
+    QTest::newRow("cuadro de Pi") << "frmMenu"
+                                  << "abrir Pi"
                                   << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
-    QTest::newRow("Pi aceptado") << "frmMenu" << "abrir Pi, 3.1416"
+    QTest::newRow("Pi aceptado") << "frmMenu"
+                                 << "abrir Pi, 3.1416"
                                  << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo",
                                                 "Pi: 3.1416"};
-    QTest::newRow("Pi rechazado calla") << "frmMenu" << "abrir Pi, 3.2"
+    QTest::newRow("Pi rechazado calla") << "frmMenu"
+                                        << "abrir Pi, 3.2"
                                         << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
 }
 
@@ -411,25 +420,29 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
         {"escribir 25 en la caja", [&] { typeInto("txtCaja", "25"); }},
         {"copiar 304.8", [&] { m_fixture->desktop.clipboard = QStringLiteral("304.8"); }},
         {"Ctrl+V en la caja", [&] { QTest::keyClick(typeInto("txtCaja", ""), Qt::Key_V, Qt::ControlModifier); }},
-        {"Ctrl+C en los valores", [&] {
+        {"Ctrl+C en los valores",
+         [&] {
              auto* values = opened->findChild<QWidget*>(QStringLiteral("List3"));
              values->setFocus();
              QTest::keyClick(values, Qt::Key_C, Qt::ControlModifier);
          }},
         {"pausa", [&] { voice->pauseEnded(); }},
         {"F2", [&] { QTest::keyClick(opened->focusWidget() ? opened->focusWidget() : opened, Qt::Key_F2); }},
-        {"flecha en la unidad del resultado", [&] {
+        {"flecha en la unidad del resultado",
+         [&] {
              auto* unit = opened->findChild<QComboBox*>(QStringLiteral("Combo4"));
              unit->setFocus();
              QTest::keyClick(unit, Qt::Key_Down);
          }},
-        {"catetos 3 y 4", [&] {
+        {"catetos 3 y 4",
+         [&] {
              opened->findChild<QLineEdit*>(QStringLiteral("txtZ1"))->setText(QStringLiteral("3"));
              opened->findChild<QLineEdit*>(QStringLiteral("txtZ2"))->setText(QStringLiteral("4"));
          }},
         {"respuesta automática", [&] { static_cast<ui::PitagorasWindow*>(opened)->tmrAuto_Timer(); }},
         {"botón de modo", [&] { opened->findChild<QAbstractButton*>(QStringLiteral("cmdMode"))->click(); }},
-        {"abrir Pi", [&] { QTest::mouseClick(opened->findChild<QWidget*>(QStringLiteral("lblLink1")), Qt::LeftButton); }},
+        {"abrir Pi",
+         [&] { QTest::mouseClick(opened->findChild<QWidget*>(QStringLiteral("lblLink1")), Qt::LeftButton); }},
         {"3.1416", [&] { QTest::keyClick(typeInto("txtPi", ""), Qt::Key_Return); }},
         {"3.2", [&] { QTest::keyClick(typeInto("txtPi", ""), Qt::Key_Return); }},
     };
@@ -447,8 +460,7 @@ void tst_Accessibility::focus_is_reported_where_the_user_is_data()
     QTest::addColumn<QStringList>("reported");
     QTest::newRow("entrar en las unidades de origen")
         << "List1" << QStringList{"Valor a convertir", "Unidad de origen", "Centímetro"};
-    QTest::newRow("entrar en los valores")
-        << "List3" << QStringList{"Valor a convertir", "Valores", "25 Centímetro"};
+    QTest::newRow("entrar en los valores") << "List3" << QStringList{"Valor a convertir", "Valores", "25 Centímetro"};
 }
 
 void tst_Accessibility::focus_is_reported_where_the_user_is()
@@ -554,31 +566,39 @@ void tst_Accessibility::every_number_shows_whole_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("whole"); // false: too long even at the smallest size
     const auto plain = [](double value) { return QString::fromStdString(core::plainText(value)); };
-    const auto grouped = [](double value) {
-        return QString::fromStdString(core::maskedText(value, core::kMaskWhole));
-    };
+    const auto grouped = [](double value) { return QString::fromStdString(core::maskedText(value, core::kMaskWhole)); };
     const QString longestRow = plain(-1.23456789012346E-300); // 15 digits, sign, point, exponent
     const QString unitName = widestUnitName(kit::font(kit::Typeface::Calibri, 20.25));
-    QTest::newRow("fila de valores") << "frmConvert" << "List3" << 0 << false << longestRow << true;
-    QTest::newRow("fila de valores junto a copiar") << "frmConvert" << "List3" << 9 << true << longestRow << true;
-    QTest::newRow("fila fuera de rango") << "frmConvert" << "List3" << 9 << false << "Fuera de rango" << true;
-    QTest::newRow("unidad de origen más ancha") << "frmConvert" << "List1" << 7 << false << unitName << true;
-    QTest::newRow("unidad más ancha") << "frmConvert" << "List2" << 7 << false << unitName << true;
-    QTest::newRow("valor a convertir de 15 cifras") << "frmConvert" << "txtCaja" << -1 << false
-                                                    << QString(15, QLatin1Char('8')) << true;
-    QTest::newRow("valor a convertir con exponente") << "frmConvert" << "txtCaja" << -1 << false
-                                                     << "-1.2345678E-290" << true;
-    QTest::newRow("resultado de 1E+20") << "frmPerimetro" << "txtAnswer" << -1 << false << grouped(1E+20) << true;
-    QTest::newRow("resultado de 1E+35") << "frmArea" << "txtAnswer" << -1 << false << grouped(1E+35) << true;
-    QTest::newRow("resultado mayor") << "frmVolumen" << "txtAnswer" << -1 << false
-                                     << grouped(std::numeric_limits<double>::max()) << false;
-    QTest::newRow("medida de 12 cifras") << "frmArea" << "Text1" << -1 << false << QString(12, QLatin1Char('8'))
-                                         << true;
-    QTest::newRow("medida con exponente") << "frmVolumen" << "Text3" << -1 << false << "-1.2345E+300" << true;
-    QTest::newRow("cateto resuelto") << "frmPitagoras" << "txtZ1" << -1 << false << plain(123456789.123457)
-                                     << true;
-    QTest::newRow("término resuelto con exponente")
-        << "frmPitagoras" << "txtZ6" << -1 << false << plain(1.23456789012346E-300) << false;
+    QTest::newRow("fila de valores") << "frmConvert"
+                                     << "List3" << 0 << false << longestRow << true;
+    QTest::newRow("fila de valores junto a copiar") << "frmConvert"
+                                                    << "List3" << 9 << true << longestRow << true;
+    QTest::newRow("fila fuera de rango") << "frmConvert"
+                                         << "List3" << 9 << false << "Fuera de rango" << true;
+    QTest::newRow("unidad de origen más ancha") << "frmConvert"
+                                                << "List1" << 7 << false << unitName << true;
+    QTest::newRow("unidad más ancha") << "frmConvert"
+                                      << "List2" << 7 << false << unitName << true;
+    QTest::newRow("valor a convertir de 15 cifras")
+        << "frmConvert"
+        << "txtCaja" << -1 << false << QString(15, QLatin1Char('8')) << true;
+    QTest::newRow("valor a convertir con exponente") << "frmConvert"
+                                                     << "txtCaja" << -1 << false << "-1.2345678E-290" << true;
+    QTest::newRow("resultado de 1E+20") << "frmPerimetro"
+                                        << "txtAnswer" << -1 << false << grouped(1E+20) << true;
+    QTest::newRow("resultado de 1E+35") << "frmArea"
+                                        << "txtAnswer" << -1 << false << grouped(1E+35) << true;
+    QTest::newRow("resultado mayor") << "frmVolumen"
+                                     << "txtAnswer" << -1 << false << grouped(std::numeric_limits<double>::max())
+                                     << false;
+    QTest::newRow("medida de 12 cifras") << "frmArea"
+                                         << "Text1" << -1 << false << QString(12, QLatin1Char('8')) << true;
+    QTest::newRow("medida con exponente") << "frmVolumen"
+                                          << "Text3" << -1 << false << "-1.2345E+300" << true;
+    QTest::newRow("cateto resuelto") << "frmPitagoras"
+                                     << "txtZ1" << -1 << false << plain(123456789.123457) << true;
+    QTest::newRow("término resuelto con exponente") << "frmPitagoras"
+                                                    << "txtZ6" << -1 << false << plain(1.23456789012346E-300) << false;
 }
 
 // A text that fits is drawn at a size where its whole width lies inside the

@@ -223,9 +223,9 @@ void tst_English::every_caption_fits_its_control_data()
                 for (int n = 1; n <= figures.at(window); ++n)
                     pressed << QStringLiteral("Option%1").arg(n);
             }
-            const QString inLanguage = language == QLatin1String("es") ? QStringLiteral("en español")
+            const QString inLanguage = language == QLatin1String("es")   ? QStringLiteral("en español")
                                        : language == QLatin1String("en") ? QStringLiteral("en inglés")
-                                                                          : language;
+                                                                         : language;
             for (const QString& control : pressed) {
                 const QString state =
                     control.isEmpty() ? QStringLiteral("al abrir") : QStringLiteral("tras ") + control;
@@ -293,20 +293,22 @@ void tst_English::results_are_the_same_numbers_data()
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QString>("result"); // a box, or a list whose every row is compared
-    QTest::newRow("perímetro del polígono") << "frmPerimetro" << "Option4" << QStringList{"Text1", "Text2"}
-                                            << QStringList{"12.5", "7"} << "txtAnswer";
-    QTest::newRow("área del círculo") << "frmArea" << "Option7" << QStringList{"Text1"} << QStringList{"1234.5678"}
-                                      << "txtAnswer";
-    QTest::newRow("área fuera de rango") << "frmArea" << "Option1" << QStringList{"Text1"} << QStringList{"1E+200"}
-                                         << "txtAnswer";
-    QTest::newRow("volumen de la esfera") << "frmVolumen" << "Option7" << QStringList{"Text1"} << QStringList{"3.3"}
-                                          << "txtAnswer";
-    QTest::newRow("cateto") << "frmPitagoras" << "" << QStringList{"txtZ0", "txtZ1", "txtZ2"}
-                            << QStringList{"13", "5", "0"} << "txtZ2";
-    QTest::newRow("longitudes") << "frmConvert" << "Option1" << QStringList{"txtCaja"} << QStringList{"1234567.25"}
-                                << "List3";
-    QTest::newRow("volúmenes fuera de rango") << "frmConvert" << "Option3" << QStringList{"txtCaja"}
-                                              << QStringList{"1E+300"} << "List3";
+    QTest::newRow("perímetro del polígono")
+        << "frmPerimetro"
+        << "Option4" << QStringList{"Text1", "Text2"} << QStringList{"12.5", "7"} << "txtAnswer";
+    QTest::newRow("área del círculo") << "frmArea"
+                                      << "Option7" << QStringList{"Text1"} << QStringList{"1234.5678"} << "txtAnswer";
+    QTest::newRow("área fuera de rango") << "frmArea"
+                                         << "Option1" << QStringList{"Text1"} << QStringList{"1E+200"} << "txtAnswer";
+    QTest::newRow("volumen de la esfera") << "frmVolumen"
+                                          << "Option7" << QStringList{"Text1"} << QStringList{"3.3"} << "txtAnswer";
+    QTest::newRow("cateto") << "frmPitagoras"
+                            << "" << QStringList{"txtZ0", "txtZ1", "txtZ2"} << QStringList{"13", "5", "0"} << "txtZ2";
+    QTest::newRow("longitudes") << "frmConvert"
+                                << "Option1" << QStringList{"txtCaja"} << QStringList{"1234567.25"} << "List3";
+    QTest::newRow("volúmenes fuera de rango")
+        << "frmConvert"
+        << "Option3" << QStringList{"txtCaja"} << QStringList{"1E+300"} << "List3";
 }
 
 // Numbers are read and written by the program's own rules, never the locale's:

@@ -6,11 +6,11 @@
 #include <QMenu>
 #include <QPointer>
 
-#include "kit/clicklabel.h"
 #include "app/menuwindow.h"
+#include "core/numbers.h"
+#include "kit/clicklabel.h"
 #include "kit/shapes.h"
 #include "kit/toolwindow.h"
-#include "core/numbers.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/toolfixture.h"
 
@@ -33,8 +33,8 @@ using MenuOnClose = kit::ToolWindow::MenuOnClose;
 
 void hover(QWidget* widget)
 {
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 
@@ -79,7 +79,10 @@ private:
     QAction* action(const char* name) const { return m_menu->findChild<QAction*>(QLatin1String(name)); }
     QLineEdit* piBox() const { return m_menu->findChild<QLineEdit*>(QStringLiteral("txtPi")); }
     template <typename T>
-    T* child(const QString& name) const { return m_menu->findChild<T*>(name); }
+    T* child(const QString& name) const
+    {
+        return m_menu->findChild<T*>(name);
+    }
 
     ToolFixture* m_fixture = nullptr;
     app::MenuWindow* m_menu = nullptr;
@@ -121,12 +124,18 @@ void tst_MenuWindow::hover_names_the_item_and_lights_its_outline_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("litShape"); // 0 when none is lit
-    QTest::newRow("figuras") << "cmdButton0" << "CÁLCULOS CON FIGURAS" << 1;
-    QTest::newRow("pitágoras") << "cmdButton1" << "PITÁGORAS DE SAMOS" << 2;
-    QTest::newRow("convertidor") << "cmdButton2" << "CONVERTIDOR DE UNIDADES" << 3;
-    QTest::newRow("acerca de") << "lblLink0" << "ACERCA DE VANTRELO" << 0;
-    QTest::newRow("ajustar pi") << "lblLink1" << "AJUSTAR PI" << 0;
-    QTest::newRow("franja") << "lblShow" << "BIENVENIDO" << 0;
+    QTest::newRow("figuras") << "cmdButton0"
+                             << "CÁLCULOS CON FIGURAS" << 1;
+    QTest::newRow("pitágoras") << "cmdButton1"
+                               << "PITÁGORAS DE SAMOS" << 2;
+    QTest::newRow("convertidor") << "cmdButton2"
+                                 << "CONVERTIDOR DE UNIDADES" << 3;
+    QTest::newRow("acerca de") << "lblLink0"
+                               << "ACERCA DE VANTRELO" << 0;
+    QTest::newRow("ajustar pi") << "lblLink1"
+                                << "AJUSTAR PI" << 0;
+    QTest::newRow("franja") << "lblShow"
+                            << "BIENVENIDO" << 0;
 }
 
 void tst_MenuWindow::hover_names_the_item_and_lights_its_outline()
@@ -186,11 +195,16 @@ void tst_MenuWindow::pi_box_rewrites_to_a_plain_number_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letras detrás desaparecen") << "3.1416abc" << "3.1416";
-    QTest::newRow("vacío muestra cero") << "" << "0";
-    QTest::newRow("más de 15 cifras") << "3.1415926535897932" << "3.14159265358979";
-    QTest::newRow("punto final desaparece") << "3." << "3";
-    QTest::newRow("fuera de rango queda como está") << "1e400" << "1e400";
+    QTest::newRow("letras detrás desaparecen") << "3.1416abc"
+                                               << "3.1416";
+    QTest::newRow("vacío muestra cero") << ""
+                                        << "0";
+    QTest::newRow("más de 15 cifras") << "3.1415926535897932"
+                                      << "3.14159265358979";
+    QTest::newRow("punto final desaparece") << "3."
+                                            << "3";
+    QTest::newRow("fuera de rango queda como está") << "1e400"
+                                                    << "1e400";
 }
 
 void tst_MenuWindow::pi_box_rewrites_to_a_plain_number()
@@ -311,9 +325,12 @@ void tst_MenuWindow::keyboard_reaches_every_picture_and_link_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("figuras") << "cmdButton0" << "CÁLCULOS CON FIGURAS";
-    QTest::newRow("convertidor") << "cmdButton2" << "CONVERTIDOR DE UNIDADES";
-    QTest::newRow("ajustar pi") << "lblLink1" << "AJUSTAR PI";
+    QTest::newRow("figuras") << "cmdButton0"
+                             << "CÁLCULOS CON FIGURAS";
+    QTest::newRow("convertidor") << "cmdButton2"
+                                 << "CONVERTIDOR DE UNIDADES";
+    QTest::newRow("ajustar pi") << "lblLink1"
+                                << "AJUSTAR PI";
 }
 
 void tst_MenuWindow::keyboard_reaches_every_picture_and_link()

@@ -3,9 +3,9 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "app/splashwindow.h"
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
-#include "app/splashwindow.h"
 
 // The splash's progress line, its hand-over to the menu and its "x".
 class tst_SplashWindow : public QObject {

@@ -10,10 +10,10 @@
 
 #include <random>
 
-#include "kit/clicklabel.h"
 #include "app/menuwindow.h"
-#include "kit/toolwindow.h"
 #include "core/numbers.h"
+#include "kit/clicklabel.h"
+#include "kit/toolwindow.h"
 #include "tests/support/toolfixture.h"
 #include "ui/tools.h"
 
@@ -57,12 +57,12 @@ private:
 namespace {
 
 // Keys a user might press in a number box; no letter that could spell inf or nan.
-const QStringList kTypedTexts = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                 QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-                                 QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("."), QStringLiteral(","),
-                                 QStringLiteral("-"), QStringLiteral("e"), QStringLiteral("E"), QStringLiteral(" "),
-                                 QStringLiteral("b"), QStringLiteral("x"), QStringLiteral("é"), QStringLiteral("ñ"),
-                                 QStringLiteral("1e400"), QStringLiteral("1e200"), QStringLiteral("9e307")};
+const QStringList kTypedTexts = {
+    QStringLiteral("0"),     QStringLiteral("1"),     QStringLiteral("2"),    QStringLiteral("3"), QStringLiteral("4"),
+    QStringLiteral("5"),     QStringLiteral("6"),     QStringLiteral("7"),    QStringLiteral("8"), QStringLiteral("9"),
+    QStringLiteral("."),     QStringLiteral(","),     QStringLiteral("-"),    QStringLiteral("e"), QStringLiteral("E"),
+    QStringLiteral(" "),     QStringLiteral("b"),     QStringLiteral("x"),    QStringLiteral("é"), QStringLiteral("ñ"),
+    QStringLiteral("1e400"), QStringLiteral("1e200"), QStringLiteral("9e307")};
 const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Backspace};
 
 const char* const kOpeners[] = {"figPerimetro", "figArea", "figVolumen", "pitTeorema", "pitAbout"};
@@ -149,9 +149,8 @@ void tst_Storm::closeRandomTool()
     if (!tool)
         return;
     // The window about Pythagoras never restores the menu, by design.
-    const bool aboutOpen = std::any_of(tools.begin(), tools.end(), [](QWidget* w) {
-        return w->objectName() == QLatin1String("frmSobrePit");
-    });
+    const bool aboutOpen = std::any_of(tools.begin(), tools.end(),
+                                       [](QWidget* w) { return w->objectName() == QLatin1String("frmSobrePit"); });
     tool->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (m_fixture->var.VentanasAbiertas == 0 && !aboutOpen)
@@ -200,9 +199,14 @@ void tst_Storm::useList(QListWidget* list)
 
 void tst_Storm::fillClipboard()
 {
-    const QString texts[] = {QStringLiteral("304.8"), QStringLiteral("-6"), QStringLiteral("1E400"),
-                             QString(1 << 20, QLatin1Char('9')), QStringLiteral("\x01\x02\t\r\n5"),
-                             QString::fromUtf8("\xff\xfe" "12"), QString()};
+    const QString texts[] = {QStringLiteral("304.8"),
+                             QStringLiteral("-6"),
+                             QStringLiteral("1E400"),
+                             QString(1 << 20, QLatin1Char('9')),
+                             QStringLiteral("\x01\x02\t\r\n5"),
+                             QString::fromUtf8("\xff\xfe"
+                                               "12"),
+                             QString()};
     m_fixture->desktop.clipboard = texts[index(std::size(texts))];
 }
 

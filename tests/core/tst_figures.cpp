@@ -74,8 +74,7 @@ void tst_Figures::every_table_is_complete()
         }
     }
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(QString::fromUtf8(calculator.resultUnits[i]),
-                 QString::fromUtf8(core::kLengthUnits[i]) + suffix);
+        QCOMPARE(QString::fromUtf8(calculator.resultUnits[i]), QString::fromUtf8(core::kLengthUnits[i]) + suffix);
         QCOMPARE(calculator.factors[i][i].operation, core::Operation::Unchanged);
     }
 }
@@ -99,10 +98,8 @@ void tst_Figures::formulas_keep_their_order_of_operations_data()
     QTest::newRow("volumen cilindro -2 1") << V << 4 << -2.0 << 1.0 << 0.0 << 1.0 * (4 * kPi);
     QTest::newRow("volumen cono 0.7 0.3") << V << 5 << 0.7 << 0.3 << 0.0 << (0.3 * ((0.7 * 0.7) * kPi)) / 3;
     QTest::newRow("volumen piramide 0.1 0.7") << V << 6 << 0.1 << 0.7 << 0.0 << (0.1 * 0.7) / 3;
-    QTest::newRow("volumen esfera 1.1") << V << 7 << 1.1 << 0.0 << 0.0
-                                        << (std::pow(1.1, 3.0) * (kPi * 4)) / 3;
-    QTest::newRow("volumen octaedro 3") << V << 8 << 3.0 << 0.0 << 0.0
-                                        << (std::sqrt(2.0) / 3) * std::pow(3.0, 3.0);
+    QTest::newRow("volumen esfera 1.1") << V << 7 << 1.1 << 0.0 << 0.0 << (std::pow(1.1, 3.0) * (kPi * 4)) / 3;
+    QTest::newRow("volumen octaedro 3") << V << 8 << 3.0 << 0.0 << 0.0 << (std::sqrt(2.0) / 3) * std::pow(3.0, 3.0);
 }
 
 // Compared bit for bit: a different order of the same operations may not pass.
@@ -148,17 +145,28 @@ void tst_Figures::result_units_convert_as_the_factor_tables_say_data()
     const auto P = CalculatorId::Perimeter;
     const auto A = CalculatorId::Area;
     const auto V = CalculatorId::Volume;
-    QTest::newRow("cm a km divide") << P << "cm" << "km" << 3.0 << Converted::Value << 3.0 / 100000;
-    QTest::newRow("mm a km2 divide") << A << "mm" << "km²" << 3.0 << Converted::Value << 3.0 / 1e12;
-    QTest::newRow("cm a km2 multiplica") << A << "cm" << "km²" << 3.0 << Converted::Value << 3.0 * 1e-10;
-    QTest::newRow("cm a m3") << V << "cm" << "m³" << 8.0 << Converted::Value << 8.0 * 1e-6;
-    QTest::newRow("km a mm3") << V << "km" << "mm³" << 2.0 << Converted::Value << 2e18;
-    QTest::newRow("mismo cm3") << V << "cm" << "cm³" << 0.1 << Converted::Value << 0.1;
-    QTest::newRow("dm3 escrito") << V << "cm" << "dm³" << 8.0 << Converted::NoMatch << 8.0;
-    QTest::newRow("mayusculas") << V << "cm" << "CM³" << 8.0 << Converted::NoMatch << 8.0;
-    QTest::newRow("unidad de otra lista") << P << "cm" << "cm²" << 8.0 << Converted::NoMatch << 8.0;
-    QTest::newRow("1e300 km3 a mm3") << V << "km" << "mm³" << 1e300 << Converted::Overflow << 1e300;
-    QTest::newRow("1e303 km a mm") << P << "km" << "mm" << 1e303 << Converted::Overflow << 1e303;
+    QTest::newRow("cm a km divide") << P << "cm"
+                                    << "km" << 3.0 << Converted::Value << 3.0 / 100000;
+    QTest::newRow("mm a km2 divide") << A << "mm"
+                                     << "km²" << 3.0 << Converted::Value << 3.0 / 1e12;
+    QTest::newRow("cm a km2 multiplica") << A << "cm"
+                                         << "km²" << 3.0 << Converted::Value << 3.0 * 1e-10;
+    QTest::newRow("cm a m3") << V << "cm"
+                             << "m³" << 8.0 << Converted::Value << 8.0 * 1e-6;
+    QTest::newRow("km a mm3") << V << "km"
+                              << "mm³" << 2.0 << Converted::Value << 2e18;
+    QTest::newRow("mismo cm3") << V << "cm"
+                               << "cm³" << 0.1 << Converted::Value << 0.1;
+    QTest::newRow("dm3 escrito") << V << "cm"
+                                 << "dm³" << 8.0 << Converted::NoMatch << 8.0;
+    QTest::newRow("mayusculas") << V << "cm"
+                                << "CM³" << 8.0 << Converted::NoMatch << 8.0;
+    QTest::newRow("unidad de otra lista") << P << "cm"
+                                          << "cm²" << 8.0 << Converted::NoMatch << 8.0;
+    QTest::newRow("1e300 km3 a mm3") << V << "km"
+                                     << "mm³" << 1e300 << Converted::Overflow << 1e300;
+    QTest::newRow("1e303 km a mm") << P << "km"
+                                   << "mm" << 1e303 << Converted::Overflow << 1e303;
 }
 
 void tst_Figures::result_units_convert_as_the_factor_tables_say()
@@ -179,15 +187,24 @@ void tst_Figures::display_rule_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("entero") << "20" << "20";
-    QTest::newRow("miles agrupados") << "1234" << "1,234";
-    QTest::newRow("miles con decimales") << "1234.5" << "1,234.5";
-    QTest::newRow("dos tercios") << "0.666666666666667" << "0.6667";
-    QTest::newRow("cero") << "0" << "0";
-    QTest::newRow("cien milesimas") << "1E-05" << "0";
-    QTest::newRow("negativo") << "-20" << "-20";
-    QTest::newRow("negativo pequeno") << "-1E-05" << "0";
-    QTest::newRow("billon") << "1000000000000" << "1,000,000,000,000";
+    QTest::newRow("entero") << "20"
+                            << "20";
+    QTest::newRow("miles agrupados") << "1234"
+                                     << "1,234";
+    QTest::newRow("miles con decimales") << "1234.5"
+                                         << "1,234.5";
+    QTest::newRow("dos tercios") << "0.666666666666667"
+                                 << "0.6667";
+    QTest::newRow("cero") << "0"
+                          << "0";
+    QTest::newRow("cien milesimas") << "1E-05"
+                                    << "0";
+    QTest::newRow("negativo") << "-20"
+                              << "-20";
+    QTest::newRow("negativo pequeno") << "-1E-05"
+                                      << "0";
+    QTest::newRow("billon") << "1000000000000"
+                            << "1,000,000,000,000";
 }
 
 void tst_Figures::display_rule()

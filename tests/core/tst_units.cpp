@@ -171,8 +171,8 @@ void tst_Units::converts_one_value_into_every_unit()
     QFETCH(int, desde);
     QFETCH(QString, texto);
     QFETCH(QString, rows);
-    const auto result = cu::ConvertirValor(static_cast<std::int16_t>(categoria),
-                                           static_cast<std::int16_t>(desde), texto.toStdString());
+    const auto result =
+        cu::ConvertirValor(static_cast<std::int16_t>(categoria), static_cast<std::int16_t>(desde), texto.toStdString());
     QCOMPARE(joined(result), rows);
 }
 
@@ -200,8 +200,8 @@ void tst_Units::text_without_a_number_converts_as_zero()
     QFETCH(int, categoria);
     QFETCH(int, desde);
     QFETCH(QString, texto);
-    const auto result = cu::ConvertirValor(static_cast<std::int16_t>(categoria),
-                                           static_cast<std::int16_t>(desde), texto.toStdString());
+    const auto result =
+        cu::ConvertirValor(static_cast<std::int16_t>(categoria), static_cast<std::int16_t>(desde), texto.toStdString());
     QCOMPARE(result, std::vector<cu::Fila>(result.size(), cu::Fila("0")));
 }
 
@@ -214,10 +214,10 @@ void tst_Units::rows_beyond_the_double_range_have_no_value_data()
     const QString nineOut = QStringLiteral("fuera;").repeated(8) + QStringLiteral("fuera");
     QTest::newRow("1E400 tecleado") << 0 << 0 << "1E400" << nineOut;
     QTest::newRow("-1E400 tecleado") << 1 << 5 << "-1E400" << nineOut + QStringLiteral(";fuera");
-    QTest::newRow("1E300 kilometros³ a centímetros³")
-        << 2 << 9 << "1E300" << "fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;1E+300";
-    QTest::newRow("-1E300 kilometros³")
-        << 2 << 9 << "-1E300" << "fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;-1E+300";
+    QTest::newRow("1E300 kilometros³ a centímetros³") << 2 << 9 << "1E300"
+                                                      << "fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;1E+300";
+    QTest::newRow("-1E300 kilometros³") << 2 << 9 << "-1E300"
+                                        << "fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;-1E+300";
     QTest::newRow("1.7E308 millas a milímetros") << 0 << 8 << "1.7E308" << nineOut.chopped(5) + "1.7E+308";
     QTest::newRow("1E308 centímetros: solo las unidades mayores")
         << 0 << 1 << "1e308"
@@ -235,8 +235,8 @@ void tst_Units::rows_beyond_the_double_range_have_no_value()
     QFETCH(int, desde);
     QFETCH(QString, texto);
     QFETCH(QString, rows);
-    const auto result = cu::ConvertirValor(static_cast<std::int16_t>(categoria),
-                                           static_cast<std::int16_t>(desde), texto.toStdString());
+    const auto result =
+        cu::ConvertirValor(static_cast<std::int16_t>(categoria), static_cast<std::int16_t>(desde), texto.toStdString());
     QCOMPARE(joined(result), rows);
 }
 

@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return 0;
     }
-    if (action.hypotenuseMessage || action.box >= core::kBoxCount || action.texts.empty()
-        || action.texts.size() > 2 || (modo != (action.box >= 3)))
+    if (action.hypotenuseMessage || action.box >= core::kBoxCount || action.texts.empty() || action.texts.size() > 2
+        || (modo != (action.box >= 3)))
         std::abort();
     for (const std::string& text : action.texts) {
         if (text.find_first_not_of("0123456789-.E+") != std::string::npos || !core::readNumber(text))

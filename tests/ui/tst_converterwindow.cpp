@@ -147,9 +147,12 @@ void tst_ConverterWindow::opens_on_the_category_of_the_last_result_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("sourceUnit");
     QTest::addColumn<int>("rows");
-    QTest::newRow("tras un perímetro") << 0 << "Option1" << "Centímetro" << 9;
-    QTest::newRow("tras un área") << 1 << "Option2" << "Pulgada²" << 10;
-    QTest::newRow("tras un volumen") << 2 << "Option3" << "Centílitro" << 10;
+    QTest::newRow("tras un perímetro") << 0 << "Option1"
+                                       << "Centímetro" << 9;
+    QTest::newRow("tras un área") << 1 << "Option2"
+                                  << "Pulgada²" << 10;
+    QTest::newRow("tras un volumen") << 2 << "Option3"
+                                     << "Centílitro" << 10;
 }
 
 void tst_ConverterWindow::opens_on_the_category_of_the_last_result()
@@ -258,8 +261,9 @@ void tst_ConverterWindow::rows_beyond_the_double_range_say_so_data()
     QTest::addColumn<bool>("throughArea");
     QTest::addColumn<QString>("rows");
     const QString out = QStringLiteral("Fuera de rango");
-    const QString centimetres = out + QStringLiteral(";1E+308;3.937007874E+307;1E+307;3.2808399E+306;"
-                                                     "1.0936133E+306;1E+306;1E+303;6.21371E+302");
+    const QString centimetres = out
+                                + QStringLiteral(";1E+308;3.937007874E+307;1E+307;3.2808399E+306;"
+                                                 "1.0936133E+306;1E+306;1E+303;6.21371E+302");
     QTest::newRow("1e308 en centímetros") << 1 << "1e308" << -1 << false << centimetres;
     QTest::newRow("1e305 en milímetros y luego millas")
         << 0 << "1e305" << 8 << false
@@ -392,8 +396,10 @@ void tst_ConverterWindow::copy_and_paste_are_buttons_for_screen_readers_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("name");
-    QTest::newRow("copiar") << "lblCopy" << "Copiar";
-    QTest::newRow("pegar") << "lblPaste" << "Pegar";
+    QTest::newRow("copiar") << "lblCopy"
+                            << "Copiar";
+    QTest::newRow("pegar") << "lblPaste"
+                           << "Pegar";
 }
 
 void tst_ConverterWindow::copy_and_paste_are_buttons_for_screen_readers()
@@ -474,7 +480,9 @@ void tst_ConverterWindow::paste_button_shows_only_for_a_positive_number_data()
     QTest::newRow("número y letras") << "12abc" << true;
     QTest::newRow("portapapeles vacío") << "" << false;
     QTest::newRow("más allá de un double") << "1E400" << false;
-    QTest::newRow("caracteres de control") << "\x01\x02" "5" << false;
+    QTest::newRow("caracteres de control") << "\x01\x02"
+                                              "5"
+                                           << false;
     QTest::newRow("1 MB de cifras") << QString(1 << 20, QLatin1Char('9')) << false;
     QTest::newRow("1 MB de blancos y un 5") << QString(1 << 20, QLatin1Char(' ')) + QLatin1Char('5') << true;
 }
@@ -513,12 +521,17 @@ void tst_ConverterWindow::paste_keeps_at_most_fifteen_characters_data()
     const QString megabyte(1 << 20, QLatin1Char('7'));
     const QString emoji = QString(14, QLatin1Char('1')) + QStringLiteral("\U0001F600");
     QTest::newRow("1 MB de texto") << false << megabyte << QString(15, QLatin1Char('7')) << "7.77777777777777E+15";
-    QTest::newRow("caracteres de control") << false << "\t1\n2\x01" "34" << "\t1\n2\x01" "34" << "120";
+    QTest::newRow("caracteres de control") << false
+                                           << "\t1\n2\x01"
+                                              "34"
+                                           << "\t1\n2\x01"
+                                              "34"
+                                           << "120";
     QTest::newRow("sin partir un emoji") << false << emoji << QString(14, QLatin1Char('1')) << "111111111111110";
-    QTest::newRow("1 MB de texto con Ctrl+V") << true << megabyte << QString(15, QLatin1Char('7'))
-                                              << "7.77777777777777E+15";
-    QTest::newRow("sin partir un emoji con Ctrl+V") << true << emoji << QString(14, QLatin1Char('1'))
-                                                    << "111111111111110";
+    QTest::newRow("1 MB de texto con Ctrl+V")
+        << true << megabyte << QString(15, QLatin1Char('7')) << "7.77777777777777E+15";
+    QTest::newRow("sin partir un emoji con Ctrl+V")
+        << true << emoji << QString(14, QLatin1Char('1')) << "111111111111110";
 }
 
 void tst_ConverterWindow::paste_keeps_at_most_fifteen_characters()
@@ -542,8 +555,10 @@ void tst_ConverterWindow::buttons_look_pressed_while_held_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("background");
-    QTest::newRow("copiar") << "lblCopy" << "frmeCopy";
-    QTest::newRow("pegar") << "lblPaste" << "lblPaste";
+    QTest::newRow("copiar") << "lblCopy"
+                            << "frmeCopy";
+    QTest::newRow("pegar") << "lblPaste"
+                           << "lblPaste";
 }
 
 void tst_ConverterWindow::buttons_look_pressed_while_held()

@@ -28,8 +28,7 @@ void request(QWidget* widget, MenuRequest how)
         break;
     case MenuRequest::KeyboardRequest:
     case MenuRequest::RightClick: {
-        const auto reason =
-            how == MenuRequest::RightClick ? QContextMenuEvent::Mouse : QContextMenuEvent::Keyboard;
+        const auto reason = how == MenuRequest::RightClick ? QContextMenuEvent::Mouse : QContextMenuEvent::Keyboard;
         const QPoint inside(2, 2);
         QContextMenuEvent event(reason, inside, widget->mapToGlobal(inside));
         QApplication::sendEvent(widget, &event);
@@ -122,7 +121,8 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box_data()
     QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5";
     QTest::newRow("triángulo 3 4 5 sin respuesta automática") << 1 << QStringList{"3", "4"} << false << 0 << "5";
     QTest::newRow("proporción 2 3 4 da A 1.5") << 4 << QStringList{"2", "3", "4"} << false << 3 << "1.5";
-    QTest::newRow("catetos desbordados dejan la hipotenusa vacía") << 1 << QStringList{"1e200", "1e200"} << true << 0 << "";
+    QTest::newRow("catetos desbordados dejan la hipotenusa vacía")
+        << 1 << QStringList{"1e200", "1e200"} << true << 0 << "";
 }
 
 void tst_PitagorasWindow::enter_walk_solves_the_missing_box()
@@ -235,12 +235,18 @@ void tst_PitagorasWindow::leaving_a_box_that_reads_zero_puts_0_back_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("left");
 
-    QTest::newRow("vacía") << "" << "0";
-    QTest::newRow("solo blancos") << "   " << "0";
-    QTest::newRow("letras") << "abc" << "0";
-    QTest::newRow("cero con decimales") << "0.000" << "0";
-    QTest::newRow("número") << "7abc" << "7abc";
-    QTest::newRow("número desbordado") << "1e400" << "1e400";
+    QTest::newRow("vacía") << ""
+                           << "0";
+    QTest::newRow("solo blancos") << "   "
+                                  << "0";
+    QTest::newRow("letras") << "abc"
+                            << "0";
+    QTest::newRow("cero con decimales") << "0.000"
+                                        << "0";
+    QTest::newRow("número") << "7abc"
+                            << "7abc";
+    QTest::newRow("número desbordado") << "1e400"
+                                       << "1e400";
 }
 
 void tst_PitagorasWindow::leaving_a_box_that_reads_zero_puts_0_back()
@@ -318,8 +324,7 @@ void tst_PitagorasWindow::keyboard_reaches_both_settings_data()
     QTest::newRow("tecla de menú en Equivalencia") << "cmdMode" << MenuRequest::MenuKey << true;
     QTest::newRow("Mayús+F10 en Equivalencia") << "cmdMode" << MenuRequest::ShiftF10 << true;
     QTest::newRow("petición de teclado en Equivalencia") << "cmdMode" << MenuRequest::KeyboardRequest << true;
-    QTest::newRow("clic derecho en el cateto a: su menú de edición") << "txtZ1" << MenuRequest::RightClick
-                                                                      << false;
+    QTest::newRow("clic derecho en el cateto a: su menú de edición") << "txtZ1" << MenuRequest::RightClick << false;
 }
 
 void tst_PitagorasWindow::keyboard_reaches_both_settings()

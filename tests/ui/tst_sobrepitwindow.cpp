@@ -55,8 +55,7 @@ void tst_SobrePitWindow::moveOver(QWidget* widget)
 {
     // Inside the widget but clear of its children.
     const QPointF local(2, 2);
-    QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 
