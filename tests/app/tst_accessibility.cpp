@@ -273,20 +273,7 @@ void tst_Accessibility::cleanup()
 
 QWidget* tst_Accessibility::open(const QString& window)
 {
-    const kit::ToolMakers makers = ui::toolMakers();
-    const std::map<QString, std::function<QWidget*()>> openers = {
-        {QStringLiteral("frmInicio"), [] { return new app::SplashWindow([] {}, [] {}); }},
-        {QStringLiteral("frmMenu"), [&] { return new app::MenuWindow(m_fixture->context, makers, [] {}); }},
-        {QStringLiteral("frmPerimetro"), [&] { return makers.perimetro(m_fixture->context); }},
-        {QStringLiteral("frmArea"), [&] { return makers.area(m_fixture->context); }},
-        {QStringLiteral("frmVolumen"), [&] { return makers.volumen(m_fixture->context); }},
-        {QStringLiteral("frmPitagoras"), [&] { return makers.pitagoras(m_fixture->context); }},
-        {QStringLiteral("frmSobrePit"), [&] { return makers.sobrePit(m_fixture->context); }},
-        {QStringLiteral("frmConvert"), [&] { return makers.convertidor(m_fixture->context); }},
-    };
-    QWidget* opened = openers.at(window)();
-    opened->setAttribute(Qt::WA_DeleteOnClose, false);
-    opened->show();
+    QWidget* opened = m_fixture->build(window);
     m_windows.emplace_back(opened);
     return opened;
 }

@@ -6,7 +6,11 @@
 #include <QAction>
 #include <QWidget>
 
+#include <functional>
+#include <map>
+
 #include "app/menuwindow.h"
+#include "app/splashwindow.h"
 #include "kit/assets.h"
 #include "kit/basvar.h"
 #include "kit/language.h"
@@ -43,6 +47,27 @@ struct ToolFixture {
         silenceOffscreenNotices();
         kit::loadAssets();
         var.ValorPi = 3.14159265358979;
+    }
+
+    // Builds any window by its form name on its own (the splash and the menu
+    // too), shows it, and leaves deleting it to the caller.
+    QWidget* build(const QString& formName)
+    {
+        const kit::ToolMakers makers = ui::toolMakers();
+        const std::map<QString, std::function<QWidget*()>> builders = {
+            {QStringLiteral("frmInicio"), [] { return new app::SplashWindow([] {}, [] {}); }},
+            {QStringLiteral("frmMenu"), [&] { return new app::MenuWindow(context, makers, [] {}); }},
+            {QStringLiteral("frmPerimetro"), [&] { return makers.perimetro(context); }},
+            {QStringLiteral("frmArea"), [&] { return makers.area(context); }},
+            {QStringLiteral("frmVolumen"), [&] { return makers.volumen(context); }},
+            {QStringLiteral("frmPitagoras"), [&] { return makers.pitagoras(context); }},
+            {QStringLiteral("frmSobrePit"), [&] { return makers.sobrePit(context); }},
+            {QStringLiteral("frmConvert"), [&] { return makers.convertidor(context); }},
+        };
+        QWidget* window = builders.at(formName)();
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->show();
+        return window;
     }
 };
 
