@@ -27,6 +27,7 @@
 #include "kit/look.h"
 #include "kit/toolwindow.h"
 #include "tests/support/toolfixture.h"
+#include "tests/support/windows.h"
 #include "ui/pitagoraswindow.h"
 #include "ui/tools.h"
 
@@ -69,11 +70,6 @@ private:
 
 namespace {
 
-const QStringList kWindows = {QStringLiteral("frmInicio"),    QStringLiteral("frmMenu"),
-                              QStringLiteral("frmPerimetro"), QStringLiteral("frmArea"),
-                              QStringLiteral("frmVolumen"),   QStringLiteral("frmPitagoras"),
-                              QStringLiteral("frmSobrePit"),  QStringLiteral("frmConvert")};
-
 // The parts Qt builds inside a list (its line edit, its popup) belong to the list.
 bool insideComboBox(const QWidget* widget)
 {
@@ -111,8 +107,7 @@ QStringList faults(const QWidget* window, const QWidget* control)
 {
     QStringList found;
     const QString name = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control))->text(QAccessible::Name);
-    const QString who = control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
-                                                        : control->objectName();
+    const QString who = controlName(control);
     if (isControl(control) && (name.trimmed().isEmpty() || name == control->objectName()))
         found << who + QStringLiteral(": no name");
     if (!control->toolTip().isEmpty() && control->accessibleDescription() != control->toolTip().trimmed())
@@ -281,7 +276,7 @@ QWidget* tst_Accessibility::open(const QString& window)
 void tst_Accessibility::every_control_is_named_data()
 {
     QTest::addColumn<QString>("window");
-    for (const QString& window : kWindows)
+    for (const QString& window : ToolFixture::kFormNames)
         QTest::newRow(qPrintable(window)) << window;
 }
 

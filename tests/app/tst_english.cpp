@@ -22,6 +22,7 @@
 #include "kit/listbox.h"
 #include "kit/toolwindow.h"
 #include "tests/support/toolfixture.h"
+#include "tests/support/windows.h"
 #include "ui/pitagoraswindow.h"
 #include "ui/tools.h"
 
@@ -54,17 +55,6 @@ private:
 };
 
 namespace {
-
-const QStringList kWindows = {QStringLiteral("frmInicio"),    QStringLiteral("frmMenu"),
-                              QStringLiteral("frmPerimetro"), QStringLiteral("frmArea"),
-                              QStringLiteral("frmVolumen"),   QStringLiteral("frmPitagoras"),
-                              QStringLiteral("frmSobrePit"),  QStringLiteral("frmConvert")};
-
-QString who(const QWidget* widget)
-{
-    return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
-                                          : widget->objectName();
-}
 
 // The pixels a caption has in its control: beside an option's circle, inside
 // a button's margins, or the whole of a label.
@@ -108,13 +98,13 @@ QStringList captionsCutOff(const QWidget* window)
             caption = button->text();
         const auto [needed, room] = need(widget, caption);
         if (!caption.isEmpty() && needed > room)
-            cut << QStringLiteral("%1: %2 (%3 of %4 px)").arg(who(widget), caption).arg(needed).arg(room);
+            cut << QStringLiteral("%1: %2 (%3 of %4 px)").arg(controlName(widget), caption).arg(needed).arg(room);
         if (const auto* list = qobject_cast<const kit::ListBox*>(widget)) {
             for (int row = 0; row < list->count(); ++row) {
                 const QFont font = list->rowFont(row);
                 if (QFontMetrics(font).horizontalAdvance(list->item(row)->text()) > list->rowTextWidth(row)
                     || font.pointSizeF() < list->font().pointSizeF() * kit::kSmallestShare)
-                    cut << who(list) + QStringLiteral(": ") + list->item(row)->text();
+                    cut << controlName(list) + QStringLiteral(": ") + list->item(row)->text();
             }
         }
     }
@@ -128,7 +118,7 @@ std::map<QString, QStringList> textsOf(const QWidget* window)
     texts[QStringLiteral("window")] << window->windowTitle() << window->accessibleDescription();
     const QList<QWidget*> widgets = window->findChildren<QWidget*>();
     for (const QWidget* widget : widgets) {
-        QStringList& own = texts[who(widget)];
+        QStringList& own = texts[controlName(widget)];
         own << widget->accessibleName() << widget->accessibleDescription() << widget->toolTip();
         if (const auto* label = qobject_cast<const QLabel*>(widget))
             own << label->text();
@@ -204,7 +194,7 @@ void tst_English::every_caption_fits_its_control_data()
     const std::map<QString, int> figures = {
         {QStringLiteral("frmPerimetro"), 8}, {QStringLiteral("frmArea"), 9}, {QStringLiteral("frmVolumen"), 8}};
     for (const QString& language : kit::kLanguages) {
-        for (const QString& window : kWindows) {
+        for (const QString& window : ToolFixture::kFormNames) {
             QStringList pressed = controls.at(window);
             if (figures.count(window)) {
                 for (int n = 1; n <= figures.at(window); ++n)
@@ -248,7 +238,7 @@ void tst_English::every_caption_fits_its_control()
 void tst_English::every_window_speaks_english_data()
 {
     QTest::addColumn<QString>("window");
-    for (const QString& window : kWindows)
+    for (const QString& window : ToolFixture::kFormNames)
         QTest::newRow(qPrintable(window)) << window;
 }
 

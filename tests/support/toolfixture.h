@@ -49,6 +49,12 @@ struct ToolFixture {
         var.ValorPi = 3.14159265358979;
     }
 
+    // Every window of the program, by form name.
+    inline static const QStringList kFormNames = {QStringLiteral("frmInicio"),    QStringLiteral("frmMenu"),
+                                                  QStringLiteral("frmPerimetro"), QStringLiteral("frmArea"),
+                                                  QStringLiteral("frmVolumen"),   QStringLiteral("frmPitagoras"),
+                                                  QStringLiteral("frmSobrePit"),  QStringLiteral("frmConvert")};
+
     // Builds any window by its form name on its own (the splash and the menu
     // too), shows it, and leaves deleting it to the caller.
     QWidget* build(const QString& formName)

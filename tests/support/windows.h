@@ -15,4 +15,11 @@ inline QWidget* topLevel(const QString& name)
     return nullptr;
 }
 
+// A control's name in a failure message: its objectName, or its class without one.
+inline QString controlName(const QWidget* widget)
+{
+    return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                          : widget->objectName();
+}
+
 #endif
