@@ -143,21 +143,17 @@ void buildMeasureRows(QWidget* window, const core::Calculator& calculator, Calcu
     buildUnitColumn(frame1, c);
 }
 
-// Typed text must choose nothing, while a list box picks the item matching its
-// text when Enter is pressed or the focus leaves. The box's own signals are
-// therefore silenced around those two moments: the first pair of connections runs
-// before the list's own handling, the second after it.
+// Typing completes to one of the box's units; Enter or leaving the box chooses the
+// unit typed, and any other text gives way to the unit chosen, so that no result
+// is ever shown beside a unit it is not in.
 void makeTypable(QComboBox* combo)
 {
     auto* edit = new QLineEdit(combo);
     edit->setAccessibleName(combo->accessibleName());
-    for (auto signal : {&QLineEdit::returnPressed, &QLineEdit::editingFinished})
-        QObject::connect(edit, signal, combo, [combo] { combo->blockSignals(true); });
-    combo->setLineEdit(edit);
-    for (auto signal : {&QLineEdit::returnPressed, &QLineEdit::editingFinished})
-        QObject::connect(edit, signal, combo, [combo] { combo->blockSignals(false); });
+    combo->setLineEdit(edit); // which chooses a unit typed whole, in any case
+    QObject::connect(edit, &QLineEdit::editingFinished, combo,
+                     [combo] { combo->setEditText(combo->itemText(combo->currentIndex())); });
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
     combo->setEditText(QStringLiteral("Combo4"));
 }
 

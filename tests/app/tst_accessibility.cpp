@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScreen>
+#include <QToolTip>
 #include <QtPlugin>
 
 #include <functional>
@@ -579,6 +581,8 @@ void tst_Accessibility::every_number_shows_whole_data()
                                           << "Text3" << -1 << false << "-1.2345E+300" << true;
     QTest::newRow("cateto resuelto") << "frmPitagoras"
                                      << "txtZ1" << -1 << false << plain(123456789.123457) << true;
+    QTest::newRow("término de 400 cifras") << "frmPitagoras"
+                                           << "txtZ5" << -1 << false << QString(400, QLatin1Char('7')) << false;
     QTest::newRow("término resuelto con exponente") << "frmPitagoras"
                                                     << "txtZ6" << -1 << false << plain(1.23456789012346E-300) << false;
 }
@@ -640,7 +644,10 @@ void tst_Accessibility::every_number_shows_whole()
     QVERIFY(QFontMetrics(font).horizontalAdvance(text) > lineWidth(box));
     QVERIFY(qAbs(font.pointSizeF() - layoutSize * 2 / 3) < 0.25);
     QCOMPARE(box->cursorPosition(), 0);
-    QCOMPARE(box->toolTip(), text);
+    const QStringList tipLines = box->toolTip().split(QLatin1Char('\n'));
+    QCOMPARE(tipLines.join(QString()), text);
+    for (const QString& line : tipLines) // never wider than the screen
+        QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(line) < box->screen()->availableGeometry().width());
     QCOMPARE(box->accessibleDescription(), text);
     QVERIFY(box->focusPolicy() & Qt::TabFocus);
     box->setText(QStringLiteral("1"));
