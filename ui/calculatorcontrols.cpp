@@ -59,12 +59,15 @@ QFrame* outlinedFrame(QWidget* window, const QString& name, const QString& shape
     return frame;
 }
 
-QComboBox* unitList(QWidget* parent, const core::UnitList& units, const QString& name, const QString& accessibleName,
-                    const QString& description)
+// A list of units, each read out in words.
+QComboBox* unitList(QWidget* parent, const core::UnitList& units, const core::UnitList& words, const QString& name,
+                    const QString& accessibleName, const QString& description)
 {
     auto* combo = new QComboBox(parent);
-    for (const char* unit : units)
-        combo->addItem(kit::unitText(unit));
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        combo->addItem(kit::unitText(units[i]));
+        combo->setItemData(static_cast<int>(i), kit::unitText(words[i]), Qt::AccessibleTextRole);
+    }
     combo->setCurrentIndex(-1); // nothing chosen until the load step chooses
     combo->setFont(calibri(12));
     kit::setBackColour(combo, Qt::white);
@@ -105,7 +108,8 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
 // The input unit list beside Text1, and the labels that repeat its unit beside the others.
 void buildUnitColumn(QFrame* frame1, CalculatorControls& c)
 {
-    c.Combo1 = unitList(frame1, core::kLengthUnits, "Combo1", CalculatorWindow::tr("Unidad de entrada"),
+    c.Combo1 = unitList(frame1, core::kLengthUnits, core::kLengthUnitWords, "Combo1",
+                        CalculatorWindow::tr("Unidad de entrada"),
                         CalculatorWindow::tr("Unidad de longitud de todas las medidas"));
     kit::place(c.Combo1, 2160, 360, 855, 405);
     for (int i = 0; i < 2; ++i) {
@@ -176,7 +180,8 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
     kit::place(c.txtAnswer, 130, 3370, 4335, 345);
     kit::keepWhole(c.txtAnswer);
 
-    c.Combo4 = unitList(window, calculator.resultUnits, "Combo4", CalculatorWindow::tr("Unidad del resultado"),
+    c.Combo4 = unitList(window, calculator.resultUnits, calculator.resultUnitWords, "Combo4",
+                        CalculatorWindow::tr("Unidad del resultado"),
                         CalculatorWindow::tr("Unidad en que se muestra el resultado"));
     if (calculator.typedResultUnit)
         makeTypable(c.Combo4);
@@ -201,7 +206,8 @@ void buildFormulaBar(QWidget* window, const core::Calculator& calculator, Calcul
 // The base area list lies on the window itself, exactly over Combo1.
 void buildBaseAreaList(QWidget* window, CalculatorControls& c)
 {
-    c.Combo5 = unitList(window, core::kAreaUnits, "Combo5", CalculatorWindow::tr("Unidad del área de la base"),
+    c.Combo5 = unitList(window, core::kAreaUnits, core::kAreaUnitWords, "Combo5",
+                        CalculatorWindow::tr("Unidad del área de la base"),
                         CalculatorWindow::tr("Unidad de superficie del área de la base"));
     kit::place(c.Combo5, 4560, 480, 870, 405);
     c.Combo5->hide();
