@@ -79,6 +79,14 @@ SolverAction solution(int target, double value, const SolverSettings& settings)
     return std::isfinite(value) ? written(target, value, settings) : outOfRange(target);
 }
 
+// The hypotenuse as the root of b² + a², which every answer in range keeps
+// digit for digit; hypot, which scales, where the sum leaves the normal doubles.
+double hypotenuseFrom(double b, double a)
+{
+    const double sum = b * b + a * a;
+    return std::isnormal(sum) ? std::sqrt(sum) : std::hypot(b, a);
+}
+
 // A leg as the root of (h - b)(h + b), which keeps the digits that h² - b² loses
 // when the two are close. Both are first scaled by a power of two, which changes
 // no digit, so that neither the sum nor the product leaves the double range.
@@ -129,7 +137,7 @@ SolverAction solveTriangle(const BoxTexts& texts, const Ranks& rango, const Solv
         if (*first <= 0 || *second <= 0)
             continue;
         if (candidate.hypotenuse)
-            return solution(candidate.target, std::hypot(*first, *second), settings);
+            return solution(candidate.target, hypotenuseFrom(*first, *second), settings);
         return solveLeg(texts, candidate, *first, *second, settings);
     }
     return {};

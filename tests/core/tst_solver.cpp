@@ -110,6 +110,9 @@ void tst_Solver::eShow_data()
         << QStringList{"3", "5", "0"} << P << false << fresh << true << false << -1 << none << true;
     QTest::newRow("hipotenusa menor con cateto vacío avisa")
         << QStringList{"3", "5", ""} << P << false << core::Ranks{1, 2, 0} << true << true << -1 << none << true;
+    QTest::newRow("hipotenusa en rango, la de siempre")
+        << QStringList{"0", "153", "159"} << P << false << fresh << false << false << 0
+        << QStringList{"220.658106581199"} << false;
     QTest::newRow("catetos enormes") << QStringList{"0", "1e200", "1e200"} << P << false << fresh << true << false << 0
                                      << QStringList{"1.4142135623731E+200"} << false;
     QTest::newRow("catetos diminutos") << QStringList{"0", "1e-200", "1e-200"} << P << false << fresh << false << false
