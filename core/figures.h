@@ -51,11 +51,22 @@ inline constexpr UnitList kAreaUnits{CORE_TR("Unidades", "mm²"), CORE_TR("Unida
 inline constexpr UnitList kVolumeUnits{CORE_TR("Unidades", "mm³"), CORE_TR("Unidades", "cm³"),
                                        CORE_TR("Unidades", "m³"), CORE_TR("Unidades", "km³")};
 
+// The same units in words, as a screen reader says them after a number.
+inline constexpr UnitList kLengthUnitWords{CORE_TR("Unidades", "milímetros"), CORE_TR("Unidades", "centímetros"),
+                                           CORE_TR("Unidades", "metros"), CORE_TR("Unidades", "kilómetros")};
+inline constexpr UnitList kAreaUnitWords{
+    CORE_TR("Unidades", "milímetros cuadrados"), CORE_TR("Unidades", "centímetros cuadrados"),
+    CORE_TR("Unidades", "metros cuadrados"), CORE_TR("Unidades", "kilómetros cuadrados")};
+inline constexpr UnitList kVolumeUnitWords{
+    CORE_TR("Unidades", "milímetros cúbicos"), CORE_TR("Unidades", "centímetros cúbicos"),
+    CORE_TR("Unidades", "metros cúbicos"), CORE_TR("Unidades", "kilómetros cúbicos")};
+
 struct Calculator {
     CalculatorId id;
     std::int16_t tipoMedida; // measure category each computation announces
     Table<Figure> figures; // in button-number order
     UnitList resultUnits;
+    UnitList resultUnitWords; // resultUnits spoken
     const char* powerSuffix; // appended to the input unit to name the result unit
     std::array<std::array<Factor, 4>, 4> factors; // [input unit][result unit]
     bool typedResultUnit; // the result unit box also takes typing

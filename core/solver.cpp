@@ -19,9 +19,9 @@ struct TriangleCandidate {
 };
 
 constexpr TriangleCandidate kTriangleOrder[] = {
-    {1, 0, 2, false}, // a = sqrt(h² - b²)
-    {2, 0, 1, false}, // b = sqrt(h² - a²)
-    {0, 2, 1, true}, // h = sqrt(b² + a²)
+    {1, 0, 2, false}, // a from h and b
+    {2, 0, 1, false}, // b from h and a
+    {0, 2, 1, true}, // h from b and a
 };
 
 // Candidate targets of A / X = B / Y in the order they are tried: the target
@@ -65,23 +65,63 @@ SolverAction written(int target, double value, const SolverSettings& settings)
     return action;
 }
 
-// A write of the root of radicand, or nothing when the radicand overflowed.
-SolverAction rootWritten(int target, double radicand, const SolverSettings& settings)
+SolverAction outOfRange(int target)
 {
-    if (!std::isfinite(radicand) || radicand < 0)
-        return {};
-    return written(target, std::sqrt(radicand), settings);
+    SolverAction action;
+    action.box = target;
+    action.outOfRange = true;
+    return action;
 }
 
-SolverAction solveLeg(const BoxTexts& texts, const TriangleCandidate& candidate, double hypotenuse, double leg,
+// The write of value, or the out-of-range text when it is beyond a double's range.
+SolverAction solution(int target, double value, const SolverSettings& settings)
+{
+    return std::isfinite(value) ? written(target, value, settings) : outOfRange(target);
+}
+
+// The hypotenuse as the root of b² + a², which every answer in range keeps
+// digit for digit; hypot, which scales, where the sum leaves the normal doubles.
+double hypotenuseFrom(double b, double a)
+{
+    const double sum = b * b + a * a;
+    return std::isnormal(sum) ? std::sqrt(sum) : std::hypot(b, a);
+}
+
+// A leg as the root of (h - b)(h + b), which keeps the digits that h² - b² loses
+// when the two are close. Both are first scaled by a power of two, which changes
+// no digit, so that neither the sum nor the product leaves the double range.
+double leg(double hypotenuse, double other)
+{
+    const int scale = std::ilogb(hypotenuse);
+    const double h = std::scalbn(hypotenuse, -scale);
+    const double b = std::scalbn(other, -scale);
+    return std::scalbn(std::sqrt((h - b) * (h + b)), scale);
+}
+
+// left * right / divisor, the product first; a product beyond the normal doubles
+// is taken apart into mantissas and exponents, so that only the answer can be.
+double proportion(double left, double right, double divisor)
+{
+    const double product = left * right;
+    if (std::isnormal(product))
+        return product / divisor;
+    int leftExponent = 0;
+    int rightExponent = 0;
+    int divisorExponent = 0;
+    const double mantissa = std::frexp(left, &leftExponent) * std::frexp(right, &rightExponent)
+                            / std::frexp(divisor, &divisorExponent);
+    return std::ldexp(mantissa, leftExponent + rightExponent - divisorExponent);
+}
+
+SolverAction solveLeg(const BoxTexts& texts, const TriangleCandidate& candidate, double hypotenuse, double other,
                       const SolverSettings& settings)
 {
-    if (hypotenuse >= leg)
-        return rootWritten(candidate.target, hypotenuse * hypotenuse - leg * leg, settings);
-    // Only a box that already shows a length is worth a complaint.
+    if (hypotenuse >= other)
+        return written(candidate.target, leg(hypotenuse, other), settings);
+    // A box that is empty, shows 0 or a length gets the complaint; one with a negative number does not.
     const std::optional<double> current = readNumber(texts[candidate.target]);
     SolverAction action;
-    action.hypotenuseMessage = current && *current > 0;
+    action.hypotenuseMessage = current && *current >= 0;
     return action;
 }
 
@@ -97,7 +137,7 @@ SolverAction solveTriangle(const BoxTexts& texts, const Ranks& rango, const Solv
         if (*first <= 0 || *second <= 0)
             continue;
         if (candidate.hypotenuse)
-            return rootWritten(candidate.target, *first * *first + *second * *second, settings);
+            return solution(candidate.target, hypotenuseFrom(*first, *second), settings);
         return solveLeg(texts, candidate, *first, *second, settings);
     }
     return {};
@@ -115,9 +155,7 @@ SolverAction solveProportion(const BoxTexts& texts, const Ranks& rango, const So
             return {};
         if (*left <= 0 || *right <= 0 || *divisor <= 0)
             continue;
-        // The divisor is finite and positive, so an overflowing product shows here too.
-        const double result = *left * *right / *divisor;
-        return std::isfinite(result) ? written(candidate.target, result, settings) : SolverAction{};
+        return solution(candidate.target, proportion(*left, *right, *divisor), settings);
     }
     return {};
 }

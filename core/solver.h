@@ -26,11 +26,13 @@ struct SolverSettings {
 };
 
 // What the window must do after one solving attempt. When box is set, its
-// texts are written into that box in order (each write is a change of the box).
+// texts are written into that box in order (each write is a change of the box),
+// or, when outOfRange, the text saying the solution is beyond a double's range.
 struct SolverAction {
     int box = -1;
     std::vector<std::string> texts;
     bool hypotenuseMessage = false;
+    bool outOfRange = false;
 };
 
 // Whether the active part (proportion when modo, else triangle) has exactly one
@@ -38,7 +40,7 @@ struct SolverAction {
 bool eVacios(const BoxTexts& texts, bool modo);
 
 // The write into the first solvable candidate box of the active part, the
-// hypotenuse message, or nothing (also on overflow or an invalid root).
+// hypotenuse message, or nothing (also when a known box is beyond range).
 SolverAction eShow(const BoxTexts& texts, bool modo, const Ranks& rango, const SolverSettings& settings);
 
 } // namespace core

@@ -11,11 +11,12 @@
 namespace core::CatalogoUnidades {
 namespace {
 
-// One unit: its name as the lists show it and, column by column in list order,
-// how many of each unit of its category make one of it.
+// One unit: its name as the lists show it, its name in words and, column by
+// column in list order, how many of each unit of its category make one of it.
 template <std::size_t N>
 struct UnitRow {
     std::string_view name;
+    std::string_view spoken;
     std::array<double, N> factors;
 };
 
@@ -30,54 +31,103 @@ using Category = std::array<UnitRow<N>, N>;
 
 constexpr Category<9> kLongitud{{
     {CORE_TR("Unidades", "Milímetro"),
+     CORE_TR("Unidades", "milímetros"),
      {1, 0.1, 0.0393700787, 0.01, 0.0032808399, 0.0010936133, 0.001, 1e-6, 6.21371e-7}},
-    {CORE_TR("Unidades", "Centímetro"), {10, 1, 0.3937007874, 0.1, 0.032808399, 0.010936133, 0.01, 1e-5, 6.21371e-6}},
-    {CORE_TR("Unidades", "Pulgada"), {25.4, 2.54, 1, 0.254, 0.0833333333, 0.0277777778, 0.0254, 2.54e-5, 1.57828e-5}},
-    {CORE_TR("Unidades", "Decímetro"), {100, 10, 3.937007874, 1, 0.3280839895, 0.1093613298, 0.1, 0.0001, 6.21371e-5}},
-    {CORE_TR("Unidades", "Pie"), {304.8, 30.48, 12, 3.048, 1, 0.3333333333, 0.3048, 0.0003048, 0.0001893939}},
-    {CORE_TR("Unidades", "Yarda"), {914.4, 91.44, 36, 9.144, 3, 1, 0.9144, 0.0009144, 0.0005681818}},
-    {CORE_TR("Unidades", "Metro"), {1000, 100, 39.37007874, 10, 3.280839895, 1.0936132983, 1, 0.001, 0.0006213712}},
+    {CORE_TR("Unidades", "Centímetro"),
+     CORE_TR("Unidades", "centímetros"),
+     {10, 1, 0.3937007874, 0.1, 0.032808399, 0.010936133, 0.01, 1e-5, 6.21371e-6}},
+    {CORE_TR("Unidades", "Pulgada"),
+     CORE_TR("Unidades", "pulgadas"),
+     {25.4, 2.54, 1, 0.254, 0.0833333333, 0.0277777778, 0.0254, 2.54e-5, 1.57828e-5}},
+    {CORE_TR("Unidades", "Decímetro"),
+     CORE_TR("Unidades", "decímetros"),
+     {100, 10, 3.937007874, 1, 0.3280839895, 0.1093613298, 0.1, 0.0001, 6.21371e-5}},
+    {CORE_TR("Unidades", "Pie"),
+     CORE_TR("Unidades", "pies"),
+     {304.8, 30.48, 12, 3.048, 1, 0.3333333333, 0.3048, 0.0003048, 0.0001893939}},
+    {CORE_TR("Unidades", "Yarda"),
+     CORE_TR("Unidades", "yardas"),
+     {914.4, 91.44, 36, 9.144, 3, 1, 0.9144, 0.0009144, 0.0005681818}},
+    {CORE_TR("Unidades", "Metro"),
+     CORE_TR("Unidades", "metros"),
+     {1000, 100, 39.37007874, 10, 3.280839895, 1.0936132983, 1, 0.001, 0.0006213712}},
     {CORE_TR("Unidades", "Kilómetro"),
+     CORE_TR("Unidades", "kilómetros"),
      {1e6, 1e5, 39370.07874, 10000, 3280.839895, 1093.6132983, 1000, 1, 0.6213711922}},
-    {CORE_TR("Unidades", "Milla"), {1609344, 160934.4, 63360, 16093.44, 5280, 1760, 1609.344, 1.609344, 1}},
+    {CORE_TR("Unidades", "Milla"),
+     CORE_TR("Unidades", "millas"),
+     {1609344, 160934.4, 63360, 16093.44, 5280, 1760, 1609.344, 1.609344, 1}},
 }};
 
 constexpr Category<10> kArea{{
     {CORE_TR("Unidades", "Centímetro²"),
+     CORE_TR("Unidades", "centímetros cuadrados"),
      {1, 0.1550003, 0.01, 0.001076391, 0.000119599, 0.0001, 1e-6, 1e-8, 1e-10, 3.861022e-11}},
     {CORE_TR("Unidades", "Pulgada²"),
+     CORE_TR("Unidades", "pulgadas cuadradas"),
      {6.4516004163, 1, 0.0645160042, 0.0069444446, 0.000771605, 0.00064516, 6.4516e-6, 6.4516004163e-8,
       6.4516004163e-10, 2.4909771142e-10}},
     {CORE_TR("Unidades", "Decímetro²"),
+     CORE_TR("Unidades", "decímetros cuadrados"),
      {100, 15.50003, 1, 0.1076391, 0.0119599, 0.01, 0.0001, 1e-6, 1e-8, 3.861022e-9}},
     {CORE_TR("Unidades", "Pie²"),
+     CORE_TR("Unidades", "pies cuadrados"),
      {929.03043597, 143.99999628, 9.2903043597, 1, 0.1111111111, 0.0929030436, 0.0009290304, 9.2903e-6, 9.2903043597e-8,
       3.5870069519e-8}},
     {CORE_TR("Unidades", "Yarda²"),
+     CORE_TR("Unidades", "yardas cuadradas"),
      {8361.2739237, 1295.9999666, 83.612739237, 9, 1, 0.8361273924, 0.0083612739, 8.36127e-5, 8.3612739237e-7,
       3.2283062567e-7}},
-    {CORE_TR("Unidades", "Metro²"), {10000, 1550.003, 100, 10.76391, 1.19599, 1, 0.01, 0.0001, 1e-6, 3.861022e-7}},
-    {CORE_TR("Unidades", "Área"), {1e6, 155000.3, 10000, 1076.391, 119.599, 100, 1, 0.01, 0.0001, 3.86102e-5}},
-    {CORE_TR("Unidades", "Hectárea"), {1e8, 15500030, 1e6, 107639.1, 11959.9, 10000, 100, 1, 0.01, 0.003861022}},
-    {CORE_TR("Unidades", "Kilómetro²"), {1e10, 1550003000, 1e8, 10763910, 1195990, 1e6, 10000, 100, 1, 0.3861022}},
+    {CORE_TR("Unidades", "Metro²"),
+     CORE_TR("Unidades", "metros cuadrados"),
+     {10000, 1550.003, 100, 10.76391, 1.19599, 1, 0.01, 0.0001, 1e-6, 3.861022e-7}},
+    {CORE_TR("Unidades", "Área"),
+     CORE_TR("Unidades", "áreas"),
+     {1e6, 155000.3, 10000, 1076.391, 119.599, 100, 1, 0.01, 0.0001, 3.86102e-5}},
+    {CORE_TR("Unidades", "Hectárea"),
+     CORE_TR("Unidades", "hectáreas"),
+     {1e8, 15500030, 1e6, 107639.1, 11959.9, 10000, 100, 1, 0.01, 0.003861022}},
+    {CORE_TR("Unidades", "Kilómetro²"),
+     CORE_TR("Unidades", "kilómetros cuadrados"),
+     {1e10, 1550003000, 1e8, 10763910, 1195990, 1e6, 10000, 100, 1, 0.3861022}},
     {CORE_TR("Unidades", "Milla²"),
+     CORE_TR("Unidades", "millas cuadradas"),
      {25899878322, 4014488909.9, 258998783.22, 27878395.927, 3097599.5475, 2589987.8322, 25899.878322, 258.99878322,
       2.5899878322, 1}},
 }};
 
 constexpr Category<10> kVolumen{{
-    {CORE_TR("Unidades", "Centímetro³"), {1, 0.1, 0.01, 0.001, 0.001, 0.0001, 1e-5, 6.2898e-6, 1e-6, 1e-15}},
-    {CORE_TR("Unidades", "Centílitro"), {10, 1, 0.1, 0.01, 0.01, 0.001, 0.0001, 6.28981e-5, 1e-5, 1e-14}},
-    {CORE_TR("Unidades", "Decílitro"), {100, 10, 1, 0.1, 0.1, 0.01, 0.001, 0.0006289813, 0.0001, 1e-13}},
-    {CORE_TR("Unidades", "Litro"), {1000, 100, 10, 1, 1, 0.1, 0.01, 0.006289813, 0.001, 1e-12}},
-    {CORE_TR("Unidades", "Decímetro³"), {1000, 100, 10, 1, 1, 0.1, 0.01, 0.006289813, 0.001, 1e-12}},
-    {CORE_TR("Unidades", "Decalitro"), {10000, 1000, 100, 10, 10, 1, 0.1, 0.06289813, 0.01, 1e-11}},
-    {CORE_TR("Unidades", "Hectalitro"), {1e5, 10000, 1000, 100, 100, 10, 1, 0.6289813, 0.1, 1e-10}},
+    {CORE_TR("Unidades", "Centímetro³"),
+     CORE_TR("Unidades", "centímetros cúbicos"),
+     {1, 0.1, 0.01, 0.001, 0.001, 0.0001, 1e-5, 6.2898e-6, 1e-6, 1e-15}},
+    {CORE_TR("Unidades", "Centílitro"),
+     CORE_TR("Unidades", "centilitros"),
+     {10, 1, 0.1, 0.01, 0.01, 0.001, 0.0001, 6.28981e-5, 1e-5, 1e-14}},
+    {CORE_TR("Unidades", "Decílitro"),
+     CORE_TR("Unidades", "decilitros"),
+     {100, 10, 1, 0.1, 0.1, 0.01, 0.001, 0.0006289813, 0.0001, 1e-13}},
+    {CORE_TR("Unidades", "Litro"),
+     CORE_TR("Unidades", "litros"),
+     {1000, 100, 10, 1, 1, 0.1, 0.01, 0.006289813, 0.001, 1e-12}},
+    {CORE_TR("Unidades", "Decímetro³"),
+     CORE_TR("Unidades", "decímetros cúbicos"),
+     {1000, 100, 10, 1, 1, 0.1, 0.01, 0.006289813, 0.001, 1e-12}},
+    {CORE_TR("Unidades", "Decalitro"),
+     CORE_TR("Unidades", "decalitros"),
+     {10000, 1000, 100, 10, 10, 1, 0.1, 0.06289813, 0.01, 1e-11}},
+    {CORE_TR("Unidades", "Hectalitro"),
+     CORE_TR("Unidades", "hectolitros"),
+     {1e5, 10000, 1000, 100, 100, 10, 1, 0.6289813, 0.1, 1e-10}},
     {CORE_TR("Unidades", "Barril Liq. EE.UU."),
+     CORE_TR("Unidades", "barriles líquidos estadounidenses"),
      {158987.23857, 15898.723857, 1589.8723857, 158.98723857, 158.98723857, 15.898723857, 1.5898723857, 1, 0.1589872386,
       1.5898723857e-10}},
-    {CORE_TR("Unidades", "Metro³"), {1e6, 1e5, 10000, 1000, 1000, 100, 10, 6.289813, 1, 1e-9}},
-    {CORE_TR("Unidades", "Kilometro³"), {1e15, 1e14, 1e13, 1e12, 1e12, 1e11, 1e10, 6289813000, 1e9, 1}},
+    {CORE_TR("Unidades", "Metro³"),
+     CORE_TR("Unidades", "metros cúbicos"),
+     {1e6, 1e5, 10000, 1000, 1000, 100, 10, 6.289813, 1, 1e-9}},
+    {CORE_TR("Unidades", "Kilometro³"),
+     CORE_TR("Unidades", "kilómetros cúbicos"),
+     {1e15, 1e14, 1e13, 1e12, 1e12, 1e11, 1e10, 6289813000, 1e9, 1}},
 }};
 
 // Calls visit with the table of categoria; the one place that maps a category to its data.
@@ -103,6 +153,16 @@ std::vector<std::string> Unidades(std::int16_t categoria)
         std::vector<std::string> names;
         for (const auto& row : table)
             names.emplace_back(row.name);
+        return names;
+    });
+}
+
+std::vector<std::string> spokenNames(std::int16_t categoria)
+{
+    return withCategory(categoria, [](const auto& table) {
+        std::vector<std::string> names;
+        for (const auto& row : table)
+            names.emplace_back(row.spoken);
         return names;
     });
 }

@@ -16,6 +16,9 @@ namespace core::CatalogoUnidades {
 // The unit names of categoria, in list order (9 for length, 10 for area and volume).
 std::vector<std::string> Unidades(std::int16_t categoria);
 
+// The same names in words, as a screen reader says them after a number.
+std::vector<std::string> spokenNames(std::int16_t categoria);
+
 // How many units hacia make one unit desde, exactly as the table holds it.
 double Factor(std::int16_t categoria, std::int16_t desde, std::int16_t hacia);
 

@@ -63,8 +63,10 @@ public:
     {
         list->installEventFilter(this);
         connect(list, &QComboBox::activated, this, [this, list] {
+            // In words where the item has them, as the open list reads it.
+            const QString words = list->currentData(Qt::AccessibleTextRole).toString();
             if (m_byKey)
-                m_announcer->say(list->currentText());
+                m_announcer->say(words.isEmpty() ? list->currentText() : words);
             m_byKey = false;
         });
     }

@@ -2,8 +2,10 @@
 
 #include <QFontMetricsF>
 #include <QLineEdit>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -56,7 +58,7 @@ private:
         if (!fitted.whole && !m_typed)
             m_box->setCursorPosition(0); // the start of a number says what it is; its end does not
         m_typed = false;
-        m_box->setToolTip(fitted.whole ? m_toolTip : m_box->text());
+        m_box->setToolTip(fitted.whole ? m_toolTip : screenWideTip(m_box, m_box->text()));
         m_box->setAccessibleDescription(fitted.whole ? m_description : m_box->text());
     }
 
@@ -103,6 +105,30 @@ int textWidth(const QLineEdit* box)
 void keepWhole(QLineEdit* box)
 {
     new WholeText(box);
+}
+
+bool showsWhole(const QLineEdit* box)
+{
+    return fits(box->font(), box->text(), textWidth(box));
+}
+
+QString screenWideTip(const QWidget* widget, const QString& text)
+{
+    const QFontMetricsF metrics(QToolTip::font());
+    // Room for the tooltip's own margins, and never less than one character a line.
+    const double room = widget->screen()->availableGeometry().width() * 0.9;
+    QString lines;
+    double width = 0;
+    for (const QChar c : text) {
+        const double advance = metrics.horizontalAdvance(c);
+        if (width > 0 && width + advance > room && !c.isLowSurrogate()) {
+            lines += QLatin1Char('\n');
+            width = 0;
+        }
+        lines += c;
+        width += advance;
+    }
+    return lines;
 }
 
 } // namespace kit

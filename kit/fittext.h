@@ -4,13 +4,15 @@
 // Numbers are shown whole, never cut or elided. A text wider than its control
 // is drawn in a smaller size of the control's own typeface, in a box down to two
 // thirds of the layout's size; a text that does not fit even then is shown from
-// its start and can be scrolled, and its whole text is the tooltip and the
-// accessible description. A list row, which cannot scroll, shrinks as far as it must.
+// its start and can be scrolled, and its whole text is the tooltip, in lines no
+// wider than the screen, and the accessible description. A list row, which
+// cannot scroll, shrinks as far as it must.
 
 #include <QFont>
 #include <QString>
 
 class QLineEdit;
+class QWidget;
 
 namespace kit {
 
@@ -36,6 +38,12 @@ int textWidth(const QLineEdit* box);
 // the tooltip and accessible description until it fits again, when the present
 // ones come back.
 void keepWhole(QLineEdit* box);
+
+// Whether a box kept whole shows its present text whole.
+bool showsWhole(const QLineEdit* box);
+
+// text as a tooltip of widget: cut into lines no wider than widget's screen.
+QString screenWideTip(const QWidget* widget, const QString& text);
 
 } // namespace kit
 

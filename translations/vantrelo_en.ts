@@ -482,6 +482,130 @@
         <source>Kilometro³</source>
         <translation>Kilometer³</translation>
     </message>
+    <message>
+        <source>milímetros</source>
+        <translation>millimetres</translation>
+    </message>
+    <message>
+        <source>centímetros</source>
+        <translation>centimetres</translation>
+    </message>
+    <message>
+        <source>metros</source>
+        <translation>metres</translation>
+    </message>
+    <message>
+        <source>kilómetros</source>
+        <translation>kilometres</translation>
+    </message>
+    <message>
+        <source>milímetros cuadrados</source>
+        <translation>square millimetres</translation>
+    </message>
+    <message>
+        <source>centímetros cuadrados</source>
+        <translation>square centimetres</translation>
+    </message>
+    <message>
+        <source>metros cuadrados</source>
+        <translation>square metres</translation>
+    </message>
+    <message>
+        <source>kilómetros cuadrados</source>
+        <translation>square kilometres</translation>
+    </message>
+    <message>
+        <source>milímetros cúbicos</source>
+        <translation>cubic millimetres</translation>
+    </message>
+    <message>
+        <source>centímetros cúbicos</source>
+        <translation>cubic centimetres</translation>
+    </message>
+    <message>
+        <source>metros cúbicos</source>
+        <translation>cubic metres</translation>
+    </message>
+    <message>
+        <source>kilómetros cúbicos</source>
+        <translation>cubic kilometres</translation>
+    </message>
+    <message>
+        <source>pulgadas</source>
+        <translation>inches</translation>
+    </message>
+    <message>
+        <source>decímetros</source>
+        <translation>decimetres</translation>
+    </message>
+    <message>
+        <source>pies</source>
+        <translation>feet</translation>
+    </message>
+    <message>
+        <source>yardas</source>
+        <translation>yards</translation>
+    </message>
+    <message>
+        <source>millas</source>
+        <translation>miles</translation>
+    </message>
+    <message>
+        <source>pulgadas cuadradas</source>
+        <translation>square inches</translation>
+    </message>
+    <message>
+        <source>decímetros cuadrados</source>
+        <translation>square decimetres</translation>
+    </message>
+    <message>
+        <source>pies cuadrados</source>
+        <translation>square feet</translation>
+    </message>
+    <message>
+        <source>yardas cuadradas</source>
+        <translation>square yards</translation>
+    </message>
+    <message>
+        <source>áreas</source>
+        <translation>ares</translation>
+    </message>
+    <message>
+        <source>hectáreas</source>
+        <translation>hectares</translation>
+    </message>
+    <message>
+        <source>millas cuadradas</source>
+        <translation>square miles</translation>
+    </message>
+    <message>
+        <source>centilitros</source>
+        <translation>centilitres</translation>
+    </message>
+    <message>
+        <source>decilitros</source>
+        <translation>decilitres</translation>
+    </message>
+    <message>
+        <source>litros</source>
+        <translation>litres</translation>
+    </message>
+    <message>
+        <source>decímetros cúbicos</source>
+        <translation>cubic decimetres</translation>
+    </message>
+    <message>
+        <source>decalitros</source>
+        <translation>decalitres</translation>
+    </message>
+    <message>
+        <source>hectolitros</source>
+        <translation>hectolitres</translation>
+    </message>
+    <message>
+        <source>barriles líquidos estadounidenses</source>
+        <translation>US liquid barrels</translation>
+    </message>
 </context>
 <context>
     <name>Valores</name>

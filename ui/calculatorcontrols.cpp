@@ -59,12 +59,15 @@ QFrame* outlinedFrame(QWidget* window, const QString& name, const QString& shape
     return frame;
 }
 
-QComboBox* unitList(QWidget* parent, const core::UnitList& units, const QString& name, const QString& accessibleName,
-                    const QString& description)
+// A list of units, each read out in words.
+QComboBox* unitList(QWidget* parent, const core::UnitList& units, const core::UnitList& words, const QString& name,
+                    const QString& accessibleName, const QString& description)
 {
     auto* combo = new QComboBox(parent);
-    for (const char* unit : units)
-        combo->addItem(kit::unitText(unit));
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        combo->addItem(kit::unitText(units[i]));
+        combo->setItemData(static_cast<int>(i), kit::unitText(words[i]), Qt::AccessibleTextRole);
+    }
     combo->setCurrentIndex(-1); // nothing chosen until the load step chooses
     combo->setFont(calibri(12));
     kit::setBackColour(combo, Qt::white);
@@ -105,7 +108,8 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
 // The input unit list beside Text1, and the labels that repeat its unit beside the others.
 void buildUnitColumn(QFrame* frame1, CalculatorControls& c)
 {
-    c.Combo1 = unitList(frame1, core::kLengthUnits, "Combo1", CalculatorWindow::tr("Unidad de entrada"),
+    c.Combo1 = unitList(frame1, core::kLengthUnits, core::kLengthUnitWords, "Combo1",
+                        CalculatorWindow::tr("Unidad de entrada"),
                         CalculatorWindow::tr("Unidad de longitud de todas las medidas"));
     kit::place(c.Combo1, 2160, 360, 855, 405);
     for (int i = 0; i < 2; ++i) {
@@ -143,21 +147,17 @@ void buildMeasureRows(QWidget* window, const core::Calculator& calculator, Calcu
     buildUnitColumn(frame1, c);
 }
 
-// Typed text must choose nothing, while a list box picks the item matching its
-// text when Enter is pressed or the focus leaves. The box's own signals are
-// therefore silenced around those two moments: the first pair of connections runs
-// before the list's own handling, the second after it.
+// Typing completes to one of the box's units; Enter or leaving the box chooses the
+// unit typed, and any other text gives way to the unit chosen, so that no result
+// is ever shown beside a unit it is not in.
 void makeTypable(QComboBox* combo)
 {
     auto* edit = new QLineEdit(combo);
     edit->setAccessibleName(combo->accessibleName());
-    for (auto signal : {&QLineEdit::returnPressed, &QLineEdit::editingFinished})
-        QObject::connect(edit, signal, combo, [combo] { combo->blockSignals(true); });
-    combo->setLineEdit(edit);
-    for (auto signal : {&QLineEdit::returnPressed, &QLineEdit::editingFinished})
-        QObject::connect(edit, signal, combo, [combo] { combo->blockSignals(false); });
+    combo->setLineEdit(edit); // which chooses a unit typed whole, in any case
+    QObject::connect(edit, &QLineEdit::editingFinished, combo,
+                     [combo] { combo->setEditText(combo->itemText(combo->currentIndex())); });
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
     combo->setEditText(QStringLiteral("Combo4"));
 }
 
@@ -180,7 +180,8 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
     kit::place(c.txtAnswer, 130, 3370, 4335, 345);
     kit::keepWhole(c.txtAnswer);
 
-    c.Combo4 = unitList(window, calculator.resultUnits, "Combo4", CalculatorWindow::tr("Unidad del resultado"),
+    c.Combo4 = unitList(window, calculator.resultUnits, calculator.resultUnitWords, "Combo4",
+                        CalculatorWindow::tr("Unidad del resultado"),
                         CalculatorWindow::tr("Unidad en que se muestra el resultado"));
     if (calculator.typedResultUnit)
         makeTypable(c.Combo4);
@@ -205,7 +206,8 @@ void buildFormulaBar(QWidget* window, const core::Calculator& calculator, Calcul
 // The base area list lies on the window itself, exactly over Combo1.
 void buildBaseAreaList(QWidget* window, CalculatorControls& c)
 {
-    c.Combo5 = unitList(window, core::kAreaUnits, "Combo5", CalculatorWindow::tr("Unidad del área de la base"),
+    c.Combo5 = unitList(window, core::kAreaUnits, core::kAreaUnitWords, "Combo5",
+                        CalculatorWindow::tr("Unidad del área de la base"),
                         CalculatorWindow::tr("Unidad de superficie del área de la base"));
     kit::place(c.Combo5, 4560, 480, 870, 405);
     c.Combo5->hide();

@@ -34,12 +34,12 @@ bool isLength(const core::Figure& figure, int row)
     return figure.measures[static_cast<std::size_t>(row - 1)] == core::Measure::Length;
 }
 
-// The unit as core names it: that of the item the list shows, in whatever
-// language, or else the text as typed.
+// The unit of the item chosen in list as core names it, whatever the language and
+// whatever is being typed over it; none before the first choice.
 std::string coreUnit(const QComboBox* list, const core::UnitList& units)
 {
-    const int item = list->findText(list->currentText());
-    return item >= 0 ? units.at(static_cast<std::size_t>(item)) : list->currentText().toStdString();
+    const int item = list->currentIndex();
+    return item >= 0 ? units.at(static_cast<std::size_t>(item)) : std::string();
 }
 
 } // namespace
@@ -99,10 +99,15 @@ void CalculatorWindow::connectVoice()
 
 QString CalculatorWindow::spokenResult() const
 {
-    const QString answer = m_ui.txtAnswer->text();
+    QString answer = m_ui.txtAnswer->text();
     // Only a number has a unit; a message is read as it stands.
     const bool number = !answer.isEmpty() && (answer.front().isDigit() || answer.front() == QLatin1Char('-'));
-    return tr("Resultado: %1").arg(answer + (number ? QLatin1Char(' ') + m_ui.Combo4->currentText() : QString()));
+    if (!number)
+        return tr("Resultado: %1").arg(answer);
+    // A listener takes a grouping comma for a decimal one.
+    answer.remove(QLatin1Char(','));
+    return tr("Resultado: %1")
+        .arg(answer + QLatin1Char(' ') + m_ui.Combo4->currentData(Qt::AccessibleTextRole).toString());
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event)
@@ -193,20 +198,27 @@ void CalculatorWindow::Combo4_Click()
     }
     if (conversion.outcome == core::Converted::Value)
         m_ui.txtAnswer->setText(fromStd(core::plainText(conversion.value)));
-    // An unknown typed unit leaves the text as it was, and the out-of-range text is no number.
-    if (m_ui.txtAnswer->text() != kit::outOfRange())
-        m_ui.txtAnswer->setText(fromStd(core::displayText(m_ui.txtAnswer->text().toStdString())));
+    // No unit chosen yet leaves the text as it was, and the out-of-range text is no number.
+    const QString plain = m_ui.txtAnswer->text();
+    if (plain == kit::outOfRange())
+        return;
+    m_ui.txtAnswer->setText(fromStd(core::displayText(plain.toStdString())));
+    // Cut, a grouped number would read as a smaller one; its plain form is short.
+    if (!kit::showsWhole(m_ui.txtAnswer))
+        m_ui.txtAnswer->setText(plain);
 }
 
-// Setting the result unit by its text chooses the item of a plain list, which runs
-// Combo4_Click, but only writes the text of a box that takes typing, which runs nothing.
+// Choosing the result unit runs Combo4_Click in a plain list, and nothing in the
+// box that takes typing. The base area unit is always the square of the input unit.
 void CalculatorWindow::Combo1_Click()
 {
     const QString unit = m_ui.Combo1->currentText();
     m_ui.unitLabels[0]->setText(unit);
     m_ui.unitLabels[1]->setText(unit);
     const std::string resultUnit = coreUnit(m_ui.Combo1, core::kLengthUnits) + m_calculator.powerSuffix;
-    m_ui.Combo4->setCurrentText(kit::unitText(resultUnit.c_str()));
+    m_ui.Combo4->setCurrentIndex(m_ui.Combo4->findText(kit::unitText(resultUnit.c_str())));
+    if (m_ui.Combo5)
+        m_ui.Combo5->setCurrentIndex(m_ui.Combo1->currentIndex());
     eResultado();
 }
 

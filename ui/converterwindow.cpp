@@ -429,14 +429,15 @@ void ConverterWindow::Convertir()
     m_List3->selectRow(m_List2->selectedRow());
 }
 
-// Each value is read out with its unit, and its tooltip shows it whole.
+// Each value is read out with its unit in words, and its tooltip shows it whole.
 void ConverterWindow::describeValues()
 {
+    const std::vector<std::string> units = core::CatalogoUnidades::spokenNames(shownCategory());
     for (int row = 0; row < m_List3->count(); ++row) {
         QListWidgetItem* value = m_List3->item(row);
-        const QListWidgetItem* unit = m_List2->item(row);
         value->setToolTip(value->text());
-        value->setData(Qt::AccessibleTextRole, unit ? value->text() + QLatin1Char(' ') + unit->text() : value->text());
+        value->setData(Qt::AccessibleTextRole, value->text() + QLatin1Char(' ')
+                                                   + kit::unitText(units.at(static_cast<std::size_t>(row)).c_str()));
     }
 }
 

@@ -18,6 +18,7 @@
 #include "core/numbers.h"
 #include "kit/announcer.h"
 #include "kit/fittext.h"
+#include "kit/language.h"
 #include "kit/look.h"
 #include "kit/shapes.h"
 
@@ -478,7 +479,9 @@ void PitagorasWindow::eShow()
         desktop().message(this, tr("La hipotenusa debe ser mayor que los catetos."), kit::DesktopServices::Icon::Error);
     for (const std::string& text : action.texts)
         writeBox(action.box, QString::fromStdString(text));
-    if (!action.texts.empty()) {
+    if (action.outOfRange)
+        writeBox(action.box, kit::outOfRange());
+    if (action.box >= 0) {
         m_lastAnswer =
             QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(), m_txtZ[action.box]->text());
         m_voice->say(m_lastAnswer);

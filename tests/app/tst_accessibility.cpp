@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScreen>
+#include <QToolTip>
 #include <QtPlugin>
 
 #include <functional>
@@ -159,17 +161,22 @@ void treeFaults(QAccessibleInterface* iface, const QString& windowLike, QStringL
     }
 }
 
-// A value of the converter is read with the unit beside it, row for row.
+// A value of the converter is read with the unit beside it in words, row for row.
 void valueRowFaults(QWidget* window, QStringList& found)
 {
-    auto* units = window->findChild<QListWidget*>(QStringLiteral("List2"));
     auto* values = window->findChild<QListWidget*>(QStringLiteral("List3"));
-    if (!units || !values)
+    if (!values)
         return;
+    std::int16_t category = 0;
+    for (std::int16_t c = 1; c < 3; ++c)
+        if (window->findChild<QRadioButton*>(QStringLiteral("Option%1").arg(c + 1))->isChecked())
+            category = c;
+    const std::vector<std::string> units = core::CatalogoUnidades::spokenNames(category);
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(values);
     for (int row = 0; row < values->count(); ++row) {
         const QString name = list->child(row)->text(QAccessible::Name);
-        if (row >= units->count() || !name.endsWith(QLatin1Char(' ') + units->item(row)->text()))
+        if (static_cast<std::size_t>(row) >= units.size()
+            || !name.endsWith(QLatin1Char(' ') + QString::fromStdString(units[static_cast<std::size_t>(row)])))
             found << QStringLiteral("List3 row %1 without its unit: %2").arg(row).arg(name);
     }
 }
@@ -350,19 +357,22 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
     QTest::newRow("nada mientras se escribe") << "frmPerimetro"
                                               << "escribir 5" << QStringList{};
     QTest::newRow("resultado tras la pausa") << "frmPerimetro"
-                                             << "escribir 5, pausa" << QStringList{"Resultado: 20 cm"};
+                                             << "escribir 5, pausa" << QStringList{"Resultado: 20 centímetros"};
     QTest::newRow("fuera de rango, sin unidad") << "frmArea"
                                                 << "escribir 1e200, pausa" << QStringList{"Resultado: Fuera de rango"};
     QTest::newRow("fila copiada, con su unidad")
         << "frmConvert"
-        << "escribir 25 en la caja, Ctrl+C en los valores" << QStringList{"Copiado: 25 Centímetro"};
+        << "escribir 25 en la caja, Ctrl+C en los valores" << QStringList{"Copiado: 25 centímetros"};
     QTest::newRow("valor pegado") << "frmConvert"
                                   << "copiar 304.8, Ctrl+V en la caja" << QStringList{"Pegado: 304.8"};
+    QTest::newRow("resultado agrupado, sin comas")
+        << "frmVolumen"
+        << "escribir 20, pausa" << QStringList{"Resultado: 8000 centímetros cúbicos"};
     QTest::newRow("F2 lo dice una vez") << "frmArea"
-                                        << "escribir 3, F2, pausa" << QStringList{"Resultado: 9 cm²"};
+                                        << "escribir 3, F2, pausa" << QStringList{"Resultado: 9 centímetros cuadrados"};
     QTest::newRow("unidad con flechas y su resultado")
         << "frmPerimetro"
-        << "escribir 5, flecha en la unidad del resultado, pausa" << QStringList{"m", "Resultado: 0.2 m"};
+        << "escribir 5, flecha en la unidad del resultado, pausa" << QStringList{"metros", "Resultado: 0.2 metros"};
     QTest::newRow("respuesta del resolutor") << "frmPitagoras"
                                              << "catetos 3 y 4, respuesta automática" << QStringList{"Hipotenusa: 5"};
     QTest::newRow("F2 sin respuesta") << "frmPitagoras"
@@ -398,6 +408,7 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
     const std::map<QString, std::function<void()>> step = {
         {"escribir 5", [&] { typeInto("Text1", "5"); }},
         {"escribir 3", [&] { typeInto("Text1", "3"); }},
+        {"escribir 20", [&] { typeInto("Text1", "20"); }},
         {"escribir 1e200", [&] { typeInto("Text1", "1e200"); }},
         {"escribir 25 en la caja", [&] { typeInto("txtCaja", "25"); }},
         {"copiar 304.8", [&] { m_fixture->desktop.clipboard = QStringLiteral("304.8"); }},
@@ -442,7 +453,7 @@ void tst_Accessibility::focus_is_reported_where_the_user_is_data()
     QTest::addColumn<QStringList>("reported");
     QTest::newRow("entrar en las unidades de origen")
         << "List1" << QStringList{"Valor a convertir", "Unidad de origen", "Centímetro"};
-    QTest::newRow("entrar en los valores") << "List3" << QStringList{"Valor a convertir", "Valores", "25 Centímetro"};
+    QTest::newRow("entrar en los valores") << "List3" << QStringList{"Valor a convertir", "Valores", "25 centímetros"};
 }
 
 void tst_Accessibility::focus_is_reported_where_the_user_is()
@@ -579,6 +590,8 @@ void tst_Accessibility::every_number_shows_whole_data()
                                           << "Text3" << -1 << false << "-1.2345E+300" << true;
     QTest::newRow("cateto resuelto") << "frmPitagoras"
                                      << "txtZ1" << -1 << false << plain(123456789.123457) << true;
+    QTest::newRow("término de 400 cifras") << "frmPitagoras"
+                                           << "txtZ5" << -1 << false << QString(400, QLatin1Char('7')) << false;
     QTest::newRow("término resuelto con exponente") << "frmPitagoras"
                                                     << "txtZ6" << -1 << false << plain(1.23456789012346E-300) << false;
 }
@@ -640,7 +653,10 @@ void tst_Accessibility::every_number_shows_whole()
     QVERIFY(QFontMetrics(font).horizontalAdvance(text) > lineWidth(box));
     QVERIFY(qAbs(font.pointSizeF() - layoutSize * 2 / 3) < 0.25);
     QCOMPARE(box->cursorPosition(), 0);
-    QCOMPARE(box->toolTip(), text);
+    const QStringList tipLines = box->toolTip().split(QLatin1Char('\n'));
+    QCOMPARE(tipLines.join(QString()), text);
+    for (const QString& line : tipLines) // never wider than the screen
+        QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(line) < box->screen()->availableGeometry().width());
     QCOMPARE(box->accessibleDescription(), text);
     QVERIFY(box->focusPolicy() & Qt::TabFocus);
     box->setText(QStringLiteral("1"));

@@ -21,11 +21,14 @@ const QStringList kEmptyProportion{"0", "0", "0", "0"};
 // Ranks in which no box is the oldest, so only "0" texts are candidates.
 constexpr core::Ranks kFreshRanks{1, 1, 2, 1, 2, 1, 3};
 
-QStringList toList(const std::vector<std::string>& texts)
+// The texts the window writes; the out-of-range text stands for itself.
+QStringList written(const core::SolverAction& action)
 {
     QStringList list;
-    for (const std::string& text : texts)
+    for (const std::string& text : action.texts)
         list << QString::fromStdString(text);
+    if (action.outOfRange)
+        list << QStringLiteral("Fuera de rango");
     return list;
 }
 
@@ -103,8 +106,20 @@ void tst_Solver::eShow_data()
     QTest::newRow("resultado diminuto se redondea a 0")
         << QStringList{"0", "0.00001", "0.00001"} << P << false << fresh << true << false << 0
         << QStringList{"1.4142135623731E-05", "0"} << false;
-    QTest::newRow("hipotenusa menor en caja vacía calla")
-        << QStringList{"3", "5", "0"} << P << false << fresh << true << false << -1 << none << false;
+    QTest::newRow("hipotenusa menor con cateto en 0 avisa")
+        << QStringList{"3", "5", "0"} << P << false << fresh << true << false << -1 << none << true;
+    QTest::newRow("hipotenusa menor con cateto vacío avisa")
+        << QStringList{"3", "5", ""} << P << false << core::Ranks{1, 2, 0} << true << true << -1 << none << true;
+    QTest::newRow("hipotenusa en rango, la de siempre")
+        << QStringList{"0", "153", "159"} << P << false << fresh << false << false << 0
+        << QStringList{"220.658106581199"} << false;
+    QTest::newRow("catetos enormes") << QStringList{"0", "1e200", "1e200"} << P << false << fresh << true << false << 0
+                                     << QStringList{"1.4142135623731E+200"} << false;
+    QTest::newRow("catetos diminutos") << QStringList{"0", "1e-200", "1e-200"} << P << false << fresh << false << false
+                                       << 0 << QStringList{"1.41421356237309E-200"} << false;
+    QTest::newRow("cateto de lados casi iguales")
+        << QStringList{"100000000001", "0", "100000000000"} << P << false << fresh << true << false << 1
+        << QStringList{"447213.595501076", "447213.5955"} << false;
     QTest::newRow("dos ceros sin automático no resuelve")
         << QStringList{"0", "3", "0"} << P << false << fresh << true << false << -1 << none << false;
     QTest::newRow("cateto negativo impide")
@@ -146,19 +161,27 @@ void tst_Solver::eShow_data()
         << QStringList{"1e400", "0", "0"} << QStringList{"0", "2", "3", "4"} << true << fresh << true << false << 3
         << QStringList{"1.5"} << false;
 
-    // Overflow and the largest doubles end silently.
+    // Intermediate values beyond range still give the answer; an answer beyond range says so.
     QTest::newRow("lectura desbordada calla")
         << QStringList{"0", "1e400", "4"} << P << false << fresh << true << false << -1 << none << false;
-    QTest::newRow("cuadrado desbordado calla")
-        << QStringList{"0", "1e200", "1"} << P << false << fresh << true << false << -1 << none << false;
-    QTest::newRow("suma desbordada calla")
-        << QStringList{"0", "1.2e154", "1.2e154"} << P << false << fresh << true << false << -1 << none << false;
-    QTest::newRow("cateto de cuadrado desbordado calla")
-        << QStringList{"1e200", "1", "0"} << P << false << fresh << true << false << -1 << none << false;
-    QTest::newRow("producto desbordado calla aunque el cociente cabría")
-        << T << QStringList{"0", "1e200", "1e200", "1e300"} << true << fresh << true << false << -1 << none << false;
-    QTest::newRow("cociente desbordado calla")
-        << T << QStringList{"0", "1e300", "10", "1e-10"} << true << fresh << true << false << -1 << none << false;
+    QTest::newRow("cuadrado desbordado no estorba") << QStringList{"0", "1e200", "1"} << P << false << fresh << true
+                                                    << false << 0 << QStringList{"1E+200"} << false;
+    QTest::newRow("hipotenusa fuera de rango") << QStringList{"0", "1e308", "1.5e308"} << P << false << fresh << true
+                                               << false << 0 << QStringList{"Fuera de rango"} << false;
+    QTest::newRow("cateto de cuadrado desbordado") << QStringList{"1e200", "1", "0"} << P << false << fresh << true
+                                                   << false << 2 << QStringList{"1E+200"} << false;
+    QTest::newRow("cateto del mayor double") << QStringList{"1.7976931348623157e308", "1e308", "0"} << P << false
+                                             << fresh << true << false << 2 << QStringList{"1.49388774917365E+308"}
+                                             << false;
+    QTest::newRow("producto desbordado con cociente que cabe")
+        << T << QStringList{"0", "1e200", "1e200", "1e300"} << true << fresh << true << false << 3
+        << QStringList{"1E+100"} << false;
+    QTest::newRow("producto diminuto con cociente que cabe")
+        << T << QStringList{"0", "1e-200", "1e-200", "1e-300"} << true << fresh << true << false << 3
+        << QStringList{"1E-100", "0"} << false;
+    QTest::newRow("cociente fuera de rango")
+        << T << QStringList{"0", "1e300", "10", "1e-10"} << true << fresh << true << false << 3
+        << QStringList{"Fuera de rango"} << false;
     QTest::newRow("resultado al límite deja solo el texto llano")
         << T << QStringList{"0", "1.7976931348623157e308", "1", "1"} << true << fresh << true << false << 3
         << QStringList{"1.79769313486232E+308"} << false;
@@ -180,7 +203,7 @@ void tst_Solver::eShow()
         core::eShow(boxes(triangle, proportion), modo, ranks, core::SolverSettings{decimals, automatic});
 
     QCOMPARE(action.box, box);
-    QCOMPARE(toList(action.texts), written);
+    QCOMPARE(::written(action), written);
     QCOMPARE(action.hypotenuseMessage, message);
 }
 

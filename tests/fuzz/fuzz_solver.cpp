@@ -1,5 +1,6 @@
 // Arbitrary box texts, ranks and settings into the solver: at most one box
-// changes, only to number texts, and a message never comes with a write.
+// changes, only to number texts or the out-of-range text, and a message never
+// comes with a write.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -34,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return 0;
     }
-    if (action.hypotenuseMessage || action.box >= core::kBoxCount || action.texts.empty() || action.texts.size() > 2
-        || (modo != (action.box >= 3)))
+    if (action.hypotenuseMessage || action.box >= core::kBoxCount || action.texts.empty() == !action.outOfRange
+        || action.texts.size() > 2 || (modo != (action.box >= 3)))
         std::abort();
     for (const std::string& text : action.texts) {
         if (text.find_first_not_of("0123456789-.E+") != std::string::npos || !core::readNumber(text))

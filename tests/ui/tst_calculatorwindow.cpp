@@ -67,6 +67,7 @@ void chooseAgain(QComboBox* box)
 void typeResultUnit(QWidget* window, const QString& unit)
 {
     QLineEdit* edit = combo(window, 4)->lineEdit();
+    edit->setFocus(); // a box completes what is typed only while it has the focus
     edit->selectAll();
     QTest::keyClicks(edit, unit);
     QTest::keyClick(edit, Qt::Key_Return);
@@ -94,8 +95,9 @@ private Q_SLOTS:
     void result_unit_converts_both_ways();
     void input_unit_resets_the_result_unit_and_keeps_the_numbers();
     void base_area_unit_leads_the_input_unit();
-    void base_area_unit_stays_behind_until_chosen();
-    void typed_result_unit_waits_for_the_next_computation();
+    void base_area_unit_follows_the_input_unit();
+    void typed_result_unit_is_one_of_its_units_data();
+    void typed_result_unit_is_one_of_its_units();
     void a_new_pi_counts_from_the_next_computation();
     void two_windows_of_one_kind_keep_their_own_state();
     void closing_one_of_two_then_the_last_restores_the_menu();
@@ -243,6 +245,10 @@ void tst_CalculatorWindow::every_figure_shows_its_result_data()
                                        << "12";
     QTest::newRow("area cuadrado 1234.5") << A << 1 << QStringList{"1234.5"} << "A = L²"
                                           << "1,523,990.25";
+    QTest::newRow("area cuadrado de 47 cifras") << A << 1 << QStringList{"1e23"} << "A = L²"
+                                                << "1E+46";
+    QTest::newRow("perimetro cuadrado de 300 cifras") << P << 1 << QStringList{"1e299"} << "P = L * 4"
+                                                      << "4E+299";
     QTest::newRow("volumen cubo 2") << V << 1 << QStringList{"2"} << "V = a³"
                                     << "8";
     QTest::newRow("volumen cubo -2") << V << 1 << QStringList{"-2"} << "V = a³"
@@ -442,38 +448,62 @@ void tst_CalculatorWindow::base_area_unit_leads_the_input_unit()
     QCOMPARE(caption(window, "Combo2"), "m");
     QCOMPARE(combo(window, 4)->currentText(), "m³");
     QCOMPARE(answer(window), "20");
-    typeResultUnit(window, "dm³");
+    typeResultUnit(window, "mm³");
     chooseAgain(combo(window, 5));
     QCOMPARE(combo(window, 4)->currentText(), "m³");
 }
 
-void tst_CalculatorWindow::base_area_unit_stays_behind_until_chosen()
+void tst_CalculatorWindow::base_area_unit_follows_the_input_unit()
 {
     QWidget* window = open(V);
     choose(combo(window, 1), "m");
     clickOption(window, 3);
-    QCOMPARE(combo(window, 5)->currentText(), "cm²");
+    QCOMPARE(combo(window, 5)->currentText(), "m²");
     QCOMPARE(caption(window, "Combo2"), "m");
     QCOMPARE(combo(window, 4)->currentText(), "m³");
     choose(combo(window, 5), "mm²");
     QCOMPARE(combo(window, 1)->currentText(), "mm");
 }
 
-void tst_CalculatorWindow::typed_result_unit_waits_for_the_next_computation()
+void tst_CalculatorWindow::typed_result_unit_is_one_of_its_units_data()
 {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("unit"); // what the box shows once Enter is pressed
+    QTest::addColumn<QString>("shown"); // the answer for a cube of 3 cm
+    QTest::addColumn<QString>("below"); // the unit the down arrow moves to then
+    QTest::newRow("mm³") << "mm³"
+                         << "mm³"
+                         << "27,000"
+                         << "cm³";
+    QTest::newRow("en mayúsculas") << "KM³"
+                                   << "km³"
+                                   << "0"
+                                   << "km³";
+    QTest::newRow("se completa") << "m"
+                                 << "mm³"
+                                 << "27,000"
+                                 << "cm³";
+    QTest::newRow("dm³ vuelve a la unidad elegida") << "dm³"
+                                                    << "cm³"
+                                                    << "27"
+                                                    << "m³";
+}
+
+void tst_CalculatorWindow::typed_result_unit_is_one_of_its_units()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, unit);
+    QFETCH(QString, shown);
+    QFETCH(QString, below);
     QWidget* window = open(V);
-    text(window, 1)->setText("2");
-    typeResultUnit(window, "mm³");
-    QCOMPARE(answer(window), "8");
     text(window, 1)->setText("3");
-    QCOMPARE(answer(window), "27,000");
-    typeResultUnit(window, "dm³");
-    QCOMPARE(answer(window), "27,000");
-    text(window, 1)->setText("2");
-    QCOMPARE(answer(window), "8");
-    QCOMPARE(combo(window, 4)->currentText(), "dm³");
-    choose(combo(window, 4), "mm³"); // a choice from the list converts at once
-    QCOMPARE(answer(window), "8,000");
+    typeResultUnit(window, typed);
+    QCOMPARE(combo(window, 4)->currentText(), unit);
+    QCOMPARE(answer(window), shown);
+    text(window, 1)->setText("3.0");
+    QCOMPARE(answer(window), shown);
+    QTest::keyClick(combo(window, 4), Qt::Key_Down);
+    QCOMPARE(combo(window, 4)->currentText(), below);
 }
 
 void tst_CalculatorWindow::a_new_pi_counts_from_the_next_computation()
@@ -533,10 +563,10 @@ void tst_CalculatorWindow::a_result_beyond_range_says_so_until_one_fits_data()
                                                 << "2" + thousands.repeated(10);
     QTest::newRow("area cuadrado 1E400") << A << 1 << "0"
                                          << "1E400"
-                                         << "100" + thousands.repeated(26);
-    QTest::newRow("area cuadrado 1e200") << A << 1 << "0"
-                                         << "1e200"
-                                         << "10" + thousands.repeated(13);
+                                         << "1E+80";
+    QTest::newRow("area cuadrado 1e170") << A << 1 << "0"
+                                         << "1e170"
+                                         << "10" + thousands.repeated(11);
     QTest::newRow("volumen esfera 1e103") << V << 7 << "0"
                                           << "1e103"
                                           << "4,188,790,204,786,390" + thousands.repeated(5);

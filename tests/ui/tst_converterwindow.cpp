@@ -301,11 +301,11 @@ void tst_ConverterWindow::each_value_is_read_out_with_its_unit()
     open(0);
     enter(2, QStringLiteral("0.25")); // 0.25 Pulgada
     QCOMPARE(list(3)->item(0)->text(), QStringLiteral("6.35"));
-    QCOMPARE(list(3)->item(0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("6.35 Milímetro"));
+    QCOMPARE(list(3)->item(0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("6.35 milímetros"));
     QCOMPARE(list(3)->item(0)->toolTip(), QStringLiteral("6.35"));
     enter(8, QStringLiteral("1e305")); // Milla
-    QCOMPARE(list(3)->item(0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("Fuera de rango Milímetro"));
-    QCOMPARE(list(3)->item(8)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("1E+305 Milla"));
+    QCOMPARE(list(3)->item(0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("Fuera de rango milímetros"));
+    QCOMPARE(list(3)->item(8)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("1E+305 millas"));
 }
 
 void tst_ConverterWindow::copy_button_appears_beside_the_double_clicked_row_data()
