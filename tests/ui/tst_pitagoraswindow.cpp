@@ -121,6 +121,7 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box_data()
     QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5";
     QTest::newRow("triángulo 3 4 5 sin respuesta automática") << 1 << QStringList{"3", "4"} << false << 0 << "5";
     QTest::newRow("proporción 2 3 4 da A 1.5") << 4 << QStringList{"2", "3", "4"} << false << 3 << "1.5";
+    QTest::newRow("catetos 1,5 y 2 con la coma") << 1 << QStringList{"1,5", "2"} << false << 0 << "2.5";
     QTest::newRow("catetos desbordados dejan la hipotenusa vacía")
         << 1 << QStringList{"1e200", "1e200"} << true << 0 << "";
 }
