@@ -1027,5 +1027,9 @@ Vantrelo: Version %1.%2.%3</translation>
         <source>Se requiere una conexión a Internet, intente más tarde.</source>
         <translation>An Internet connection is needed; try again later.</translation>
     </message>
+    <message>
+        <source>No se pudo abrir la página en el navegador web.</source>
+        <translation>The page could not be opened in the web browser.</translation>
+    </message>
 </context>
 </TS>
