@@ -39,6 +39,8 @@ bool NumberBox::pasteNumber()
     const QString number = pastedNumber(m_desktop.clipboardText());
     if (isReadOnly() || number.isNull())
         return false;
+    if (m_pasteReplacesText)
+        selectAll();
     insert(number);
     return true;
 }

@@ -29,9 +29,11 @@ public:
 
     int typedLength() const { return m_typedLength; }
 
-    // Replaces the selection with the clipboard's number, if it holds one, and
-    // leaves the clipboard as it is; false when it holds none.
+    // Replaces the selection, or the whole text when a paste is to replace it,
+    // with the clipboard's number, if it holds one, and leaves the clipboard as
+    // it is; false when it holds none.
     bool pasteNumber();
+    void setPasteReplacesText(bool replaces) { m_pasteReplacesText = replaces; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -42,6 +44,7 @@ private:
 
     DesktopServices& m_desktop;
     int m_typedLength;
+    bool m_pasteReplacesText = false;
 };
 
 } // namespace kit

@@ -162,6 +162,7 @@ void ConverterWindow::buildHeader()
     m_txtCaja = new kit::NumberBox(QStringLiteral("0"), m_Frame1, desktop(), 15);
     kit::identify(m_txtCaja, QStringLiteral("txtCaja"), tr("Valor a convertir"));
     kit::place(m_txtCaja, 120, 120, 2775, 495);
+    m_txtCaja->setPasteReplacesText(true); // the value to convert, as the paste button sets it
     m_txtCaja->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_txtCaja->setFont(kit::font(kit::Typeface::Calibri, 20.25));
     kit::setTextColour(m_txtCaja, Qt::black);
