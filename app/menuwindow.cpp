@@ -14,6 +14,7 @@
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/look.h"
+#include "kit/numberbox.h"
 #include "kit/shapes.h"
 
 namespace app {
@@ -171,10 +172,9 @@ void MenuWindow::buildPiBox()
     lblPi->hide();
     m_lblPi = lblPi->text();
 
-    m_txtPi = new QLineEdit(kPiDefault, this);
-    kit::identify(m_txtPi, QStringLiteral("txtPi"), tr("Valor de Pi"));
-    // Told to screen readers only: the box shows no tooltip.
-    m_txtPi->setAccessibleDescription(tr("Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer"));
+    m_txtPi = new kit::NumberBox(kPiDefault, this, m_context.desktop());
+    kit::identify(m_txtPi, QStringLiteral("txtPi"), tr("Valor de Pi"),
+                  tr("Entre 3.14 y 3.15; Intro para aplicar, Escape o doble clic para restablecer"));
     kit::place(m_txtPi, 720, 2760, 6375, 375);
     m_txtPi->setAlignment(Qt::AlignCenter);
     m_txtPi->setFont(kit::font(kit::Typeface::Calibri, 14.25));
@@ -182,7 +182,6 @@ void MenuWindow::buildPiBox()
     kit::setTextColour(m_txtPi, Qt::white);
     m_txtPi->hide();
     m_txtPi->installEventFilter(this);
-    connect(m_txtPi, &QLineEdit::textChanged, this, &MenuWindow::txtPi_Change);
 
     // Left to right along the window, the Pi box right after its link.
     setTabOrder(m_cmdButton[0], m_cmdButton[1]);
@@ -325,6 +324,7 @@ void MenuWindow::lblLink_Click(int index)
     if (index == 0) {
         m_context.desktop().about(this, QStringLiteral("Vantrelo"), aboutText(), windowIcon());
     } else if (m_txtPi->isVisible()) {
+        showPlainPi();
         m_txtPi->hide();
         m_voice->say(tr("Cuadro de Pi cerrado"));
     } else {
@@ -334,22 +334,19 @@ void MenuWindow::lblLink_Click(int index)
     }
 }
 
-void MenuWindow::txtPi_Change()
+// The box keeps what the user types until it is applied or hidden; then it
+// shows the number it reads as. A text beyond the range of a double stays as typed.
+void MenuWindow::showPlainPi()
 {
-    // A text beyond the range of a double stays as typed; Enter then refuses it.
     const auto value = core::readNumber(m_txtPi->text().toStdString());
-    if (!value)
-        return;
-    const QString canonical = QString::fromStdString(core::plainText(*value));
-    if (canonical == m_txtPi->text())
-        return;
-    m_txtPi->setText(canonical);
-    m_txtPi->setCursorPosition(0);
+    if (value)
+        m_txtPi->setText(QString::fromStdString(core::plainText(*value)));
 }
 
 void MenuWindow::txtPi_DblClick()
 {
     m_txtPi->setText(m_lblPi);
+    m_voice->say(tr("Valor predeterminado: %1").arg(m_lblPi)); // a text the program sets is not read out
 }
 
 void MenuWindow::txtPi_KeyPress()
@@ -357,6 +354,7 @@ void MenuWindow::txtPi_KeyPress()
     const auto value = core::readNumber(m_txtPi->text().toStdString());
     if (value && *value >= 3.14 && *value <= 3.15) {
         m_context.var().ValorPi = *value;
+        showPlainPi();
         m_txtPi->hide();
         m_voice->say(tr("Pi: %1").arg(m_txtPi->text()));
     } else {
@@ -378,6 +376,10 @@ bool MenuWindow::eventFilter(QObject* watched, QEvent* event)
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             txtPi_KeyPress();
+            return true;
+        }
+        if (key == Qt::Key_Escape) { // the double-click of the keyboard
+            txtPi_DblClick();
             return true;
         }
     }

@@ -20,12 +20,12 @@
 
 #include "kit/toolcontext.h"
 
-class QLineEdit;
 class QMenu;
 
 namespace kit {
 class Announcer;
 class ClickLabel;
+class NumberBox;
 class RectShape;
 } // namespace kit
 
@@ -58,7 +58,7 @@ private:
     void lblLink_MouseDown(int index);
     void lblLink_MouseUp(int index);
     void lblLink_Click(int index);
-    void txtPi_Change();
+    void showPlainPi();
     void txtPi_DblClick();
     void txtPi_KeyPress();
 
@@ -76,7 +76,7 @@ private:
     std::array<kit::RectShape*, 3> m_Shape{};
     std::array<kit::ClickLabel*, 2> m_lblLink{};
     kit::ClickLabel* m_lblShow = nullptr;
-    QLineEdit* m_txtPi = nullptr;
+    kit::NumberBox* m_txtPi = nullptr;
     QString m_lblPi; // hidden caption holding the default Pi text
     QMenu* m_figMenu = nullptr;
     QMenu* m_pitMenu = nullptr;

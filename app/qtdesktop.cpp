@@ -72,9 +72,9 @@ bool QtDesktop::isNetworkAlive()
     });
 }
 
-void QtDesktop::openAddress(QWidget*, const QUrl& address)
+bool QtDesktop::openAddress(QWidget*, const QUrl& address)
 {
-    QDesktopServices::openUrl(address);
+    return QDesktopServices::openUrl(address);
 }
 
 QString QtDesktop::clipboardText()

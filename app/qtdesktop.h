@@ -13,7 +13,7 @@ public:
     bool askYesNo(QWidget* owner, const QString& text) override;
     void about(QWidget* owner, const QString& appText, const QString& otherText, const QIcon& icon) override;
     bool isNetworkAlive() override;
-    void openAddress(QWidget* owner, const QUrl& address) override;
+    bool openAddress(QWidget* owner, const QUrl& address) override;
     QString clipboardText() override;
     void setClipboardText(const QString& text) override;
     void clearClipboard() override;

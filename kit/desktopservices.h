@@ -26,8 +26,9 @@ public:
     virtual void about(QWidget* owner, const QString& appText, const QString& otherText, const QIcon& icon) = 0;
     // Whether the internet can be reached, as far as the system knows; answers at once.
     virtual bool isNetworkAlive() = 0;
-    // Hands a web address to the default browser without waiting for it.
-    virtual void openAddress(QWidget* owner, const QUrl& address) = 0;
+    // Hands a web address to the default browser without waiting for it; false
+    // when the desktop reports that it could not be opened.
+    virtual bool openAddress(QWidget* owner, const QUrl& address) = 0;
 
     // The clipboard, text only; a clipboard without text reads as "".
     virtual QString clipboardText() = 0;

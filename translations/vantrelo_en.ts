@@ -754,10 +754,6 @@ Vantrelo: Version %1.%2.%3</translation>
         <translation>Value of Pi</translation>
     </message>
     <message>
-        <source>Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer</source>
-        <translation>Between 3.14 and 3.15; Enter to apply, double-click to reset</translation>
-    </message>
-    <message>
         <source>Teorema de Pitágoras y regla de tres</source>
         <translation>Pythagorean theorem and rule of three</translation>
     </message>
@@ -796,6 +792,14 @@ Vantrelo: Version %1.%2.%3</translation>
     <message>
         <source>Pi: %1</source>
         <translation>Pi: %1</translation>
+    </message>
+    <message>
+        <source>Entre 3.14 y 3.15; Intro para aplicar, Escape o doble clic para restablecer</source>
+        <translation>Between 3.14 and 3.15; Enter to apply, Escape or double-click to reset</translation>
+    </message>
+    <message>
+        <source>Valor predeterminado: %1</source>
+        <translation>Default value: %1</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1150,10 @@ Vantrelo: Version %1.%2.%3</translation>
     <message>
         <source>Se requiere una conexión a Internet, intente más tarde.</source>
         <translation>An Internet connection is needed; try again later.</translation>
+    </message>
+    <message>
+        <source>No se pudo abrir la página en el navegador web.</source>
+        <translation>The page could not be opened in the web browser.</translation>
     </message>
 </context>
 </TS>

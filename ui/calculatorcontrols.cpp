@@ -12,6 +12,7 @@
 #include "kit/fittext.h"
 #include "kit/language.h"
 #include "kit/look.h"
+#include "kit/numberbox.h"
 #include "kit/optionbutton.h"
 #include "kit/shapes.h"
 #include "ui/calculatorwindow.h"
@@ -123,7 +124,8 @@ void buildUnitColumn(QFrame* frame1, CalculatorControls& c)
     }
 }
 
-void buildMeasureRows(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
+void buildMeasureRows(QWidget* window, const core::Calculator& calculator, kit::DesktopServices& desktop,
+                      CalculatorControls& c)
 {
     QFrame* frame1 = outlinedFrame(window, "Frame1", "Shape6", {2400, 120, 3135, 3135}, Qt::white);
     kit::exposePanel(frame1, CalculatorWindow::tr("Medidas"));
@@ -132,8 +134,7 @@ void buildMeasureRows(QWidget* window, const core::Calculator& calculator, Calcu
         c.Label[i] = transparentLabel(frame1, QStringLiteral("Label%1").arg(i + 1), "X", true);
         kit::place(c.Label[i], 120, top, i == 0 ? calculatorLayout(calculator.id).label1Width : 1965, 285);
 
-        auto* text = new QLineEdit(i == 0 ? QString() : QStringLiteral("0"), frame1);
-        text->setMaxLength(12);
+        auto* text = new kit::NumberBox(i == 0 ? QString() : QStringLiteral("0"), frame1, desktop, 12);
         text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         text->setFont(calibri(14.25));
         kit::setBackColour(text, kGrey);
@@ -235,11 +236,12 @@ const CalculatorLayout& calculatorLayout(core::CalculatorId id)
     return kLayouts[static_cast<std::size_t>(id)];
 }
 
-CalculatorControls buildCalculatorControls(QWidget* window, const core::Calculator& calculator)
+CalculatorControls buildCalculatorControls(QWidget* window, const core::Calculator& calculator,
+                                           kit::DesktopServices& desktop)
 {
     CalculatorControls c;
     buildFigureColumn(window, calculator, c);
-    buildMeasureRows(window, calculator, c);
+    buildMeasureRows(window, calculator, desktop, c);
     buildResultBar(window, calculator, c);
     buildFormulaBar(window, calculator, c);
     if (calculator.baseAreaUnits)

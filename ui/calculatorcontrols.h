@@ -12,6 +12,10 @@ class QLineEdit;
 class QRadioButton;
 class QWidget;
 
+namespace kit {
+class DesktopServices;
+}
+
 namespace ui {
 
 // What a calculator window is called, and where its layout differs from one kind
@@ -48,8 +52,10 @@ struct CalculatorControls {
 };
 
 // Builds every control of a calculator window in its place, colours, fonts, tab
-// order and initial state, with no handler connected yet.
-CalculatorControls buildCalculatorControls(QWidget* window, const core::Calculator& calculator);
+// order and initial state, with no handler connected yet. The measure boxes paste
+// from desktop's clipboard.
+CalculatorControls buildCalculatorControls(QWidget* window, const core::Calculator& calculator,
+                                           kit::DesktopServices& desktop);
 
 } // namespace ui
 

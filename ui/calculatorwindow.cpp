@@ -45,7 +45,9 @@ std::string coreUnit(const QComboBox* list, const core::UnitList& units)
 } // namespace
 
 CalculatorWindow::CalculatorWindow(kit::ToolContext& context, const core::Calculator& calculator)
-    : kit::ToolWindow(context), m_calculator(calculator), m_ui(buildCalculatorControls(this, calculator))
+    : kit::ToolWindow(context),
+      m_calculator(calculator),
+      m_ui(buildCalculatorControls(this, calculator, context.desktop()))
 {
     setObjectName(QString::fromUtf8(calculatorLayout(calculator.id).formName));
     setWindowTitle(tr(calculatorLayout(calculator.id).caption));

@@ -20,6 +20,7 @@
 #include "kit/language.h"
 #include "kit/listbox.h"
 #include "kit/look.h"
+#include "kit/numberbox.h"
 #include "kit/optionbutton.h"
 #include "kit/shapes.h"
 
@@ -158,10 +159,10 @@ void ConverterWindow::buildHeader()
     m_Line1->setPoints(3000, 120, 3000, 610);
     buildCategoryButtons();
 
-    m_txtCaja = new QLineEdit(QStringLiteral("0"), m_Frame1);
+    m_txtCaja = new kit::NumberBox(QStringLiteral("0"), m_Frame1, desktop(), 15);
     kit::identify(m_txtCaja, QStringLiteral("txtCaja"), tr("Valor a convertir"));
     kit::place(m_txtCaja, 120, 120, 2775, 495);
-    m_txtCaja->setMaxLength(15);
+    m_txtCaja->setPasteReplacesText(true); // the value to convert, as the paste button sets it
     m_txtCaja->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_txtCaja->setFont(kit::font(kit::Typeface::Calibri, 20.25));
     kit::setTextColour(m_txtCaja, Qt::black);
@@ -263,8 +264,8 @@ bool ConverterWindow::eventFilter(QObject* watched, QEvent* event)
     return kit::ToolWindow::eventFilter(watched, event);
 }
 
-// Ctrl+C on the values and Ctrl+V in the box use the program's clipboard steps,
-// not the lists' and boxes' own.
+// Ctrl+C on the values uses the program's clipboard step, not the list's own;
+// Ctrl+V in the box is the box's paste, said aloud.
 bool ConverterWindow::clipboardKey(QObject* watched, const QKeyEvent* key)
 {
     if (watched == m_List3 && key->matches(QKeySequence::Copy)) {
@@ -274,7 +275,8 @@ bool ConverterWindow::clipboardKey(QObject* watched, const QKeyEvent* key)
         return true;
     }
     if (watched == m_txtCaja && key->matches(QKeySequence::Paste)) {
-        lblPaste_Click();
+        if (m_txtCaja->pasteNumber())
+            m_voice->say(tr("Pegado: %1").arg(m_txtCaja->text()));
         return true;
     }
     return false;
@@ -391,10 +393,13 @@ void ConverterWindow::lblCopy_MouseUp()
     kit::setBackColour(m_frmeCopy, kit::kWindowBackground);
 }
 
+// A number goes in whole, so that a row copied and pasted back gives the same
+// rows; other text only as far as typing could go.
 void ConverterWindow::lblPaste_Click()
 {
-    // setText would cut the text to the box's length as well, but possibly inside a character.
-    m_txtCaja->setText(fitted(desktop().clipboardText(), m_txtCaja->maxLength()));
+    const QString clipboard = desktop().clipboardText();
+    const QString number = kit::pastedNumber(clipboard);
+    m_txtCaja->setText(number.isNull() ? fitted(clipboard, m_txtCaja->typedLength()) : number);
     desktop().clearClipboard();
     // Screen readers leave a text set by the program unread.
     m_voice->say(tr("Pegado: %1").arg(m_txtCaja->text()));

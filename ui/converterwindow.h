@@ -22,7 +22,6 @@
 class QFrame;
 class QKeyEvent;
 class QLabel;
-class QLineEdit;
 class QRadioButton;
 class QTimer;
 
@@ -31,6 +30,7 @@ class ListBox;
 class Announcer;
 class ClickLabel;
 class LineShape;
+class NumberBox;
 } // namespace kit
 
 namespace ui {
@@ -93,7 +93,7 @@ private:
     kit::ListBox* m_List1 = nullptr;
     QFrame* m_Frame1 = nullptr;
     QTimer* m_tmrClip = nullptr;
-    QLineEdit* m_txtCaja = nullptr;
+    kit::NumberBox* m_txtCaja = nullptr;
     std::array<QRadioButton*, 3> m_Option{}; // Option1..3: length, area, volume
     kit::LineShape* m_Line1 = nullptr;
     kit::ClickLabel* m_lblPaste = nullptr;

@@ -20,6 +20,7 @@
 #include "kit/fittext.h"
 #include "kit/language.h"
 #include "kit/look.h"
+#include "kit/numberbox.h"
 #include "kit/shapes.h"
 
 namespace ui {
@@ -177,7 +178,7 @@ void PitagorasWindow::buildBoxes()
         const BoxDesign& design = kBoxes[index];
         // Y stays on the window: it does not slide with the panel.
         QWidget* parent = index == core::kBoxCount - 1 ? static_cast<QWidget*>(this) : m_frmeMode;
-        auto* box = new QLineEdit(QStringLiteral("0"), parent);
+        auto* box = new kit::NumberBox(QStringLiteral("0"), parent, desktop());
         kit::identify(box, QStringLiteral("txtZ%1").arg(index), tr(design.accessibleName), tr(design.toolTip));
         kit::place(box, design.left, design.top, kBoxWidth, kBoxHeight);
         kit::setBackColour(box, isTriangleBox(index) ? kTriangleBack : kProportionBack);

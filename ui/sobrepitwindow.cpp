@@ -177,7 +177,10 @@ void SobrePitWindow::lblLink_MouseMove()
 void SobrePitWindow::lblLink_Click()
 {
     if (desktop().isNetworkAlive()) {
-        desktop().openAddress(this, QUrl(tr("https://es.wikipedia.org/wiki/Pitágoras")));
+        // With no browser, or none the desktop knows of, the click would seem lost.
+        if (!desktop().openAddress(this, QUrl(tr("https://es.wikipedia.org/wiki/Pitágoras"))))
+            desktop().message(this, tr("No se pudo abrir la página en el navegador web."),
+                              kit::DesktopServices::Icon::Exclamation);
     } else {
         desktop().message(this, tr("Se requiere una conexión a Internet, intente más tarde."),
                           kit::DesktopServices::Icon::Information);

@@ -337,6 +337,8 @@ void tst_English::messages_come_in_english()
     QVERIFY(QMetaObject::invokeMethod(about->findChild<QWidget*>(QStringLiteral("lblLink")), "clicked"));
     m_fixture->desktop.networkAlive = true;
     QVERIFY(QMetaObject::invokeMethod(about->findChild<QWidget*>(QStringLiteral("lblLink")), "clicked"));
+    m_fixture->desktop.addressOpens = false;
+    QVERIFY(QMetaObject::invokeMethod(about->findChild<QWidget*>(QStringLiteral("lblLink")), "clicked"));
     QWidget* menu = open(QStringLiteral("frmMenu"));
     auto* pi = menu->findChild<QLineEdit*>(QStringLiteral("txtPi"));
     QVERIFY(QMetaObject::invokeMethod(menu->findChild<QWidget*>(QStringLiteral("lblLink1")), "clicked"));
@@ -349,9 +351,10 @@ void tst_English::messages_come_in_english()
     QStringList messages;
     for (const FakeDesktop::Message& message : m_fixture->desktop.messages)
         messages << message.text;
-    QCOMPARE(messages, (QStringList{"An Internet connection is needed; try again later.", "Value not allowed."}));
+    QCOMPARE(messages, (QStringList{"An Internet connection is needed; try again later.",
+                                    "The page could not be opened in the web browser.", "Value not allowed."}));
     QCOMPARE(m_fixture->desktop.openedAddresses,
-             std::vector<QUrl>{QUrl(QStringLiteral("https://en.wikipedia.org/wiki/Pythagoras"))});
+             std::vector<QUrl>(2, QUrl(QStringLiteral("https://en.wikipedia.org/wiki/Pythagoras"))));
     QCOMPARE(m_fixture->desktop.aboutOtherText,
              QStringLiteral("Milvane\r\nVantrelo: Version %1").arg(QStringLiteral(VANTRELO_VERSION)));
     QCOMPARE(m_fixture->desktop.questions, QStringList{"You are about to close everything. Are you sure?"});

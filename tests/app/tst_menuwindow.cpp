@@ -58,9 +58,10 @@ private Q_SLOTS:
     void window_hover_welcomes_and_rests_every_outline();
     void pi_box_enter_accepts_only_3_14_to_3_15_data();
     void pi_box_enter_accepts_only_3_14_to_3_15();
-    void pi_box_rewrites_to_a_plain_number_data();
-    void pi_box_rewrites_to_a_plain_number();
-    void pi_box_double_click_restores_the_default_without_storing();
+    void pi_box_shows_a_plain_number_once_hidden_data();
+    void pi_box_shows_a_plain_number_once_hidden();
+    void pi_box_double_click_or_escape_restores_the_default_without_storing_data();
+    void pi_box_double_click_or_escape_restores_the_default_without_storing();
     void pi_link_toggles_the_box();
     void about_link_shows_maker_and_version();
     void closing_without_tools_ends_without_asking();
@@ -163,27 +164,36 @@ void tst_MenuWindow::window_hover_welcomes_and_rests_every_outline()
 
 void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15_data()
 {
-    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("3.14 exacto") << "3.14" << true;
-    QTest::newRow("3.15 exacto") << "3.15" << true;
-    QTest::newRow("3.1416abc pegado") << "3.1416abc" << true;
-    QTest::newRow("3.139") << "3.139" << false;
-    QTest::newRow("3.151") << "3.151" << false;
-    QTest::newRow("vacío") << "" << false;
-    QTest::newRow("más allá de un doble") << "1e400" << false;
+    QTest::addColumn<QString>("shown"); // after Enter: the plain number, or the text kept for correcting
+    QTest::newRow("3.14 exacto") << "3.14" << true << "3.14";
+    QTest::newRow("3.15 exacto") << "3.15" << true << "3.15";
+    QTest::newRow("3.1416 tecla a tecla") << "3.1416" << true << "3.1416";
+    QTest::newRow("3,1416 con la coma") << "3,1416" << true << "3.1416";
+    QTest::newRow("3.1416abc") << "3.1416abc" << true << "3.1416";
+    QTest::newRow("3.14000") << "3.14000" << true << "3.14";
+    QTest::newRow("3.2 queda para corregirlo") << "3.2" << false << "3.2";
+    QTest::newRow("3.139") << "3.139" << false << "3.139";
+    QTest::newRow("3.151") << "3.151" << false << "3.151";
+    QTest::newRow("vacío") << "" << false << "";
+    QTest::newRow("más allá de un doble") << "1e400" << false << "1e400";
 }
 
 void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15()
 {
-    QFETCH(QString, pasted);
+    QFETCH(QString, typed);
     QFETCH(bool, accepted);
+    QFETCH(QString, shown);
     QTest::mouseClick(child<kit::ClickLabel>(QStringLiteral("lblLink1")), Qt::LeftButton);
-    paste(piBox(), pasted);
-    const double expectedPi = accepted ? core::readNumber(pasted.toStdString()).value() : 3.14159265358979;
+    piBox()->selectAll();
+    QTest::keyClick(piBox(), Qt::Key_Delete);
+    QTest::keyClicks(piBox(), typed);
+    const double expectedPi = accepted ? core::readNumber(shown.toStdString()).value() : 3.14159265358979;
     QTest::keyClick(piBox(), Qt::Key_Return);
     QCOMPARE(m_fixture->var.ValorPi, expectedPi);
     QCOMPARE(piBox()->isVisible(), !accepted);
+    QCOMPARE(piBox()->text(), shown);
     QCOMPARE(m_fixture->desktop.messages.size(), accepted ? std::size_t{0} : std::size_t{1});
     if (!accepted) {
         QCOMPARE(m_fixture->desktop.messages[0].text, QStringLiteral("Valor no permitido."));
@@ -191,7 +201,7 @@ void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15()
     }
 }
 
-void tst_MenuWindow::pi_box_rewrites_to_a_plain_number_data()
+void tst_MenuWindow::pi_box_shows_a_plain_number_once_hidden_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("shown");
@@ -207,23 +217,42 @@ void tst_MenuWindow::pi_box_rewrites_to_a_plain_number_data()
                                                     << "1e400";
 }
 
-void tst_MenuWindow::pi_box_rewrites_to_a_plain_number()
+// While shown, the box keeps the text as it is typed.
+void tst_MenuWindow::pi_box_shows_a_plain_number_once_hidden()
 {
     QFETCH(QString, pasted);
     QFETCH(QString, shown);
+    auto* link = child<kit::ClickLabel>(QStringLiteral("lblLink1"));
+    QTest::mouseClick(link, Qt::LeftButton);
     paste(piBox(), pasted);
+    QCOMPARE(piBox()->text(), pasted);
+    QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(piBox()->text(), shown);
 }
 
-void tst_MenuWindow::pi_box_double_click_restores_the_default_without_storing()
+void tst_MenuWindow::pi_box_double_click_or_escape_restores_the_default_without_storing_data()
 {
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("doble clic") << false;
+    QTest::newRow("Escape") << true;
+}
+
+void tst_MenuWindow::pi_box_double_click_or_escape_restores_the_default_without_storing()
+{
+    QFETCH(bool, byKey);
+    const auto restore = [this, byKey] {
+        if (byKey)
+            QTest::keyClick(piBox(), Qt::Key_Escape);
+        else
+            QTest::mouseDClick(piBox(), Qt::LeftButton);
+    };
     paste(piBox(), QStringLiteral("3.145"));
-    QTest::mouseDClick(piBox(), Qt::LeftButton);
+    restore();
     QCOMPARE(piBox()->text(), QStringLiteral("3.14159265358979"));
     paste(piBox(), QStringLiteral("3.145"));
     QTest::keyClick(piBox(), Qt::Key_Enter);
     QCOMPARE(m_fixture->var.ValorPi, 3.145);
-    QTest::mouseDClick(piBox(), Qt::LeftButton);
+    restore();
     QCOMPARE(m_fixture->var.ValorPi, 3.145);
 }
 

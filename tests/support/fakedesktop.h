@@ -28,6 +28,7 @@ public:
     QString aboutOtherText;
     bool networkAlive = true;
     std::vector<QUrl> openedAddresses;
+    bool addressOpens = true; // what the desktop answers to a request to open an address
     QString clipboard;
 
     void message(QWidget*, const QString& text, Icon icon) override
@@ -50,7 +51,11 @@ public:
             whileMessageShown();
     }
     bool isNetworkAlive() override { return networkAlive; }
-    void openAddress(QWidget*, const QUrl& address) override { openedAddresses.push_back(address); }
+    bool openAddress(QWidget*, const QUrl& address) override
+    {
+        openedAddresses.push_back(address);
+        return addressOpens;
+    }
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     void clearClipboard() override { clipboard.clear(); }

@@ -41,6 +41,20 @@ QString answer(QWidget* window)
     return window->findChild<QLineEdit*>(QStringLiteral("txtAnswer"))->text();
 }
 
+// Types a measure key by key over the box's text, as a user would, or pastes
+// with Ctrl+V what follows "pegar ".
+void enterMeasure(QLineEdit* box, const QString& measure, FakeDesktop& desktop)
+{
+    box->selectAll();
+    const QString paste = QStringLiteral("pegar ");
+    if (measure.startsWith(paste)) {
+        desktop.clipboard = measure.mid(paste.size());
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClicks(box, measure);
+    }
+}
+
 void clickOption(QWidget* window, int n)
 {
     window->findChild<QRadioButton*>(QStringLiteral("Option%1").arg(n))->click();
@@ -206,7 +220,12 @@ void tst_CalculatorWindow::every_figure_shows_its_result_data()
     QTest::newRow("perimetro cuadrado abc") << P << 1 << QStringList{"abc"} << "P = L * 4"
                                             << "0";
     QTest::newRow("perimetro cuadrado 1,5") << P << 1 << QStringList{"1,5"} << "P = L * 4"
-                                            << "4";
+                                            << "6";
+    QTest::newRow("perimetro cuadrado, 13 cifras tecleadas") << P << 1 << QStringList{"1234567890123"} << "P = L * 4"
+                                                             << "493,827,156,048";
+    QTest::newRow("perimetro cuadrado, pegadas 16 cifras")
+        << P << 1 << QStringList{"pegar 1234567890123.45"} << "P = L * 4"
+        << "4,938,271,560,493.8";
     QTest::newRow("perimetro cuadrado 1e3") << P << 1 << QStringList{"1e3"} << "P = L * 4"
                                             << "4,000";
     QTest::newRow("perimetro rectangulo 3 4") << P << 2 << QStringList{"3", "4"} << "P = b * 2 + h * 2"
@@ -249,10 +268,14 @@ void tst_CalculatorWindow::every_figure_shows_its_result_data()
                                                 << "1E+46";
     QTest::newRow("perimetro cuadrado de 300 cifras") << P << 1 << QStringList{"1e299"} << "P = L * 4"
                                                       << "4E+299";
+    QTest::newRow("area cuadrado, pegado 1,234.5") << A << 1 << QStringList{"pegar 1,234.5"} << "A = L²"
+                                                   << "1,523,990.25";
     QTest::newRow("volumen cubo 2") << V << 1 << QStringList{"2"} << "V = a³"
                                     << "8";
     QTest::newRow("volumen cubo -2") << V << 1 << QStringList{"-2"} << "V = a³"
                                      << "-8";
+    QTest::newRow("volumen cubo, pegado 8,000") << V << 1 << QStringList{"pegar 8,000"} << "V = a³"
+                                                << "512,000,000,000";
     QTest::newRow("volumen paralelepipedo 2 3 4") << V << 2 << QStringList{"2", "3", "4"} << "V = a1 * a2 * a3"
                                                   << "24";
     QTest::newRow("volumen prisma 10 2") << V << 3 << QStringList{"10", "2"} << "V = Ab * h"
@@ -279,7 +302,7 @@ void tst_CalculatorWindow::every_figure_shows_its_result()
     QWidget* window = open(id);
     clickOption(window, option);
     for (int n = 1; n <= measures.size(); ++n)
-        text(window, n)->setText(measures[n - 1]);
+        enterMeasure(text(window, n), measures[n - 1], m_fixture->desktop);
     QCOMPARE(answer(window), shown);
     QCOMPARE(caption(window, "lblForm"), formula);
     QVERIFY(!window->findChild<QLabel*>("imgFig")->pixmap().isNull());

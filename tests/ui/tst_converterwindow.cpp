@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
 
@@ -38,6 +39,20 @@ void doubleClickRow(QListWidget* list, int row)
 {
     clickRow(list, row);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
+}
+
+// Chooses the item of the box's edit menu that Ctrl+V stands for.
+void pasteFromEditMenu(QLineEdit* box)
+{
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(box, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    const QString shortcut = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction* action : menu->actions())
+        if (action->text().endsWith(shortcut))
+            action->trigger();
+    menu->close();
 }
 
 QColor backColour(const QWidget* widget)
@@ -79,8 +94,8 @@ private Q_SLOTS:
     void paste_button_shows_only_for_a_positive_number_data();
     void paste_button_shows_only_for_a_positive_number();
     void paste_fills_the_box_and_empties_the_clipboard();
-    void paste_keeps_at_most_fifteen_characters_data();
-    void paste_keeps_at_most_fifteen_characters();
+    void paste_puts_the_copied_number_in_the_box_data();
+    void paste_puts_the_copied_number_in_the_box();
     void buttons_look_pressed_while_held_data();
     void buttons_look_pressed_while_held();
     void focus_selects_the_box_and_leaving_the_values_hides_the_copy_button();
@@ -512,43 +527,78 @@ void tst_ConverterWindow::paste_fills_the_box_and_empties_the_clipboard()
     QVERIFY(!child<QWidget>("lblPaste")->isVisible());
 }
 
-void tst_ConverterWindow::paste_keeps_at_most_fifteen_characters_data()
+void tst_ConverterWindow::paste_puts_the_copied_number_in_the_box_data()
 {
-    QTest::addColumn<bool>("byKey"); // Ctrl+V in the box rather than the button
+    QTest::addColumn<QString>("how"); // the paste button, Ctrl+V in the box or the box's edit menu
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("firstRow");
     const QString megabyte(1 << 20, QLatin1Char('7'));
-    const QString emoji = QString(14, QLatin1Char('1')) + QStringLiteral("\U0001F600");
-    QTest::newRow("1 MB de texto") << false << megabyte << QString(15, QLatin1Char('7')) << "7.77777777777777E+15";
-    QTest::newRow("caracteres de control") << false
+    const QString emoji = QLatin1Char('x') + QString(13, QLatin1Char('1')) + QStringLiteral("\U0001F600");
+    QTest::newRow("1 MB de cifras, más allá de un double")
+        << "botón" << megabyte << QString(15, QLatin1Char('7')) << "7.77777777777777E+15";
+    QTest::newRow("caracteres de control") << "botón"
                                            << "\t1\n2\x01"
                                               "34"
-                                           << "\t1\n2\x01"
-                                              "34"
+                                           << "12"
                                            << "120";
-    QTest::newRow("sin partir un emoji") << false << emoji << QString(14, QLatin1Char('1')) << "111111111111110";
-    QTest::newRow("1 MB de texto con Ctrl+V")
-        << true << megabyte << QString(15, QLatin1Char('7')) << "7.77777777777777E+15";
-    QTest::newRow("sin partir un emoji con Ctrl+V")
-        << true << emoji << QString(14, QLatin1Char('1')) << "111111111111110";
+    QTest::newRow("texto sin partir un emoji")
+        << "botón" << emoji << QLatin1Char('x') + QString(13, QLatin1Char('1')) << "0";
+    QTest::newRow("fila larga de Kilómetro²") << "botón"
+                                              << "1.2345678901234E-10"
+                                              << "1.2345678901234E-10"
+                                              << "1.2345678901234E-09";
+    QTest::newRow("fila larga de Kilómetro² con Ctrl+V") << "Ctrl+V"
+                                                         << "1.2345678901234E-10"
+                                                         << "1.2345678901234E-10"
+                                                         << "1.2345678901234E-09";
+    QTest::newRow("fila de 16 caracteres") << "botón"
+                                           << "1234567890123.45"
+                                           << "1234567890123.45"
+                                           << "12345678901234.5";
+    QTest::newRow("resultado agrupado con Ctrl+V") << "Ctrl+V"
+                                                   << "1,234.5"
+                                                   << "1234.5"
+                                                   << "12345";
+    QTest::newRow("resultado agrupado entero") << "botón"
+                                               << "8,000"
+                                               << "8000"
+                                               << "80000";
+    QTest::newRow("resultado agrupado desde el menú") << "menú"
+                                                      << "1,234.5"
+                                                      << "1234.5"
+                                                      << "12345";
+    QTest::newRow("coma que no agrupa con Ctrl+V") << "Ctrl+V"
+                                                   << "3,5"
+                                                   << "3"
+                                                   << "30";
+    QTest::newRow("1 MB de cifras con Ctrl+V: nada cambia") << "Ctrl+V" << megabyte << "5"
+                                                            << "50";
+    QTest::newRow("portapapeles vacío con Ctrl+V: nada cambia") << "Ctrl+V"
+                                                                << ""
+                                                                << "5"
+                                                                << "50";
 }
 
-void tst_ConverterWindow::paste_keeps_at_most_fifteen_characters()
+// The button empties the clipboard; the desktop's paste leaves it as it is.
+void tst_ConverterWindow::paste_puts_the_copied_number_in_the_box()
 {
-    QFETCH(bool, byKey);
+    QFETCH(QString, how);
     QFETCH(QString, clipboard);
     QFETCH(QString, pasted);
     QFETCH(QString, firstRow);
     open(0);
+    enter(1, QStringLiteral("5")); // 5 Centímetro, the cursor after it: a paste replaces the value all the same
     m_fixture->desktop.clipboard = clipboard;
-    if (byKey)
+    if (how == QLatin1String("Ctrl+V"))
         QTest::keyClick(box(), Qt::Key_V, Qt::ControlModifier);
+    else if (how == QStringLiteral("menú"))
+        pasteFromEditMenu(box());
     else
         QTest::mouseClick(child<QWidget>("lblPaste"), Qt::LeftButton);
     QCOMPARE(box()->text(), pasted);
     QCOMPARE(list(3)->item(0)->text(), firstRow);
-    QCOMPARE(m_fixture->desktop.clipboard, QString());
+    QCOMPARE(m_fixture->desktop.clipboard, how == QStringLiteral("botón") ? QString() : clipboard);
 }
 
 void tst_ConverterWindow::buttons_look_pressed_while_held_data()

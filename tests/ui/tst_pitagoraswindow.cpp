@@ -125,6 +125,7 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box_data()
                                                     << "1.4142135623731E+200";
     QTest::newRow("hipotenusa fuera de rango") << 1 << QStringList{"1e308", "1.5e308"} << true << 0
                                                << "Fuera de rango";
+    QTest::newRow("catetos 1,5 y 2 con la coma") << 1 << QStringList{"1,5", "2"} << false << 0 << "2.5";
 }
 
 void tst_PitagorasWindow::enter_walk_solves_the_missing_box()

@@ -62,27 +62,34 @@ void tst_SobrePitWindow::moveOver(QWidget* widget)
 void tst_SobrePitWindow::link_click_depends_on_the_network_data()
 {
     QTest::addColumn<bool>("network");
-    QTest::addColumn<int>("messages");
+    QTest::addColumn<bool>("opens"); // whether the desktop manages to open the address
+    QTest::addColumn<QString>("message"); // shown once per click; empty for none
     QTest::addColumn<int>("opened");
 
-    QTest::newRow("sin red: un mensaje por clic") << false << 3 << 0;
-    QTest::newRow("con red: una petición por clic") << true << 0 << 3;
+    QTest::newRow("sin red: un mensaje por clic")
+        << false << true << "Se requiere una conexión a Internet, intente más tarde." << 0;
+    QTest::newRow("con red: una petición por clic") << true << true << "" << 3;
+    QTest::newRow("con red y sin navegador: un mensaje por clic")
+        << true << false << "No se pudo abrir la página en el navegador web." << 3;
 }
 
 void tst_SobrePitWindow::link_click_depends_on_the_network()
 {
     QFETCH(bool, network);
-    QFETCH(int, messages);
+    QFETCH(bool, opens);
+    QFETCH(QString, message);
     QFETCH(int, opened);
     m_fixture->desktop.networkAlive = network;
+    m_fixture->desktop.addressOpens = opens;
 
     for (int click = 0; click < 3; ++click)
         QTest::mouseClick(link(), Qt::LeftButton);
 
-    QCOMPARE(int(m_fixture->desktop.messages.size()), messages);
-    for (const FakeDesktop::Message& message : m_fixture->desktop.messages) {
-        QCOMPARE(message.text, QStringLiteral("Se requiere una conexión a Internet, intente más tarde."));
-        QCOMPARE(message.icon, kit::DesktopServices::Icon::Information);
+    QCOMPARE(int(m_fixture->desktop.messages.size()), message.isEmpty() ? 0 : 3);
+    for (const FakeDesktop::Message& shown : m_fixture->desktop.messages) {
+        QCOMPARE(shown.text, message);
+        QCOMPARE(shown.icon,
+                 network ? kit::DesktopServices::Icon::Exclamation : kit::DesktopServices::Icon::Information);
     }
     QCOMPARE(int(m_fixture->desktop.openedAddresses.size()), opened);
     for (const QUrl& address : m_fixture->desktop.openedAddresses) {
