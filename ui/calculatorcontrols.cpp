@@ -70,6 +70,7 @@ QComboBox* unitList(QWidget* parent, const core::UnitList& units, const QString&
     kit::setBackColour(combo, Qt::white);
     kit::identify(combo, name, accessibleName);
     combo->setAccessibleDescription(description);
+    kit::showFocusMark(combo);
     return combo;
 }
 
@@ -137,6 +138,7 @@ void buildMeasureRows(QWidget* window, const core::Calculator& calculator, Calcu
         kit::identify(text, QStringLiteral("Text%1").arg(i + 1), CalculatorWindow::tr("Medida %1").arg(i + 1));
         kit::place(text, 120, top + 300, 1935, 405);
         kit::keepWhole(text);
+        kit::showFocusMark(text);
         c.Label[i]->setBuddy(text);
         c.Text[i] = text;
     }
@@ -179,6 +181,7 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
     kit::identify(c.txtAnswer, "txtAnswer", CalculatorWindow::tr("Resultado"));
     kit::place(c.txtAnswer, 130, 3370, 4335, 345);
     kit::keepWhole(c.txtAnswer);
+    kit::showFocusMark(c.txtAnswer);
 
     c.Combo4 = unitList(window, calculator.resultUnits, "Combo4", CalculatorWindow::tr("Unidad del resultado"),
                         CalculatorWindow::tr("Unidad en que se muestra el resultado"));
