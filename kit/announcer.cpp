@@ -3,8 +3,10 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QTimer>
 
 namespace kit {
@@ -36,12 +38,20 @@ public:
 // other control has: assistive technology moves the focus through it.
 class FocusableList : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    explicit FocusableList(QAccessibleInterface* own) : m_own(own), m_ownId(QAccessible::uniqueId(own)) {}
-    // Qt keeps its own interface in the cache, which this one took over for the list.
-    ~FocusableList() override { QAccessible::deleteAccessibleInterface(m_ownId); }
+    explicit FocusableList(QAccessibleInterface* own)
+        : m_own(own), m_ownId(QAccessible::uniqueId(own)), m_object(own->object())
+    {
+    }
+    // Qt keeps its own interface in the cache, which this one took over for the
+    // list; when the program ends, the cache deletes both itself, in any order.
+    ~FocusableList() override
+    {
+        if (!QCoreApplication::closingDown() && QAccessible::accessibleInterface(m_ownId) == m_own)
+            QAccessible::deleteAccessibleInterface(m_ownId);
+    }
 
-    bool isValid() const override { return m_own->isValid(); }
-    QObject* object() const override { return m_own->object(); }
+    bool isValid() const override { return m_object && m_own->isValid(); }
+    QObject* object() const override { return m_object; }
     QWindow* window() const override { return m_own->window(); }
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
     {
@@ -89,6 +99,7 @@ private:
 
     QAccessibleInterface* m_own;
     QAccessible::Id m_ownId;
+    QPointer<QObject> m_object;
 };
 
 bool isList(const QString& className)
