@@ -179,6 +179,7 @@ void MenuWindow::buildPiBox()
     m_txtPi->setAlignment(Qt::AlignCenter);
     m_txtPi->setFont(kit::font(kit::Typeface::Calibri, 14.25));
     m_txtPi->setFrame(false);
+    kit::showFocusMark(m_txtPi);
     kit::setTextColour(m_txtPi, Qt::white);
     m_txtPi->hide();
     m_txtPi->installEventFilter(this);

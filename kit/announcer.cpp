@@ -3,8 +3,10 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QTimer>
 
 namespace kit {
@@ -32,8 +34,89 @@ public:
     }
 };
 
+// Qt's own interface of a list or list box, with the set-focus action that every
+// other control has: assistive technology moves the focus through it.
+class FocusableList : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    explicit FocusableList(QAccessibleInterface* own)
+        : m_own(own), m_ownId(QAccessible::uniqueId(own)), m_object(own->object())
+    {
+    }
+    // Qt keeps its own interface in the cache, which this one took over for the
+    // list; when the program ends, the cache deletes both itself, in any order.
+    ~FocusableList() override
+    {
+        if (!QCoreApplication::closingDown() && QAccessible::accessibleInterface(m_ownId) == m_own)
+            QAccessible::deleteAccessibleInterface(m_ownId);
+    }
+
+    bool isValid() const override { return m_object && m_own->isValid(); }
+    QObject* object() const override { return m_object; }
+    QWindow* window() const override { return m_own->window(); }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        return m_own->relations(match);
+    }
+    QAccessibleInterface* focusChild() const override { return m_own->focusChild(); }
+    QAccessibleInterface* childAt(int x, int y) const override { return m_own->childAt(x, y); }
+    QAccessibleInterface* parent() const override { return m_own->parent(); }
+    QAccessibleInterface* child(int index) const override { return m_own->child(index); }
+    int childCount() const override { return m_own->childCount(); }
+    int indexOfChild(const QAccessibleInterface* child) const override { return m_own->indexOfChild(child); }
+    QString text(QAccessible::Text t) const override { return m_own->text(t); }
+    void setText(QAccessible::Text t, const QString& text) override { m_own->setText(t, text); }
+    QRect rect() const override { return m_own->rect(); }
+    QAccessible::Role role() const override { return m_own->role(); }
+    QAccessible::State state() const override { return m_own->state(); }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : m_own->interface_cast(type);
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = ownActions() ? ownActions()->actionNames() : QStringList();
+        const auto* list = static_cast<const QWidget*>(object());
+        if (list->isEnabled() && list->focusPolicy() != Qt::NoFocus && !names.contains(setFocusAction()))
+            names << setFocusAction();
+        return names;
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == setFocusAction())
+            static_cast<QWidget*>(object())->setFocus(Qt::OtherFocusReason);
+        else if (ownActions())
+            ownActions()->doAction(action);
+    }
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        return ownActions() ? ownActions()->keyBindingsForAction(action) : QStringList();
+    }
+
+private:
+    QAccessibleActionInterface* ownActions() const { return m_own->actionInterface(); }
+
+    QAccessibleInterface* m_own;
+    QAccessible::Id m_ownId;
+    QPointer<QObject> m_object;
+};
+
+bool isList(const QString& className)
+{
+    return className == QLatin1String("QComboBox") || className == QLatin1String("QListWidget");
+}
+
 QAccessibleInterface* panelFactory(const QString& className, QObject* object)
 {
+    // Asked again from here for Qt's own interface, which it then builds.
+    static bool askingQt = false;
+    if (isList(className) && !askingQt) {
+        askingQt = true;
+        QAccessibleInterface* own = QAccessible::queryAccessibleInterface(object);
+        askingQt = false;
+        return own ? new FocusableList(own) : nullptr;
+    }
     if (className == QLatin1String(Announcer::staticMetaObject.className()))
         return new AccessibleAnnouncer(static_cast<Announcer*>(object));
     // Only frames of that very class: Qt's own frame-based parts keep theirs.
@@ -41,13 +124,6 @@ QAccessibleInterface* panelFactory(const QString& className, QObject* object)
         && !static_cast<QWidget*>(object)->isWindow())
         return new AccessiblePanel(static_cast<QWidget*>(object));
     return nullptr;
-}
-
-// Installed before the first panel or announcer is queried, and only once.
-void installFactory()
-{
-    static const bool installed = (QAccessible::installFactory(panelFactory), true);
-    Q_UNUSED(installed);
 }
 
 // Moves through a closed list one or more items at a time.
@@ -89,15 +165,21 @@ private:
 
 } // namespace
 
+void installAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(panelFactory), true);
+    Q_UNUSED(installed);
+}
+
 void exposePanel(QFrame* panel, const QString& name)
 {
-    installFactory();
+    installAccessibility();
     panel->setAccessibleName(name);
 }
 
 Announcer::Announcer(QWidget* window) : QWidget(window), m_pause(new QTimer(this))
 {
-    installFactory();
+    installAccessibility();
     setObjectName(QStringLiteral("Anuncio"));
     hide();
     m_pause->setSingleShot(true);

@@ -13,6 +13,12 @@ class QTimer;
 
 namespace kit {
 
+// Lets the kit's interfaces for assistive technology take over from Qt's; only
+// once, and before the first control they concern is built. Besides the panels
+// and the announcer below, lists and list boxes gain the set-focus action that
+// Qt gives every other control.
+void installAccessibility();
+
 // A plain frame reaches screen readers as a frame, which they take for a window
 // of its own that is never active, and then they drop every focus change inside
 // it. A panel given here, and every other plain frame from then on, is exported

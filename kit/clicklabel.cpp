@@ -3,8 +3,9 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
+
+#include "kit/look.h"
 
 namespace kit {
 namespace {
@@ -14,13 +15,16 @@ class AccessibleClickLabel : public QAccessibleWidget {
 public:
     explicit AccessibleClickLabel(ClickLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
 
-    QStringList actionNames() const override { return {pressAction()}; }
+    // Pressed, and focused as any control (the base's set-focus action).
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << pressAction(); }
     // The click runs after the action returns: a screen reader waits for the
     // action, and a click may open a modal box that stays up for a long time.
     void doAction(const QString& action) override
     {
-        if (action != pressAction())
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
             return;
+        }
         auto* label = static_cast<ClickLabel*>(widget());
         QMetaObject::invokeMethod(
             label, [label] { Q_EMIT label->clicked(); }, Qt::QueuedConnection);
@@ -86,28 +90,15 @@ void ClickLabel::keyPressEvent(QKeyEvent* event)
 void ClickLabel::focusInEvent(QFocusEvent* event)
 {
     QLabel::focusInEvent(event);
-    m_tabbedInto = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    if (m_tabbedInto)
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
         Q_EMIT tabbedInto();
-}
-
-void ClickLabel::focusOutEvent(QFocusEvent* event)
-{
-    QLabel::focusOutEvent(event);
-    m_tabbedInto = false;
 }
 
 void ClickLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    // The focus frame is for keyboard users; a window opening leaves none.
-    if (!hasFocus() || !m_tabbedInto)
-        return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(2, 2, -2, -2);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    QPainter painter(this);
+    drawFocusMark(this, painter);
 }
 
 } // namespace kit

@@ -34,12 +34,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_keyboardButton = false;
-    bool m_tabbedInto = false;
 };
 
 } // namespace kit

@@ -11,8 +11,6 @@
 namespace kit {
 namespace {
 
-constexpr int kFocusFrameWidth = 2; // pixels
-
 // Rows of one height, each in the font its list fits it to.
 class FixedRowDelegate : public QStyledItemDelegate {
     Q_OBJECT
@@ -28,7 +26,7 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        option->font = m_list->rowFont(index.row());
+        option->font = m_list->rowFont();
         option->fontMetrics = QFontMetrics(option->font);
     }
 
@@ -48,14 +46,32 @@ ListBox::ListBox(QWidget* parent, int rowHeightTwips) : QListWidget(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTextElideMode(Qt::ElideNone);
+    // The sunken frame's lower and right edges, white by default, would vanish on a light window.
+    QPalette edges = palette();
+    edges.setColor(QPalette::Light, edges.color(QPalette::Mid));
+    setPalette(edges);
 }
 
-QFont ListBox::rowFont(int row) const
+QFont ListBox::rowFont() const
 {
-    const QListWidgetItem* shown = item(row);
-    // A row cannot scroll, so it shrinks as far as it must: the longest number text
-    // the converter writes, beside its copy button, to about half the layout's size.
-    return shown ? kit::fitText(font(), shown->text(), rowTextWidth(row), 0.0).font : font();
+    if (m_rowFont)
+        return *m_rowFont;
+    // A row cannot scroll, so the rows shrink as far as the widest must: the longest
+    // number text the converter writes, beside its copy button, to about half the layout's size.
+    QFont smallest = font();
+    for (int row = 0; row < count(); ++row) {
+        const QFont fitted = kit::fitText(font(), item(row)->text(), rowTextWidth(row), 0.0).font;
+        if (fitted.pointSizeF() < smallest.pointSizeF())
+            smallest = fitted;
+    }
+    m_rowFont = smallest;
+    return smallest;
+}
+
+void ListBox::refitRows()
+{
+    m_rowFont.reset();
+    viewport()->update();
 }
 
 int ListBox::rowTextWidth(int row) const
@@ -69,7 +85,7 @@ int ListBox::rowTextWidth(int row) const
 void ListBox::setSelectedRowInset(int pixels)
 {
     m_selectedRowInset = pixels;
-    viewport()->update();
+    refitRows();
 }
 
 int ListBox::selectedRow() const
@@ -106,9 +122,9 @@ void ListBox::paintEvent(QPaintEvent* event)
     if (!hasFocus())
         return;
     QPainter painter(viewport());
-    painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kit::kFocusMarkWidth));
     painter.setBrush(Qt::NoBrush);
-    const int inside = kFocusFrameWidth / 2;
+    const int inside = kit::kFocusMarkWidth / 2;
     painter.drawRect(viewport()->rect().adjusted(inside, inside, -inside - 1, -inside - 1));
 }
 
@@ -134,6 +150,50 @@ void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& prev
         QListWidget::currentChanged(current, previous);
     else
         QAbstractItemView::currentChanged(current, previous);
+}
+
+void ListBox::rowsInserted(const QModelIndex& parent, int start, int end)
+{
+    QListWidget::rowsInserted(parent, start, end);
+    refitRows();
+}
+
+void ListBox::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
+{
+    QListWidget::rowsAboutToBeRemoved(parent, start, end);
+    refitRows();
+}
+
+void ListBox::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
+{
+    QListWidget::dataChanged(topLeft, bottomRight, roles);
+    refitRows();
+}
+
+void ListBox::reset()
+{
+    QListWidget::reset();
+    refitRows();
+}
+
+// The selected row may have less room, beside a button.
+void ListBox::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    QListWidget::selectionChanged(selected, deselected);
+    refitRows();
+}
+
+void ListBox::resizeEvent(QResizeEvent* event)
+{
+    QListWidget::resizeEvent(event);
+    refitRows();
+}
+
+void ListBox::changeEvent(QEvent* event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        refitRows();
 }
 
 void ListBox::reportCurrentRow()

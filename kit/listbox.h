@@ -3,6 +3,8 @@
 
 #include <QListWidget>
 
+#include <optional>
+
 namespace kit {
 
 // A list box as the windows' handlers expect one: at most one row selected, which
@@ -10,8 +12,9 @@ namespace kit {
 // fixed height whatever face stands in for the font, never scrolled; and "no
 // row" that is no current row and no selection alike. Handlers connect to
 // itemSelectionChanged, which runs for the user's choices and the code's alike.
-// A row too wide for the list is drawn in a smaller size of the list's font,
-// whole; the list shows a focus frame while it has the focus. Screen readers
+// Every row is drawn in one size of the list's font, the largest at which each
+// row fits whole, so that a column reads as a table; the list shows a focus
+// frame while it has the focus. Screen readers
 // hear the current row on entering the list, and nothing of a current row that
 // changes while the focus is elsewhere.
 class ListBox : public QListWidget {
@@ -19,8 +22,8 @@ class ListBox : public QListWidget {
 public:
     ListBox(QWidget* parent, int rowHeightTwips);
 
-    // The font row is drawn in, fitted to rowTextWidth.
-    QFont rowFont(int row) const;
+    // The font every row is drawn in: each fits its rowTextWidth.
+    QFont rowFont() const;
     // The pixels row gives its text: the list's inner width less the text
     // margins, and less the inset while row is the selected one.
     int rowTextWidth(int row) const;
@@ -41,11 +44,21 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // The rows, their texts or the selected row changed: the rows are fitted anew.
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) override;
+    void reset() override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void reportCurrentRow();
+    void refitRows();
 
     int m_selectedRowInset = 0;
+    mutable std::optional<QFont> m_rowFont; // until the rows, their room or the font change
 };
 
 } // namespace kit

@@ -9,6 +9,32 @@
 #include <QWidget>
 
 namespace kit {
+namespace {
+
+// Paints the focus mark after the control's own painting.
+class FocusMarkPainter : public QObject {
+public:
+    explicit FocusMarkPainter(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (event->type() != QEvent::Paint || !widget->hasFocus())
+            return false;
+        static_cast<QObject*>(widget)->event(event); // the control's own painting
+        QPainter painter(widget);
+        drawFocusMark(widget, painter);
+        return true;
+    }
+};
+
+bool isDark(const QColor& colour)
+{
+    return colour.lightnessF() < 0.5;
+}
+
+} // namespace
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -103,6 +129,24 @@ void showPicture(QLabel* label, const QString& resourceKey)
     painter.end();
     pixmap.setDevicePixelRatio(ratio);
     label->setPixmap(pixmap);
+}
+
+void drawFocusMark(QWidget* widget, QPainter& painter)
+{
+    if (!widget->hasFocus())
+        return;
+    const QColor background = widget->palette().color(widget->backgroundRole());
+    painter.save();
+    painter.setPen(QPen(isDark(background) ? kFocusMarkOnDark : kFocusMark, kFocusMarkWidth));
+    painter.setBrush(Qt::NoBrush);
+    const int inside = kFocusMarkWidth / 2;
+    painter.drawRect(widget->rect().adjusted(inside, inside, -inside, -inside));
+    painter.restore();
+}
+
+void showFocusMark(QWidget* widget)
+{
+    new FocusMarkPainter(widget);
 }
 
 } // namespace kit

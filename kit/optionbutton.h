@@ -7,6 +7,10 @@ namespace kit {
 
 // An option button that takes a click anywhere on its painted rectangle, not
 // only on its circle and caption; hover and press looks follow the same area.
+// The buttons of one parent are a group as on every desktop: Tab and Shift+Tab
+// stop only on the chosen one, and the arrow keys choose the one before or after
+// it in reading order, round the group, moving the focus with the choice.
+// The round indicator and caption are drawn inside the contents margins.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -14,6 +18,13 @@ public:
 
 protected:
     bool hitButton(const QPoint& position) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QList<OptionButton*> group() const;
+    void keepTabOnChosen() const;
 };
 
 } // namespace kit

@@ -5,12 +5,14 @@
 #include <QIcon>
 #include <QKeyEvent>
 
+#include "kit/announcer.h"
 #include "kit/assets.h"
 
 namespace kit {
 
 ToolWindow::ToolWindow(ToolContext& context, MenuOnClose menuOnClose) : m_context(context), m_menuOnClose(menuOnClose)
 {
+    installAccessibility(); // before the window's controls
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));
 }

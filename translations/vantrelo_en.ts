@@ -1112,6 +1112,10 @@ Vantrelo: Version %1.%2.%3</translation>
         <source>Modo triángulo</source>
         <translation>Triangle mode</translation>
     </message>
+    <message>
+        <source>Control+M cambia entre triángulo y equivalencia.</source>
+        <translation>Control+M switches between triangle and proportion.</translation>
+    </message>
 </context>
 <context>
     <name>ui::SobrePitWindow</name>

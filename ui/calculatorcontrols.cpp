@@ -74,6 +74,7 @@ QComboBox* unitList(QWidget* parent, const core::UnitList& units, const core::Un
     kit::setBackColour(combo, Qt::white);
     kit::identify(combo, name, accessibleName);
     combo->setAccessibleDescription(description);
+    kit::showFocusMark(combo);
     return combo;
 }
 
@@ -142,6 +143,7 @@ void buildMeasureRows(QWidget* window, const core::Calculator& calculator, kit::
         kit::identify(text, QStringLiteral("Text%1").arg(i + 1), CalculatorWindow::tr("Medida %1").arg(i + 1));
         kit::place(text, 120, top + 300, 1935, 405);
         kit::keepWhole(text);
+        kit::showFocusMark(text);
         c.Label[i]->setBuddy(text);
         c.Text[i] = text;
     }
@@ -180,6 +182,7 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
     kit::identify(c.txtAnswer, "txtAnswer", CalculatorWindow::tr("Resultado"));
     kit::place(c.txtAnswer, 130, 3370, 4335, 345);
     kit::keepWhole(c.txtAnswer);
+    kit::showFocusMark(c.txtAnswer);
 
     c.Combo4 = unitList(window, calculator.resultUnits, calculator.resultUnitWords, "Combo4",
                         CalculatorWindow::tr("Unidad del resultado"),

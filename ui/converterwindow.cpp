@@ -167,6 +167,7 @@ void ConverterWindow::buildHeader()
     m_txtCaja->setFont(kit::font(kit::Typeface::Calibri, 20.25));
     kit::setTextColour(m_txtCaja, Qt::black);
     kit::keepWhole(m_txtCaja);
+    kit::showFocusMark(m_txtCaja);
     m_txtCaja->setFocus();
 }
 
@@ -185,6 +186,7 @@ void ConverterWindow::buildCategoryButtons()
         kit::identify(option, QString::fromLatin1(row.objectName), tr(row.caption));
         kit::place(option, row.left - groupLeft, 0, 1815, 495);
         option->setFont(kit::font(kit::Typeface::Calibri, 15.75));
+        option->setContentsMargins(kit::px(120), 0, 0, 0); // as far in as the figures sit in their frame
         kit::setTextColour(option, Qt::black);
         paintCategory(option, i == 0 ? kChosenCategory : kOtherCategory);
         m_Option[i] = option;
@@ -457,6 +459,17 @@ void ConverterWindow::sCopy()
         kit::place(m_frmeCopy, kCopyLeft, top, kButtonSize, kButtonSize);
     }
     m_frmeCopy->show();
+    keepCopyInsideValues();
+}
+
+// The copy button floats over the values' corner: it leaves their frame, and
+// the focus mark inside it, uncovered.
+void ConverterWindow::keepCopyInsideValues()
+{
+    const QWidget* viewport = m_List3->viewport();
+    const int mark = kit::kFocusMarkWidth;
+    const QRect inside = QRect(viewport->mapTo(this, QPoint()), viewport->size()).adjusted(mark, mark, -mark, -mark);
+    m_frmeCopy->setMask(QRegion(inside.translated(-m_frmeCopy->pos())));
 }
 
 bool ConverterWindow::isValue(int row) const

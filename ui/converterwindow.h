@@ -76,6 +76,7 @@ private:
 
     bool clipboardKey(QObject* watched, const QKeyEvent* key);
     void keepSelectedRowClearOfCopy();
+    void keepCopyInsideValues();
     void describeValues();
     // Whether row of List3 holds a number, not the out-of-range text; false for -1.
     bool isValue(int row) const;

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -95,6 +96,9 @@ constexpr LineDesign kLines[] = {
 // Enter walks within a part: 0 → 1 → 2 → 0 and 3 → 4 → 5 → 6 → 3.
 constexpr int kNextBox[core::kBoxCount] = {1, 2, 0, 4, 5, 6, 3};
 
+// Tab in reading order: the legs, the hypotenuse, then the proportion by columns.
+constexpr int kTabOrder[core::kBoxCount] = {1, 2, 0, 3, 4, 5, 6};
+
 constexpr int kLastTriangleBox = 2;
 constexpr int kSlideStep = 120;
 constexpr int kSlideEnd = -3480;
@@ -126,6 +130,19 @@ QString settingsHint()
                                "opciones «Sólo 4 decimales» y «Respuesta automática».");
 }
 
+// The buttons lie below the client area, so the mode has a key of its own.
+QString modeKeyHint()
+{
+    return PitagorasWindow::tr("Control+M cambia entre triángulo y equivalencia.");
+}
+
+// Whether any of widget shows inside its window.
+bool inView(const QWidget* widget)
+{
+    const QRect shown(widget->mapTo(widget->window(), QPoint()), widget->size());
+    return shown.intersects(widget->window()->rect());
+}
+
 // The context-menu key or Shift+F10: the keys that ask for a context menu.
 bool isMenuKey(const QKeyEvent* key)
 {
@@ -146,7 +163,7 @@ PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context
     setWindowTitle(tr("Teorema de Pitágoras y regla de tres"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setAccessibleDescription(tr("F2 lee la última respuesta. ") + settingsHint());
+    setAccessibleDescription(tr("F2 lee la última respuesta. ") + modeKeyHint() + QLatin1Char(' ') + settingsHint());
     buildPanel();
     buildBoxes();
     buildLabels();
@@ -156,8 +173,9 @@ PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context
     buildTimers();
     m_voice = new kit::Announcer(this);
     kit::setClientSize(this, 6735, 1605);
-    m_cmdMode->setFocus();
+    m_txtZ[1]->setFocus(); // the first box in reading order
     Form_Load();
+    txtZ_GotFocus(1); // the focus comes with the window, yet the box is entered as if clicked
 }
 
 void PitagorasWindow::buildPanel()
@@ -186,6 +204,7 @@ void PitagorasWindow::buildBoxes()
         box->setFont(kit::font(kit::Typeface::Calibri, 14.25));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         kit::keepWhole(box);
+        kit::showFocusMark(box);
         box->installEventFilter(this);
         connect(box, &QLineEdit::textChanged, this, [this, index] { txtZ_Change(index); });
         m_txtZ[index] = box;
@@ -225,17 +244,17 @@ void PitagorasWindow::buildButtons()
     m_cmdShow = new QPushButton(tr("Resolver"), this);
     kit::identify(m_cmdShow, QStringLiteral("cmdShow"), tr("Resolver"));
     kit::place(m_cmdShow, 2160, 5880, 3135, 390);
+    // Both buttons lie below the client area: nobody sees them take the focus, so
+    // they take none. A screen reader still presses the mode button, Control+M too.
     for (QPushButton* button : {m_cmdMode, m_cmdShow}) {
         button->setFont(kit::font(kit::Typeface::Calibri, 15.75));
         kit::setBackColour(button, kButtonFace);
-        button->setAutoDefault(true); // Enter presses a focused button, as Space does
+        button->setFocusPolicy(Qt::NoFocus);
     }
     connect(m_cmdMode, &QPushButton::clicked, this, &PitagorasWindow::cmdMode_Click);
-    // Both buttons lie below the client area yet lead the tab order.
-    setTabOrder(m_cmdMode, m_cmdShow);
-    setTabOrder(m_cmdShow, m_txtZ[0]);
-    for (int index = 1; index < core::kBoxCount; ++index)
-        setTabOrder(m_txtZ[index - 1], m_txtZ[index]);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this, m_cmdMode, &QPushButton::click);
+    for (std::size_t i = 1; i < std::size(kTabOrder); ++i)
+        setTabOrder(m_txtZ[kTabOrder[i - 1]], m_txtZ[kTabOrder[i]]);
 }
 
 void PitagorasWindow::buildMenu()
@@ -381,8 +400,7 @@ void PitagorasWindow::cmdMode_Click()
         m_cmdMode->setText(tr("Equivalencia"));
     }
     nameMode();
-    // Screen readers miss the new name of the focused button: it is said.
-    m_voice->say(m_cmdMode->accessibleName());
+    sayMode();
     m_tmrMode->start();
 }
 
@@ -400,6 +418,20 @@ void PitagorasWindow::tmrMode_Timer()
             m_panelLeft -= kSlideStep;
     }
     m_frmeMode->move(kit::px(m_panelLeft), 0);
+    keepFocusInView();
+}
+
+// Boxes slid out of view take no focus, and the focus leaves one as it goes.
+void PitagorasWindow::keepFocusInView()
+{
+    for (QLineEdit* box : m_txtZ)
+        box->setFocusPolicy(inView(box) ? Qt::StrongFocus : Qt::NoFocus);
+    const QWidget* focused = focusWidget();
+    if (!focused || inView(focused))
+        return;
+    const int* first =
+        std::find_if(std::begin(kTabOrder), std::end(kTabOrder), [this](int index) { return inView(m_txtZ[index]); });
+    m_txtZ[*first]->setFocus(Qt::OtherFocusReason); // Y never slides: one box is always in view
 }
 
 void PitagorasWindow::tmrAuto_Timer()
@@ -489,12 +521,22 @@ void PitagorasWindow::eShow()
     }
 }
 
+QString PitagorasWindow::modeText() const
+{
+    return m_Modo ? tr("Modo equivalencia") : tr("Modo triángulo");
+}
+
 // The button is read out by the mode in use, whatever its caption offers.
 void PitagorasWindow::nameMode()
 {
-    const QString name = m_Modo ? tr("Modo equivalencia") : tr("Modo triángulo");
-    if (m_cmdMode->accessibleName() != name)
-        m_cmdMode->setAccessibleName(name);
+    if (m_cmdMode->accessibleName() != modeText())
+        m_cmdMode->setAccessibleName(modeText());
+}
+
+// A mode change shows nothing at the focus: it is said.
+void PitagorasWindow::sayMode()
+{
+    m_voice->say(modeText());
 }
 
 void PitagorasWindow::writeBox(int index, const QString& text)

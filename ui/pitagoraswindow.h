@@ -12,7 +12,8 @@
 // was visited) and applies its answer: texts written into one box, or the
 // hypotenuse message through the desktop. The focus-gained step of a box is
 // queued so that an Enter finishes solving before the next box reacts.
-// cmdMode flips Modo and starts tmrMode, which slides the panel in twips.
+// cmdMode (Control+M) flips Modo and starts tmrMode, which slides the panel in
+// twips; boxes slid out of view take no focus.
 // The settings menu mMenu opens on a right click on the free panel, and from
 // the keyboard anywhere in the window (context-menu key or Shift+F10).
 
@@ -80,7 +81,10 @@ private:
     void eShow();
 
     void writeBox(int index, const QString& text);
+    void keepFocusInView();
+    QString modeText() const;
     void nameMode();
+    void sayMode();
     core::BoxTexts boxTexts() const;
 
     bool m_Modo = false;

@@ -57,6 +57,15 @@ kit::ClickLabel* paragraph(QWidget* parent, const char* name, const char* text)
     return label;
 }
 
+// Places a paragraph's text at the layout's place, with room round it for the focus mark.
+void placeParagraph(QLabel* paragraph, int left, int top, int width, int height)
+{
+    kit::place(paragraph, left, top, width, height);
+    const int room = kit::kFocusMarkWidth + 1;
+    paragraph->setMargin(room);
+    paragraph->setGeometry(paragraph->geometry().adjusted(-room, -room, room, room));
+}
+
 } // namespace
 
 SobrePitWindow::SobrePitWindow(kit::ToolContext& context) : ToolWindow(context, MenuOnClose::Leave)
@@ -100,11 +109,16 @@ void SobrePitWindow::buildPortrait()
 void SobrePitWindow::buildParagraphs()
 {
     m_Label1 = paragraph(m_Frame1, "Label1", kParagraph1);
-    kit::place(m_Label1, 1320, 120, 5295, 1215);
+    placeParagraph(m_Label1, 1320, 120, 5295, 1215);
     m_Label2 = paragraph(m_Frame1, "Label2", kParagraph2);
-    kit::place(m_Label2, 120, 1275, 6495, 2895);
+    placeParagraph(m_Label2, 120, 1275, 6495, 2895);
     m_Label3 = paragraph(m_Frame1, "Label3", kParagraph3);
-    kit::place(m_Label3, 120, 4200, 6495, 3255);
+    placeParagraph(m_Label3, 120, 4200, 6495, 3255);
+    // The second paragraph carries on the first one's sentence: its first line
+    // follows the first one's last at the same spacing.
+    const int firstHeight = m_Label1->heightForWidth(m_Label1->width());
+    m_Label1->resize(m_Label1->width(), firstHeight);
+    m_Label2->move(m_Label2->x(), m_Label1->y() + firstHeight - 2 * m_Label1->margin());
     connect(m_Label1, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::Label1_MouseMove);
     connect(m_Label2, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::Label2_MouseMove);
     connect(m_Label3, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::Label3_MouseMove);

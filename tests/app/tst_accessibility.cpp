@@ -12,8 +12,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QToolTip>
+#include <QTimer>
 #include <QtPlugin>
 
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <map>
@@ -104,10 +106,22 @@ bool hasBuddy(const QWidget* window, const QWidget* control)
     return std::any_of(labels.begin(), labels.end(), [control](const QLabel* l) { return l->buddy() == control; });
 }
 
+// Whether any of control shows: its rectangle clipped by every parent up to the window.
+bool inView(const QWidget* window, const QWidget* control)
+{
+    QRect shown = control->rect();
+    for (const QWidget* w = control; w != window; w = w->parentWidget())
+        shown = shown.translated(w->pos()) & w->parentWidget()->rect();
+    return !shown.isEmpty();
+}
+
 // Every fault of one control, as "objectName: what is wrong".
 QStringList faults(const QWidget* window, const QWidget* control)
 {
     QStringList found;
+    if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window) && control->isEnabled()
+        && !inView(window, control))
+        found << controlName(control) + QStringLiteral(": takes Tab out of view");
     const QString name = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control))->text(QAccessible::Name);
     const QString who = controlName(control);
     if (isControl(control) && (name.trimmed().isEmpty() || name == control->objectName()))
@@ -133,6 +147,69 @@ QStringList faultsOf(const QWidget* window)
     return found;
 }
 
+// The contrast ratio of two colours by their relative luminance, 1 to 21.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor commonestColour(const QImage& image)
+{
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    return QColor::fromRgb(most->first);
+}
+
+// A focused control's mark, measured in the window grabbed without the focus and
+// with it: the pixels the focus changes that stand out at least 3:1 from the
+// control's background (its commonest colour without the focus) must be as many
+// as a line of one pixel round the control.
+QString focusMarkFault(QWidget* window, QWidget* control)
+{
+    const QRect place(control->mapTo(window, QPoint()), control->size());
+    control->clearFocus();
+    const QImage before = window->grab(place).toImage().convertToFormat(QImage::Format_RGB32);
+    control->setFocus(Qt::TabFocusReason);
+    const QImage after = window->grab(place).toImage().convertToFormat(QImage::Format_RGB32);
+    const QColor background = commonestColour(before);
+    int standingOut = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (after.pixel(x, y) != before.pixel(x, y) && contrast(after.pixelColor(x, y), background) >= 3.0)
+                ++standingOut;
+    const int line = 2 * (after.width() + after.height());
+    if (standingOut >= line)
+        return {};
+    return QStringLiteral("%1: focus mark of %2 pixels at 3:1, not %3")
+        .arg(controlName(control))
+        .arg(standingOut)
+        .arg(line);
+}
+
+// Every control that Tab reaches shows where the focus is.
+QStringList focusMarkFaults(QWidget* window)
+{
+    QStringList found;
+    const QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (QWidget* control : widgets) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window) && control->isEnabled()
+            && !insideComboBox(control) && !control->isWindow())
+            found << focusMarkFault(window, control);
+    }
+    found.removeAll(QString());
+    return found;
+}
+
 // Roles a screen reader takes for a window of its own, which is never active.
 bool isWindowLike(QAccessible::Role role)
 {
@@ -143,6 +220,22 @@ QString describe(QAccessibleInterface* iface)
 {
     const QObject* object = iface->object();
     return object && !object->objectName().isEmpty() ? object->objectName() : iface->text(QAccessible::Name);
+}
+
+// A control that takes the focus takes it from assistive technology too.
+QStringList setFocusFaults(QAccessibleInterface* iface)
+{
+    auto* control = qobject_cast<QWidget*>(iface->object());
+    if (!control || control->focusPolicy() == Qt::NoFocus || !control->isVisible() || !control->isEnabled())
+        return {};
+    QAccessibleActionInterface* actions = iface->actionInterface();
+    if (!actions || !actions->actionNames().contains(QAccessibleActionInterface::setFocusAction()))
+        return {describe(iface) + QStringLiteral(": no set-focus action")};
+    actions->doAction(QAccessibleActionInterface::setFocusAction());
+    const QWidget* focused = control->window()->focusWidget();
+    if (focused != control && focused != control->focusProxy())
+        return {describe(iface) + QStringLiteral(": set-focus action leaves the focus elsewhere")};
+    return {};
 }
 
 // Walks the tree below iface as a screen reader sees it. windowLike names the
@@ -157,6 +250,7 @@ void treeFaults(QAccessibleInterface* iface, const QString& windowLike, QStringL
             found << describe(child) + QStringLiteral(": group without a name");
         if (child->state().focusable && !windowLike.isEmpty())
             found << describe(child) + QStringLiteral(": inside window-like ") + windowLike;
+        found << setFocusFaults(child);
         treeFaults(child, isWindowLike(child->role()) ? describe(child) : windowLike, found);
     }
 }
@@ -207,7 +301,7 @@ public:
         if (event->type() == QAccessible::ObjectShow && iface && iface->role() == QAccessible::Notification)
             spoken() << iface->text(QAccessible::Name);
         if (event->type() == QAccessible::Focus && iface)
-            focused() << iface->text(QAccessible::Name);
+            focused() << iface->text(QAccessible::Name) + (iface->state().checked ? " (marcado)" : "");
     }
 };
 
@@ -292,10 +386,23 @@ void tst_Accessibility::every_control_is_named()
     QFETCH(QString, window);
     QWidget* opened = open(window);
     QCOMPARE(faultsOf(opened).join(QStringLiteral("; ")), QString());
+    opened->activateWindow();
+    if (window != QLatin1String("frmInicio")) // which takes no focus
+        QVERIFY(QTest::qWaitForWindowActive(opened));
+    QCOMPARE(focusMarkFaults(opened).join(QStringLiteral("; ")), QString());
     // Every figure of a calculator, since a figure renames and hides controls.
     const QList<QRadioButton*> options = opened->findChildren<QRadioButton*>();
     for (QRadioButton* option : options) {
         option->click();
+        QCOMPARE(faultsOf(opened).join(QStringLiteral("; ")), QString());
+    }
+    // The Pythagoras panel slid to the proportion, by its key.
+    if (auto* pitagoras = qobject_cast<ui::PitagorasWindow*>(opened)) {
+        QTest::keyClick(pitagoras, Qt::Key_M, Qt::ControlModifier);
+        const auto* slide = pitagoras->findChild<QTimer*>(QStringLiteral("tmrMode"));
+        QVERIFY(slide->isActive());
+        while (slide->isActive())
+            pitagoras->tmrMode_Timer();
         QCOMPARE(faultsOf(opened).join(QStringLiteral("; ")), QString());
     }
 }
@@ -379,6 +486,8 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
                                       << "F2" << QStringList{"Sin respuesta todavía"};
     QTest::newRow("modo del botón") << "frmPitagoras"
                                     << "botón de modo" << QStringList{"Modo equivalencia"};
+    QTest::newRow("modo por su tecla") << "frmPitagoras"
+                                       << "Control+M, Control+M" << QStringList{"Modo equivalencia", "Modo triángulo"};
     QTest::newRow("cuadro de Pi") << "frmMenu"
                                   << "abrir Pi"
                                   << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
@@ -434,6 +543,11 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
          }},
         {"respuesta automática", [&] { static_cast<ui::PitagorasWindow*>(opened)->tmrAuto_Timer(); }},
         {"botón de modo", [&] { opened->findChild<QAbstractButton*>(QStringLiteral("cmdMode"))->click(); }},
+        {"Control+M",
+         [&] {
+             QVERIFY(QTest::qWaitForWindowActive(opened)); // for the window's shortcut
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier);
+         }},
         {"abrir Pi",
          [&] { QTest::mouseClick(opened->findChild<QWidget*>(QStringLiteral("lblLink1")), Qt::LeftButton); }},
         {"3.1416", [&] { QTest::keyClick(typeInto("txtPi", ""), Qt::Key_Return); }},
@@ -449,24 +563,94 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
 
 void tst_Accessibility::focus_is_reported_where_the_user_is_data()
 {
-    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("steps");
     QTest::addColumn<QStringList>("reported");
     QTest::newRow("entrar en las unidades de origen")
-        << "List1" << QStringList{"Valor a convertir", "Unidad de origen", "Centímetro"};
-    QTest::newRow("entrar en los valores") << "List3" << QStringList{"Valor a convertir", "Valores", "25 centímetros"};
+        << "frmConvert"
+        << "25 en la caja, foco en List1" << QStringList{"Valor a convertir", "Unidad de origen", "Centímetro"};
+    QTest::newRow("entrar en los valores")
+        << "frmConvert"
+        << "25 en la caja, foco en List3" << QStringList{"Valor a convertir", "Valores", "25 centímetros"};
+    QTest::newRow("Mayús+Tab a la categoría elegida")
+        << "frmConvert"
+        << "25 en la caja, Mayús+Tab" << QStringList{"Valor a convertir", "Longitud (marcado)"};
+    QTest::newRow("una flecha elige la categoría siguiente")
+        << "frmConvert"
+        << "25 en la caja, Mayús+Tab, derecha"
+        << QStringList{"Valor a convertir", "Longitud (marcado)", "Área (marcado)"};
+    QTest::newRow("la flecha da la vuelta")
+        << "frmConvert"
+        << "25 en la caja, Mayús+Tab, izquierda"
+        << QStringList{"Valor a convertir", "Longitud (marcado)", "Volumen (marcado)"};
+    QTest::newRow("Tab tras la categoría sale del grupo")
+        << "frmConvert"
+        << "25 en la caja, Mayús+Tab, derecha, Tab"
+        << QStringList{"Valor a convertir", "Longitud (marcado)", "Área (marcado)", "Valor a convertir"};
+    QTest::newRow("Mayús+Tab a la figura elegida")
+        << "frmPerimetro"
+        << "foco en Combo1, Mayús+Tab" << QStringList{"Lado (l)", "cm", "CUADRADO (marcado)"};
+    QTest::newRow("abajo sigue las figuras del área en pantalla")
+        << "frmArea"
+        << "foco en Combo1, Mayús+Tab, abajo, abajo, abajo" << QStringList{"Lado (l)",
+                                                                           "cm",
+                                                                           "CUADRADO (marcado)",
+                                                                           "RECTÁNGULO (marcado)",
+                                                                           "TRIÁNGULO (marcado)",
+                                                                           "POLÍGONO REGULAR (marcado)"};
+    QTest::newRow("Pitágoras abre en el cateto a") << "frmPitagoras"
+                                                   << "" << QStringList{"Cateto a"};
+    QTest::newRow("Tab en orden de lectura")
+        << "frmPitagoras"
+        << "Tab, Tab, Tab" << QStringList{"Cateto a", "Cateto b", "Hipotenusa", "Término A, numerador izquierdo"};
+    QTest::newRow("Control+M lleva el foco a la proporción")
+        << "frmPitagoras"
+        << "Control+M" << QStringList{"Cateto a", "Término A, numerador izquierdo"};
+    QTest::newRow("Mayús+Tab no vuelve al triángulo oculto")
+        << "frmPitagoras"
+        << "Control+M, Mayús+Tab"
+        << QStringList{"Cateto a", "Término A, numerador izquierdo", "Término Y, denominador derecho"};
 }
 
 void tst_Accessibility::focus_is_reported_where_the_user_is()
 {
-    QFETCH(QString, list);
+    QFETCH(QString, window);
+    QFETCH(QString, steps);
     QFETCH(QStringList, reported);
-    QWidget* opened = open(QStringLiteral("frmConvert"));
+    QWidget* opened = open(window);
     QVERIFY(QTest::qWaitForWindowActive(opened));
-    auto* box = opened->findChild<QLineEdit*>(QStringLiteral("txtCaja"));
-    box->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(box, QStringLiteral("25"));
-    opened->findChild<QWidget*>(list)->setFocus(Qt::TabFocusReason);
-    QCoreApplication::processEvents(); // a list reports its row after itself
+    const auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        return [key, modifiers] { QTest::keyClick(QApplication::focusWidget(), key, modifiers); };
+    };
+    const std::map<QString, std::function<void()>> step = {
+        {"25 en la caja",
+         [&] {
+             auto* box = opened->findChild<QLineEdit*>(QStringLiteral("txtCaja"));
+             box->setFocus(Qt::TabFocusReason);
+             QTest::keyClicks(box, QStringLiteral("25"));
+         }},
+        {"foco en List1", [&] { opened->findChild<QWidget*>(QStringLiteral("List1"))->setFocus(Qt::TabFocusReason); }},
+        {"foco en List3", [&] { opened->findChild<QWidget*>(QStringLiteral("List3"))->setFocus(Qt::TabFocusReason); }},
+        {"foco en Combo1",
+         [&] { opened->findChild<QWidget*>(QStringLiteral("Combo1"))->setFocus(Qt::TabFocusReason); }},
+        {"Tab", key(Qt::Key_Tab)},
+        {"Mayús+Tab", key(Qt::Key_Backtab, Qt::ShiftModifier)},
+        {"derecha", key(Qt::Key_Right)},
+        {"izquierda", key(Qt::Key_Left)},
+        {"abajo", key(Qt::Key_Down)},
+        {"Control+M",
+         [&] {
+             key(Qt::Key_M, Qt::ControlModifier)();
+             auto* pitagoras = static_cast<ui::PitagorasWindow*>(opened);
+             while (pitagoras->findChild<QTimer*>(QStringLiteral("tmrMode"))->isActive())
+                 pitagoras->tmrMode_Timer();
+         }},
+    };
+    QCoreApplication::processEvents(); // the focus of the opening
+    for (const QString& name : steps.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        step.at(name)();
+        QCoreApplication::processEvents(); // a list reports its row after itself
+    }
     focused().removeAll(QString()); // the window itself, on opening
     QCOMPARE(focused(), reported);
 }
@@ -625,7 +809,7 @@ void tst_Accessibility::every_number_shows_whole()
         const int room = besideCopy ? copy->x() - viewport->mapTo(opened, QPoint(0, 0)).x() : viewport->width();
         QVERIFY(room < right);
         const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-        const QFont font = list->rowFont(row);
+        const QFont font = list->rowFont();
         QVERIFY2(QFontMetrics(font).horizontalAdvance(text) <= room - 2 * margin, qPrintable(font.toString()));
         if (font.pointSizeF() < list->font().pointSizeF()) { // no smaller than it must be
             QFont larger = font;

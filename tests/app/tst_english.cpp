@@ -63,6 +63,7 @@ int captionRoom(const QWidget* control)
     if (const auto* option = qobject_cast<const QRadioButton*>(control)) {
         QStyleOptionButton style;
         style.initFrom(option);
+        style.rect = option->contentsRect();
         style.text = option->text();
         return option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).width();
     }
@@ -101,7 +102,7 @@ QStringList captionsCutOff(const QWidget* window)
             cut << QStringLiteral("%1: %2 (%3 of %4 px)").arg(controlName(widget), caption).arg(needed).arg(room);
         if (const auto* list = qobject_cast<const kit::ListBox*>(widget)) {
             for (int row = 0; row < list->count(); ++row) {
-                const QFont font = list->rowFont(row);
+                const QFont font = list->rowFont();
                 if (QFontMetrics(font).horizontalAdvance(list->item(row)->text()) > list->rowTextWidth(row)
                     || font.pointSizeF() < list->font().pointSizeF() * kit::kSmallestShare)
                     cut << controlName(list) + QStringLiteral(": ") + list->item(row)->text();

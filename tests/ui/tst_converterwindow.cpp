@@ -342,6 +342,12 @@ void tst_ConverterWindow::copy_button_appears_beside_the_double_clicked_row()
     doubleClickRow(list(3), row);
     QVERIFY(frame->isVisible());
     QCOMPARE(frame->geometry(), kit::twipsRect(8750, top, 495, 495));
+    // What shows of it leaves the values' frame and focus ring uncovered.
+    const QWidget* viewport = list(3)->viewport();
+    const int ring = kit::kFocusMarkWidth;
+    const QRect inside = QRect(viewport->mapTo(m_window, QPoint()), viewport->size()).adjusted(ring, ring, -ring, -ring);
+    const QRegion shown = frame->mask().isEmpty() ? QRegion(frame->rect()) : frame->mask();
+    QVERIFY(inside.contains(shown.boundingRect().translated(frame->pos())));
     const QPoint rowCentreInWindow = list(3)->viewport()->mapTo(m_window, rowCentre(list(3), row));
     QVERIFY2(qAbs(rowCentreInWindow.y() - frame->geometry().center().y()) <= 2, "beside the row");
     QTest::mouseClick(list(3)->viewport(), Qt::LeftButton, {}, rowCentre(list(3), row));
