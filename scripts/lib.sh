@@ -82,9 +82,9 @@ configure_build() {
 }
 
 # Builds the given targets into the log, with ninja's progress on one line: a
-# counter that runs in place on a terminal, the number of steps otherwise.
-# Nothing is shown when everything is up to date. (The scripts set pipefail, so
-# a failed build fails the pipe.)
+# counter that runs in place on a terminal (ninja counts its own check of the
+# build files first), the word alone otherwise. Nothing is shown when everything
+# is up to date. (The scripts set pipefail, so a failed build fails the pipe.)
 build_quietly() {
   mkdir -p build
   printf '\n== %s Building %s\n' "$(date '+%F %T')" "$*" >>"$SETUP_LOG"
@@ -94,17 +94,17 @@ build_quietly() {
 }
 
 show_build_progress() {
-  local line total=""
+  local line shown=""
   while IFS= read -r line; do
-    [[ $line =~ ^\[([0-9]+)/([0-9]+)\] ]] || continue
+    [[ $line =~ ^\[([0-9]+/[0-9]+)\] ]] || continue
     if [ -t 1 ]; then
-      printf '\rBuilding... %s/%s' "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}"
-    elif [ -z "$total" ]; then
-      echo "Building (${BASH_REMATCH[2]} steps)..."
+      printf '\rBuilding... %s ' "${BASH_REMATCH[1]}"
+    elif [ -z "$shown" ]; then
+      echo "Building..."
     fi
-    total=${BASH_REMATCH[2]}
+    shown=yes
   done
-  if [ -n "$total" ] && [ -t 1 ]; then
+  if [ -n "$shown" ] && [ -t 1 ]; then
     echo
   fi
 }
