@@ -29,12 +29,12 @@ setup_step() {
 }
 
 # Whether sudo runs commands for this user: at once, or after the password when
-# there is a terminal to ask it on. A user that sudo refuses gets the message
-# that names the packages instead.
+# there is a terminal to ask it on (sudo reads it from /dev/tty). A user that
+# sudo refuses gets the message that names the packages instead.
 may_sudo() {
   command -v sudo >/dev/null || return 1
   sudo -n true 2>/dev/null && return 0
-  [ -t 0 ] || return 1
+  { : </dev/tty; } 2>/dev/null || return 1
   echo "Installing packages needs root; sudo asks for your password."
   sudo -v
 }
