@@ -57,7 +57,7 @@ ensure_packages() {
     fi
     apt=(sudo DEBIAN_FRONTEND=noninteractive apt-get)
   fi
-  setup_step "Installing ${#missing[@]} packages..."
+  setup_step "Installing ${#missing[@]} package$([ ${#missing[@]} -eq 1 ] || echo s)..."
   { "${apt[@]}" update && "${apt[@]}" install -y --no-install-recommends "${missing[@]}"; } >>"$SETUP_LOG" 2>&1 \
     || setup_failed
 }
