@@ -1,5 +1,7 @@
 #include "app/windowsystem.h"
 
+#include <QByteArray>
+
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -10,9 +12,11 @@
 namespace app {
 namespace {
 
+// A copy of all a message handler is told: the category's name may live in a
+// platform plugin that did not start.
 struct HeldMessage {
     QtMsgType type;
-    const char* category; // a logging category's name, which lives as long as the program
+    QByteArray category;
     QString text;
 };
 
@@ -45,7 +49,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     // Qt's only fatal message while it connects is the one that no platform could start.
     if (type == QtFatalMsg)
         endWithoutWindowSystem();
-    g_connecting->held.push_back({type, context.category, text});
+    g_connecting->held.push_back({type, QByteArray(context.category), text});
 }
 
 // Holds Qt's messages for as long as it lives, then passes them on.
@@ -63,7 +67,8 @@ public:
         qInstallMessageHandler(m_connecting.previous);
         g_connecting = nullptr;
         for (const HeldMessage& message : m_connecting.held) {
-            const QMessageLogContext context(nullptr, 0, nullptr, message.category);
+            const char* category = message.category.isNull() ? nullptr : message.category.constData();
+            const QMessageLogContext context(nullptr, 0, nullptr, category);
             m_connecting.previous(message.type, context, message.text);
         }
     }
