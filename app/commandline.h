@@ -25,6 +25,11 @@ struct CommandLine {
 // texts come in the language of the translations installed at the time.
 CommandLine readCommandLine(const QStringList& arguments);
 
+// value made safe and short for one line on a terminal: characters that are not
+// printable (controls, escape sequences, invisible marks) written as \xHH or
+// \u{HHHH}, and what goes beyond 40 characters cut, with "…" in its place.
+QString shownValue(const QString& value);
+
 // The arguments as main() received them.
 QStringList argumentList(int argc, const char* const* argv);
 

@@ -1,8 +1,11 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <memory>
+
 #include "app/commandline.h"
 #include "app/program.h"
+#include "app/windowsystem.h"
 #include "ui/tools.h"
 
 int main(int argc, char* argv[])
@@ -20,7 +23,7 @@ int main(int argc, char* argv[])
         return app::answerCommandLine(app::readCommandLine(arguments));
     }
 
-    QApplication application(argc, argv);
+    const std::unique_ptr<QApplication> application = app::openWindowSystem(argc, argv, language);
     app::Program program(ui::toolMakers(), language);
     program.start();
     return QApplication::exec();

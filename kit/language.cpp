@@ -2,20 +2,58 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 
 namespace kit {
+namespace {
 
-QString desktopLanguage(const QStringList& uiLanguages)
+// The language of a code, before its region: "pt" of "pt_BR".
+QString languageOf(const QString& code)
+{
+    return code.section(QLatin1Char('_'), 0, 0);
+}
+
+// Spanish is the source of every text of the program: only the other languages
+// have a translation to load.
+bool loadProgramTexts(QTranslator& translator, const QString& language)
+{
+    return language != kLanguages.first() && translator.load(QStringLiteral(":/i18n/vantrelo_") + language);
+}
+
+} // namespace
+
+QString shippedLanguage(const QString& wanted, const QStringList& shipped)
+{
+    QString code = wanted.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    code.replace(QLatin1Char('-'), QLatin1Char('_'));
+    const QString language = languageOf(code);
+    QString sameLanguage;
+    for (const QString& candidate : shipped) {
+        if (candidate.compare(code, Qt::CaseInsensitive) == 0)
+            return candidate;
+        const bool alone = !candidate.contains(QLatin1Char('_'));
+        if (languageOf(candidate).compare(language, Qt::CaseInsensitive) == 0 && (sameLanguage.isEmpty() || alone))
+            sameLanguage = candidate;
+    }
+    return language.isEmpty() ? QString() : sameLanguage;
+}
+
+QString desktopLanguage(const QStringList& uiLanguages, const QStringList& shipped)
 {
     for (const QString& wanted : uiLanguages) {
         if (wanted == QLatin1String("C") || wanted == QLatin1String("POSIX"))
             break;
-        const QString code = QLocale(wanted).name().section(QLatin1Char('_'), 0, 0);
-        if (kLanguages.contains(code))
+        const QString code = shippedLanguage(wanted, shipped);
+        if (!code.isEmpty())
             return code;
     }
-    return kLanguages.first();
+    return shipped.first();
+}
+
+QString translatedEarly(const QString& language, const char* context, const char* text)
+{
+    QTranslator translator;
+    const QString translated = loadProgramTexts(translator, language) ? translator.translate(context, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 
 QString figureText(const char* text)
@@ -35,8 +73,7 @@ QString outOfRange()
 
 Translations::Translations(const QString& language)
 {
-    // Spanish is the source of every text of the program; only Qt's own need a translation.
-    if (language != kLanguages.first() && m_program.load(QStringLiteral(":/i18n/vantrelo_") + language))
+    if (loadProgramTexts(m_program, language))
         QCoreApplication::installTranslator(&m_program);
     if (m_qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qt);

@@ -12,12 +12,24 @@
 
 namespace kit {
 
-// Language codes that ship, Spanish (the source) first.
+// Language codes that ship, Spanish (the source) first: a language ("es"), or a
+// language with its region ("pt_BR") where the region matters.
 inline const QStringList kLanguages = {QStringLiteral("es"), QStringLiteral("en")};
+
+// The code of shipped that a wanted language asks for, or empty when none does.
+// The wanted code may be in any case, with "_" or "-" before its region, and may
+// carry an encoding or a variant ("es_ES.UTF-8", "ca@valencia"). The same code
+// wins; else the same language in whatever region ships, the language alone
+// first: "EN" and "en-GB" choose "en", "pt" and "pt_PT" choose "pt_BR".
+QString shippedLanguage(const QString& wanted, const QStringList& shipped = kLanguages);
 
 // The first of the desktop's interface languages (QLocale::uiLanguages(), most
 // wanted first) that ships, else Spanish. "C" and "POSIX" ask for no language.
-QString desktopLanguage(const QStringList& uiLanguages);
+QString desktopLanguage(const QStringList& uiLanguages, const QStringList& shipped = kLanguages);
+
+// text, marked in context, in language, for the moment before the application's
+// translations are in place.
+QString translatedEarly(const QString& language, const char* context, const char* text);
 
 // A figure's caption, tooltip, formula or measure caption, given as core has it.
 QString figureText(const char* text);

@@ -629,10 +629,6 @@
         <translation>CODE</translation>
     </message>
     <message>
-        <source>Idioma de las ventanas: es (español) o en (inglés).</source>
-        <translation>Language of the windows: es (Spanish) or en (English).</translation>
-    </message>
-    <message>
         <source>Uso: vantrelo [opciones]
 Herramientas de geometría y medida: perímetro, área y volumen de figuras,
 triángulo rectángulo y regla de tres, conversión de unidades.
@@ -661,10 +657,6 @@ Also accepts Qt&apos;s options for graphical programs, such as -style.
 </translation>
     </message>
     <message>
-        <source>a una opción le falta o le sobra el valor</source>
-        <translation>an option lacks its value or has one it does not take</translation>
-    </message>
-    <message>
         <source>opción desconocida «%1»</source>
         <translation>unknown option &quot;%1&quot;</translation>
     </message>
@@ -675,6 +667,29 @@ Also accepts Qt&apos;s options for graphical programs, such as -style.
     <message>
         <source>idioma desconocido «%1»</source>
         <translation>unknown language &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Idioma de las ventanas: %1.</source>
+        <translation>Language of the windows: %1.</translation>
+    </message>
+    <message>
+        <source>español</source>
+        <extracomment>The name of the language of this translation, written in that language (English, português, català).</extracomment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>la opción «%1» no lleva valor</source>
+        <translation>option &quot;%1&quot; takes no value</translation>
+    </message>
+    <message>
+        <source>a la opción «%1» le falta su valor</source>
+        <translation>option &quot;%1&quot; lacks its value</translation>
+    </message>
+    <message>
+        <source>vantrelo: no se pudo escribir la respuesta (%1).
+</source>
+        <translation>vantrelo: could not write the answer (%1).
+</translation>
     </message>
 </context>
 <context>
@@ -822,6 +837,15 @@ Vantrelo: Version %1.%2.%3</translation>
     <message>
         <source> Cerrar </source>
         <translation> Close </translation>
+    </message>
+</context>
+<context>
+    <name>app::WindowSystem</name>
+    <message>
+        <source>vantrelo: no se pudo conectar con ningún sistema de ventanas (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+</source>
+        <translation>vantrelo: could not connect to any window system (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+</translation>
     </message>
 </context>
 <context>

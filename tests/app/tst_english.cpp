@@ -390,21 +390,33 @@ void tst_English::hypotenuse_message_comes_in_english()
 void tst_English::language_follows_the_desktop_data()
 {
     QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QStringList>("shipped");
     QTest::addColumn<QString>("language");
-    QTest::newRow("inglés británico") << QStringList{"en-GB", "en"} << "en";
-    QTest::newRow("inglés tras uno que no se ofrece") << QStringList{"de-DE", "de", "en-US"} << "en";
-    QTest::newRow("español de México") << QStringList{"es-MX", "es"} << "es";
-    QTest::newRow("solo uno que no se ofrece") << QStringList{"fr-FR", "fr"} << "es";
-    QTest::newRow("locale C") << QStringList{"C"} << "es";
-    QTest::newRow("POSIX antes que inglés") << QStringList{"POSIX", "en"} << "es";
-    QTest::newRow("ninguno") << QStringList{} << "es";
+    const QStringList regions{"es", "en", "pt_BR", "ca"};
+    // clang-format off
+    QTest::newRow("inglés británico") << QStringList{"en-GB", "en"} << kit::kLanguages << "en";
+    QTest::newRow("inglés tras uno que no se ofrece") << QStringList{"de-DE", "de", "en-US"} << kit::kLanguages << "en";
+    QTest::newRow("español de México") << QStringList{"es-MX", "es"} << kit::kLanguages << "es";
+    QTest::newRow("solo uno que no se ofrece") << QStringList{"fr-FR", "fr"} << kit::kLanguages << "es";
+    QTest::newRow("locale C") << QStringList{"C"} << kit::kLanguages << "es";
+    QTest::newRow("POSIX antes que inglés") << QStringList{"POSIX", "en"} << kit::kLanguages << "es";
+    QTest::newRow("ninguno") << QStringList{} << kit::kLanguages << "es";
+    QTest::newRow("mayúsculas y codificación") << QStringList{"EN_us.UTF-8"} << kit::kLanguages << "en";
+    QTest::newRow("variante") << QStringList{"ca@valencia"} << regions << "ca";
+    QTest::newRow("idioma solo, se ofrece con región") << QStringList{"pt"} << regions << "pt_BR";
+    QTest::newRow("misma región, otra forma") << QStringList{"PT-br"} << regions << "pt_BR";
+    QTest::newRow("otra región del mismo idioma") << QStringList{"pt-PT"} << regions << "pt_BR";
+    QTest::newRow("el idioma solo antes que otra región") << QStringList{"pt_PT"} << QStringList{"es", "pt_BR", "pt"} << "pt";
+    QTest::newRow("vacío") << QStringList{"", "_BR", "en"} << regions << "en";
+    // clang-format on
 }
 
 void tst_English::language_follows_the_desktop()
 {
     QFETCH(QStringList, uiLanguages);
+    QFETCH(QStringList, shipped);
     QFETCH(QString, language);
-    QCOMPARE(kit::desktopLanguage(uiLanguages), language);
+    QCOMPARE(kit::desktopLanguage(uiLanguages, shipped), language);
 }
 
 QTEST_MAIN(tst_English)

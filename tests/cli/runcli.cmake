@@ -1,11 +1,20 @@
 # Runs PROGRAM with ARGUMENTS (one string, split as a shell would) and checks
 # its exit status and what it wrote: STREAM (stdout or stderr) holds LINES
-# lines, the first one FIRST_LINE, and the other stream nothing.
+# lines, the first one FIRST_LINE, and the other stream nothing. A last
+# argument ">FILE" sends stdout to FILE instead, as a shell would.
 cmake_minimum_required(VERSION 3.22)
 
 separate_arguments(arguments UNIX_COMMAND "${ARGUMENTS}")
+set(output OUTPUT_VARIABLE out)
+if(arguments)
+  list(GET arguments -1 last)
+  if(last MATCHES "^>(.+)")
+    list(POP_BACK arguments)
+    set(output OUTPUT_FILE ${CMAKE_MATCH_1})
+  endif()
+endif()
 execute_process(COMMAND "${PROGRAM}" ${arguments}
-                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+                RESULT_VARIABLE status ${output} ERROR_VARIABLE err TIMEOUT 20)
 
 if(STREAM STREQUAL "stdout")
   set(text "${out}")
