@@ -13,6 +13,11 @@ class QTimer;
 
 namespace kit {
 
+// Gives line edits, panels and announcers what screen readers need of them. Every
+// window calls it before it builds a control: Qt keeps the first interface it
+// made for a control, even one made before this.
+void installAccessibility();
+
 // A plain frame reaches screen readers as a frame, which they take for a window
 // of its own that is never active, and then they drop every focus change inside
 // it. A panel given here, and every other plain frame from then on, is exported

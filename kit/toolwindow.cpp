@@ -5,12 +5,14 @@
 #include <QIcon>
 #include <QKeyEvent>
 
+#include "kit/announcer.h"
 #include "kit/assets.h"
 
 namespace kit {
 
 ToolWindow::ToolWindow(ToolContext& context, MenuOnClose menuOnClose) : m_context(context), m_menuOnClose(menuOnClose)
 {
+    installAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));
 }
@@ -33,6 +35,20 @@ int ToolWindow::keyAscii(const QKeyEvent* key)
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
         return kEnter;
     return key->text().isEmpty() ? 0 : key->text().at(0).unicode();
+}
+
+void ToolWindow::changeEvent(QEvent* event)
+{
+    // Screen readers read a window's description each time it becomes active
+    // again, after every message box: it is for the opening, and goes once the
+    // window has been left.
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow())
+            m_wasActive = true;
+        else if (m_wasActive && !accessibleDescription().isEmpty())
+            setAccessibleDescription(QString());
+    }
+    QWidget::changeEvent(event);
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event)

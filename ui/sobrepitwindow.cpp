@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QUrl>
 
+#include <array>
+
 #include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
@@ -17,7 +19,7 @@ const QColor kFrameDesignBack(224, 224, 224);
 const QColor kFrameBack(245, 245, 245);
 const QColor kLinkLit(0, 0, 128);
 
-// The first paragraph breaks off mid-sentence; the second carries it on.
+// The first paragraph breaks off mid-sentence on screen; the second carries it on.
 const char kParagraph1[] = QT_TRANSLATE_NOOP(
     "ui::SobrePitWindow", "Pitágoras de Samos (c. 570 – c. 495 a. C.), filósofo y matemático griego, "
                           "considerado el primer matemático puro. Su aporte a la matemática griega fue la");
@@ -40,9 +42,9 @@ const char kParagraph3[] = QT_TRANSLATE_NOOP(
                           "números figurados y perfectos, la relación entre la longitud de una cuerda "
                           "y los intervalos musicales, y la idea de que la Tierra es una esfera.");
 
-// A paragraph is read out by its own text, which a name of its own would hide.
-// The keyboard stops on each, so that a screen reader reads the text from the
-// first paragraph, which has the focus when the window opens.
+// A paragraph is read out by its own text, made whole sentences once all are
+// built. The keyboard stops on each, so that a screen reader reads the text
+// from the first paragraph, which has the focus when the window opens.
 kit::ClickLabel* paragraph(QWidget* parent, const char* name, const char* text)
 {
     auto* label = new kit::ClickLabel(parent);
@@ -55,6 +57,33 @@ kit::ClickLabel* paragraph(QWidget* parent, const char* name, const char* text)
     label->setFont(kit::font(kit::Typeface::Calibri, 12));
     kit::setTextColour(label, Qt::black);
     return label;
+}
+
+// Where the first sentence of a paragraph ends, just past its full stop.
+qsizetype firstSentenceEnd(const QString& text)
+{
+    const qsizetype stop = text.indexOf(QLatin1String(". "));
+    return stop < 0 ? text.size() : stop + 1;
+}
+
+// A screen reader reads each paragraph on its own, and one that breaks off in
+// mid-sentence would be heard cut. Each is told from its first whole sentence
+// to the end of the sentence it breaks off in; what is shown stays as it is.
+void tellWholeSentences(const std::array<kit::ClickLabel*, 3>& paragraphs)
+{
+    const auto breaksOff = [](const QLabel* paragraph) {
+        return !paragraph->text().trimmed().endsWith(QLatin1Char('.'));
+    };
+    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
+        QString told = paragraphs[i]->text();
+        if (i > 0 && breaksOff(paragraphs[i - 1]))
+            told = told.mid(firstSentenceEnd(told)).trimmed();
+        if (i + 1 < paragraphs.size() && breaksOff(paragraphs[i])) {
+            const QString next = paragraphs[i + 1]->text();
+            told += QLatin1Char(' ') + next.left(firstSentenceEnd(next));
+        }
+        paragraphs[i]->setAccessibleName(told);
+    }
 }
 
 } // namespace
@@ -105,6 +134,7 @@ void SobrePitWindow::buildParagraphs()
     kit::place(m_Label2, 120, 1275, 6495, 2895);
     m_Label3 = paragraph(m_Frame1, "Label3", kParagraph3);
     kit::place(m_Label3, 120, 4200, 6495, 3255);
+    tellWholeSentences({m_Label1, m_Label2, m_Label3});
     connect(m_Label1, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::Label1_MouseMove);
     connect(m_Label2, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::Label2_MouseMove);
     connect(m_Label3, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::Label3_MouseMove);

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QAccessible>
 #include <QAccessibleBridge>
 #include <QAccessibleBridgePlugin>
@@ -332,14 +333,21 @@ void tst_Accessibility::measure_boxes_follow_their_captions()
     }
 }
 
+// Each paragraph is told in whole sentences, and together they tell all that is shown.
 void tst_Accessibility::about_paragraphs_are_read_out_whole()
 {
     const QWidget* opened = open(QStringLiteral("frmSobrePit"));
+    QStringList shown;
+    QStringList told;
     for (const char* name : {"Label1", "Label2", "Label3"}) {
         const auto* paragraph = opened->findChild<QLabel*>(QString::fromLatin1(name));
         QVERIFY(paragraph->text().size() > 100);
-        QCOMPARE(paragraph->accessibleName(), paragraph->text());
+        const QString sentences = paragraph->accessibleName();
+        QVERIFY2(sentences.endsWith(QLatin1Char('.')) && sentences.front().isUpper(), qPrintable(sentences));
+        shown << paragraph->text();
+        told << sentences;
     }
+    QCOMPARE(told.join(QLatin1Char(' ')), shown.join(QLatin1Char(' ')));
 }
 
 void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
@@ -369,6 +377,16 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
                                       << "F2" << QStringList{"Sin respuesta todavía"};
     QTest::newRow("modo del botón") << "frmPitagoras"
                                     << "botón de modo" << QStringList{"Modo equivalencia"};
+    QTest::newRow("F2 con el triángulo fuera de vista")
+        << "frmPitagoras"
+        << "catetos 3 y 4, respuesta automática, botón de modo, F2"
+        << QStringList{"Hipotenusa: 5", "Modo equivalencia", "Sin respuesta todavía"};
+    QTest::newRow("ajuste desmarcado y vuelto a marcar")
+        << "frmPitagoras"
+        << "Sólo 4 decimales, Sólo 4 decimales"
+        << QStringList{"Sólo 4 decimales: no marcada", "Sólo 4 decimales: marcada"};
+    QTest::newRow("descripción solo al abrir") << "frmPerimetro"
+                                               << "activar, otra ventana, activar" << QStringList{"F2 lee el resultado"};
     QTest::newRow("cuadro de Pi") << "frmMenu"
                                   << "abrir Pi"
                                   << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
@@ -395,6 +413,7 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
         QTest::keyClicks(edit, QString::fromLatin1(text));
         return edit;
     };
+    QWidget other; // as a message box takes the activation
     const std::map<QString, std::function<void()>> step = {
         {"escribir 5", [&] { typeInto("Text1", "5"); }},
         {"escribir 3", [&] { typeInto("Text1", "3"); }},
@@ -423,6 +442,21 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
          }},
         {"respuesta automática", [&] { static_cast<ui::PitagorasWindow*>(opened)->tmrAuto_Timer(); }},
         {"botón de modo", [&] { opened->findChild<QAbstractButton*>(QStringLiteral("cmdMode"))->click(); }},
+        {"Sólo 4 decimales", [&] { opened->findChild<QAction*>(QStringLiteral("mDecimal"))->trigger(); }},
+        // A screen reader reads the window's description each time the window becomes active.
+        {"activar",
+         [&] {
+             opened->activateWindow();
+             QVERIFY(QTest::qWaitForWindowActive(opened));
+             const QString description = QAccessible::queryAccessibleInterface(opened)->text(QAccessible::Description);
+             if (!description.isEmpty())
+                 spoken() << description;
+         }},
+        {"otra ventana", [&] {
+             other.show();
+             other.activateWindow();
+             QVERIFY(QTest::qWaitForWindowActive(&other));
+         }},
         {"abrir Pi",
          [&] { QTest::mouseClick(opened->findChild<QWidget*>(QStringLiteral("lblLink1")), Qt::LeftButton); }},
         {"3.1416", [&] { QTest::keyClick(typeInto("txtPi", ""), Qt::Key_Return); }},
@@ -631,6 +665,11 @@ void tst_Accessibility::every_number_shows_whole()
     box->setText(text);
     const QFont font = box->font();
     QCOMPARE(box->text(), text);
+    // Screen readers cut what they read by the runs of text attributes: one run, the whole text.
+    int runStart = -1;
+    int runEnd = -1;
+    QAccessible::queryAccessibleInterface(box)->textInterface()->attributes(1, &runStart, &runEnd);
+    QCOMPARE(std::make_pair(runStart, runEnd), std::make_pair(0, int(text.size())));
     if (whole) {
         QVERIFY2(QFontMetrics(font).horizontalAdvance(text) <= lineWidth(box), qPrintable(font.toString()));
         QVERIFY(font.pointSizeF() >= layoutSize * 2 / 3);
