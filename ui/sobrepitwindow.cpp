@@ -149,7 +149,7 @@ void SobrePitWindow::buildLink()
     m_lblLink->setCursor(Qt::PointingHandCursor);
     m_lblLink->setFont(kit::font(kit::Typeface::Calibri, 12));
     kit::setTextColour(m_lblLink, Qt::black);
-    kit::place(m_lblLink, 5400, 7560, 1215, 375);
+    kit::place(m_lblLink, 5370, 7560, 1275, 375); // room for "Read more..." too, centred where it was
     connect(m_lblLink, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::lblLink_MouseMove);
     connect(m_lblLink, &kit::ClickLabel::clicked, this, &SobrePitWindow::lblLink_Click);
 }
