@@ -18,9 +18,10 @@ QString desktopLanguage(const QStringList& uiLanguages)
     return kLanguages.first();
 }
 
-QString figureText(const char* text)
+QString figureText(const char* text, const char* formula)
 {
-    return QCoreApplication::translate("Figuras", text);
+    // A translation marked for the figure, else the one for every figure.
+    return QCoreApplication::translate("Figuras", text, formula);
 }
 
 QString unitText(const char* text)

@@ -19,8 +19,9 @@ inline const QStringList kLanguages = {QStringLiteral("es"), QStringLiteral("en"
 // wanted first) that ships, else Spanish. "C" and "POSIX" ask for no language.
 QString desktopLanguage(const QStringList& uiLanguages);
 
-// A figure's caption, tooltip, formula or measure caption, given as core has it.
-QString figureText(const char* text);
+// A figure's caption, tooltip, formula or measure caption, given as core has it,
+// for the figure with that formula.
+QString figureText(const char* text, const char* formula);
 // A unit name or unit symbol, given as core has it.
 QString unitText(const char* text);
 

@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>P = bs + ws</source>
-        <translation>P = bs + ss</translation>
+        <translation>P = 2b + 2s</translation>
     </message>
     <message>
         <source>Bases x2 (bs):</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Paredes x2 (ws):</source>
-        <translation>Sides x2 (ss):</translation>
+        <translation>Side (s):</translation>
     </message>
     <message>
         <source>TRAPECIO</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>B + b + ws</source>
-        <translation>B + b + ss</translation>
+        <translation>B + b + s</translation>
     </message>
     <message>
         <source>Base Mayor (B):</source>
@@ -314,6 +314,16 @@
     <message>
         <source>V = Raiz(2) / 3 * a³</source>
         <translation>V = Sqrt(2) / 3 * a³</translation>
+    </message>
+    <message>
+        <source>Paredes x2 (ws):</source>
+        <comment>B + b + ws</comment>
+        <translation>Both sides (s):</translation>
+    </message>
+    <message>
+        <source> ESFERA </source>
+        <comment>A = Pi * 4 * r²</comment>
+        <translation> SPHERE SURFACE </translation>
     </message>
 </context>
 <context>
