@@ -1,10 +1,10 @@
 #include <QtTest>
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QAccessible>
 #include <QAccessibleBridge>
 #include <QAccessibleBridgePlugin>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -385,8 +385,9 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
         << "frmPitagoras"
         << "Sólo 4 decimales, Sólo 4 decimales"
         << QStringList{"Sólo 4 decimales: no marcada", "Sólo 4 decimales: marcada"};
-    QTest::newRow("descripción solo al abrir") << "frmPerimetro"
-                                               << "activar, otra ventana, activar" << QStringList{"F2 lee el resultado"};
+    QTest::newRow("descripción solo al abrir")
+        << "frmPerimetro"
+        << "activar, otra ventana, activar" << QStringList{"F2 lee el resultado"};
     QTest::newRow("cuadro de Pi") << "frmMenu"
                                   << "abrir Pi"
                                   << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
@@ -452,7 +453,8 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
              if (!description.isEmpty())
                  spoken() << description;
          }},
-        {"otra ventana", [&] {
+        {"otra ventana",
+         [&] {
              other.show();
              other.activateWindow();
              QVERIFY(QTest::qWaitForWindowActive(&other));
