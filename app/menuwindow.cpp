@@ -93,6 +93,7 @@ QString aboutText()
 MenuWindow::MenuWindow(kit::ToolContext& context, kit::ToolMakers makers, std::function<void()> endProgram)
     : m_context(context), m_makers(std::move(makers)), m_endProgram(std::move(endProgram))
 {
+    kit::installAccessibility();
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(tr("Vantrelo - Menú"));
     setWindowIcon(QIcon(QString::fromLatin1(kit::picture::kIcon)));

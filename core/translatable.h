@@ -6,5 +6,9 @@
 // mark only lets the translation tools (lupdate, told that CORE_TR is a
 // QT_TRANSLATE_NOOP) list it under context, where the windows look it up.
 #define CORE_TR(context, text) text
+// The same for a text that two figures share in Spanish but not in every other
+// language (a QT_TRANSLATE_NOOP3): the figure is named by its formula, and the
+// windows look the text up under it, else as it is marked by CORE_TR.
+#define CORE_TR_FOR(context, text, formula) text
 
 #endif

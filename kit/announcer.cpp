@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 
@@ -107,7 +109,187 @@ bool isList(const QString& className)
     return className == QLatin1String("QComboBox") || className == QLatin1String("QListWidget");
 }
 
-QAccessibleInterface* panelFactory(const QString& className, QObject* object)
+// Qt's own line edit reports its text attributes as empty runs, and Orca cuts
+// what it reads by them: a selected "20" came out as "2", a selected "5" as
+// nothing. Here the whole text is one run, with no attribute of its own.
+class AccessibleLineEdit : public QAccessibleWidget,
+                           public QAccessibleTextInterface,
+                           public QAccessibleEditableTextInterface {
+public:
+    explicit AccessibleLineEdit(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = !edit()->isReadOnly();
+        state.readOnly = edit()->isReadOnly();
+        state.passwordEdit = edit()->echoMode() != QLineEdit::Normal;
+        state.selectableText = true;
+        return state;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? shown() : QAccessibleWidget::text(t);
+    }
+
+    void setText(QAccessible::Text t, const QString& text) override
+    {
+        if (t == QAccessible::Value)
+            edit()->setText(text);
+        else
+            QAccessibleWidget::setText(t, text);
+    }
+
+    void selection(int index, int* startOffset, int* endOffset) const override
+    {
+        const bool selected = index == 0 && edit()->hasSelectedText();
+        *startOffset = selected ? edit()->selectionStart() : 0;
+        *endOffset = selected ? edit()->selectionEnd() : 0;
+    }
+    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void removeSelection(int index) override
+    {
+        if (index == 0)
+            edit()->deselect();
+    }
+    void setSelection(int index, int startOffset, int endOffset) override
+    {
+        if (index == 0)
+            edit()->setSelection(startOffset, endOffset - startOffset);
+    }
+
+    int cursorPosition() const override { return edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return shown().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+
+    // Measured from the caret, which the line edit places whatever its alignment and scrolling.
+    QRect characterRect(int offset) const override
+    {
+        const QString text = shown();
+        if (offset < 0 || offset >= text.size())
+            return {};
+        const QFontMetrics metrics(edit()->font());
+        const QRect caret = edit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const int x = caret.x() + metrics.horizontalAdvance(text.left(offset))
+                      - metrics.horizontalAdvance(text.left(edit()->cursorPosition()));
+        return {edit()->mapToGlobal(QPoint(x, caret.y())),
+                QSize(metrics.horizontalAdvance(text.at(offset)), caret.height())};
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int startIndex, int endIndex) override
+    {
+        edit()->setCursorPosition(endIndex);
+        edit()->setCursorPosition(startIndex);
+    }
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString& text) override
+    {
+        edit()->setText(edit()->text().replace(startOffset, endOffset - startOffset, text));
+    }
+
+private:
+    QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
+    // What the box shows: a password box shows no characters.
+    QString shown() const { return edit()->displayText(); }
+};
+
+// Qt tells screen readers that a menu item is ticked, but not that one can be:
+// they say "ticked" for a ticked item and nothing for an unticked one, which
+// then sounds like an item that can not be ticked. This one's name says so.
+class AccessibleCheckItem : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    AccessibleCheckItem(QMenu* menu, QAction* item) : m_menu(menu), m_item(item) {}
+
+    bool isValid() const override { return m_menu && m_item; }
+    QObject* object() const override { return m_item; }
+    QWindow* window() const override { return m_menu->windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_menu); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return {};
+        const QString name = QString(m_item->text()).remove(QLatin1Char('&'));
+        return m_item->isChecked() ? name : Announcer::tr("%1, no marcada").arg(name);
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QRect rect() const override { return m_menu->actionGeometry(m_item).translated(m_menu->mapToGlobal(QPoint(0, 0))); }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = !m_menu->isVisible() || !m_item->isVisible();
+        state.focused = m_menu->activeAction() == m_item;
+        state.disabled = !m_item->isEnabled();
+        state.checkable = true;
+        state.checked = m_item->isChecked();
+        return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && m_item->isEnabled())
+            m_item->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QMenu> m_menu;
+    QPointer<QAction> m_item;
+};
+
+// The menu a tickable item sits in, if it sits in one.
+QMenu* menuOfCheckItem(QAction* item)
+{
+    if (!item->isCheckable())
+        return nullptr;
+    const QList<QObject*> owners = item->associatedObjects();
+    for (QObject* owner : owners) {
+        if (auto* menu = qobject_cast<QMenu*>(owner))
+            return menu;
+    }
+    return nullptr;
+}
+
+QAccessibleInterface* screenReaderFactory(const QString& className, QObject* object)
 {
     // Asked again from here for Qt's own interface, which it then builds.
     static bool askingQt = false;
@@ -117,6 +299,12 @@ QAccessibleInterface* panelFactory(const QString& className, QObject* object)
         askingQt = false;
         return own ? new FocusableList(own) : nullptr;
     }
+    if (className == QLatin1String("QAction")) {
+        QMenu* menu = menuOfCheckItem(static_cast<QAction*>(object));
+        return menu ? new AccessibleCheckItem(menu, static_cast<QAction*>(object)) : nullptr;
+    }
+    if (className == QLatin1String("QLineEdit"))
+        return new AccessibleLineEdit(static_cast<QLineEdit*>(object));
     if (className == QLatin1String(Announcer::staticMetaObject.className()))
         return new AccessibleAnnouncer(static_cast<Announcer*>(object));
     // Only frames of that very class: Qt's own frame-based parts keep theirs.
@@ -167,8 +355,7 @@ private:
 
 void installAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(panelFactory), true);
-    Q_UNUSED(installed);
+    static const bool installed = (QAccessible::installFactory(screenReaderFactory), true);
 }
 
 void exposePanel(QFrame* panel, const QString& name)

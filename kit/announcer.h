@@ -1,7 +1,8 @@
 #ifndef KIT_ANNOUNCER_H
 #define KIT_ANNOUNCER_H
 
-// What a screen reader needs beyond names: panels it can tell from windows, and
+// What a screen reader needs beyond names: panels it can tell from windows, boxes
+// whose text it reads whole, menu items that say whether they are ticked, and
 // texts it speaks while the focus stays where the user types.
 
 #include <QString>
@@ -13,10 +14,10 @@ class QTimer;
 
 namespace kit {
 
-// Lets the kit's interfaces for assistive technology take over from Qt's; only
-// once, and before the first control they concern is built. Besides the panels
-// and the announcer below, lists and list boxes gain the set-focus action that
-// Qt gives every other control.
+// Gives line edits, tickable menu items, lists, panels and announcers what
+// screen readers need of them, lists and list boxes the set-focus action that Qt
+// gives every other control. Every window calls it before it builds a control:
+// Qt keeps the first interface it made for a control, even one made before this.
 void installAccessibility();
 
 // A plain frame reaches screen readers as a frame, which they take for a window

@@ -56,9 +56,10 @@ QString translatedEarly(const QString& language, const char* context, const char
     return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 
-QString figureText(const char* text)
+QString figureText(const char* text, const char* formula)
 {
-    return QCoreApplication::translate("Figuras", text);
+    // A translation marked for the figure, else the one for every figure.
+    return QCoreApplication::translate("Figuras", text, formula);
 }
 
 QString unitText(const char* text)

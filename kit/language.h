@@ -31,8 +31,9 @@ QString desktopLanguage(const QStringList& uiLanguages, const QStringList& shipp
 // translations are in place.
 QString translatedEarly(const QString& language, const char* context, const char* text);
 
-// A figure's caption, tooltip, formula or measure caption, given as core has it.
-QString figureText(const char* text);
+// A figure's caption, tooltip, formula or measure caption, given as core has it,
+// for the figure with that formula.
+QString figureText(const char* text, const char* formula);
 // A unit name or unit symbol, given as core has it.
 QString unitText(const char* text);
 

@@ -37,6 +37,20 @@ int ToolWindow::keyAscii(const QKeyEvent* key)
     return key->text().isEmpty() ? 0 : key->text().at(0).unicode();
 }
 
+void ToolWindow::changeEvent(QEvent* event)
+{
+    // Screen readers read a window's description each time it becomes active
+    // again, after every message box: it is for the opening, and goes once the
+    // window has been left.
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow())
+            m_wasActive = true;
+        else if (m_wasActive && !accessibleDescription().isEmpty())
+            setAccessibleDescription(QString());
+    }
+    QWidget::changeEvent(event);
+}
+
 void ToolWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_unloaded) {

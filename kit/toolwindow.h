@@ -41,12 +41,14 @@ protected:
     // of the character it types, or 0 when it types nothing.
     static int keyAscii(const QKeyEvent* key);
 
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     ToolContext& m_context;
     MenuOnClose m_menuOnClose;
     bool m_unloaded = false;
+    bool m_wasActive = false;
 };
 
 } // namespace kit

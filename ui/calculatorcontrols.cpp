@@ -95,12 +95,12 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
     for (std::size_t i = 0; i < calculator.figures.size(); ++i) {
         const core::Figure& figure = calculator.figures[i];
         const OptionPlace& place = layout.options[i];
-        auto* option = new kit::OptionButton(kit::figureText(figure.caption), frame2);
+        auto* option = new kit::OptionButton(kit::figureText(figure.caption, figure.formula), frame2);
         option->setFont(calibri(12));
         kit::setBackColour(option, kGrey);
         // Read out by the full name its tooltip holds, not the shortened caption.
-        kit::identify(option, QStringLiteral("Option%1").arg(i + 1), kit::figureText(figure.toolTip).trimmed(),
-                      kit::figureText(figure.toolTip));
+        const QString toolTip = kit::figureText(figure.toolTip, figure.formula);
+        kit::identify(option, QStringLiteral("Option%1").arg(i + 1), toolTip.trimmed(), toolTip);
         kit::place(option, 120, 120 + 300 * place.row, place.width, 285);
         c.Option.push_back(option);
     }

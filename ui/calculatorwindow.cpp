@@ -154,11 +154,11 @@ void CalculatorWindow::pendingGotFocus()
 void CalculatorWindow::Option_Click(int n)
 {
     const core::Figure& figure = m_calculator.figures[static_cast<std::size_t>(n - 1)];
-    m_ui.lblForm->setText(kit::figureText(figure.formula));
+    m_ui.lblForm->setText(kit::figureText(figure.formula, figure.formula));
     kit::showPicture(m_ui.imgFig, QString::fromUtf8(figure.picture));
     for (int row = 1; row <= 3; ++row)
         if (uses(figure, row))
-            setMeasureCaption(row, kit::figureText(figure.labels[row - 1]));
+            setMeasureCaption(row, kit::figureText(figure.labels[row - 1], figure.formula));
     m_ui.Label[1]->setVisible(uses(figure, 2));
     m_ui.Label[2]->setVisible(uses(figure, 3));
     text(2)->setVisible(uses(figure, 2));

@@ -1,5 +1,6 @@
 #include "ui/pitagoraswindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -340,7 +341,7 @@ void PitagorasWindow::keyPressEvent(QKeyEvent* event)
     if (isMenuKey(event))
         popUpMenuAtFocus();
     else if (event->key() == Qt::Key_F2)
-        m_voice->say(m_lastAnswer.isEmpty() ? tr("Sin respuesta todavía") : m_lastAnswer);
+        sayAnswerInView();
     else
         ToolWindow::keyPressEvent(event);
 }
@@ -381,6 +382,7 @@ void PitagorasWindow::mDecimal_Click()
 {
     m_settings.onlyFourDecimals = !m_settings.onlyFourDecimals;
     m_mDecimal->setChecked(m_settings.onlyFourDecimals);
+    sayTicked(m_mDecimal);
 }
 
 void PitagorasWindow::mTime_Click()
@@ -388,6 +390,19 @@ void PitagorasWindow::mTime_Click()
     // A countdown already running carries on.
     m_settings.automaticAnswer = !m_settings.automaticAnswer;
     m_mTime->setChecked(m_settings.automaticAnswer);
+    sayTicked(m_mTime);
+}
+
+// The menu closes on the click and the focus goes back to where it was, which Qt
+// does not tell screen readers: they would take no notice of the menu's next
+// opening. Both the focus and the new state are told.
+void PitagorasWindow::sayTicked(const QAction* item)
+{
+    if (QWidget* back = focusWidget()) {
+        QAccessibleEvent focus(back, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+    m_voice->say((item->isChecked() ? tr("%1: marcada") : tr("%1: no marcada")).arg(item->text()));
 }
 
 void PitagorasWindow::cmdMode_Click()
@@ -517,6 +532,8 @@ void PitagorasWindow::eShow()
     if (action.box >= 0) {
         m_lastAnswer =
             QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(), m_txtZ[action.box]->text());
+        if (!isTriangleBox(action.box))
+            m_proportionAnswer = m_lastAnswer;
         m_voice->say(m_lastAnswer);
     }
 }
@@ -524,6 +541,19 @@ void PitagorasWindow::eShow()
 QString PitagorasWindow::modeText() const
 {
     return m_Modo ? tr("Modo equivalencia") : tr("Modo triángulo");
+}
+
+// At rest both parts are in view; slid, only the proportion is.
+void PitagorasWindow::sayAnswerInView()
+{
+    const QString& answer = triangleInView() ? m_lastAnswer : m_proportionAnswer;
+    m_voice->say(answer.isEmpty() ? tr("Sin respuesta todavía") : answer);
+}
+
+bool PitagorasWindow::triangleInView() const
+{
+    // While the panel slides, the side it slides to.
+    return m_tmrMode->isActive() ? !m_Modo : m_panelLeft == 0;
 }
 
 // The button is read out by the mode in use, whatever its caption offers.

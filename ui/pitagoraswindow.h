@@ -71,6 +71,7 @@ private:
     void popUpMenuAtFocus();
     void mDecimal_Click();
     void mTime_Click();
+    void sayTicked(const QAction* item);
     void cmdMode_Click();
     void txtZ_Change(int index);
     void txtZ_GotFocus(int index);
@@ -79,6 +80,8 @@ private:
     void txtZ_KeyPress(int index, int& keyAscii);
     void eVacios();
     void eShow();
+    void sayAnswerInView();
+    bool triangleInView() const;
 
     void writeBox(int index, const QString& text);
     void keepFocusInView();
@@ -103,6 +106,7 @@ private:
     QMenu* m_mMenu = nullptr;
     kit::Announcer* m_voice = nullptr;
     QString m_lastAnswer; // the box the solver filled last and its text, as spoken
+    QString m_proportionAnswer; // the same, of the proportion
     QAction* m_mDecimal = nullptr;
     QAction* m_mTime = nullptr;
 };

@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QUrl>
 
+#include <array>
+
 #include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
@@ -17,7 +19,7 @@ const QColor kFrameDesignBack(224, 224, 224);
 const QColor kFrameBack(245, 245, 245);
 const QColor kLinkLit(0, 0, 128);
 
-// The first paragraph breaks off mid-sentence; the second carries it on.
+// The first paragraph breaks off mid-sentence on screen; the second carries it on.
 const char kParagraph1[] = QT_TRANSLATE_NOOP(
     "ui::SobrePitWindow", "Pitágoras de Samos (c. 570 – c. 495 a. C.), filósofo y matemático griego, "
                           "considerado el primer matemático puro. Su aporte a la matemática griega fue la");
@@ -40,9 +42,9 @@ const char kParagraph3[] = QT_TRANSLATE_NOOP(
                           "números figurados y perfectos, la relación entre la longitud de una cuerda "
                           "y los intervalos musicales, y la idea de que la Tierra es una esfera.");
 
-// A paragraph is read out by its own text, which a name of its own would hide.
-// The keyboard stops on each, so that a screen reader reads the text from the
-// first paragraph, which has the focus when the window opens.
+// A paragraph is read out by its own text, made whole sentences once all are
+// built. The keyboard stops on each, so that a screen reader reads the text
+// from the first paragraph, which has the focus when the window opens.
 kit::ClickLabel* paragraph(QWidget* parent, const char* name, const char* text)
 {
     auto* label = new kit::ClickLabel(parent);
@@ -64,6 +66,33 @@ void placeParagraph(QLabel* paragraph, int left, int top, int width, int height)
     const int room = kit::kFocusMarkWidth + 1;
     paragraph->setMargin(room);
     paragraph->setGeometry(paragraph->geometry().adjusted(-room, -room, room, room));
+}
+
+// Where the first sentence of a paragraph ends, just past its full stop.
+qsizetype firstSentenceEnd(const QString& text)
+{
+    const qsizetype stop = text.indexOf(QLatin1String(". "));
+    return stop < 0 ? text.size() : stop + 1;
+}
+
+// A screen reader reads each paragraph on its own, and one that breaks off in
+// mid-sentence would be heard cut. Each is told from its first whole sentence
+// to the end of the sentence it breaks off in; what is shown stays as it is.
+void tellWholeSentences(const std::array<kit::ClickLabel*, 3>& paragraphs)
+{
+    const auto breaksOff = [](const QLabel* paragraph) {
+        return !paragraph->text().trimmed().endsWith(QLatin1Char('.'));
+    };
+    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
+        QString told = paragraphs[i]->text();
+        if (i > 0 && breaksOff(paragraphs[i - 1]))
+            told = told.mid(firstSentenceEnd(told)).trimmed();
+        if (i + 1 < paragraphs.size() && breaksOff(paragraphs[i])) {
+            const QString next = paragraphs[i + 1]->text();
+            told += QLatin1Char(' ') + next.left(firstSentenceEnd(next));
+        }
+        paragraphs[i]->setAccessibleName(told);
+    }
 }
 
 } // namespace
@@ -119,6 +148,7 @@ void SobrePitWindow::buildParagraphs()
     const int firstHeight = m_Label1->heightForWidth(m_Label1->width());
     m_Label1->resize(m_Label1->width(), firstHeight);
     m_Label2->move(m_Label2->x(), m_Label1->y() + firstHeight - 2 * m_Label1->margin());
+    tellWholeSentences({m_Label1, m_Label2, m_Label3});
     connect(m_Label1, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::Label1_MouseMove);
     connect(m_Label2, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::Label2_MouseMove);
     connect(m_Label3, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::Label3_MouseMove);
@@ -133,7 +163,7 @@ void SobrePitWindow::buildLink()
     m_lblLink->setCursor(Qt::PointingHandCursor);
     m_lblLink->setFont(kit::font(kit::Typeface::Calibri, 12));
     kit::setTextColour(m_lblLink, Qt::black);
-    kit::place(m_lblLink, 5400, 7560, 1215, 375);
+    kit::place(m_lblLink, 5370, 7560, 1275, 375); // room for "Read more..." too, centred where it was
     connect(m_lblLink, &kit::ClickLabel::mouseMoved, this, &SobrePitWindow::lblLink_MouseMove);
     connect(m_lblLink, &kit::ClickLabel::clicked, this, &SobrePitWindow::lblLink_Click);
 }

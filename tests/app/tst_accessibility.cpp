@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QAccessibleBridge>
 #include <QAccessibleBridgePlugin>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -446,14 +447,21 @@ void tst_Accessibility::measure_boxes_follow_their_captions()
     }
 }
 
+// Each paragraph is told in whole sentences, and together they tell all that is shown.
 void tst_Accessibility::about_paragraphs_are_read_out_whole()
 {
     const QWidget* opened = open(QStringLiteral("frmSobrePit"));
+    QStringList shown;
+    QStringList told;
     for (const char* name : {"Label1", "Label2", "Label3"}) {
         const auto* paragraph = opened->findChild<QLabel*>(QString::fromLatin1(name));
         QVERIFY(paragraph->text().size() > 100);
-        QCOMPARE(paragraph->accessibleName(), paragraph->text());
+        const QString sentences = paragraph->accessibleName();
+        QVERIFY2(sentences.endsWith(QLatin1Char('.')) && sentences.front().isUpper(), qPrintable(sentences));
+        shown << paragraph->text();
+        told << sentences;
     }
+    QCOMPARE(told.join(QLatin1Char(' ')), shown.join(QLatin1Char(' ')));
 }
 
 void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
@@ -488,6 +496,17 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
                                     << "botón de modo" << QStringList{"Modo equivalencia"};
     QTest::newRow("modo por su tecla") << "frmPitagoras"
                                        << "Control+M, Control+M" << QStringList{"Modo equivalencia", "Modo triángulo"};
+    QTest::newRow("F2 con el triángulo fuera de vista")
+        << "frmPitagoras"
+        << "catetos 3 y 4, respuesta automática, botón de modo, F2"
+        << QStringList{"Hipotenusa: 5", "Modo equivalencia", "Sin respuesta todavía"};
+    QTest::newRow("ajuste desmarcado y vuelto a marcar")
+        << "frmPitagoras"
+        << "Sólo 4 decimales, Sólo 4 decimales"
+        << QStringList{"Sólo 4 decimales: no marcada", "Sólo 4 decimales: marcada"};
+    QTest::newRow("descripción solo al abrir")
+        << "frmPerimetro"
+        << "activar, otra ventana, activar" << QStringList{"F2 lee el resultado"};
     QTest::newRow("cuadro de Pi") << "frmMenu"
                                   << "abrir Pi"
                                   << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
@@ -514,6 +533,7 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
         QTest::keyClicks(edit, QString::fromLatin1(text));
         return edit;
     };
+    QWidget other; // as a message box takes the activation
     const std::map<QString, std::function<void()>> step = {
         {"escribir 5", [&] { typeInto("Text1", "5"); }},
         {"escribir 3", [&] { typeInto("Text1", "3"); }},
@@ -547,6 +567,22 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
          [&] {
              QVERIFY(QTest::qWaitForWindowActive(opened)); // for the window's shortcut
              QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier);
+         }},
+        {"Sólo 4 decimales", [&] { opened->findChild<QAction*>(QStringLiteral("mDecimal"))->trigger(); }},
+        // A screen reader reads the window's description each time the window becomes active.
+        {"activar",
+         [&] {
+             opened->activateWindow();
+             QVERIFY(QTest::qWaitForWindowActive(opened));
+             const QString description = QAccessible::queryAccessibleInterface(opened)->text(QAccessible::Description);
+             if (!description.isEmpty())
+                 spoken() << description;
+         }},
+        {"otra ventana",
+         [&] {
+             other.show();
+             other.activateWindow();
+             QVERIFY(QTest::qWaitForWindowActive(&other));
          }},
         {"abrir Pi",
          [&] { QTest::mouseClick(opened->findChild<QWidget*>(QStringLiteral("lblLink1")), Qt::LeftButton); }},
@@ -828,6 +864,11 @@ void tst_Accessibility::every_number_shows_whole()
     box->setText(text);
     const QFont font = box->font();
     QCOMPARE(box->text(), text);
+    // Screen readers cut what they read by the runs of text attributes: one run, the whole text.
+    int runStart = -1;
+    int runEnd = -1;
+    QAccessible::queryAccessibleInterface(box)->textInterface()->attributes(1, &runStart, &runEnd);
+    QCOMPARE(std::make_pair(runStart, runEnd), std::make_pair(0, int(text.size())));
     if (whole) {
         QVERIFY2(QFontMetrics(font).horizontalAdvance(text) <= lineWidth(box), qPrintable(font.toString()));
         QVERIFY(font.pointSizeF() >= layoutSize * 2 / 3);

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -355,6 +356,13 @@ void tst_PitagorasWindow::keyboard_reaches_both_settings()
             return;
         }
         QVERIFY(mMenu->isVisible());
+        // A screen reader hears whether each item is ticked: from its state when it is, from its name when not.
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(mMenu);
+        for (int row = 0; row < menu->childCount(); ++row) {
+            const bool ticked = mMenu->actions().at(row)->isChecked();
+            QCOMPARE(bool(menu->child(row)->state().checked), ticked);
+            QCOMPARE(menu->child(row)->text(QAccessible::Name).endsWith(QStringLiteral(", no marcada")), !ticked);
+        }
         // It opens on its first item, which a screen reader reads out.
         QCOMPARE(mMenu->activeAction() ? mMenu->activeAction()->objectName() : QString(), items[0]);
         for (int step = 0; step < item; ++step)
