@@ -356,6 +356,7 @@ private:
 void installAccessibility()
 {
     static const bool installed = (QAccessible::installFactory(screenReaderFactory), true);
+    Q_UNUSED(installed);
 }
 
 void exposePanel(QFrame* panel, const QString& name)

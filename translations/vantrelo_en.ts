@@ -97,15 +97,15 @@
     </message>
     <message>
         <source>P = bs + ws</source>
-        <translation>P = bs + ss</translation>
+        <translation>P = 2b + 2s</translation>
     </message>
     <message>
         <source>Bases x2 (bs):</source>
-        <translation>Bases x2 (bs):</translation>
+        <translation>Base (b):</translation>
     </message>
     <message>
         <source>Paredes x2 (ws):</source>
-        <translation>Sides x2 (ss):</translation>
+        <translation>Both sides (s):</translation>
     </message>
     <message>
         <source>TRAPECIO</source>
@@ -117,15 +117,15 @@
     </message>
     <message>
         <source>B + b + ws</source>
-        <translation>B + b + ss</translation>
+        <translation>B + b + s</translation>
     </message>
     <message>
         <source>Base Mayor (B):</source>
-        <translation>Long base (B):</translation>
+        <translation>Longer base (B):</translation>
     </message>
     <message>
         <source>Base Menor (b):</source>
-        <translation>Short base (b):</translation>
+        <translation>Shorter base (b):</translation>
     </message>
     <message>
         <source>CIRCUNFERENC.</source>
@@ -161,11 +161,11 @@
     </message>
     <message>
         <source>Diagonal Mayor (D):</source>
-        <translation>Long diagonal (D):</translation>
+        <translation>Major diagonal (D):</translation>
     </message>
     <message>
         <source>Diagonal Menor (d):</source>
-        <translation>Short diagonal (d):</translation>
+        <translation>Minor diagonal (d):</translation>
     </message>
     <message>
         <source>A = (B + b) * h / 2</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source> ESFERA </source>
-        <translation> SPHERE </translation>
+        <translation> SPHERE SURFACE </translation>
     </message>
     <message>
         <source>A = Pi * 4 * r²</source>
@@ -314,6 +314,16 @@
     <message>
         <source>V = Raiz(2) / 3 * a³</source>
         <translation>V = Sqrt(2) / 3 * a³</translation>
+    </message>
+    <message>
+        <source>Paredes x2 (ws):</source>
+        <comment>B + b + ws</comment>
+        <translation>Both sides (s):</translation>
+    </message>
+    <message>
+        <source> ESFERA </source>
+        <comment>A = Pi * 4 * r²</comment>
+        <translation> SPHERE SURFACE </translation>
     </message>
 </context>
 <context>
@@ -472,7 +482,7 @@
     </message>
     <message>
         <source>Barril Liq. EE.UU.</source>
-        <translation>US Liquid Barrel</translation>
+        <translation>US Oil Barrel</translation>
     </message>
     <message>
         <source>Metro³</source>
@@ -696,11 +706,11 @@ Also accepts Qt&apos;s options for graphical programs, such as -style.
     <name>app::MenuWindow</name>
     <message>
         <source>Cálculos con figuras</source>
-        <translation>Figure calculations</translation>
+        <translation>Shape calculators</translation>
     </message>
     <message>
         <source>CÁLCULOS CON FIGURAS</source>
-        <translation>FIGURE CALCULATIONS</translation>
+        <translation>SHAPE CALCULATORS</translation>
     </message>
     <message>
         <source>Pitágoras de Samos</source>
@@ -778,7 +788,7 @@ Vantrelo: Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Valor no permitido.</source>
-        <translation>Value not allowed.</translation>
+        <translation>Pi must be between 3.14 and 3.15.</translation>
     </message>
     <message>
         <source>Está apunto de cerrar todo, ¿está seguro?</source>
@@ -846,6 +856,13 @@ Vantrelo: Version %1.%2.%3</translation>
 </source>
         <translation>vantrelo: could not connect to any window system (DISPLAY=%1, WAYLAND_DISPLAY=%2).
 </translation>
+    </message>
+</context>
+<context>
+    <name>kit::Announcer</name>
+    <message>
+        <source>%1, no marcada</source>
+        <translation>%1, not checked</translation>
     </message>
 </context>
 <context>
@@ -1082,7 +1099,7 @@ Vantrelo: Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Con la tecla de menú contextual o Mayúsculas+F10 se abren las opciones «Sólo 4 decimales» y «Respuesta automática».</source>
-        <translation>The context menu key or Shift+F10 opens the options &quot;Only 4 decimals&quot; and &quot;Automatic answer&quot;.</translation>
+        <translation>The context menu key or Shift+F10 opens the options "Round to 4 decimal places" and "Solve automatically".</translation>
     </message>
     <message>
         <source>Teorema de Pitágoras y regla de tres</source>
@@ -1098,11 +1115,11 @@ Vantrelo: Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Sólo 4 decimales</source>
-        <translation>Only 4 decimals</translation>
+        <translation>Round to 4 decimal places</translation>
     </message>
     <message>
         <source>Respuesta automática</source>
-        <translation>Automatic answer</translation>
+        <translation>Solve automatically</translation>
     </message>
     <message>
         <source>Triángulo</source>
@@ -1140,12 +1157,20 @@ Vantrelo: Version %1.%2.%3</translation>
         <source>Control+M cambia entre triángulo y equivalencia.</source>
         <translation>Control+M switches between triangle and proportion.</translation>
     </message>
+    <message>
+        <source>%1: marcada</source>
+        <translation>%1: checked</translation>
+    </message>
+    <message>
+        <source>%1: no marcada</source>
+        <translation>%1: not checked</translation>
+    </message>
 </context>
 <context>
     <name>ui::SobrePitWindow</name>
     <message>
         <source>Pitágoras de Samos (c. 570 – c. 495 a. C.), filósofo y matemático griego, considerado el primer matemático puro. Su aporte a la matemática griega fue la</source>
-        <translation>Pythagoras of Samos (c. 570 – c. 495 BC), Greek philosopher and mathematician, seen as the first pure mathematician. To Greek mathematics he gave the</translation>
+        <translation>Pythagoras of Samos (c. 570 – c. 495 BC), Greek philosopher and mathematician, is known as the first pure mathematician. He gave Greek mathematics the</translation>
     </message>
     <message>
         <source>geometría y la aritmética derivadas de las relaciones numéricas, junto con sus aplicaciones a la música, a la astronomía y al estudio de pesos y medidas. Para él, el número era el principio de todas las cosas. En Crotona, al sur de Italia, fundó una hermandad a la vez religiosa, filosófica y científica, cuyos miembros compartían sus bienes, seguían reglas de vida estrictas y guardaban en secreto las enseñanzas del maestro.</source>
@@ -1153,7 +1178,7 @@ Vantrelo: Version %1.%2.%3</translation>
     </message>
     <message>
         <source>No se conserva ningún escrito de Pitágoras, y es probable que nunca fijara su doctrina por escrito. Lo que sabemos de él nos llega por autores posteriores, y sus seguidores, los pitagóricos, solían atribuirle sus propios hallazgos, de modo que es difícil separar su obra de la de su escuela. Se le atribuyen el teorema de los triángulos rectángulos que lleva su nombre, la división de los números en pares e impares, el estudio de los números figurados y perfectos, la relación entre la longitud de una cuerda y los intervalos musicales, y la idea de que la Tierra es una esfera.</source>
-        <translation>No writing by Pythagoras survives, and he probably never set his teaching down in writing. What we know of him comes from later authors, and his followers, the Pythagoreans, often credited him with their own findings, so that his work is hard to tell apart from that of his school. He is credited with the theorem on right triangles that bears his name, the division of numbers into even and odd, the study of figurate and perfect numbers, the relation between the length of a string and musical intervals, and the idea that the Earth is a sphere.</translation>
+        <translation>Nothing written by Pythagoras has come down to us, and he probably never put his teaching in writing. What we know of him comes from later authors, and his followers, the Pythagoreans, often credited him with their own findings, so that his work is hard to tell apart from that of his school. He is credited with the theorem on right triangles that bears his name, the division of numbers into even and odd, the study of figurate and perfect numbers, the relation between the length of a string and musical intervals, and the idea that the Earth is a sphere.</translation>
     </message>
     <message>
         <source>Sobre Pitágoras</source>
@@ -1169,7 +1194,7 @@ Vantrelo: Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Leer más...</source>
-        <translation>Read on...</translation>
+        <translation>Read more...</translation>
     </message>
     <message>
         <source>https://es.wikipedia.org/wiki/Pitágoras</source>
