@@ -11,9 +11,11 @@ QString desktopLanguage(const QStringList& uiLanguages)
     for (const QString& wanted : uiLanguages) {
         if (wanted == QLatin1String("C") || wanted == QLatin1String("POSIX"))
             break;
-        const QString code = QLocale(wanted).name().section(QLatin1Char('_'), 0, 0);
-        if (kLanguages.contains(code))
-            return code;
+        const QString language = QLocale(wanted).name().section(QLatin1Char('_'), 0, 0);
+        for (const QString& code : kLanguages) {
+            if (code.section(QLatin1Char('_'), 0, 0) == language)
+                return code;
+        }
     }
     return kLanguages.first();
 }

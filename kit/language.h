@@ -12,11 +12,14 @@
 
 namespace kit {
 
-// Language codes that ship, Spanish (the source) first.
-inline const QStringList kLanguages = {QStringLiteral("es"), QStringLiteral("en")};
+// Language codes that ship, Spanish (the source) first. A code names a region
+// only where the translation is written for one.
+inline const QStringList kLanguages = {QStringLiteral("es"), QStringLiteral("en"), QStringLiteral("pt_BR"),
+                                       QStringLiteral("ca")};
 
 // The first of the desktop's interface languages (QLocale::uiLanguages(), most
-// wanted first) that ships, else Spanish. "C" and "POSIX" ask for no language.
+// wanted first) that ships, else Spanish, whatever region either names: pt_PT
+// and pt are answered in pt_BR. "C" and "POSIX" ask for no language.
 QString desktopLanguage(const QStringList& uiLanguages);
 
 // A figure's caption, tooltip, formula or measure caption, given as core has it.
