@@ -1,0 +1,1027 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca_ES">
+<context>
+    <name>Figuras</name>
+    <message>
+        <source>CUADRADO</source>
+        <translation>QUADRAT</translation>
+    </message>
+    <message>
+        <source> CUADRADO </source>
+        <translation> QUADRAT </translation>
+    </message>
+    <message>
+        <source>P = L * 4</source>
+        <translation>P = C * 4</translation>
+    </message>
+    <message>
+        <source>Lado (l):</source>
+        <translation>Costat (c):</translation>
+    </message>
+    <message>
+        <source>RECTÁNGULO</source>
+        <translation>RECTANGLE</translation>
+    </message>
+    <message>
+        <source> RECTÁNGULO </source>
+        <translation> RECTANGLE </translation>
+    </message>
+    <message>
+        <source>P = b * 2 + h * 2</source>
+        <translation>P = b * 2 + h * 2</translation>
+    </message>
+    <message>
+        <source>Base (b):</source>
+        <translation>Base (b):</translation>
+    </message>
+    <message>
+        <source>Altura (h):</source>
+        <translation>Altura (h):</translation>
+    </message>
+    <message>
+        <source>TRIÁNGULO</source>
+        <translation>TRIANGLE</translation>
+    </message>
+    <message>
+        <source> TRIÁNGULO </source>
+        <translation> TRIANGLE </translation>
+    </message>
+    <message>
+        <source>L1 + L2 + L3</source>
+        <translation>C1 + C2 + C3</translation>
+    </message>
+    <message>
+        <source>Lado 1 (l1):</source>
+        <translation>Costat 1 (c1):</translation>
+    </message>
+    <message>
+        <source>Lado 2 (l2):</source>
+        <translation>Costat 2 (c2):</translation>
+    </message>
+    <message>
+        <source>Lado 3 (l3):</source>
+        <translation>Costat 3 (c3):</translation>
+    </message>
+    <message>
+        <source>POLÍGONO REG.</source>
+        <translation>POLÍGON REG.</translation>
+    </message>
+    <message>
+        <source> POLÍGONO REGULAR </source>
+        <translation> POLÍGON REGULAR </translation>
+    </message>
+    <message>
+        <source>P = L * #</source>
+        <translation>P = C * #</translation>
+    </message>
+    <message>
+        <source>No. lados (#):</source>
+        <translation>Nre. costats (#):</translation>
+    </message>
+    <message>
+        <source>ROMBO</source>
+        <translation>ROMBE</translation>
+    </message>
+    <message>
+        <source> ROMBO </source>
+        <translation> ROMBE </translation>
+    </message>
+    <message>
+        <source>ROMBOIDE</source>
+        <translation>ROMBOIDE</translation>
+    </message>
+    <message>
+        <source> ROMBOIDE </source>
+        <translation> ROMBOIDE </translation>
+    </message>
+    <message>
+        <source>P = bs + ws</source>
+        <translation>P = bs + cs</translation>
+    </message>
+    <message>
+        <source>Bases x2 (bs):</source>
+        <translation>Bases x2 (bs):</translation>
+    </message>
+    <message>
+        <source>Paredes x2 (ws):</source>
+        <translation>Costats x2 (cs):</translation>
+    </message>
+    <message>
+        <source>TRAPECIO</source>
+        <translation>TRAPEZI</translation>
+    </message>
+    <message>
+        <source> TRAPECIO </source>
+        <translation> TRAPEZI </translation>
+    </message>
+    <message>
+        <source>B + b + ws</source>
+        <translation>B + b + cs</translation>
+    </message>
+    <message>
+        <source>Base Mayor (B):</source>
+        <translation>Base major (B):</translation>
+    </message>
+    <message>
+        <source>Base Menor (b):</source>
+        <translation>Base menor (b):</translation>
+    </message>
+    <message>
+        <source>CIRCUNFERENC.</source>
+        <translation>CIRCUMFERÈNC.</translation>
+    </message>
+    <message>
+        <source> CIRCUNFERENCIA </source>
+        <translation> CIRCUMFERÈNCIA </translation>
+    </message>
+    <message>
+        <source>Pi * D</source>
+        <translation>Pi * D</translation>
+    </message>
+    <message>
+        <source>Diametro (D):</source>
+        <translation>Diàmetre (D):</translation>
+    </message>
+    <message>
+        <source>A = L²</source>
+        <translation>A = C²</translation>
+    </message>
+    <message>
+        <source>A = b * h</source>
+        <translation>A = b * h</translation>
+    </message>
+    <message>
+        <source>A = b * h / 2</source>
+        <translation>A = b * h / 2</translation>
+    </message>
+    <message>
+        <source>A = D * d / 2</source>
+        <translation>A = D * d / 2</translation>
+    </message>
+    <message>
+        <source>Diagonal Mayor (D):</source>
+        <translation>Diagonal major (D):</translation>
+    </message>
+    <message>
+        <source>Diagonal Menor (d):</source>
+        <translation>Diagonal menor (d):</translation>
+    </message>
+    <message>
+        <source>A = (B + b) * h / 2</source>
+        <translation>A = (B + b) * h / 2</translation>
+    </message>
+    <message>
+        <source>A = L * # * a / 2</source>
+        <translation>A = C * # * a / 2</translation>
+    </message>
+    <message>
+        <source>Apotema (a):</source>
+        <translation>Apotema (a):</translation>
+    </message>
+    <message>
+        <source>CÍRCULO</source>
+        <translation>CERCLE</translation>
+    </message>
+    <message>
+        <source> CÍRCULO </source>
+        <translation> CERCLE </translation>
+    </message>
+    <message>
+        <source>A = Pi * r²</source>
+        <translation>A = Pi * r²</translation>
+    </message>
+    <message>
+        <source>Radio (r):</source>
+        <translation>Radi (r):</translation>
+    </message>
+    <message>
+        <source>ESFERA</source>
+        <translation>ESFERA</translation>
+    </message>
+    <message>
+        <source> ESFERA </source>
+        <translation> ESFERA </translation>
+    </message>
+    <message>
+        <source>A = Pi * 4 * r²</source>
+        <translation>A = Pi * 4 * r²</translation>
+    </message>
+    <message>
+        <source>CUBO</source>
+        <translation>CUB</translation>
+    </message>
+    <message>
+        <source> CUBO </source>
+        <translation> CUB </translation>
+    </message>
+    <message>
+        <source>V = a³</source>
+        <translation>V = a³</translation>
+    </message>
+    <message>
+        <source>Arista (a):</source>
+        <translation>Aresta (a):</translation>
+    </message>
+    <message>
+        <source>PARALELEPÍPED.</source>
+        <translation>ORTOEDRE</translation>
+    </message>
+    <message>
+        <source> PARALELEPÍPEDO </source>
+        <translation> ORTOEDRE </translation>
+    </message>
+    <message>
+        <source>V = a1 * a2 * a3</source>
+        <translation>V = a1 * a2 * a3</translation>
+    </message>
+    <message>
+        <source>Arista 1 (a1):</source>
+        <translation>Aresta 1 (a1):</translation>
+    </message>
+    <message>
+        <source>Arista 2 (a2):</source>
+        <translation>Aresta 2 (a2):</translation>
+    </message>
+    <message>
+        <source>Arista 3 (a3):</source>
+        <translation>Aresta 3 (a3):</translation>
+    </message>
+    <message>
+        <source>PRISMA</source>
+        <translation>PRISMA</translation>
+    </message>
+    <message>
+        <source> PRISMA </source>
+        <translation> PRISMA </translation>
+    </message>
+    <message>
+        <source>V = Ab * h</source>
+        <translation>V = Ab * h</translation>
+    </message>
+    <message>
+        <source>Área Base (Ab):</source>
+        <translation>Àrea base (Ab):</translation>
+    </message>
+    <message>
+        <source>CILINDRO</source>
+        <translation>CILINDRE</translation>
+    </message>
+    <message>
+        <source> CILINDRO </source>
+        <translation> CILINDRE </translation>
+    </message>
+    <message>
+        <source>V = Pi * r² * h</source>
+        <translation>V = Pi * r² * h</translation>
+    </message>
+    <message>
+        <source>CONO</source>
+        <translation>CON</translation>
+    </message>
+    <message>
+        <source> CONO </source>
+        <translation> CON </translation>
+    </message>
+    <message>
+        <source>V = Pi * r² * h / 3</source>
+        <translation>V = Pi * r² * h / 3</translation>
+    </message>
+    <message>
+        <source>PIRÁMIDE</source>
+        <translation>PIRÀMIDE</translation>
+    </message>
+    <message>
+        <source> PIRÁMIDE </source>
+        <translation> PIRÀMIDE </translation>
+    </message>
+    <message>
+        <source>V = Ab * h / 3</source>
+        <translation>V = Ab * h / 3</translation>
+    </message>
+    <message>
+        <source>V = 4/3 * Pi * r³</source>
+        <translation>V = 4/3 * Pi * r³</translation>
+    </message>
+    <message>
+        <source>OCTAEDRO REG.</source>
+        <translation>OCTAEDRE REG.</translation>
+    </message>
+    <message>
+        <source> OCTAEDRO REGULAR </source>
+        <translation> OCTAEDRE REGULAR </translation>
+    </message>
+    <message>
+        <source>V = Raiz(2) / 3 * a³</source>
+        <translation>V = Arrel(2) / 3 * a³</translation>
+    </message>
+</context>
+<context>
+    <name>Unidades</name>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>mm²</source>
+        <translation>mm²</translation>
+    </message>
+    <message>
+        <source>cm²</source>
+        <translation>cm²</translation>
+    </message>
+    <message>
+        <source>m²</source>
+        <translation>m²</translation>
+    </message>
+    <message>
+        <source>km²</source>
+        <translation>km²</translation>
+    </message>
+    <message>
+        <source>mm³</source>
+        <translation>mm³</translation>
+    </message>
+    <message>
+        <source>cm³</source>
+        <translation>cm³</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>m³</translation>
+    </message>
+    <message>
+        <source>km³</source>
+        <translation>km³</translation>
+    </message>
+    <message>
+        <source>Milímetro</source>
+        <translation>Mil·límetre</translation>
+    </message>
+    <message>
+        <source>Centímetro</source>
+        <translation>Centímetre</translation>
+    </message>
+    <message>
+        <source>Pulgada</source>
+        <translation>Polzada</translation>
+    </message>
+    <message>
+        <source>Decímetro</source>
+        <translation>Decímetre</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Peu</translation>
+    </message>
+    <message>
+        <source>Yarda</source>
+        <translation>Iarda</translation>
+    </message>
+    <message>
+        <source>Metro</source>
+        <translation>Metre</translation>
+    </message>
+    <message>
+        <source>Kilómetro</source>
+        <translation>Quilòmetre</translation>
+    </message>
+    <message>
+        <source>Milla</source>
+        <translation>Milla</translation>
+    </message>
+    <message>
+        <source>Centímetro²</source>
+        <translation>Centímetre²</translation>
+    </message>
+    <message>
+        <source>Pulgada²</source>
+        <translation>Polzada²</translation>
+    </message>
+    <message>
+        <source>Decímetro²</source>
+        <translation>Decímetre²</translation>
+    </message>
+    <message>
+        <source>Pie²</source>
+        <translation>Peu²</translation>
+    </message>
+    <message>
+        <source>Yarda²</source>
+        <translation>Iarda²</translation>
+    </message>
+    <message>
+        <source>Metro²</source>
+        <translation>Metre²</translation>
+    </message>
+    <message>
+        <source>Área</source>
+        <translation>Àrea</translation>
+    </message>
+    <message>
+        <source>Hectárea</source>
+        <translation>Hectàrea</translation>
+    </message>
+    <message>
+        <source>Kilómetro²</source>
+        <translation>Quilòmetre²</translation>
+    </message>
+    <message>
+        <source>Milla²</source>
+        <translation>Milla²</translation>
+    </message>
+    <message>
+        <source>Centímetro³</source>
+        <translation>Centímetre³</translation>
+    </message>
+    <message>
+        <source>Centílitro</source>
+        <translation>Centilitre</translation>
+    </message>
+    <message>
+        <source>Decílitro</source>
+        <translation>Decilitre</translation>
+    </message>
+    <message>
+        <source>Litro</source>
+        <translation>Litre</translation>
+    </message>
+    <message>
+        <source>Decímetro³</source>
+        <translation>Decímetre³</translation>
+    </message>
+    <message>
+        <source>Decalitro</source>
+        <translation>Decalitre</translation>
+    </message>
+    <message>
+        <source>Hectalitro</source>
+        <translation>Hectolitre</translation>
+    </message>
+    <message>
+        <source>Barril Liq. EE.UU.</source>
+        <translation>Barril líq. EUA</translation>
+    </message>
+    <message>
+        <source>Metro³</source>
+        <translation>Metre³</translation>
+    </message>
+    <message>
+        <source>Kilometro³</source>
+        <translation>Quilòmetre³</translation>
+    </message>
+</context>
+<context>
+    <name>Valores</name>
+    <message>
+        <source>Fuera de rango</source>
+        <translation>Fora de rang</translation>
+    </message>
+</context>
+<context>
+    <name>app::CommandLine</name>
+    <message>
+        <source>Muestra esta ayuda y termina.</source>
+        <translation>Mostra aquesta ajuda i surt.</translation>
+    </message>
+    <message>
+        <source>Muestra la versión del programa y termina.</source>
+        <translation>Mostra la versió del programa i surt.</translation>
+    </message>
+    <message>
+        <source>CÓDIGO</source>
+        <translation>CODI</translation>
+    </message>
+    <message>
+        <source>Idioma de las ventanas: es (español) o en (inglés).</source>
+        <translation>Idioma de les finestres: es (castellà) o en (anglès).</translation>
+    </message>
+    <message>
+        <source>Uso: vantrelo [opciones]
+Herramientas de geometría y medida: perímetro, área y volumen de figuras,
+triángulo rectángulo y regla de tres, conversión de unidades.
+
+Opciones:
+</source>
+        <translation>Ús: vantrelo [opcions]
+Eines de geometria i mesura: perímetre, àrea i volum de figures,
+triangle rectangle i regla de tres, conversió d&apos;unitats.
+
+Opcions:
+</translation>
+    </message>
+    <message>
+        <source>
+Acepta además las opciones de Qt para programas gráficos, como -style.
+</source>
+        <translation>
+Accepta també les opcions de Qt per a programes gràfics, com ara -style.
+</translation>
+    </message>
+    <message>
+        <source>vantrelo: %1; use «vantrelo --help» para ver las opciones.
+</source>
+        <translation>vantrelo: %1; feu «vantrelo --help» per veure les opcions.
+</translation>
+    </message>
+    <message>
+        <source>a una opción le falta o le sobra el valor</source>
+        <translation>a una opció li falta o li sobra el valor</translation>
+    </message>
+    <message>
+        <source>opción desconocida «%1»</source>
+        <translation>opció desconeguda «%1»</translation>
+    </message>
+    <message>
+        <source>argumento inesperado «%1»</source>
+        <translation>argument inesperat «%1»</translation>
+    </message>
+    <message>
+        <source>idioma desconocido «%1»</source>
+        <translation>idioma desconegut «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>app::MenuWindow</name>
+    <message>
+        <source>Cálculos con figuras</source>
+        <translation>Càlculs amb figures</translation>
+    </message>
+    <message>
+        <source>CÁLCULOS CON FIGURAS</source>
+        <translation>CÀLCULS AMB FIGURES</translation>
+    </message>
+    <message>
+        <source>Abre un menú: perímetro, área, volumen</source>
+        <translation>Obre un menú: perímetre, àrea, volum</translation>
+    </message>
+    <message>
+        <source>Pitágoras de Samos</source>
+        <translation>Pitàgores de Samos</translation>
+    </message>
+    <message>
+        <source>PITÁGORAS DE SAMOS</source>
+        <translation>PITÀGORES DE SAMOS</translation>
+    </message>
+    <message>
+        <source>Abre un menú: teorema de Pitágoras y regla de tres, sobre Pitágoras</source>
+        <translation>Obre un menú: teorema de Pitàgores i regla de tres, sobre Pitàgores</translation>
+    </message>
+    <message>
+        <source>Convertidor de unidades</source>
+        <translation>Convertidor d&apos;unitats</translation>
+    </message>
+    <message>
+        <source>CONVERTIDOR DE UNIDADES</source>
+        <translation>CONVERTIDOR D&apos;UNITATS</translation>
+    </message>
+    <message>
+        <source>Abre el convertidor de unidades</source>
+        <translation>Obre el convertidor d&apos;unitats</translation>
+    </message>
+    <message>
+        <source>Acerca de Vantrelo</source>
+        <translation>Quant a Vantrelo</translation>
+    </message>
+    <message>
+        <source>ACERCA DE VANTRELO</source>
+        <translation>QUANT A VANTRELO</translation>
+    </message>
+    <message>
+        <source>Pi</source>
+        <translation>Pi</translation>
+    </message>
+    <message>
+        <source>Ajustar Pi</source>
+        <translation>Ajusta Pi</translation>
+    </message>
+    <message>
+        <source>AJUSTAR PI</source>
+        <translation>AJUSTA PI</translation>
+    </message>
+    <message>
+        <source>Perímetro</source>
+        <translation>Perímetre</translation>
+    </message>
+    <message>
+        <source>Área</source>
+        <translation>Àrea</translation>
+    </message>
+    <message>
+        <source>Volumen</source>
+        <translation>Volum</translation>
+    </message>
+    <message>
+        <source>Milvane<byte value="xd"/>
+Vantrelo: Versión %1.%2.%3</source>
+        <translation>Milvane<byte value="xd"/>
+Vantrelo: Versió %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Vantrelo - Menú</source>
+        <translation>Vantrelo - Menú</translation>
+    </message>
+    <message>
+        <source>BIENVENIDO</source>
+        <translation>BENVINGUTS</translation>
+    </message>
+    <message>
+        <source>Valor de Pi</source>
+        <translation>Valor de Pi</translation>
+    </message>
+    <message>
+        <source>Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer</source>
+        <translation>Entre 3.14 i 3.15; Retorn per aplicar, doble clic per restablir</translation>
+    </message>
+    <message>
+        <source>Teorema de Pitágoras y regla de tres</source>
+        <translation>Teorema de Pitàgores i regla de tres</translation>
+    </message>
+    <message>
+        <source>Sobre Pitágoras</source>
+        <translation>Sobre Pitàgores</translation>
+    </message>
+    <message>
+        <source>Cuadro de Pi cerrado</source>
+        <translation>Quadre de Pi tancat</translation>
+    </message>
+    <message>
+        <source>Cuadro de Pi abierto: %1; Tab para editarlo</source>
+        <translation>Quadre de Pi obert: %1; Tab per editar-lo</translation>
+    </message>
+    <message>
+        <source>Pi: %1</source>
+        <translation>Pi: %1</translation>
+    </message>
+    <message>
+        <source>Valor no permitido.</source>
+        <translation>Valor no permès.</translation>
+    </message>
+    <message>
+        <source>Está apunto de cerrar todo, ¿está seguro?</source>
+        <translation>Esteu a punt de tancar-ho tot. N&apos;esteu segur?</translation>
+    </message>
+</context>
+<context>
+    <name>app::QtDesktop</name>
+    <message>
+        <source>Sí</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Acerca de %1</source>
+        <translation>Quant a %1</translation>
+    </message>
+</context>
+<context>
+    <name>app::SplashWindow</name>
+    <message>
+        <source>Cerrar</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source> Cerrar </source>
+        <translation> Tanca </translation>
+    </message>
+</context>
+<context>
+    <name>ui::CalculatorWindow</name>
+    <message>
+        <source>Perímetro</source>
+        <translation>Perímetre</translation>
+    </message>
+    <message>
+        <source>Área</source>
+        <translation>Àrea</translation>
+    </message>
+    <message>
+        <source>Volumen</source>
+        <translation>Volum</translation>
+    </message>
+    <message>
+        <source>Figura</source>
+        <translation>Figura</translation>
+    </message>
+    <message>
+        <source>Unidad de entrada</source>
+        <translation>Unitat d&apos;entrada</translation>
+    </message>
+    <message>
+        <source>Unidad de longitud de todas las medidas</source>
+        <translation>Unitat de longitud de totes les mesures</translation>
+    </message>
+    <message>
+        <source>Unidad de la medida %1</source>
+        <translation>Unitat de la mesura %1</translation>
+    </message>
+    <message>
+        <source>Medidas</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Medida %1</source>
+        <translation>Mesura %1</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Resultat</translation>
+    </message>
+    <message>
+        <source>Unidad del resultado</source>
+        <translation>Unitat del resultat</translation>
+    </message>
+    <message>
+        <source>Unidad en que se muestra el resultado</source>
+        <translation>Unitat en què es mostra el resultat</translation>
+    </message>
+    <message>
+        <source>Fórmula</source>
+        <translation>Fórmula</translation>
+    </message>
+    <message>
+        <source>FÓRMULA:</source>
+        <translation>FÓRMULA:</translation>
+    </message>
+    <message>
+        <source>Dibujo de la figura</source>
+        <translation>Dibuix de la figura</translation>
+    </message>
+    <message>
+        <source>Unidad del área de la base</source>
+        <translation>Unitat de l&apos;àrea de la base</translation>
+    </message>
+    <message>
+        <source>Unidad de superficie del área de la base</source>
+        <translation>Unitat de superfície de l&apos;àrea de la base</translation>
+    </message>
+    <message>
+        <source>F2 lee el resultado</source>
+        <translation>F2 llegeix el resultat</translation>
+    </message>
+    <message>
+        <source>Resultado: %1</source>
+        <translation>Resultat: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ConverterWindow</name>
+    <message>
+        <source>Unidad de origen</source>
+        <translation>Unitat d&apos;origen</translation>
+    </message>
+    <message>
+        <source>Unidades</source>
+        <translation>Unitats</translation>
+    </message>
+    <message>
+        <source>Valores</source>
+        <translation>Valors</translation>
+    </message>
+    <message>
+        <source>Longitud</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Área</source>
+        <translation>Àrea</translation>
+    </message>
+    <message>
+        <source>Volumen</source>
+        <translation>Volum</translation>
+    </message>
+    <message>
+        <source>Convertidor de unidades</source>
+        <translation>Convertidor d&apos;unitats</translation>
+    </message>
+    <message>
+        <source>Valor a convertir</source>
+        <translation>Valor per convertir</translation>
+    </message>
+    <message>
+        <source>Categoría</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Enganxa</translation>
+    </message>
+    <message>
+        <source> Pegar </source>
+        <translation> Enganxa </translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source> Copiar </source>
+        <translation> Copia </translation>
+    </message>
+    <message>
+        <source>Copiado: %1</source>
+        <translation>Copiat: %1</translation>
+    </message>
+    <message>
+        <source>Pegado: %1</source>
+        <translation>Enganxat: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PitagorasWindow</name>
+    <message>
+        <source> Hipotenusa </source>
+        <translation> Hipotenusa </translation>
+    </message>
+    <message>
+        <source>Hipotenusa</source>
+        <translation>Hipotenusa</translation>
+    </message>
+    <message>
+        <source> Cateto A </source>
+        <translation> Catet A </translation>
+    </message>
+    <message>
+        <source>Cateto a</source>
+        <translation>Catet a</translation>
+    </message>
+    <message>
+        <source> Cateto B </source>
+        <translation> Catet B </translation>
+    </message>
+    <message>
+        <source>Cateto b</source>
+        <translation>Catet b</translation>
+    </message>
+    <message>
+        <source> A </source>
+        <translation> A </translation>
+    </message>
+    <message>
+        <source>Término A, numerador izquierdo</source>
+        <translation>Terme A, numerador esquerre</translation>
+    </message>
+    <message>
+        <source> X </source>
+        <translation> X </translation>
+    </message>
+    <message>
+        <source>Término X, denominador izquierdo</source>
+        <translation>Terme X, denominador esquerre</translation>
+    </message>
+    <message>
+        <source> B </source>
+        <translation> B </translation>
+    </message>
+    <message>
+        <source>Término B, numerador derecho</source>
+        <translation>Terme B, numerador dret</translation>
+    </message>
+    <message>
+        <source> Y </source>
+        <translation> Y </translation>
+    </message>
+    <message>
+        <source>Término Y, denominador derecho</source>
+        <translation>Terme Y, denominador dret</translation>
+    </message>
+    <message>
+        <source>h=</source>
+        <translation>h=</translation>
+    </message>
+    <message>
+        <source>h igual</source>
+        <translation>h igual a</translation>
+    </message>
+    <message>
+        <source>x=</source>
+        <translation>x=</translation>
+    </message>
+    <message>
+        <source>x igual</source>
+        <translation>x igual a</translation>
+    </message>
+    <message>
+        <source>y=</source>
+        <translation>y=</translation>
+    </message>
+    <message>
+        <source>y igual</source>
+        <translation>y igual a</translation>
+    </message>
+    <message>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <source>igual</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>Con la tecla de menú contextual o Mayúsculas+F10 se abren las opciones «Sólo 4 decimales» y «Respuesta automática».</source>
+        <translation>La tecla de menú contextual o Maj+F10 obre les opcions «Només 4 decimals» i «Resposta automàtica».</translation>
+    </message>
+    <message>
+        <source>Teorema de Pitágoras y regla de tres</source>
+        <translation>Teorema de Pitàgores i regla de tres</translation>
+    </message>
+    <message>
+        <source>F2 lee la última respuesta. </source>
+        <translation>F2 llegeix l&apos;última resposta. </translation>
+    </message>
+    <message>
+        <source>Triángulo y proporción</source>
+        <translation>Triangle i proporció</translation>
+    </message>
+    <message>
+        <source>Equivalencia</source>
+        <translation>Proporció</translation>
+    </message>
+    <message>
+        <source>Cambia entre triángulo y equivalencia</source>
+        <translation>Canvia entre triangle i proporció</translation>
+    </message>
+    <message>
+        <source>Resolver</source>
+        <translation>Resol</translation>
+    </message>
+    <message>
+        <source>Sólo 4 decimales</source>
+        <translation>Només 4 decimals</translation>
+    </message>
+    <message>
+        <source>Respuesta automática</source>
+        <translation>Resposta automàtica</translation>
+    </message>
+    <message>
+        <source>Sin respuesta todavía</source>
+        <translation>Encara sense resposta</translation>
+    </message>
+    <message>
+        <source>Triángulo</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>La hipotenusa debe ser mayor que los catetos.</source>
+        <translation>La hipotenusa ha de ser més llarga que els catets.</translation>
+    </message>
+    <message>
+        <source>Modo equivalencia</source>
+        <translation>Mode proporció</translation>
+    </message>
+    <message>
+        <source>Modo triángulo</source>
+        <translation>Mode triangle</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SobrePitWindow</name>
+    <message>
+        <source>Pitágoras de Samos (c. 570 – c. 495 a. C.), filósofo y matemático griego, considerado el primer matemático puro. Su aporte a la matemática griega fue la</source>
+        <translation>Pitàgores de Samos (c. 570 – c. 495 aC), filòsof i matemàtic grec, considerat el primer matemàtic pur. La seva aportació a la matemàtica grega va ser la</translation>
+    </message>
+    <message>
+        <source>geometría y la aritmética derivadas de las relaciones numéricas, junto con sus aplicaciones a la música, a la astronomía y al estudio de pesos y medidas. Para él, el número era el principio de todas las cosas. En Crotona, al sur de Italia, fundó una hermandad a la vez religiosa, filosófica y científica, cuyos miembros compartían sus bienes, seguían reglas de vida estrictas y guardaban en secreto las enseñanzas del maestro.</source>
+        <translation>geometria i l&apos;aritmètica derivades de les relacions numèriques, amb les seves aplicacions a la música, a l&apos;astronomia i a l&apos;estudi de pesos i mesures. Per a ell, el nombre era el principi de totes les coses. A Crotona, al sud d&apos;Itàlia, va fundar una germandat alhora religiosa, filosòfica i científica, els membres de la qual compartien els béns, seguien regles de vida estrictes i guardaven en secret els ensenyaments del mestre.</translation>
+    </message>
+    <message>
+        <source>No se conserva ningún escrito de Pitágoras, y es probable que nunca fijara su doctrina por escrito. Lo que sabemos de él nos llega por autores posteriores, y sus seguidores, los pitagóricos, solían atribuirle sus propios hallazgos, de modo que es difícil separar su obra de la de su escuela. Se le atribuyen el teorema de los triángulos rectángulos que lleva su nombre, la división de los números en pares e impares, el estudio de los números figurados y perfectos, la relación entre la longitud de una cuerda y los intervalos musicales, y la idea de que la Tierra es una esfera.</source>
+        <translation>No es conserva cap escrit de Pitàgores, i és probable que mai no fixés la seva doctrina per escrit. El que sabem d&apos;ell ens arriba per autors posteriors, i els seus seguidors, els pitagòrics, solien atribuir-li les seves pròpies troballes, de manera que és difícil separar la seva obra de la de la seva escola. Se li atribueixen el teorema dels triangles rectangles que porta el seu nom, la divisió dels nombres en parells i senars, l&apos;estudi dels nombres figurats i perfectes, la relació entre la longitud d&apos;una corda i els intervals musicals, i la idea que la Terra és una esfera.</translation>
+    </message>
+    <message>
+        <source>Sobre Pitágoras</source>
+        <translation>Sobre Pitàgores</translation>
+    </message>
+    <message>
+        <source>Retrato de Pitágoras</source>
+        <translation>Retrat de Pitàgores</translation>
+    </message>
+    <message>
+        <source>Leer más sobre Pitágoras en la enciclopedia</source>
+        <translation>Llegir més sobre Pitàgores a l&apos;enciclopèdia</translation>
+    </message>
+    <message>
+        <source>Leer más...</source>
+        <translation>Llegir més...</translation>
+    </message>
+    <message>
+        <source>https://es.wikipedia.org/wiki/Pitágoras</source>
+        <translation>https://ca.wikipedia.org/wiki/Pitàgores</translation>
+    </message>
+    <message>
+        <source>Se requiere una conexión a Internet, intente más tarde.</source>
+        <translation>Cal una connexió a Internet; torneu-ho a provar més tard.</translation>
+    </message>
+</context>
+</TS>
