@@ -315,6 +315,16 @@
         <source>V = Raiz(2) / 3 * a³</source>
         <translation>V = Arrel(2) / 3 * a³</translation>
     </message>
+    <message>
+        <source>Paredes x2 (ws):</source>
+        <comment>B + b + ws</comment>
+        <translation>Costats x2 (cs):</translation>
+    </message>
+    <message>
+        <source> ESFERA </source>
+        <comment>A = Pi * 4 * r²</comment>
+        <translation> ESFERA </translation>
+    </message>
 </context>
 <context>
     <name>Unidades</name>
@@ -472,7 +482,7 @@
     </message>
     <message>
         <source>Barril Liq. EE.UU.</source>
-        <translation>Barril líq. EUA</translation>
+        <translation>Barril petroli EUA</translation>
     </message>
     <message>
         <source>Metro³</source>
@@ -481,6 +491,130 @@
     <message>
         <source>Kilometro³</source>
         <translation>Quilòmetre³</translation>
+    </message>
+    <message>
+        <source>milímetros</source>
+        <translation>mil·límetres</translation>
+    </message>
+    <message>
+        <source>centímetros</source>
+        <translation>centímetres</translation>
+    </message>
+    <message>
+        <source>metros</source>
+        <translation>metres</translation>
+    </message>
+    <message>
+        <source>kilómetros</source>
+        <translation>quilòmetres</translation>
+    </message>
+    <message>
+        <source>milímetros cuadrados</source>
+        <translation>mil·límetres quadrats</translation>
+    </message>
+    <message>
+        <source>centímetros cuadrados</source>
+        <translation>centímetres quadrats</translation>
+    </message>
+    <message>
+        <source>metros cuadrados</source>
+        <translation>metres quadrats</translation>
+    </message>
+    <message>
+        <source>kilómetros cuadrados</source>
+        <translation>quilòmetres quadrats</translation>
+    </message>
+    <message>
+        <source>milímetros cúbicos</source>
+        <translation>mil·límetres cúbics</translation>
+    </message>
+    <message>
+        <source>centímetros cúbicos</source>
+        <translation>centímetres cúbics</translation>
+    </message>
+    <message>
+        <source>metros cúbicos</source>
+        <translation>metres cúbics</translation>
+    </message>
+    <message>
+        <source>kilómetros cúbicos</source>
+        <translation>quilòmetres cúbics</translation>
+    </message>
+    <message>
+        <source>pulgadas</source>
+        <translation>polzades</translation>
+    </message>
+    <message>
+        <source>decímetros</source>
+        <translation>decímetres</translation>
+    </message>
+    <message>
+        <source>pies</source>
+        <translation>peus</translation>
+    </message>
+    <message>
+        <source>yardas</source>
+        <translation>iardes</translation>
+    </message>
+    <message>
+        <source>millas</source>
+        <translation>milles</translation>
+    </message>
+    <message>
+        <source>pulgadas cuadradas</source>
+        <translation>polzades quadrades</translation>
+    </message>
+    <message>
+        <source>decímetros cuadrados</source>
+        <translation>decímetres quadrats</translation>
+    </message>
+    <message>
+        <source>pies cuadrados</source>
+        <translation>peus quadrats</translation>
+    </message>
+    <message>
+        <source>yardas cuadradas</source>
+        <translation>iardes quadrades</translation>
+    </message>
+    <message>
+        <source>áreas</source>
+        <translation>àrees</translation>
+    </message>
+    <message>
+        <source>hectáreas</source>
+        <translation>hectàrees</translation>
+    </message>
+    <message>
+        <source>millas cuadradas</source>
+        <translation>milles quadrades</translation>
+    </message>
+    <message>
+        <source>centilitros</source>
+        <translation>centilitres</translation>
+    </message>
+    <message>
+        <source>decilitros</source>
+        <translation>decilitres</translation>
+    </message>
+    <message>
+        <source>litros</source>
+        <translation>litres</translation>
+    </message>
+    <message>
+        <source>decímetros cúbicos</source>
+        <translation>decímetres cúbics</translation>
+    </message>
+    <message>
+        <source>decalitros</source>
+        <translation>decalitres</translation>
+    </message>
+    <message>
+        <source>hectolitros</source>
+        <translation>hectolitres</translation>
+    </message>
+    <message>
+        <source>barriles líquidos estadounidenses</source>
+        <translation>barrils de petroli dels EUA</translation>
     </message>
 </context>
 <context>
@@ -503,10 +637,6 @@
     <message>
         <source>CÓDIGO</source>
         <translation>CODI</translation>
-    </message>
-    <message>
-        <source>Idioma de las ventanas: es (español) o en (inglés).</source>
-        <translation>Idioma de les finestres: es (castellà) o en (anglès).</translation>
     </message>
     <message>
         <source>Uso: vantrelo [opciones]
@@ -537,10 +667,6 @@ Accepta també les opcions de Qt per a programes gràfics, com ara -style.
 </translation>
     </message>
     <message>
-        <source>a una opción le falta o le sobra el valor</source>
-        <translation>a una opció li falta o li sobra el valor</translation>
-    </message>
-    <message>
         <source>opción desconocida «%1»</source>
         <translation>opció desconeguda «%1»</translation>
     </message>
@@ -551,6 +677,29 @@ Accepta també les opcions de Qt per a programes gràfics, com ara -style.
     <message>
         <source>idioma desconocido «%1»</source>
         <translation>idioma desconegut «%1»</translation>
+    </message>
+    <message>
+        <source>Idioma de las ventanas: %1.</source>
+        <translation>Idioma de les finestres: %1.</translation>
+    </message>
+    <message>
+        <source>español</source>
+        <extracomment>The name of the language of this translation, written in that language (English, português, català).</extracomment>
+        <translation>català</translation>
+    </message>
+    <message>
+        <source>la opción «%1» no lleva valor</source>
+        <translation>l&apos;opció «%1» no porta valor</translation>
+    </message>
+    <message>
+        <source>a la opción «%1» le falta su valor</source>
+        <translation>a l&apos;opció «%1» li falta el valor</translation>
+    </message>
+    <message>
+        <source>vantrelo: no se pudo escribir la respuesta (%1).
+</source>
+        <translation>vantrelo: no s&apos;ha pogut escriure la resposta (%1).
+</translation>
     </message>
 </context>
 <context>
@@ -642,10 +791,6 @@ Vantrelo: Versió %1.%2.%3</translation>
         <translation>Valor de Pi</translation>
     </message>
     <message>
-        <source>Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer</source>
-        <translation>Entre 3.14 i 3.15; Retorn per aplicar, doble clic per restablir</translation>
-    </message>
-    <message>
         <source>Teorema de Pitágoras y regla de tres</source>
         <translation>Teorema de Pitàgores i regla de tres</translation>
     </message>
@@ -673,6 +818,14 @@ Vantrelo: Versió %1.%2.%3</translation>
         <source>Está apunto de cerrar todo, ¿está seguro?</source>
         <translation>Esteu a punt de tancar-ho tot. N&apos;esteu segur?</translation>
     </message>
+    <message>
+        <source>Entre 3.14 y 3.15; Intro para aplicar, Escape o doble clic para restablecer</source>
+        <translation>Entre 3.14 i 3.15; Retorn per aplicar, Esc o doble clic per restablir</translation>
+    </message>
+    <message>
+        <source>Valor predeterminado: %1</source>
+        <translation>Valor per defecte: %1</translation>
+    </message>
 </context>
 <context>
     <name>app::QtDesktop</name>
@@ -694,6 +847,22 @@ Vantrelo: Versió %1.%2.%3</translation>
     <message>
         <source> Cerrar </source>
         <translation> Tanca </translation>
+    </message>
+</context>
+<context>
+    <name>app::WindowSystem</name>
+    <message>
+        <source>vantrelo: no se pudo conectar con ningún sistema de ventanas (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+</source>
+        <translation>vantrelo: no s&apos;ha pogut connectar amb cap sistema de finestres (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+</translation>
+    </message>
+</context>
+<context>
+    <name>kit::Announcer</name>
+    <message>
+        <source>%1, no marcada</source>
+        <translation>%1, no marcat</translation>
     </message>
 </context>
 <context>
@@ -984,6 +1153,18 @@ Vantrelo: Versió %1.%2.%3</translation>
         <source>Modo triángulo</source>
         <translation>Mode triangle</translation>
     </message>
+    <message>
+        <source>Control+M cambia entre triángulo y equivalencia.</source>
+        <translation>Control+M canvia entre triangle i proporció.</translation>
+    </message>
+    <message>
+        <source>%1: marcada</source>
+        <translation>%1: marcat</translation>
+    </message>
+    <message>
+        <source>%1: no marcada</source>
+        <translation>%1: no marcat</translation>
+    </message>
 </context>
 <context>
     <name>ui::SobrePitWindow</name>
@@ -1022,6 +1203,10 @@ Vantrelo: Versió %1.%2.%3</translation>
     <message>
         <source>Se requiere una conexión a Internet, intente más tarde.</source>
         <translation>Cal una connexió a Internet; torneu-ho a provar més tard.</translation>
+    </message>
+    <message>
+        <source>No se pudo abrir la página en el navegador web.</source>
+        <translation>No s&apos;ha pogut obrir la pàgina al navegador web.</translation>
     </message>
 </context>
 </TS>

@@ -614,7 +614,7 @@
     </message>
     <message>
         <source>barriles líquidos estadounidenses</source>
-        <translation>US liquid barrels</translation>
+        <translation>US oil barrels</translation>
     </message>
 </context>
 <context>
@@ -1099,7 +1099,7 @@ Vantrelo: Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Con la tecla de menú contextual o Mayúsculas+F10 se abren las opciones «Sólo 4 decimales» y «Respuesta automática».</source>
-        <translation>The context menu key or Shift+F10 opens the options "Round to 4 decimal places" and "Solve automatically".</translation>
+        <translation>The context menu key or Shift+F10 opens the options &quot;Round to 4 decimal places&quot; and &quot;Solve automatically&quot;.</translation>
     </message>
     <message>
         <source>Teorema de Pitágoras y regla de tres</source>

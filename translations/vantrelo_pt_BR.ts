@@ -315,6 +315,16 @@
         <source>V = Raiz(2) / 3 * a³</source>
         <translation>V = Raiz(2) / 3 * a³</translation>
     </message>
+    <message>
+        <source>Paredes x2 (ws):</source>
+        <comment>B + b + ws</comment>
+        <translation>Lados x2 (ls):</translation>
+    </message>
+    <message>
+        <source> ESFERA </source>
+        <comment>A = Pi * 4 * r²</comment>
+        <translation> ESFERA </translation>
+    </message>
 </context>
 <context>
     <name>Unidades</name>
@@ -472,7 +482,7 @@
     </message>
     <message>
         <source>Barril Liq. EE.UU.</source>
-        <translation>Barril líq. EUA</translation>
+        <translation>Barril petról. EUA</translation>
     </message>
     <message>
         <source>Metro³</source>
@@ -481,6 +491,130 @@
     <message>
         <source>Kilometro³</source>
         <translation>Quilômetro³</translation>
+    </message>
+    <message>
+        <source>milímetros</source>
+        <translation>milímetros</translation>
+    </message>
+    <message>
+        <source>centímetros</source>
+        <translation>centímetros</translation>
+    </message>
+    <message>
+        <source>metros</source>
+        <translation>metros</translation>
+    </message>
+    <message>
+        <source>kilómetros</source>
+        <translation>quilômetros</translation>
+    </message>
+    <message>
+        <source>milímetros cuadrados</source>
+        <translation>milímetros quadrados</translation>
+    </message>
+    <message>
+        <source>centímetros cuadrados</source>
+        <translation>centímetros quadrados</translation>
+    </message>
+    <message>
+        <source>metros cuadrados</source>
+        <translation>metros quadrados</translation>
+    </message>
+    <message>
+        <source>kilómetros cuadrados</source>
+        <translation>quilômetros quadrados</translation>
+    </message>
+    <message>
+        <source>milímetros cúbicos</source>
+        <translation>milímetros cúbicos</translation>
+    </message>
+    <message>
+        <source>centímetros cúbicos</source>
+        <translation>centímetros cúbicos</translation>
+    </message>
+    <message>
+        <source>metros cúbicos</source>
+        <translation>metros cúbicos</translation>
+    </message>
+    <message>
+        <source>kilómetros cúbicos</source>
+        <translation>quilômetros cúbicos</translation>
+    </message>
+    <message>
+        <source>pulgadas</source>
+        <translation>polegadas</translation>
+    </message>
+    <message>
+        <source>decímetros</source>
+        <translation>decímetros</translation>
+    </message>
+    <message>
+        <source>pies</source>
+        <translation>pés</translation>
+    </message>
+    <message>
+        <source>yardas</source>
+        <translation>jardas</translation>
+    </message>
+    <message>
+        <source>millas</source>
+        <translation>milhas</translation>
+    </message>
+    <message>
+        <source>pulgadas cuadradas</source>
+        <translation>polegadas quadradas</translation>
+    </message>
+    <message>
+        <source>decímetros cuadrados</source>
+        <translation>decímetros quadrados</translation>
+    </message>
+    <message>
+        <source>pies cuadrados</source>
+        <translation>pés quadrados</translation>
+    </message>
+    <message>
+        <source>yardas cuadradas</source>
+        <translation>jardas quadradas</translation>
+    </message>
+    <message>
+        <source>áreas</source>
+        <translation>ares</translation>
+    </message>
+    <message>
+        <source>hectáreas</source>
+        <translation>hectares</translation>
+    </message>
+    <message>
+        <source>millas cuadradas</source>
+        <translation>milhas quadradas</translation>
+    </message>
+    <message>
+        <source>centilitros</source>
+        <translation>centilitros</translation>
+    </message>
+    <message>
+        <source>decilitros</source>
+        <translation>decilitros</translation>
+    </message>
+    <message>
+        <source>litros</source>
+        <translation>litros</translation>
+    </message>
+    <message>
+        <source>decímetros cúbicos</source>
+        <translation>decímetros cúbicos</translation>
+    </message>
+    <message>
+        <source>decalitros</source>
+        <translation>decalitros</translation>
+    </message>
+    <message>
+        <source>hectolitros</source>
+        <translation>hectolitros</translation>
+    </message>
+    <message>
+        <source>barriles líquidos estadounidenses</source>
+        <translation>barris de petróleo americanos</translation>
     </message>
 </context>
 <context>
@@ -503,10 +637,6 @@
     <message>
         <source>CÓDIGO</source>
         <translation>CÓDIGO</translation>
-    </message>
-    <message>
-        <source>Idioma de las ventanas: es (español) o en (inglés).</source>
-        <translation>Idioma das janelas: es (espanhol) ou en (inglês).</translation>
     </message>
     <message>
         <source>Uso: vantrelo [opciones]
@@ -537,10 +667,6 @@ Aceita também as opções do Qt para programas gráficos, como -style.
 </translation>
     </message>
     <message>
-        <source>a una opción le falta o le sobra el valor</source>
-        <translation>uma opção está sem valor ou tem um valor que não aceita</translation>
-    </message>
-    <message>
         <source>opción desconocida «%1»</source>
         <translation>opção desconhecida &quot;%1&quot;</translation>
     </message>
@@ -551,6 +677,29 @@ Aceita também as opções do Qt para programas gráficos, como -style.
     <message>
         <source>idioma desconocido «%1»</source>
         <translation>idioma desconhecido &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Idioma de las ventanas: %1.</source>
+        <translation>Idioma das janelas: %1.</translation>
+    </message>
+    <message>
+        <source>español</source>
+        <extracomment>The name of the language of this translation, written in that language (English, português, català).</extracomment>
+        <translation>português do Brasil</translation>
+    </message>
+    <message>
+        <source>la opción «%1» no lleva valor</source>
+        <translation>a opção &quot;%1&quot; não leva valor</translation>
+    </message>
+    <message>
+        <source>a la opción «%1» le falta su valor</source>
+        <translation>falta o valor da opção &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>vantrelo: no se pudo escribir la respuesta (%1).
+</source>
+        <translation>vantrelo: não foi possível escrever a resposta (%1).
+</translation>
     </message>
 </context>
 <context>
@@ -642,10 +791,6 @@ Vantrelo: Versão %1.%2.%3</translation>
         <translation>Valor de Pi</translation>
     </message>
     <message>
-        <source>Entre 3.14 y 3.15; Intro para aplicar, doble clic para restablecer</source>
-        <translation>Entre 3.14 e 3.15; Enter para aplicar, clique duplo para restaurar</translation>
-    </message>
-    <message>
         <source>Teorema de Pitágoras y regla de tres</source>
         <translation>Teorema de Pitágoras e regra de três</translation>
     </message>
@@ -673,6 +818,14 @@ Vantrelo: Versão %1.%2.%3</translation>
         <source>Está apunto de cerrar todo, ¿está seguro?</source>
         <translation>Você está prestes a fechar tudo. Tem certeza?</translation>
     </message>
+    <message>
+        <source>Entre 3.14 y 3.15; Intro para aplicar, Escape o doble clic para restablecer</source>
+        <translation>Entre 3.14 e 3.15; Enter para aplicar, Esc ou clique duplo para restaurar</translation>
+    </message>
+    <message>
+        <source>Valor predeterminado: %1</source>
+        <translation>Valor padrão: %1</translation>
+    </message>
 </context>
 <context>
     <name>app::QtDesktop</name>
@@ -694,6 +847,22 @@ Vantrelo: Versão %1.%2.%3</translation>
     <message>
         <source> Cerrar </source>
         <translation> Fechar </translation>
+    </message>
+</context>
+<context>
+    <name>app::WindowSystem</name>
+    <message>
+        <source>vantrelo: no se pudo conectar con ningún sistema de ventanas (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+</source>
+        <translation>vantrelo: não foi possível conectar a nenhum sistema de janelas (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+</translation>
+    </message>
+</context>
+<context>
+    <name>kit::Announcer</name>
+    <message>
+        <source>%1, no marcada</source>
+        <translation>%1, não marcado</translation>
     </message>
 </context>
 <context>
@@ -984,6 +1153,18 @@ Vantrelo: Versão %1.%2.%3</translation>
         <source>Modo triángulo</source>
         <translation>Modo triângulo</translation>
     </message>
+    <message>
+        <source>Control+M cambia entre triángulo y equivalencia.</source>
+        <translation>Control+M alterna entre triângulo e proporção.</translation>
+    </message>
+    <message>
+        <source>%1: marcada</source>
+        <translation>%1: marcado</translation>
+    </message>
+    <message>
+        <source>%1: no marcada</source>
+        <translation>%1: não marcado</translation>
+    </message>
 </context>
 <context>
     <name>ui::SobrePitWindow</name>
@@ -1022,6 +1203,10 @@ Vantrelo: Versão %1.%2.%3</translation>
     <message>
         <source>Se requiere una conexión a Internet, intente más tarde.</source>
         <translation>É preciso uma conexão com a Internet; tente mais tarde.</translation>
+    </message>
+    <message>
+        <source>No se pudo abrir la página en el navegador web.</source>
+        <translation>Não foi possível abrir a página no navegador.</translation>
     </message>
 </context>
 </TS>
