@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace kit {
 namespace {
 
@@ -139,7 +141,7 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Value ? shown() : QAccessibleWidget::text(t);
+        return t == QAccessible::Value ? heard() : QAccessibleWidget::text(t);
     }
 
     void setText(QAccessible::Text t, const QString& text) override
@@ -153,8 +155,8 @@ public:
     void selection(int index, int* startOffset, int* endOffset) const override
     {
         const bool selected = index == 0 && edit()->hasSelectedText();
-        *startOffset = selected ? edit()->selectionStart() : 0;
-        *endOffset = selected ? edit()->selectionEnd() : 0;
+        *startOffset = selected ? toHeard(edit()->selectionStart()) : 0;
+        *endOffset = selected ? toHeard(edit()->selectionEnd()) : 0;
     }
     int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
     void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
@@ -166,24 +168,25 @@ public:
     void setSelection(int index, int startOffset, int endOffset) override
     {
         if (index == 0)
-            edit()->setSelection(startOffset, endOffset - startOffset);
+            edit()->setSelection(toShown(startOffset), toShown(endOffset) - toShown(startOffset));
     }
 
-    int cursorPosition() const override { return edit()->cursorPosition(); }
-    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    int cursorPosition() const override { return toHeard(edit()->cursorPosition()); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(toShown(position)); }
 
     QString text(int startOffset, int endOffset) const override
     {
-        return shown().mid(startOffset, endOffset - startOffset);
+        return heard().mid(startOffset, endOffset - startOffset);
     }
-    int characterCount() const override { return static_cast<int>(shown().size()); }
+    int characterCount() const override { return static_cast<int>(heard().size()); }
 
     // Measured from the caret, which the line edit places whatever its alignment and scrolling.
-    QRect characterRect(int offset) const override
+    QRect characterRect(int heardOffset) const override
     {
-        const QString text = shown();
-        if (offset < 0 || offset >= text.size())
+        const QString text = edit()->displayText();
+        if (heardOffset < 0 || heardOffset >= characterCount())
             return {};
+        const int offset = toShown(heardOffset);
         const QFontMetrics metrics(edit()->font());
         const QRect caret = edit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
         const int x = caret.x() + metrics.horizontalAdvance(text.left(offset))
@@ -193,12 +196,12 @@ public:
     }
     int offsetAtPoint(const QPoint& point) const override
     {
-        return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+        return toHeard(edit()->cursorPositionAt(edit()->mapFromGlobal(point)));
     }
     void scrollToSubstring(int startIndex, int endIndex) override
     {
-        edit()->setCursorPosition(endIndex);
-        edit()->setCursorPosition(startIndex);
+        edit()->setCursorPosition(toShown(endIndex));
+        edit()->setCursorPosition(toShown(startIndex));
     }
     QString attributes(int, int* startOffset, int* endOffset) const override
     {
@@ -211,13 +214,48 @@ public:
     void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
     void replaceText(int startOffset, int endOffset, const QString& text) override
     {
+        if (edit()->isReadOnly())
+            return;
         edit()->setText(edit()->text().replace(startOffset, endOffset - startOffset, text));
     }
 
 private:
     QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
-    // What the box shows: a password box shows no characters.
-    QString shown() const { return edit()->displayText(); }
+    // A result box groups digits with commas, which a listener takes for decimal
+    // ones ("8,000" heard as eight): it is heard without them. Typed text is heard
+    // as it stands.
+    bool dropped(const QString& shown, qsizetype i) const
+    {
+        return edit()->isReadOnly() && shown.at(i) == QLatin1Char(',') && i > 0 && shown.at(i - 1).isDigit()
+               && i + 1 < shown.size() && shown.at(i + 1).isDigit();
+    }
+    // What the box shows (a password box shows no characters), as it is heard.
+    QString heard() const
+    {
+        const QString shown = edit()->displayText();
+        QString text;
+        for (qsizetype i = 0; i < shown.size(); ++i)
+            if (!dropped(shown, i))
+                text += shown.at(i);
+        return text;
+    }
+    int toHeard(int shownOffset) const
+    {
+        const QString shown = edit()->displayText();
+        int offset = shownOffset;
+        for (qsizetype i = 0; i < std::min<qsizetype>(shownOffset, shown.size()); ++i)
+            offset -= dropped(shown, i);
+        return offset;
+    }
+    int toShown(int heardOffset) const
+    {
+        const QString shown = edit()->displayText();
+        int offset = 0;
+        int left = heardOffset;
+        for (; offset < shown.size() && (left > 0 || dropped(shown, offset)); ++offset)
+            left -= !dropped(shown, offset);
+        return offset + left;
+    }
 };
 
 // Qt tells screen readers that a menu item is ticked, but not that one can be:
