@@ -92,4 +92,9 @@ void QtDesktop::clearClipboard()
     QGuiApplication::clipboard()->clear();
 }
 
+void QtDesktop::watchClipboard(QObject* receiver, std::function<void()> changed)
+{
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, receiver, std::move(changed));
+}
+
 } // namespace app

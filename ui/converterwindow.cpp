@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTimer>
 
 #include <string>
 
@@ -114,11 +113,7 @@ ConverterWindow::ConverterWindow(kit::ToolContext& context) : kit::ToolWindow(co
     setTabOrder(m_Option[0], m_Option[1]);
     setTabOrder(m_Option[1], m_Option[2]);
 
-    m_tmrClip = new QTimer(this);
-    m_tmrClip->setObjectName(QStringLiteral("tmrClip"));
-    m_tmrClip->setInterval(500);
     connectHandlers();
-    m_tmrClip->start();
     m_voice = new kit::Announcer(this);
     Form_Load();
 }
@@ -237,7 +232,7 @@ void ConverterWindow::connectHandlers()
     connect(m_lblPaste, &kit::ClickLabel::clicked, this, &ConverterWindow::lblPaste_Click);
     connect(m_lblPaste, &kit::ClickLabel::mouseDown, this, &ConverterWindow::lblPaste_MouseDown);
     connect(m_lblPaste, &kit::ClickLabel::mouseUp, this, &ConverterWindow::lblPaste_MouseUp);
-    connect(m_tmrClip, &QTimer::timeout, this, &ConverterWindow::tmrClip_Timer);
+    desktop().watchClipboard(this, [this] { tmrClip_Timer(); });
     for (QObject* watched : {static_cast<QObject*>(m_txtCaja), static_cast<QObject*>(m_List3),
                              static_cast<QObject*>(m_lblCopy), static_cast<QObject*>(m_frmeCopy)})
         watched->installEventFilter(this);
@@ -305,6 +300,7 @@ void ConverterWindow::Form_Load()
         option->setChecked(true);
     m_List1->selectRow(1);
     m_List2->selectRow(1);
+    tmrClip_Timer(); // what the clipboard holds already; later only its changes
 }
 
 void ConverterWindow::Option_Click(std::int16_t c)

@@ -8,8 +8,8 @@
 // runs Convertir, which asks the unit catalogue for the value in every unit and
 // refills List3 row for row beside List2; List2 and List3 keep the same row
 // selected. A double-click on a value shows the copy button frmeCopy beside it
-// (sCopy); tmrClip polls the clipboard and shows the paste button lblPaste while
-// the clipboard holds a positive number. A row whose value leaves the range of a
+// (sCopy); tmrClip_Timer reads the clipboard when the window opens and each time
+// it changes, and shows the paste button lblPaste while it holds a positive number. A row whose value leaves the range of a
 // double reads "Fuera de rango" and is never copied. Calculators open beside
 // the converter also write TipoMedida; conversions follow the category the
 // window shows, never a category its lists do not hold.
@@ -24,7 +24,6 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class QTimer;
 
 namespace kit {
 class ListBox;
@@ -92,7 +91,6 @@ private:
     kit::ListBox* m_List2 = nullptr;
     kit::ListBox* m_List1 = nullptr;
     QFrame* m_Frame1 = nullptr;
-    QTimer* m_tmrClip = nullptr;
     QLineEdit* m_txtCaja = nullptr;
     std::array<QRadioButton*, 3> m_Option{}; // Option1..3: length, area, volume
     kit::LineShape* m_Line1 = nullptr;

@@ -207,7 +207,7 @@ void tst_Storm::fillClipboard()
                              QString::fromUtf8("\xff\xfe"
                                                "12"),
                              QString()};
-    m_fixture->desktop.clipboard = texts[index(std::size(texts))];
+    m_fixture->desktop.setClipboardText(texts[index(std::size(texts))]);
 }
 
 void tst_Storm::actOn(QWidget* window)

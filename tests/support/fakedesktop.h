@@ -2,6 +2,7 @@
 #define TESTS_SUPPORT_FAKEDESKTOP_H
 
 #include <QIcon>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -28,7 +29,7 @@ public:
     QString aboutOtherText;
     bool networkAlive = true;
     std::vector<QUrl> openedAddresses;
-    QString clipboard;
+    QString clipboard; // set directly, it tells no watcher; setClipboardText does
 
     void message(QWidget*, const QString& text, Icon icon) override
     {
@@ -52,8 +53,28 @@ public:
     bool isNetworkAlive() override { return networkAlive; }
     void openAddress(QWidget*, const QUrl& address) override { openedAddresses.push_back(address); }
     QString clipboardText() override { return clipboard; }
-    void setClipboardText(const QString& text) override { clipboard = text; }
-    void clearClipboard() override { clipboard.clear(); }
+    void setClipboardText(const QString& text) override
+    {
+        clipboard = text;
+        clipboardChanged();
+    }
+    void clearClipboard() override { setClipboardText(QString()); }
+    void watchClipboard(QObject* receiver, std::function<void()> changed) override
+    {
+        m_clipboardWatchers.push_back({receiver, std::move(changed)});
+    }
+
+private:
+    void clipboardChanged()
+    {
+        const auto watchers = m_clipboardWatchers;
+        for (const auto& [receiver, changed] : watchers) {
+            if (receiver)
+                changed();
+        }
+    }
+
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_clipboardWatchers;
 };
 
 #endif

@@ -468,7 +468,6 @@ void tst_ConverterWindow::paste_button_shows_after_copying_a_positive_value()
     enter(unit, text);
     copyRow(row);
     QCOMPARE(m_fixture->desktop.clipboard, copied);
-    m_window->tmrClip_Timer();
     QCOMPARE(child<QWidget>("lblPaste")->isVisible(), shown);
 }
 
@@ -502,13 +501,11 @@ void tst_ConverterWindow::paste_fills_the_box_and_empties_the_clipboard()
     open(0);
     enter(4, QStringLiteral("1")); // 1 Pie
     copyRow(0);
-    m_window->tmrClip_Timer();
     QTest::mouseClick(child<QWidget>("lblPaste"), Qt::LeftButton);
     QCOMPARE(box()->text(), QStringLiteral("304.8"));
     QCOMPARE(list(3)->item(4)->text(), QStringLiteral("304.8"));
     QCOMPARE(list(3)->item(5)->text(), QStringLiteral("101.59999998984"));
     QCOMPARE(m_fixture->desktop.clipboard, QString());
-    m_window->tmrClip_Timer();
     QVERIFY(!child<QWidget>("lblPaste")->isVisible());
 }
 
