@@ -94,7 +94,6 @@ MenuWindow::MenuWindow(kit::ToolContext& context, kit::ToolMakers makers, std::f
 {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(tr("Vantrelo - Menú"));
-    setWindowIcon(QIcon(QString::fromLatin1(kit::picture::kIcon)));
     setMouseTracking(true);
     kit::setClientSize(this, 7815, 3375);
     buildButtons();

@@ -29,7 +29,8 @@ Program::Program(kit::ToolMakers makers, const QString& language)
     QApplication::setApplicationName(QStringLiteral("Vantrelo"));
     // The installed entry's id: Wayland desktops match the windows to its icon and name.
     QApplication::setDesktopFileName(QStringLiteral("com.milvane.Vantrelo"));
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(kit::picture::kIcon)));
+    // Every window shows the application's icon: none sets one of its own.
+    QApplication::setWindowIcon(kit::programIcon());
     // The run ends only through the menu or the splash's "x", never because
     // the splash closed or the menu was minimized.
     QApplication::setQuitOnLastWindowClosed(false);

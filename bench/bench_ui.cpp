@@ -6,6 +6,7 @@
 // growth of resident memory while each tool is opened and closed 1,000 times.
 // Prints "name value" lines (microseconds, KiB) for ./scripts/bench.
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/menuwindow.h"
 #include "app/qtdesktop.h"
 #include "kit/assets.h"
 #include "kit/basvar.h"
@@ -31,6 +33,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kWarmUp = 500;
 constexpr int kKeystrokes = 20000;
+constexpr int kFirstOpenings = 100;
 constexpr int kOpenings = 1000;
 
 struct Samples {
@@ -114,20 +117,37 @@ long residentKiB()
     return fields.size() > 1 ? fields[1].toLong() * 4 : 0;
 }
 
-// Resident memory gained per opening and closing of one tool, after a few rounds
-// that may create lasting shared objects (fonts, cached pictures).
-double growthPerOpening(const kit::ToolMaker& make, kit::ToolContext& context)
+// Opens a tool through the menu's own item or picture button, as a user does,
+// then closes it and lets it go.
+void openAndClose(app::MenuWindow& menu, const char* opener, const char* formName)
 {
-    const auto openAndClose = [&] {
-        open(make, context)->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    };
-    for (int i = 0; i < 10; ++i)
-        openAndClose();
-    const long before = residentKiB();
-    for (int i = 0; i < kOpenings; ++i)
-        openAndClose();
-    return static_cast<double>(residentKiB() - before) / kOpenings;
+    if (auto* item = menu.findChild<QAction*>(QString::fromLatin1(opener)))
+        item->trigger();
+    else
+        QMetaObject::invokeMethod(menu.findChild<QWidget*>(QString::fromLatin1(opener)), "clicked");
+    QApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(formName) && window->isVisible())
+            window->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Resident memory gained a round over the first hundred openings and closings of
+// one tool (after the first, which loads what every later one shares), then over
+// openings more.
+void growthPerOpening(app::MenuWindow& menu, const char* opener, const char* formName, int openings)
+{
+    openAndClose(menu, opener, formName);
+    const long start = residentKiB();
+    for (int i = 0; i < kFirstOpenings; ++i)
+        openAndClose(menu, opener, formName);
+    const long afterFirst = residentKiB();
+    for (int i = 0; i < openings; ++i)
+        openAndClose(menu, opener, formName);
+    std::printf("openclose_%s_first_kib %.2f\n", formName, double(afterFirst - start) / kFirstOpenings);
+    std::printf("openclose_%s_kib %.2f\n", formName, double(residentKiB() - afterFirst) / openings);
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -160,16 +180,20 @@ int main(int argc, char* argv[])
     delete converter;
     delete area;
 
-    const std::pair<const char*, const kit::ToolMaker*> tools[] = {
-        {"perimetro", &makers.perimetro}, {"area", &makers.area},         {"volumen", &makers.volumen},
-        {"pitagoras", &makers.pitagoras}, {"sobrepit", &makers.sobrePit}, {"convertidor", &makers.convertidor},
+    // Opened and closed through the real menu. BENCH_TOOLS=frmArea,... measures only
+    // those, BENCH_OPENINGS rounds instead of 1,000 (for a run under heaptrack).
+    const int openings = qEnvironmentVariableIntValue("BENCH_OPENINGS");
+    app::MenuWindow menu(context, makers, [] {});
+    context.setMenu(&menu);
+    menu.show();
+    const QStringList only = qEnvironmentVariable("BENCH_TOOLS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const std::pair<const char*, const char*> tools[] = {
+        {"figPerimetro", "frmPerimetro"}, {"figArea", "frmArea"},         {"figVolumen", "frmVolumen"},
+        {"pitTeorema", "frmPitagoras"},   {"pitAbout", "frmSobrePit"},    {"cmdButton2", "frmConvert"},
     };
-    double worst = 0;
-    for (const auto& [name, make] : tools) {
-        const double growth = growthPerOpening(*make, context);
-        std::printf("openclose_%s_kib %.2f\n", name, growth);
-        worst = std::max(worst, growth);
+    for (const auto& [opener, formName] : tools) {
+        if (only.isEmpty() || only.contains(QLatin1String(formName)))
+            growthPerOpening(menu, opener, formName, openings > 0 ? openings : kOpenings);
     }
-    std::printf("openclose_worst_kib %.2f\n", worst);
     return 0;
 }

@@ -2,17 +2,13 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <QIcon>
 #include <QKeyEvent>
-
-#include "kit/assets.h"
 
 namespace kit {
 
 ToolWindow::ToolWindow(ToolContext& context, MenuOnClose menuOnClose) : m_context(context), m_menuOnClose(menuOnClose)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));
 }
 
 void ToolWindow::Form_Unload()

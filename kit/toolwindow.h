@@ -9,10 +9,11 @@ class QKeyEvent;
 
 namespace kit {
 
-// Base of every tool window: the program icon, deletion once closed, and the
-// unload step, which runs exactly once however often the window is asked to
-// close. Also the conventions the windows' handlers share: which focus changes
-// are moves between controls, and how a key reaches a key handler.
+// Base of every tool window: deletion once closed, and the unload step, which
+// runs exactly once however often the window is asked to close. The icon is the
+// program's, drawn once for every window. Also the conventions the windows'
+// handlers share: which focus changes are moves between controls, and how a key
+// reaches a key handler.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
