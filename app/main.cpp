@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
-    app::Program program(ui::toolMakers(), language);
+    app::Program program(ui::kTools, language);
     program.start();
     return QApplication::exec();
 }

@@ -22,8 +22,7 @@ void endRun()
 
 } // namespace
 
-Program::Program(kit::ToolMakers makers, const QString& language)
-    : m_translations(language), m_makers(std::move(makers))
+Program::Program(const ui::ToolTable& tools, const QString& language) : m_translations(language), m_tools(tools)
 {
     kit::loadAssets();
     QApplication::setApplicationName(QStringLiteral("Vantrelo"));
@@ -57,7 +56,7 @@ void Program::start()
 void Program::showMenu()
 {
     if (!m_menu) {
-        m_menu = new MenuWindow(m_context, m_makers, endRun);
+        m_menu = new MenuWindow(m_context, m_tools, endRun);
         m_context.setMenu(m_menu);
     }
     m_menu->show();

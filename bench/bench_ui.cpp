@@ -6,7 +6,6 @@
 // growth of resident memory while each tool is opened and closed 1,000 times.
 // Prints "name value" lines (microseconds, KiB) for ./scripts/bench.
 
-#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -17,6 +16,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -25,6 +25,7 @@
 #include "kit/assets.h"
 #include "kit/basvar.h"
 #include "kit/toolcontext.h"
+#include "tests/support/windows.h"
 #include "ui/tools.h"
 
 namespace {
@@ -100,9 +101,12 @@ QString allRows(const QListWidget* values)
     return rows;
 }
 
-QWidget* open(const kit::ToolMaker& make, kit::ToolContext& context)
+// Builds a tool window on its own, by form name, and shows it.
+QWidget* open(const char* formName, kit::ToolContext& context)
 {
-    QWidget* window = make(context);
+    const auto tool = std::find_if(ui::kTools.begin(), ui::kTools.end(),
+                                   [formName](const ui::Tool& t) { return std::strcmp(t.formName, formName) == 0; });
+    QWidget* window = tool->make(context);
     window->show();
     QApplication::processEvents();
     return window;
@@ -121,10 +125,7 @@ long residentKiB()
 // then closes it and lets it go.
 void openAndClose(app::MenuWindow& menu, const char* opener, const char* formName)
 {
-    if (auto* item = menu.findChild<QAction*>(QString::fromLatin1(opener)))
-        item->trigger();
-    else
-        QMetaObject::invokeMethod(menu.findChild<QWidget*>(QString::fromLatin1(opener)), "clicked");
+    pressOpener(&menu, opener);
     QApplication::processEvents();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->objectName() == QLatin1String(formName) && window->isVisible())
@@ -162,15 +163,14 @@ int main(int argc, char* argv[])
     var.ValorPi = 3.14159265358979;
     app::QtDesktop desktop;
     kit::ToolContext context(var, desktop);
-    const kit::ToolMakers makers = ui::toolMakers();
 
-    QWidget* area = open(makers.area, context);
+    QWidget* area = open("frmArea", context);
     auto* text1 = area->findChild<QLineEdit*>(QStringLiteral("Text1"));
     auto* answer = area->findChild<QLineEdit*>(QStringLiteral("txtAnswer"));
     text1->setText(QStringLiteral("12.5"));
     report("area", typeInto(text1, [answer] { return answer->text(); }));
 
-    QWidget* converter = open(makers.convertidor, context);
+    QWidget* converter = open("frmConvert", context);
     auto* caja = converter->findChild<QLineEdit*>(QStringLiteral("txtCaja"));
     auto* values = converter->findChild<QListWidget*>(QStringLiteral("List3"));
     caja->setText(QStringLiteral("12.5"));
@@ -183,17 +183,13 @@ int main(int argc, char* argv[])
     // Opened and closed through the real menu. BENCH_TOOLS=frmArea,... measures only
     // those, BENCH_OPENINGS rounds instead of 1,000 (for a run under heaptrack).
     const int openings = qEnvironmentVariableIntValue("BENCH_OPENINGS");
-    app::MenuWindow menu(context, makers, [] {});
+    app::MenuWindow menu(context, ui::kTools, [] {});
     context.setMenu(&menu);
     menu.show();
     const QStringList only = qEnvironmentVariable("BENCH_TOOLS").split(QLatin1Char(','), Qt::SkipEmptyParts);
-    const std::pair<const char*, const char*> tools[] = {
-        {"figPerimetro", "frmPerimetro"}, {"figArea", "frmArea"},         {"figVolumen", "frmVolumen"},
-        {"pitTeorema", "frmPitagoras"},   {"pitAbout", "frmSobrePit"},    {"cmdButton2", "frmConvert"},
-    };
-    for (const auto& [opener, formName] : tools) {
-        if (only.isEmpty() || only.contains(QLatin1String(formName)))
-            growthPerOpening(menu, opener, formName, openings > 0 ? openings : kOpenings);
+    for (const ui::Tool& tool : ui::kTools) {
+        if (only.isEmpty() || only.contains(QLatin1String(tool.formName)))
+            growthPerOpening(menu, tool.opener, tool.formName, openings > 0 ? openings : kOpenings);
     }
     return 0;
 }

@@ -18,21 +18,6 @@ QString desktopLanguage(const QStringList& uiLanguages)
     return kLanguages.first();
 }
 
-QString figureText(const char* text)
-{
-    return QCoreApplication::translate("Figuras", text);
-}
-
-QString unitText(const char* text)
-{
-    return QCoreApplication::translate("Unidades", text);
-}
-
-QString outOfRange()
-{
-    return QCoreApplication::translate("Valores", "Fuera de rango");
-}
-
 Translations::Translations(const QString& language)
 {
     // Spanish is the source of every text of the program; only Qt's own need a translation.

@@ -2,9 +2,7 @@
 #define KIT_LANGUAGE_H
 
 // The languages the windows speak. Every text is written in Spanish, which is
-// therefore always there; other languages ship as compiled translations. Core
-// hands its texts over in Spanish, and the windows look them up here under the
-// contexts core marks them with.
+// therefore always there; other languages ship as compiled translations.
 
 #include <QString>
 #include <QStringList>
@@ -18,14 +16,6 @@ inline const QStringList kLanguages = {QStringLiteral("es"), QStringLiteral("en"
 // The first of the desktop's interface languages (QLocale::uiLanguages(), most
 // wanted first) that ships, else Spanish. "C" and "POSIX" ask for no language.
 QString desktopLanguage(const QStringList& uiLanguages);
-
-// A figure's caption, tooltip, formula or measure caption, given as core has it.
-QString figureText(const char* text);
-// A unit name or unit symbol, given as core has it.
-QString unitText(const char* text);
-
-// What a window shows where a value is beyond the range of a double.
-QString outOfRange();
 
 // Puts the program's texts and Qt's own (standard buttons, edit menus) into
 // language for as long as it lives. Needs the application object.

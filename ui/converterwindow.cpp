@@ -16,11 +16,11 @@
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/fittext.h"
-#include "kit/language.h"
 #include "kit/listbox.h"
 #include "kit/look.h"
 #include "kit/optionbutton.h"
 #include "kit/shapes.h"
+#include "ui/coretext.h"
 
 namespace ui {
 namespace {
@@ -88,8 +88,6 @@ ConverterWindow::ConverterWindow(kit::ToolContext& context) : kit::ToolWindow(co
 {
     setObjectName(QStringLiteral("frmConvert"));
     setWindowTitle(tr("Convertidor de unidades"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     kit::setClientSize(this, 9375, 5895);
 
     // Built from back to front, so that later controls lie over earlier ones.
@@ -285,8 +283,6 @@ void ConverterWindow::keepSelectedRowClearOfCopy()
 
 void ConverterWindow::Form_Load()
 {
-    var().VentanasAbiertas += 1;
-    kit::setBackColour(this, kit::kWindowBackground);
     for (QWidget* control :
          {static_cast<QWidget*>(m_txtCaja), static_cast<QWidget*>(m_frmeCopy), static_cast<QWidget*>(m_lblPaste)})
         kit::setBackColour(control, kit::kWindowBackground);
@@ -312,7 +308,7 @@ void ConverterWindow::Option_Click(std::int16_t c)
     m_List2->empty();
     m_List3->empty();
     for (const std::string& unit : core::CatalogoUnidades::Unidades(c))
-        m_List1->addItem(kit::unitText(unit.c_str()));
+        m_List1->addItem(unitText(unit.c_str()));
     m_List1->selectRow(rememberedUnit());
     for (int row = 0; row < m_List1->count(); ++row)
         m_List2->addItem(m_List1->item(row)->text());
@@ -420,7 +416,7 @@ void ConverterWindow::Convertir()
     const auto rows =
         core::CatalogoUnidades::ConvertirValor(shownCategory(), rememberedUnit(), m_txtCaja->text().toStdString());
     for (const core::CatalogoUnidades::Fila& row : rows)
-        m_List3->addItem(row ? QString::fromStdString(*row) : kit::outOfRange());
+        m_List3->addItem(row ? QString::fromStdString(*row) : outOfRange());
     describeValues();
     m_List3->selectRow(m_List2->selectedRow());
 }
@@ -451,7 +447,7 @@ void ConverterWindow::sCopy()
 
 bool ConverterWindow::isValue(int row) const
 {
-    return row >= 0 && m_List3->item(row)->text() != kit::outOfRange();
+    return row >= 0 && m_List3->item(row)->text() != outOfRange();
 }
 
 std::int16_t ConverterWindow::shownCategory() const

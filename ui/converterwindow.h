@@ -9,10 +9,11 @@
 // refills List3 row for row beside List2; List2 and List3 keep the same row
 // selected. A double-click on a value shows the copy button frmeCopy beside it
 // (sCopy); tmrClip_Timer reads the clipboard when the window opens and each time
-// it changes, and shows the paste button lblPaste while it holds a positive number. A row whose value leaves the range of a
-// double reads "Fuera de rango" and is never copied. Calculators open beside
-// the converter also write TipoMedida; conversions follow the category the
-// window shows, never a category its lists do not hold.
+// it changes, and shows the paste button lblPaste while it holds a positive
+// number. A row whose value leaves the range of a double reads "Fuera de rango"
+// and is never copied. Calculators open beside the converter also write
+// TipoMedida; conversions follow the category the window shows, never a
+// category its lists do not hold.
 
 #include <array>
 #include <cstdint>

@@ -142,8 +142,6 @@ PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context
 {
     setObjectName(QStringLiteral("frmPitagoras"));
     setWindowTitle(tr("Teorema de Pitágoras y regla de tres"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setAccessibleDescription(tr("F2 lee la última respuesta. ") + settingsHint());
     buildPanel();
     buildBoxes();
@@ -155,7 +153,6 @@ PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context
     m_voice = new kit::Announcer(this);
     kit::setClientSize(this, 6735, 1605);
     m_cmdMode->setFocus();
-    Form_Load();
 }
 
 void PitagorasWindow::buildPanel()
@@ -303,11 +300,7 @@ bool PitagorasWindow::filterBoxEvent(int index, QEvent* event)
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
             return false;
         txtZ_KeyDown(index, key->key());
-        int ascii = keyAscii(key);
-        if (ascii == 0)
-            return false;
-        txtZ_KeyPress(index, ascii);
-        return ascii == 0;
+        return runKeyPress(key, [this, index](int& ascii) { txtZ_KeyPress(index, ascii); });
     }
     default:
         return false;
@@ -331,11 +324,6 @@ void PitagorasWindow::contextMenuEvent(QContextMenuEvent* event)
         popUpMenuAtFocus();
     else
         event->ignore();
-}
-
-void PitagorasWindow::Form_Load()
-{
-    kit::setBackColour(this, kit::kWindowBackground);
 }
 
 void PitagorasWindow::frmeMode_MouseDown(Qt::MouseButton button, const QPoint& globalPosition)

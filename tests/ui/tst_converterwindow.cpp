@@ -147,12 +147,11 @@ void tst_ConverterWindow::opens_on_the_category_of_the_last_result_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("sourceUnit");
     QTest::addColumn<int>("rows");
-    QTest::newRow("tras un perímetro") << 0 << "Option1"
-                                       << "Centímetro" << 9;
-    QTest::newRow("tras un área") << 1 << "Option2"
-                                  << "Pulgada²" << 10;
-    QTest::newRow("tras un volumen") << 2 << "Option3"
-                                     << "Centílitro" << 10;
+    // clang-format off
+    QTest::newRow("tras un perímetro") << 0 << "Option1" << "Centímetro" << 9;
+    QTest::newRow("tras un área") << 1 << "Option2" << "Pulgada²" << 10;
+    QTest::newRow("tras un volumen") << 2 << "Option3" << "Centílitro" << 10;
+    // clang-format on
 }
 
 void tst_ConverterWindow::opens_on_the_category_of_the_last_result()
@@ -264,12 +263,12 @@ void tst_ConverterWindow::rows_beyond_the_double_range_say_so_data()
     const QString centimetres = out
                                 + QStringLiteral(";1E+308;3.937007874E+307;1E+307;3.2808399E+306;"
                                                  "1.0936133E+306;1E+306;1E+303;6.21371E+302");
+    // clang-format off
     QTest::newRow("1e308 en centímetros") << 1 << "1e308" << -1 << false << centimetres;
-    QTest::newRow("1e305 en milímetros y luego millas")
-        << 0 << "1e305" << 8 << false
-        << QStringList(5, out).join(QLatin1Char(';')) + QStringLiteral(";1.76E+308;1.609344E+308;1.609344E+305;1E+305");
+    QTest::newRow("1e305 en milímetros y luego millas") << 0 << "1e305" << 8 << false << QStringList(5, out).join(QLatin1Char(';')) + QStringLiteral(";1.76E+308;1.609344E+308;1.609344E+305;1E+305");
     QTest::newRow("1e308, área y de nuevo longitud") << 1 << "1e308" << -1 << true << centimetres;
     QTest::newRow("1E400 tecleado") << 1 << "1E400" << -1 << false << QStringList(9, out).join(QLatin1Char(';'));
+    // clang-format on
 }
 
 // Typed key by key: every keystroke recomputes, and no row keeps a value of an earlier input.
@@ -396,10 +395,10 @@ void tst_ConverterWindow::copy_and_paste_are_buttons_for_screen_readers_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("name");
-    QTest::newRow("copiar") << "lblCopy"
-                            << "Copiar";
-    QTest::newRow("pegar") << "lblPaste"
-                           << "Pegar";
+    // clang-format off
+    QTest::newRow("copiar") << "lblCopy" << "Copiar";
+    QTest::newRow("pegar") << "lblPaste" << "Pegar";
+    // clang-format on
 }
 
 void tst_ConverterWindow::copy_and_paste_are_buttons_for_screen_readers()
@@ -475,15 +474,15 @@ void tst_ConverterWindow::paste_button_shows_only_for_a_positive_number_data()
 {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<bool>("shown");
+    // clang-format off
     QTest::newRow("número tras letras no") << "abc12" << false;
     QTest::newRow("número y letras") << "12abc" << true;
     QTest::newRow("portapapeles vacío") << "" << false;
     QTest::newRow("más allá de un double") << "1E400" << false;
-    QTest::newRow("caracteres de control") << "\x01\x02"
-                                              "5"
-                                           << false;
+    QTest::newRow("caracteres de control") << "\x01\x02" "5" << false;
     QTest::newRow("1 MB de cifras") << QString(1 << 20, QLatin1Char('9')) << false;
     QTest::newRow("1 MB de blancos y un 5") << QString(1 << 20, QLatin1Char(' ')) + QLatin1Char('5') << true;
+    // clang-format on
 }
 
 void tst_ConverterWindow::paste_button_shows_only_for_a_positive_number()
@@ -517,18 +516,13 @@ void tst_ConverterWindow::paste_keeps_at_most_fifteen_characters_data()
     QTest::addColumn<QString>("firstRow");
     const QString megabyte(1 << 20, QLatin1Char('7'));
     const QString emoji = QString(14, QLatin1Char('1')) + QStringLiteral("\U0001F600");
+    // clang-format off
     QTest::newRow("1 MB de texto") << false << megabyte << QString(15, QLatin1Char('7')) << "7.77777777777777E+15";
-    QTest::newRow("caracteres de control") << false
-                                           << "\t1\n2\x01"
-                                              "34"
-                                           << "\t1\n2\x01"
-                                              "34"
-                                           << "120";
+    QTest::newRow("caracteres de control") << false << "\t1\n2\x01" "34" << "\t1\n2\x01" "34" << "120";
     QTest::newRow("sin partir un emoji") << false << emoji << QString(14, QLatin1Char('1')) << "111111111111110";
-    QTest::newRow("1 MB de texto con Ctrl+V")
-        << true << megabyte << QString(15, QLatin1Char('7')) << "7.77777777777777E+15";
-    QTest::newRow("sin partir un emoji con Ctrl+V")
-        << true << emoji << QString(14, QLatin1Char('1')) << "111111111111110";
+    QTest::newRow("1 MB de texto con Ctrl+V") << true << megabyte << QString(15, QLatin1Char('7')) << "7.77777777777777E+15";
+    QTest::newRow("sin partir un emoji con Ctrl+V") << true << emoji << QString(14, QLatin1Char('1')) << "111111111111110";
+    // clang-format on
 }
 
 void tst_ConverterWindow::paste_keeps_at_most_fifteen_characters()
@@ -552,10 +546,10 @@ void tst_ConverterWindow::buttons_look_pressed_while_held_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("background");
-    QTest::newRow("copiar") << "lblCopy"
-                            << "frmeCopy";
-    QTest::newRow("pegar") << "lblPaste"
-                           << "lblPaste";
+    // clang-format off
+    QTest::newRow("copiar") << "lblCopy" << "frmeCopy";
+    QTest::newRow("pegar") << "lblPaste" << "lblPaste";
+    // clang-format on
 }
 
 void tst_ConverterWindow::buttons_look_pressed_while_held()
