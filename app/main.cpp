@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
     }
 
     const std::unique_ptr<QApplication> application = app::openWindowSystem(argc, argv, language);
-    app::Program program(ui::toolMakers(), language);
+    app::Program program(ui::kTools, language);
     program.start();
     return QApplication::exec();
 }

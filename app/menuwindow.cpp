@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 #include "core/numbers.h"
@@ -65,13 +66,12 @@ constexpr LinkRow kLinks[] = {
 struct FigureItem {
     const char* objectName;
     const char* text;
-    kit::ToolMaker kit::ToolMakers::*maker;
 };
 
 constexpr FigureItem kFigureItems[] = {
-    {"figPerimetro", QT_TRANSLATE_NOOP("app::MenuWindow", "Perímetro"), &kit::ToolMakers::perimetro},
-    {"figArea", QT_TRANSLATE_NOOP("app::MenuWindow", "Área"), &kit::ToolMakers::area},
-    {"figVolumen", QT_TRANSLATE_NOOP("app::MenuWindow", "Volumen"), &kit::ToolMakers::volumen},
+    {"figPerimetro", QT_TRANSLATE_NOOP("app::MenuWindow", "Perímetro")},
+    {"figArea", QT_TRANSLATE_NOOP("app::MenuWindow", "Área")},
+    {"figVolumen", QT_TRANSLATE_NOOP("app::MenuWindow", "Volumen")},
 };
 
 // Pop-up menus open at the mouse, or under their button when the keyboard pressed it.
@@ -90,13 +90,12 @@ QString aboutText()
 
 } // namespace
 
-MenuWindow::MenuWindow(kit::ToolContext& context, kit::ToolMakers makers, std::function<void()> endProgram)
-    : m_context(context), m_makers(std::move(makers)), m_endProgram(std::move(endProgram))
+MenuWindow::MenuWindow(kit::ToolContext& context, const ui::ToolTable& tools, std::function<void()> endProgram)
+    : m_context(context), m_tools(tools), m_endProgram(std::move(endProgram))
 {
     kit::installAccessibility();
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(tr("Vantrelo - Menú"));
-    setWindowIcon(QIcon(QString::fromLatin1(kit::picture::kIcon)));
     setMouseTracking(true);
     kit::setClientSize(this, 7815, 3375);
     buildButtons();
@@ -200,18 +199,18 @@ void MenuWindow::buildPopupMenus()
     for (const FigureItem& item : kFigureItems) {
         QAction* action = m_figMenu->addAction(tr(item.text));
         action->setObjectName(QString::fromLatin1(item.objectName));
-        connect(action, &QAction::triggered, this, [this, &item] { openNew(m_makers.*item.maker); });
+        connect(action, &QAction::triggered, this, [this, &item] { openNew(maker(item.objectName)); });
     }
 
     m_pitMenu = new QMenu(QStringLiteral("Pit"), this);
     m_pitMenu->setObjectName(QStringLiteral("pitMenu"));
     QAction* pitTeorema = m_pitMenu->addAction(tr("Teorema de Pitágoras y regla de tres"));
     pitTeorema->setObjectName(QStringLiteral("pitTeorema"));
-    connect(pitTeorema, &QAction::triggered, this, [this] { openNew(m_makers.pitagoras); });
+    connect(pitTeorema, &QAction::triggered, this, [this] { openNew(maker("pitTeorema")); });
     m_pitMenu->addSeparator()->setObjectName(QStringLiteral("Line0"));
     QAction* pitAbout = m_pitMenu->addAction(tr("Sobre Pitágoras"));
     pitAbout->setObjectName(QStringLiteral("pitAbout"));
-    connect(pitAbout, &QAction::triggered, this, [this] { reopen(m_frmSobrePit, m_makers.sobrePit, false); });
+    connect(pitAbout, &QAction::triggered, this, [this] { reopen(m_frmSobrePit, maker("pitAbout"), false); });
 }
 
 void MenuWindow::Form_Load()
@@ -224,17 +223,23 @@ void MenuWindow::Form_Load()
     m_context.var().ValorPi = core::readNumber(m_txtPi->text().toStdString()).value_or(0.0);
 }
 
-void MenuWindow::openNew(const kit::ToolMaker& make)
+ui::ToolMaker MenuWindow::maker(const char* opener) const
+{
+    const auto tool = std::find_if(m_tools.begin(), m_tools.end(),
+                                   [opener](const ui::Tool& t) { return std::strcmp(t.opener, opener) == 0; });
+    return tool != m_tools.end() ? tool->make : nullptr;
+}
+
+void MenuWindow::openNew(ui::ToolMaker make)
 {
     if (!make)
         return;
     QWidget* window = make(m_context);
-    m_context.var().VentanasAbiertas += 1;
     window->show();
     m_context.minimizeMenu();
 }
 
-void MenuWindow::reopen(QPointer<QWidget>& window, const kit::ToolMaker& make, bool minimize)
+void MenuWindow::reopen(QPointer<QWidget>& window, ui::ToolMaker make, bool minimize)
 {
     if (!make)
         return;
@@ -253,7 +258,7 @@ void MenuWindow::cmdButton_Click(int index)
     else if (index == 1)
         popUp(m_pitMenu, m_cmdButton[1]);
     else
-        reopen(m_frmConvert, m_makers.convertidor, true);
+        reopen(m_frmConvert, maker("cmdButton2"), true);
 }
 
 // Opened from the keyboard, a menu starts on its first item, which a screen

@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "kit/toolcontext.h"
+#include "ui/tools.h"
 
 class QMenu;
 
@@ -34,7 +35,7 @@ namespace app {
 class MenuWindow : public QWidget {
     Q_OBJECT
 public:
-    MenuWindow(kit::ToolContext& context, kit::ToolMakers makers, std::function<void()> endProgram);
+    MenuWindow(kit::ToolContext& context, const ui::ToolTable& tools, std::function<void()> endProgram);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -62,14 +63,16 @@ private:
     void txtPi_DblClick();
     void txtPi_KeyPress();
 
-    // A new window of a tool that may be open many times, counted here.
-    void openNew(const kit::ToolMaker& make);
+    // The maker of the tool that opener opens; none when the table has none.
+    ui::ToolMaker maker(const char* opener) const;
+    // A new window of a tool that may be open many times.
+    void openNew(ui::ToolMaker make);
     void popUp(QMenu* menu, const QWidget* button);
     // The one window of a tool: any open one is closed and a fresh one shown.
-    void reopen(QPointer<QWidget>& window, const kit::ToolMaker& make, bool minimize);
+    void reopen(QPointer<QWidget>& window, ui::ToolMaker make, bool minimize);
 
     kit::ToolContext& m_context;
-    kit::ToolMakers m_makers;
+    ui::ToolTable m_tools;
     std::function<void()> m_endProgram;
 
     std::array<kit::ClickLabel*, 3> m_cmdButton{};

@@ -22,14 +22,14 @@ void endRun()
 
 } // namespace
 
-Program::Program(kit::ToolMakers makers, const QString& language)
-    : m_translations(language), m_makers(std::move(makers))
+Program::Program(const ui::ToolTable& tools, const QString& language) : m_translations(language), m_tools(tools)
 {
     kit::loadAssets();
     QApplication::setApplicationName(QStringLiteral("Vantrelo"));
     // The installed entry's id: Wayland desktops match the windows to its icon and name.
     QApplication::setDesktopFileName(QStringLiteral("com.milvane.Vantrelo"));
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(kit::picture::kIcon)));
+    // Every window shows the application's icon: none sets one of its own.
+    QApplication::setWindowIcon(kit::programIcon());
     // The run ends only through the menu or the splash's "x", never because
     // the splash closed or the menu was minimized.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -56,7 +56,7 @@ void Program::start()
 void Program::showMenu()
 {
     if (!m_menu) {
-        m_menu = new MenuWindow(m_context, m_makers, endRun);
+        m_menu = new MenuWindow(m_context, m_tools, endRun);
         m_context.setMenu(m_menu);
     }
     m_menu->show();

@@ -11,6 +11,7 @@
 #include "kit/basvar.h"
 #include "kit/language.h"
 #include "kit/toolcontext.h"
+#include "ui/tools.h"
 
 namespace app {
 
@@ -19,7 +20,7 @@ class MenuWindow;
 class Program {
 public:
     // language: a code of kLanguages, the language of every window of the run.
-    Program(kit::ToolMakers makers, const QString& language);
+    Program(const ui::ToolTable& tools, const QString& language);
     // Ends the run: every window still open goes without its own unload step.
     ~Program();
 
@@ -35,7 +36,7 @@ private:
     kit::BasVar m_var;
     QtDesktop m_desktop;
     kit::ToolContext m_context{m_var, m_desktop};
-    kit::ToolMakers m_makers;
+    ui::ToolTable m_tools;
     QPointer<MenuWindow> m_menu;
 };
 

@@ -5,12 +5,12 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLibrary>
 #include <QMessageBox>
-#include <QNetworkInformation>
-#include <QNetworkInterface>
 #include <QUrl>
 
-#include <algorithm>
+#include <ifaddrs.h>
+#include <net/if.h>
 
 namespace app {
 namespace {
@@ -30,6 +30,36 @@ QMessageBox::Icon boxIcon(kit::DesktopServices::Icon icon)
         break;
     }
     return QMessageBox::Information;
+}
+
+// What the network module says (1 reachable, 0 not, -1 unknown), loaded on the
+// first call from beside the program or from where it is installed.
+int reachability()
+{
+    using Check = int (*)();
+    static const Check check = [] {
+        const QString dir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+        for (const QString& place : {dir + QStringLiteral(VANTRELO_MODULE_DIR "/"), dir}) {
+            QLibrary module(place + QStringLiteral("vantrelo_network"));
+            if (const auto found = reinterpret_cast<Check>(module.resolve("vantrelo_reachability")))
+                return found;
+        }
+        return Check(nullptr);
+    }();
+    return check ? check() : -1;
+}
+
+// Whether some link other than loopback is up and running.
+bool someLinkUp()
+{
+    ifaddrs* interfaces = nullptr;
+    if (getifaddrs(&interfaces) != 0)
+        return false;
+    bool up = false;
+    for (const ifaddrs* i = interfaces; i && !up; i = i->ifa_next)
+        up = (i->ifa_flags & IFF_UP) && (i->ifa_flags & IFF_RUNNING) && !(i->ifa_flags & IFF_LOOPBACK);
+    freeifaddrs(interfaces);
+    return up;
 }
 
 } // namespace
@@ -62,14 +92,8 @@ bool QtDesktop::isNetworkAlive()
     // What the system's network service knows, without a probe of our own: the
     // answer must come at once. Only where no such service loads do the
     // interface flags stand in, though they say only that some link is up.
-    if (QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability))
-        return QNetworkInformation::instance()->reachability() == QNetworkInformation::Reachability::Online;
-    const auto interfaces = QNetworkInterface::allInterfaces();
-    return std::any_of(interfaces.begin(), interfaces.end(), [](const QNetworkInterface& i) {
-        const auto flags = i.flags();
-        return flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning)
-               && !flags.testFlag(QNetworkInterface::IsLoopBack);
-    });
+    const int known = reachability();
+    return known >= 0 ? known == 1 : someLinkUp();
 }
 
 bool QtDesktop::openAddress(QWidget*, const QUrl& address)
@@ -90,6 +114,11 @@ void QtDesktop::setClipboardText(const QString& text)
 void QtDesktop::clearClipboard()
 {
     QGuiApplication::clipboard()->clear();
+}
+
+void QtDesktop::watchClipboard(QObject* receiver, std::function<void()> changed)
+{
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, receiver, std::move(changed));
 }
 
 } // namespace app

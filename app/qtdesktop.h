@@ -17,6 +17,7 @@ public:
     QString clipboardText() override;
     void setClipboardText(const QString& text) override;
     void clearClipboard() override;
+    void watchClipboard(QObject* receiver, std::function<void()> changed) override;
 };
 
 } // namespace app

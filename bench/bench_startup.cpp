@@ -3,7 +3,6 @@
 // exposure, then every tool opened through the menu's own items. Prints
 // "name value" lines and exits; ./scripts/bench runs it under a real X server.
 
-#include <QAction>
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -12,23 +11,10 @@
 
 #include "app/program.h"
 #include "bench/startupprobe.h"
+#include "tests/support/windows.h"
 #include "ui/tools.h"
 
 namespace {
-
-constexpr const char* kToolItems[] = {"figPerimetro", "figArea", "figVolumen", "pitTeorema", "pitAbout"};
-constexpr const char* kToolWindows[] = {"frmPerimetro", "frmArea",     "frmVolumen",
-                                        "frmPitagoras", "frmSobrePit", "frmConvert"};
-
-QWidget* topLevel(const QString& name)
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows) {
-        if (window->objectName() == name)
-            return window;
-    }
-    return nullptr;
-}
 
 class ToolsOpener {
 public:
@@ -36,12 +22,13 @@ public:
 
     void openAll()
     {
-        for (const char* window : kToolWindows)
+        for (const ui::Tool& tool : ui::kTools) {
+            const char* window = tool.formName;
             m_probe.whenExposed(QString::fromLatin1(window), [this, window] { shown(window); });
+        }
         QWidget* menu = topLevel(QStringLiteral("frmMenu"));
-        for (const char* item : kToolItems)
-            menu->findChild<QAction*>(QString::fromLatin1(item))->trigger();
-        QMetaObject::invokeMethod(menu->findChild<QWidget*>(QStringLiteral("cmdButton2")), "clicked");
+        for (const ui::Tool& tool : ui::kTools)
+            pressOpener(menu, tool.opener);
         QTimer::singleShot(5000, qApp, [this] { finish(); }); // a window that never maps
     }
 
@@ -49,7 +36,7 @@ private:
     void shown(const char* window)
     {
         m_shown.insert(window);
-        if (m_shown.size() == std::size(kToolWindows))
+        if (m_shown.size() == ui::kTools.size())
             finish();
     }
 
@@ -91,7 +78,7 @@ int main(int argc, char* argv[])
         StartupProbe::printMemory("menu");
         opener.openAll();
     });
-    app::Program program(ui::toolMakers(), QStringLiteral("es"));
+    app::Program program(ui::kTools, QStringLiteral("es"));
     StartupProbe::print("program_made_ms", probe.elapsedMs());
     program.start();
     StartupProbe::print("splash_made_ms", probe.elapsedMs());

@@ -16,13 +16,16 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
+#include "app/menuwindow.h"
 #include "app/qtdesktop.h"
 #include "kit/assets.h"
 #include "kit/basvar.h"
 #include "kit/toolcontext.h"
+#include "tests/support/windows.h"
 #include "ui/tools.h"
 
 namespace {
@@ -31,6 +34,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kWarmUp = 500;
 constexpr int kKeystrokes = 20000;
+constexpr int kFirstOpenings = 100;
 constexpr int kOpenings = 1000;
 
 struct Samples {
@@ -97,9 +101,12 @@ QString allRows(const QListWidget* values)
     return rows;
 }
 
-QWidget* open(const kit::ToolMaker& make, kit::ToolContext& context)
+// Builds a tool window on its own, by form name, and shows it.
+QWidget* open(const char* formName, kit::ToolContext& context)
 {
-    QWidget* window = make(context);
+    const auto tool = std::find_if(ui::kTools.begin(), ui::kTools.end(),
+                                   [formName](const ui::Tool& t) { return std::strcmp(t.formName, formName) == 0; });
+    QWidget* window = tool->make(context);
     window->show();
     QApplication::processEvents();
     return window;
@@ -114,20 +121,34 @@ long residentKiB()
     return fields.size() > 1 ? fields[1].toLong() * 4 : 0;
 }
 
-// Resident memory gained per opening and closing of one tool, after a few rounds
-// that may create lasting shared objects (fonts, cached pictures).
-double growthPerOpening(const kit::ToolMaker& make, kit::ToolContext& context)
+// Opens a tool through the menu's own item or picture button, as a user does,
+// then closes it and lets it go.
+void openAndClose(app::MenuWindow& menu, const char* opener, const char* formName)
 {
-    const auto openAndClose = [&] {
-        open(make, context)->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    };
-    for (int i = 0; i < 10; ++i)
-        openAndClose();
-    const long before = residentKiB();
-    for (int i = 0; i < kOpenings; ++i)
-        openAndClose();
-    return static_cast<double>(residentKiB() - before) / kOpenings;
+    pressOpener(&menu, opener);
+    QApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(formName) && window->isVisible())
+            window->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Resident memory gained a round over the first hundred openings and closings of
+// one tool (after the first, which loads what every later one shares), then over
+// openings more.
+void growthPerOpening(app::MenuWindow& menu, const char* opener, const char* formName, int openings)
+{
+    openAndClose(menu, opener, formName);
+    const long start = residentKiB();
+    for (int i = 0; i < kFirstOpenings; ++i)
+        openAndClose(menu, opener, formName);
+    const long afterFirst = residentKiB();
+    for (int i = 0; i < openings; ++i)
+        openAndClose(menu, opener, formName);
+    std::printf("openclose_%s_first_kib %.2f\n", formName, double(afterFirst - start) / kFirstOpenings);
+    std::printf("openclose_%s_kib %.2f\n", formName, double(residentKiB() - afterFirst) / openings);
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -142,15 +163,14 @@ int main(int argc, char* argv[])
     var.ValorPi = 3.14159265358979;
     app::QtDesktop desktop;
     kit::ToolContext context(var, desktop);
-    const kit::ToolMakers makers = ui::toolMakers();
 
-    QWidget* area = open(makers.area, context);
+    QWidget* area = open("frmArea", context);
     auto* text1 = area->findChild<QLineEdit*>(QStringLiteral("Text1"));
     auto* answer = area->findChild<QLineEdit*>(QStringLiteral("txtAnswer"));
     text1->setText(QStringLiteral("12.5"));
     report("area", typeInto(text1, [answer] { return answer->text(); }));
 
-    QWidget* converter = open(makers.convertidor, context);
+    QWidget* converter = open("frmConvert", context);
     auto* caja = converter->findChild<QLineEdit*>(QStringLiteral("txtCaja"));
     auto* values = converter->findChild<QListWidget*>(QStringLiteral("List3"));
     caja->setText(QStringLiteral("12.5"));
@@ -160,16 +180,16 @@ int main(int argc, char* argv[])
     delete converter;
     delete area;
 
-    const std::pair<const char*, const kit::ToolMaker*> tools[] = {
-        {"perimetro", &makers.perimetro}, {"area", &makers.area},         {"volumen", &makers.volumen},
-        {"pitagoras", &makers.pitagoras}, {"sobrepit", &makers.sobrePit}, {"convertidor", &makers.convertidor},
-    };
-    double worst = 0;
-    for (const auto& [name, make] : tools) {
-        const double growth = growthPerOpening(*make, context);
-        std::printf("openclose_%s_kib %.2f\n", name, growth);
-        worst = std::max(worst, growth);
+    // Opened and closed through the real menu. BENCH_TOOLS=frmArea,... measures only
+    // those, BENCH_OPENINGS rounds instead of 1,000 (for a run under heaptrack).
+    const int openings = qEnvironmentVariableIntValue("BENCH_OPENINGS");
+    app::MenuWindow menu(context, ui::kTools, [] {});
+    context.setMenu(&menu);
+    menu.show();
+    const QStringList only = qEnvironmentVariable("BENCH_TOOLS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const ui::Tool& tool : ui::kTools) {
+        if (only.isEmpty() || only.contains(QLatin1String(tool.formName)))
+            growthPerOpening(menu, tool.opener, tool.formName, openings > 0 ? openings : kOpenings);
     }
-    std::printf("openclose_worst_kib %.2f\n", worst);
     return 0;
 }

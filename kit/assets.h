@@ -1,6 +1,8 @@
 #ifndef KIT_ASSETS_H
 #define KIT_ASSETS_H
 
+class QIcon;
+
 namespace kit {
 
 // Keys of the compiled-in pictures the windows show. The figure pictures are keys
@@ -20,9 +22,12 @@ inline constexpr const char* kPictures[] = {
     picture::kPortrait, picture::kCopy,        picture::kPaste,
 };
 
-// Registers the compiled-in pictures (":/...") of this static library; call once
-// before any window is built.
+// Registers the compiled-in pictures (":/...") of this static library and stops
+// Qt from keeping drawn pictures by name; call once before any window is built.
 void loadAssets();
+
+// The program's icon, drawn once at the sizes desktops and the about box ask for.
+QIcon programIcon();
 
 } // namespace kit
 

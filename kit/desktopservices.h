@@ -3,7 +3,10 @@
 
 #include <QString>
 
+#include <functional>
+
 class QIcon;
+class QObject;
 class QUrl;
 class QWidget;
 
@@ -34,6 +37,10 @@ public:
     virtual QString clipboardText() = 0;
     virtual void setClipboardText(const QString& text) = 0;
     virtual void clearClipboard() = 0;
+    // Runs changed each time the clipboard's content changes, for as long as
+    // receiver lives. Reading the clipboard waits on the program that owns it,
+    // so a window reads it when told of a change, never on a timer.
+    virtual void watchClipboard(QObject* receiver, std::function<void()> changed) = 0;
 };
 
 } // namespace kit

@@ -56,22 +56,6 @@ QString translatedEarly(const QString& language, const char* context, const char
     return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 
-QString figureText(const char* text, const char* formula)
-{
-    // A translation marked for the figure, else the one for every figure.
-    return QCoreApplication::translate("Figuras", text, formula);
-}
-
-QString unitText(const char* text)
-{
-    return QCoreApplication::translate("Unidades", text);
-}
-
-QString outOfRange()
-{
-    return QCoreApplication::translate("Valores", "Fuera de rango");
-}
-
 Translations::Translations(const QString& language)
 {
     if (loadProgramTexts(m_program, language))

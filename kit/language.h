@@ -2,9 +2,7 @@
 #define KIT_LANGUAGE_H
 
 // The languages the windows speak. Every text is written in Spanish, which is
-// therefore always there; other languages ship as compiled translations. Core
-// hands its texts over in Spanish, and the windows look them up here under the
-// contexts core marks them with.
+// therefore always there; other languages ship as compiled translations.
 
 #include <QString>
 #include <QStringList>
@@ -31,15 +29,6 @@ QString desktopLanguage(const QStringList& uiLanguages, const QStringList& shipp
 // text, marked in context, in language, for the moment before the application's
 // translations are in place.
 QString translatedEarly(const QString& language, const char* context, const char* text);
-
-// A figure's caption, tooltip, formula or measure caption, given as core has it,
-// for the figure with that formula.
-QString figureText(const char* text, const char* formula);
-// A unit name or unit symbol, given as core has it.
-QString unitText(const char* text);
-
-// What a window shows where a value is beyond the range of a double.
-QString outOfRange();
 
 // Puts the program's texts and Qt's own (standard buttons, edit menus) into
 // language for as long as it lives. Needs the application object.

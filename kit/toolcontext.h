@@ -4,8 +4,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
-
 #include "kit/basvar.h"
 #include "kit/desktopservices.h"
 
@@ -29,19 +27,6 @@ private:
     BasVar& m_var;
     DesktopServices& m_desktop;
     QPointer<QWidget> m_menu;
-};
-
-// Builds one tool window; the menu shows it. The window deletes itself on close.
-using ToolMaker = std::function<QWidget*(ToolContext&)>;
-
-// One maker per tool the menu can open; an empty maker leaves its item inert.
-struct ToolMakers {
-    ToolMaker perimetro;
-    ToolMaker area;
-    ToolMaker volumen;
-    ToolMaker pitagoras;
-    ToolMaker convertidor;
-    ToolMaker sobrePit;
 };
 
 } // namespace kit

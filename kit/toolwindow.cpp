@@ -2,11 +2,10 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <QIcon>
 #include <QKeyEvent>
 
 #include "kit/announcer.h"
-#include "kit/assets.h"
+#include "kit/look.h"
 
 namespace kit {
 
@@ -14,7 +13,11 @@ ToolWindow::ToolWindow(ToolContext& context, MenuOnClose menuOnClose) : m_contex
 {
     installAccessibility(); // before the window's controls
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(QString::fromLatin1(picture::kIcon)));
+    // Every tool window has a fixed size, so no maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setBackColour(this, kWindowBackground);
+    var().VentanasAbiertas += 1;
 }
 
 void ToolWindow::Form_Unload()
@@ -30,11 +33,17 @@ bool ToolWindow::movesBetweenControls(const QEvent* focusEvent)
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-int ToolWindow::keyAscii(const QKeyEvent* key)
+bool ToolWindow::runKeyPress(const QKeyEvent* key, const std::function<void(int& keyAscii)>& keyPress)
 {
+    int ascii = 0;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-        return kEnter;
-    return key->text().isEmpty() ? 0 : key->text().at(0).unicode();
+        ascii = kEnter;
+    else if (!key->text().isEmpty())
+        ascii = key->text().at(0).unicode();
+    if (ascii == 0)
+        return false;
+    keyPress(ascii);
+    return ascii == 0;
 }
 
 void ToolWindow::changeEvent(QEvent* event)

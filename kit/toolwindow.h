@@ -3,16 +3,20 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include "kit/toolcontext.h"
 
 class QKeyEvent;
 
 namespace kit {
 
-// Base of every tool window: the program icon, deletion once closed, and the
-// unload step, which runs exactly once however often the window is asked to
-// close. Also the conventions the windows' handlers share: which focus changes
-// are moves between controls, and how a key reaches a key handler.
+// Base of every tool window: its title bar and background, its count in
+// VentanasAbiertas from its making to its unload step, which runs exactly once
+// however often the window is asked to close, and deletion once closed. The icon
+// is the program's, drawn once for every window. Also the conventions the
+// windows' handlers share: which focus changes are moves between controls, and
+// how a key reaches a key handler.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
@@ -37,9 +41,10 @@ protected:
     // Focus that comes or goes with the whole window, or with a pop-up (a list's
     // or a context menu), is no move between controls.
     static bool movesBetweenControls(const QEvent* focusEvent);
-    // A key press as a key handler takes it: kEnter for either Enter key, the code
-    // of the character it types, or 0 when it types nothing.
-    static int keyAscii(const QKeyEvent* key);
+    // Hands a key press to a key handler as its KeyAscii: kEnter for either Enter
+    // key, else the code of the character it types; a key that types nothing
+    // never reaches it. True when the handler swallowed the key (set it to 0).
+    static bool runKeyPress(const QKeyEvent* key, const std::function<void(int& keyAscii)>& keyPress);
 
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

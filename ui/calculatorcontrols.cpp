@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,15 +11,19 @@
 
 #include "kit/announcer.h"
 #include "kit/fittext.h"
-#include "kit/language.h"
 #include "kit/look.h"
 #include "kit/numberbox.h"
 #include "kit/optionbutton.h"
 #include "kit/shapes.h"
-#include "ui/calculatorwindow.h"
+#include "ui/coretext.h"
 
 namespace ui {
 namespace {
+
+// The controls' texts are the calculator window's, translated under its name.
+struct WindowText {
+    Q_DECLARE_TR_FUNCTIONS(ui::CalculatorWindow)
+};
 
 // The area buttons stand in another order on screen than their numbers.
 constexpr OptionPlace kPerimeterOptions[] = {{0, 1695}, {1, 1695}, {2, 1695}, {3, 1935},
@@ -66,8 +71,8 @@ QComboBox* unitList(QWidget* parent, const core::UnitList& units, const core::Un
 {
     auto* combo = new QComboBox(parent);
     for (std::size_t i = 0; i < units.size(); ++i) {
-        combo->addItem(kit::unitText(units[i]));
-        combo->setItemData(static_cast<int>(i), kit::unitText(words[i]), Qt::AccessibleTextRole);
+        combo->addItem(unitText(units[i]));
+        combo->setItemData(static_cast<int>(i), unitText(words[i]), Qt::AccessibleTextRole);
     }
     combo->setCurrentIndex(-1); // nothing chosen until the load step chooses
     combo->setFont(calibri(12));
@@ -89,17 +94,19 @@ QLabel* transparentLabel(QWidget* parent, const QString& name, const QString& te
 void buildFigureColumn(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
 {
     const CalculatorLayout& layout = calculatorLayout(calculator.id);
-    Q_ASSERT(layout.options.size() == calculator.figures.size());
     QFrame* frame2 = outlinedFrame(window, "Frame2", "Shape5", {120, 120, 2175, 3135}, kGrey);
-    kit::exposePanel(frame2, CalculatorWindow::tr("Figura"));
-    for (std::size_t i = 0; i < calculator.figures.size(); ++i) {
+    kit::exposePanel(frame2, WindowText::tr("Figura"));
+    // A figure without a place, or a place without a figure, shows as a missing
+    // button (the tests count one per figure), never as a read past a table.
+    const std::size_t buttons = std::min(calculator.figures.size(), layout.options.size());
+    for (std::size_t i = 0; i < buttons; ++i) {
         const core::Figure& figure = calculator.figures[i];
         const OptionPlace& place = layout.options[i];
-        auto* option = new kit::OptionButton(kit::figureText(figure.caption, figure.formula), frame2);
+        auto* option = new kit::OptionButton(figureText(figure.caption, figure.formula), frame2);
         option->setFont(calibri(12));
         kit::setBackColour(option, kGrey);
         // Read out by the full name its tooltip holds, not the shortened caption.
-        const QString toolTip = kit::figureText(figure.toolTip, figure.formula);
+        const QString toolTip = figureText(figure.toolTip, figure.formula);
         kit::identify(option, QStringLiteral("Option%1").arg(i + 1), toolTip.trimmed(), toolTip);
         kit::place(option, 120, 120 + 300 * place.row, place.width, 285);
         c.Option.push_back(option);
@@ -111,15 +118,15 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
 void buildUnitColumn(QFrame* frame1, CalculatorControls& c)
 {
     c.Combo1 = unitList(frame1, core::kLengthUnits, core::kLengthUnitWords, "Combo1",
-                        CalculatorWindow::tr("Unidad de entrada"),
-                        CalculatorWindow::tr("Unidad de longitud de todas las medidas"));
+                        WindowText::tr("Unidad de entrada"),
+                        WindowText::tr("Unidad de longitud de todas las medidas"));
     kit::place(c.Combo1, 2160, 360, 855, 405);
     for (int i = 0; i < 2; ++i) {
-        auto* unit = new QLabel(kit::unitText(core::kLengthUnits[1]), frame1);
+        auto* unit = new QLabel(unitText(core::kLengthUnits[1]), frame1);
         unit->setFont(calibri(14.25));
         kit::setBackColour(unit, Qt::white);
         unit->setObjectName(QStringLiteral("Combo%1").arg(i + 2));
-        unit->setAccessibleDescription(CalculatorWindow::tr("Unidad de la medida %1").arg(i + 2));
+        unit->setAccessibleDescription(WindowText::tr("Unidad de la medida %1").arg(i + 2));
         kit::place(unit, 2160, 1080 + 720 * i, 855, 375);
         c.unitLabels[i] = unit;
     }
@@ -129,7 +136,7 @@ void buildMeasureRows(QWidget* window, const core::Calculator& calculator, kit::
                       CalculatorControls& c)
 {
     QFrame* frame1 = outlinedFrame(window, "Frame1", "Shape6", {2400, 120, 3135, 3135}, Qt::white);
-    kit::exposePanel(frame1, CalculatorWindow::tr("Medidas"));
+    kit::exposePanel(frame1, WindowText::tr("Medidas"));
     for (int i = 0; i < 3; ++i) {
         const int top = 60 + 720 * i;
         c.Label[i] = transparentLabel(frame1, QStringLiteral("Label%1").arg(i + 1), "X", true);
@@ -140,7 +147,7 @@ void buildMeasureRows(QWidget* window, const core::Calculator& calculator, kit::
         text->setFont(calibri(14.25));
         kit::setBackColour(text, kGrey);
         kit::setTextColour(text, Qt::black);
-        kit::identify(text, QStringLiteral("Text%1").arg(i + 1), CalculatorWindow::tr("Medida %1").arg(i + 1));
+        kit::identify(text, QStringLiteral("Text%1").arg(i + 1), WindowText::tr("Medida %1").arg(i + 1));
         kit::place(text, 120, top + 300, 1935, 405);
         kit::keepWhole(text);
         kit::showFocusMark(text);
@@ -179,14 +186,14 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
     c.txtAnswer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.txtAnswer->setFont(calibri(14.25));
     kit::setBackColour(c.txtAnswer, kAnswerBack);
-    kit::identify(c.txtAnswer, "txtAnswer", CalculatorWindow::tr("Resultado"));
+    kit::identify(c.txtAnswer, "txtAnswer", WindowText::tr("Resultado"));
     kit::place(c.txtAnswer, 130, 3370, 4335, 345);
     kit::keepWhole(c.txtAnswer);
     kit::showFocusMark(c.txtAnswer);
 
     c.Combo4 = unitList(window, calculator.resultUnits, calculator.resultUnitWords, "Combo4",
-                        CalculatorWindow::tr("Unidad del resultado"),
-                        CalculatorWindow::tr("Unidad en que se muestra el resultado"));
+                        WindowText::tr("Unidad del resultado"),
+                        WindowText::tr("Unidad en que se muestra el resultado"));
     if (calculator.typedResultUnit)
         makeTypable(c.Combo4);
     kit::place(c.Combo4, 4680, 3360, 870, 405);
@@ -195,15 +202,15 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
 void buildFormulaBar(QWidget* window, const core::Calculator& calculator, CalculatorControls& c)
 {
     QFrame* frame3 = outlinedFrame(window, "Frame3", "Shape1", {120, 3840, 5415, 495}, kGrey);
-    kit::exposePanel(frame3, CalculatorWindow::tr("Fórmula"));
-    QLabel* label4 = transparentLabel(frame3, "Label4", CalculatorWindow::tr("FÓRMULA:"), false);
+    kit::exposePanel(frame3, WindowText::tr("Fórmula"));
+    QLabel* label4 = transparentLabel(frame3, "Label4", WindowText::tr("FÓRMULA:"), false);
     const CalculatorLayout& layout = calculatorLayout(calculator.id);
     kit::place(label4, 120, layout.label4Top, 1215, 255);
     c.lblForm = transparentLabel(frame3, "lblForm", QString(), false);
-    c.lblForm->setAccessibleDescription(CalculatorWindow::tr("Fórmula"));
+    c.lblForm->setAccessibleDescription(WindowText::tr("Fórmula"));
     kit::place(c.lblForm, 1320, layout.formulaTop, 3495, 255);
     c.imgFig = new QLabel(frame3);
-    kit::identify(c.imgFig, "imgFig", CalculatorWindow::tr("Dibujo de la figura"));
+    kit::identify(c.imgFig, "imgFig", WindowText::tr("Dibujo de la figura"));
     kit::place(c.imgFig, 4920, 0, 495, 495);
 }
 
@@ -211,8 +218,8 @@ void buildFormulaBar(QWidget* window, const core::Calculator& calculator, Calcul
 void buildBaseAreaList(QWidget* window, CalculatorControls& c)
 {
     c.Combo5 = unitList(window, core::kAreaUnits, core::kAreaUnitWords, "Combo5",
-                        CalculatorWindow::tr("Unidad del área de la base"),
-                        CalculatorWindow::tr("Unidad de superficie del área de la base"));
+                        WindowText::tr("Unidad del área de la base"),
+                        WindowText::tr("Unidad de superficie del área de la base"));
     kit::place(c.Combo5, 4560, 480, 870, 405);
     c.Combo5->hide();
 }

@@ -13,8 +13,8 @@
 #include "core/numbers.h"
 #include "kit/announcer.h"
 #include "kit/fittext.h"
-#include "kit/language.h"
 #include "kit/look.h"
+#include "ui/coretext.h"
 
 namespace ui {
 namespace {
@@ -137,7 +137,8 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event)
             Text_LostFocus(n);
         } else if (event->type() == QEvent::KeyPress) {
             pendingGotFocus();
-            return textKeyPress(n, static_cast<const QKeyEvent*>(event));
+            return runKeyPress(static_cast<const QKeyEvent*>(event),
+                               [this, n](int& ascii) { Text_KeyPress(n, ascii); });
         }
     }
     return kit::ToolWindow::eventFilter(watched, event);
@@ -154,11 +155,11 @@ void CalculatorWindow::pendingGotFocus()
 void CalculatorWindow::Option_Click(int n)
 {
     const core::Figure& figure = m_calculator.figures[static_cast<std::size_t>(n - 1)];
-    m_ui.lblForm->setText(kit::figureText(figure.formula, figure.formula));
+    m_ui.lblForm->setText(figureText(figure.formula, figure.formula));
     kit::showPicture(m_ui.imgFig, QString::fromUtf8(figure.picture));
     for (int row = 1; row <= 3; ++row)
         if (uses(figure, row))
-            setMeasureCaption(row, kit::figureText(figure.labels[row - 1], figure.formula));
+            setMeasureCaption(row, figureText(figure.labels[row - 1], figure.formula));
     m_ui.Label[1]->setVisible(uses(figure, 2));
     m_ui.Label[2]->setVisible(uses(figure, 3));
     text(2)->setVisible(uses(figure, 2));
@@ -181,7 +182,7 @@ void CalculatorWindow::eResultado()
         selectedFigure(), {text(1)->text().toStdString(), text(2)->text().toStdString(), text(3)->text().toStdString()},
         var().ValorPi);
     if (!m_result) {
-        m_ui.txtAnswer->setText(kit::outOfRange());
+        m_ui.txtAnswer->setText(outOfRange());
         return;
     }
     m_ui.txtAnswer->setText(fromStd(core::plainText(*m_result)));
@@ -195,14 +196,14 @@ void CalculatorWindow::Combo4_Click()
     const core::Conversion conversion =
         m_result ? converted(*m_result) : core::Conversion{core::Converted::Overflow, 0.0};
     if (conversion.outcome == core::Converted::Overflow) {
-        m_ui.txtAnswer->setText(kit::outOfRange());
+        m_ui.txtAnswer->setText(outOfRange());
         return;
     }
     if (conversion.outcome == core::Converted::Value)
         m_ui.txtAnswer->setText(fromStd(core::plainText(conversion.value)));
     // No unit chosen yet leaves the text as it was, and the out-of-range text is no number.
     const QString plain = m_ui.txtAnswer->text();
-    if (plain == kit::outOfRange())
+    if (plain == outOfRange())
         return;
     m_ui.txtAnswer->setText(fromStd(core::displayText(plain.toStdString())));
     // Cut, a grouped number would read as a smaller one; its plain form is short.
@@ -218,7 +219,7 @@ void CalculatorWindow::Combo1_Click()
     m_ui.unitLabels[0]->setText(unit);
     m_ui.unitLabels[1]->setText(unit);
     const std::string resultUnit = coreUnit(m_ui.Combo1, core::kLengthUnits) + m_calculator.powerSuffix;
-    m_ui.Combo4->setCurrentIndex(m_ui.Combo4->findText(kit::unitText(resultUnit.c_str())));
+    m_ui.Combo4->setCurrentIndex(m_ui.Combo4->findText(unitText(resultUnit.c_str())));
     if (m_ui.Combo5)
         m_ui.Combo5->setCurrentIndex(m_ui.Combo1->currentIndex());
     eResultado();
@@ -264,12 +265,11 @@ void CalculatorWindow::Text_KeyPress(int n, int& keyAscii)
 
 void CalculatorWindow::Form_Load()
 {
-    kit::setBackColour(this, kit::kWindowBackground);
     // A list raises no choice for a selection made by code.
-    m_ui.Combo1->setCurrentIndex(m_ui.Combo1->findText(kit::unitText(core::kLengthUnits[1])));
+    m_ui.Combo1->setCurrentIndex(m_ui.Combo1->findText(unitText(core::kLengthUnits[1])));
     Combo1_Click();
     if (m_ui.Combo5) {
-        m_ui.Combo5->setCurrentIndex(m_ui.Combo5->findText(kit::unitText(core::kAreaUnits[1])));
+        m_ui.Combo5->setCurrentIndex(m_ui.Combo5->findText(unitText(core::kAreaUnits[1])));
         Combo5_Click();
     }
     Option_Click(1);
@@ -297,16 +297,6 @@ core::Conversion CalculatorWindow::converted(double result) const
 {
     return core::convertResult(m_calculator, coreUnit(m_ui.Combo1, core::kLengthUnits),
                                coreUnit(m_ui.Combo4, m_calculator.resultUnits), result);
-}
-
-// Only character keys and Enter reach the key handler; true when it swallowed the key.
-bool CalculatorWindow::textKeyPress(int n, const QKeyEvent* key)
-{
-    int ascii = keyAscii(key);
-    if (ascii == 0)
-        return false;
-    Text_KeyPress(n, ascii);
-    return ascii == 0;
 }
 
 } // namespace ui

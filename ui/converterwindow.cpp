@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTimer>
 
 #include <string>
 
@@ -17,12 +16,12 @@
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/fittext.h"
-#include "kit/language.h"
 #include "kit/listbox.h"
 #include "kit/look.h"
 #include "kit/numberbox.h"
 #include "kit/optionbutton.h"
 #include "kit/shapes.h"
+#include "ui/coretext.h"
 
 namespace ui {
 namespace {
@@ -90,8 +89,6 @@ ConverterWindow::ConverterWindow(kit::ToolContext& context) : kit::ToolWindow(co
 {
     setObjectName(QStringLiteral("frmConvert"));
     setWindowTitle(tr("Convertidor de unidades"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     kit::setClientSize(this, 9375, 5895);
 
     // Built from back to front, so that later controls lie over earlier ones.
@@ -115,11 +112,7 @@ ConverterWindow::ConverterWindow(kit::ToolContext& context) : kit::ToolWindow(co
     setTabOrder(m_Option[0], m_Option[1]);
     setTabOrder(m_Option[1], m_Option[2]);
 
-    m_tmrClip = new QTimer(this);
-    m_tmrClip->setObjectName(QStringLiteral("tmrClip"));
-    m_tmrClip->setInterval(500);
     connectHandlers();
-    m_tmrClip->start();
     m_voice = new kit::Announcer(this);
     Form_Load();
 }
@@ -240,7 +233,7 @@ void ConverterWindow::connectHandlers()
     connect(m_lblPaste, &kit::ClickLabel::clicked, this, &ConverterWindow::lblPaste_Click);
     connect(m_lblPaste, &kit::ClickLabel::mouseDown, this, &ConverterWindow::lblPaste_MouseDown);
     connect(m_lblPaste, &kit::ClickLabel::mouseUp, this, &ConverterWindow::lblPaste_MouseUp);
-    connect(m_tmrClip, &QTimer::timeout, this, &ConverterWindow::tmrClip_Timer);
+    desktop().watchClipboard(this, [this] { tmrClip_Timer(); });
     for (QObject* watched : {static_cast<QObject*>(m_txtCaja), static_cast<QObject*>(m_List3),
                              static_cast<QObject*>(m_lblCopy), static_cast<QObject*>(m_frmeCopy)})
         watched->installEventFilter(this);
@@ -294,8 +287,6 @@ void ConverterWindow::keepSelectedRowClearOfCopy()
 
 void ConverterWindow::Form_Load()
 {
-    var().VentanasAbiertas += 1;
-    kit::setBackColour(this, kit::kWindowBackground);
     for (QWidget* control :
          {static_cast<QWidget*>(m_txtCaja), static_cast<QWidget*>(m_frmeCopy), static_cast<QWidget*>(m_lblPaste)})
         kit::setBackColour(control, kit::kWindowBackground);
@@ -309,6 +300,7 @@ void ConverterWindow::Form_Load()
         option->setChecked(true);
     m_List1->selectRow(1);
     m_List2->selectRow(1);
+    tmrClip_Timer(); // what the clipboard holds already; later only its changes
 }
 
 void ConverterWindow::Option_Click(std::int16_t c)
@@ -320,7 +312,7 @@ void ConverterWindow::Option_Click(std::int16_t c)
     m_List2->empty();
     m_List3->empty();
     for (const std::string& unit : core::CatalogoUnidades::Unidades(c))
-        m_List1->addItem(kit::unitText(unit.c_str()));
+        m_List1->addItem(unitText(unit.c_str()));
     m_List1->selectRow(rememberedUnit());
     for (int row = 0; row < m_List1->count(); ++row)
         m_List2->addItem(m_List1->item(row)->text());
@@ -431,7 +423,7 @@ void ConverterWindow::Convertir()
     const auto rows =
         core::CatalogoUnidades::ConvertirValor(shownCategory(), rememberedUnit(), m_txtCaja->text().toStdString());
     for (const core::CatalogoUnidades::Fila& row : rows)
-        m_List3->addItem(row ? QString::fromStdString(*row) : kit::outOfRange());
+        m_List3->addItem(row ? QString::fromStdString(*row) : outOfRange());
     describeValues();
     m_List3->selectRow(m_List2->selectedRow());
 }
@@ -444,7 +436,7 @@ void ConverterWindow::describeValues()
         QListWidgetItem* value = m_List3->item(row);
         value->setToolTip(value->text());
         value->setData(Qt::AccessibleTextRole, value->text() + QLatin1Char(' ')
-                                                   + kit::unitText(units.at(static_cast<std::size_t>(row)).c_str()));
+                                                   + unitText(units.at(static_cast<std::size_t>(row)).c_str()));
     }
 }
 
@@ -474,7 +466,7 @@ void ConverterWindow::keepCopyInsideValues()
 
 bool ConverterWindow::isValue(int row) const
 {
-    return row >= 0 && m_List3->item(row)->text() != kit::outOfRange();
+    return row >= 0 && m_List3->item(row)->text() != outOfRange();
 }
 
 std::int16_t ConverterWindow::shownCategory() const

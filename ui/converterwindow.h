@@ -8,11 +8,12 @@
 // runs Convertir, which asks the unit catalogue for the value in every unit and
 // refills List3 row for row beside List2; List2 and List3 keep the same row
 // selected. A double-click on a value shows the copy button frmeCopy beside it
-// (sCopy); tmrClip polls the clipboard and shows the paste button lblPaste while
-// the clipboard holds a positive number. A row whose value leaves the range of a
-// double reads "Fuera de rango" and is never copied. Calculators open beside
-// the converter also write TipoMedida; conversions follow the category the
-// window shows, never a category its lists do not hold.
+// (sCopy); tmrClip_Timer reads the clipboard when the window opens and each time
+// it changes, and shows the paste button lblPaste while it holds a positive
+// number. A row whose value leaves the range of a double reads "Fuera de rango"
+// and is never copied. Calculators open beside the converter also write
+// TipoMedida; conversions follow the category the window shows, never a
+// category its lists do not hold.
 
 #include <array>
 #include <cstdint>
@@ -23,7 +24,6 @@ class QFrame;
 class QKeyEvent;
 class QLabel;
 class QRadioButton;
-class QTimer;
 
 namespace kit {
 class ListBox;
@@ -93,7 +93,6 @@ private:
     kit::ListBox* m_List2 = nullptr;
     kit::ListBox* m_List1 = nullptr;
     QFrame* m_Frame1 = nullptr;
-    QTimer* m_tmrClip = nullptr;
     kit::NumberBox* m_txtCaja = nullptr;
     std::array<QRadioButton*, 3> m_Option{}; // Option1..3: length, area, volume
     kit::LineShape* m_Line1 = nullptr;

@@ -162,8 +162,6 @@ PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context
 {
     setObjectName(QStringLiteral("frmPitagoras"));
     setWindowTitle(tr("Teorema de Pitágoras y regla de tres"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setAccessibleDescription(tr("F2 lee la última respuesta. ") + modeKeyHint() + QLatin1Char(' ') + settingsHint());
     buildPanel();
     buildBoxes();
@@ -175,7 +173,6 @@ PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context
     m_voice = new kit::Announcer(this);
     kit::setClientSize(this, 6735, 1605);
     m_txtZ[1]->setFocus(); // the first box in reading order
-    Form_Load();
     txtZ_GotFocus(1); // the focus comes with the window, yet the box is entered as if clicked
 }
 
@@ -325,11 +322,7 @@ bool PitagorasWindow::filterBoxEvent(int index, QEvent* event)
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
             return false;
         txtZ_KeyDown(index, key->key());
-        int ascii = keyAscii(key);
-        if (ascii == 0)
-            return false;
-        txtZ_KeyPress(index, ascii);
-        return ascii == 0;
+        return runKeyPress(key, [this, index](int& ascii) { txtZ_KeyPress(index, ascii); });
     }
     default:
         return false;
@@ -353,11 +346,6 @@ void PitagorasWindow::contextMenuEvent(QContextMenuEvent* event)
         popUpMenuAtFocus();
     else
         event->ignore();
-}
-
-void PitagorasWindow::Form_Load()
-{
-    kit::setBackColour(this, kit::kWindowBackground);
 }
 
 void PitagorasWindow::frmeMode_MouseDown(Qt::MouseButton button, const QPoint& globalPosition)
@@ -528,7 +516,7 @@ void PitagorasWindow::eShow()
     for (const std::string& text : action.texts)
         writeBox(action.box, QString::fromStdString(text));
     if (action.outOfRange)
-        writeBox(action.box, kit::outOfRange());
+        writeBox(action.box, outOfRange());
     if (action.box >= 0) {
         m_lastAnswer =
             QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(), m_txtZ[action.box]->text());

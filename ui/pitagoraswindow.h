@@ -65,7 +65,6 @@ private:
     void buildTimers();
     bool filterBoxEvent(int index, QEvent* event);
 
-    void Form_Load();
     void frmeMode_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
     // mMenu for the keyboard: under the focused box, or over the window's middle.
     void popUpMenuAtFocus();

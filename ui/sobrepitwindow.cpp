@@ -185,7 +185,6 @@ void SobrePitWindow::mouseMoveEvent(QMouseEvent*)
 void SobrePitWindow::Form_Load()
 {
     kit::setBackColour(m_Frame1, kFrameBack);
-    var().VentanasAbiertas += 1;
 }
 
 void SobrePitWindow::Form_MouseMove()

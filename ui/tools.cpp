@@ -6,23 +6,29 @@
 #include "ui/sobrepitwindow.h"
 
 namespace ui {
+namespace {
 
-kit::ToolMakers toolMakers()
+template <core::CalculatorId id>
+QWidget* makeCalculator(kit::ToolContext& context)
 {
-    kit::ToolMakers makers;
-    makers.perimetro = [](kit::ToolContext& c) -> QWidget* {
-        return new CalculatorWindow(c, core::calculator(core::CalculatorId::Perimeter));
-    };
-    makers.area = [](kit::ToolContext& c) -> QWidget* {
-        return new CalculatorWindow(c, core::calculator(core::CalculatorId::Area));
-    };
-    makers.volumen = [](kit::ToolContext& c) -> QWidget* {
-        return new CalculatorWindow(c, core::calculator(core::CalculatorId::Volume));
-    };
-    makers.pitagoras = [](kit::ToolContext& c) -> QWidget* { return new PitagorasWindow(c); };
-    makers.convertidor = [](kit::ToolContext& c) -> QWidget* { return new ConverterWindow(c); };
-    makers.sobrePit = [](kit::ToolContext& c) -> QWidget* { return new SobrePitWindow(c); };
-    return makers;
+    return new CalculatorWindow(context, core::calculator(id));
 }
+
+template <typename Window>
+QWidget* make(kit::ToolContext& context)
+{
+    return new Window(context);
+}
+
+} // namespace
+
+constexpr ToolTable kTools = {{
+    {"frmPerimetro", "figPerimetro", makeCalculator<core::CalculatorId::Perimeter>},
+    {"frmArea", "figArea", makeCalculator<core::CalculatorId::Area>},
+    {"frmVolumen", "figVolumen", makeCalculator<core::CalculatorId::Volume>},
+    {"frmPitagoras", "pitTeorema", make<PitagorasWindow>},
+    {"frmSobrePit", "pitAbout", make<SobrePitWindow>},
+    {"frmConvert", "cmdButton2", make<ConverterWindow>},
+}};
 
 } // namespace ui

@@ -360,11 +360,6 @@ void tst_Accessibility::init()
 void tst_Accessibility::cleanup()
 {
     m_windows.clear();
-    // Tool windows that a pressed control opened on its own.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (dynamic_cast<kit::ToolWindow*>(window))
-            delete window;
-    }
     m_fixture.reset();
 }
 
@@ -469,54 +464,26 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QStringList>("said");
-    QTest::newRow("nada mientras se escribe") << "frmPerimetro"
-                                              << "escribir 5" << QStringList{};
-    QTest::newRow("resultado tras la pausa") << "frmPerimetro"
-                                             << "escribir 5, pausa" << QStringList{"Resultado: 20 centímetros"};
-    QTest::newRow("fuera de rango, sin unidad") << "frmArea"
-                                                << "escribir 1e200, pausa" << QStringList{"Resultado: Fuera de rango"};
-    QTest::newRow("fila copiada, con su unidad")
-        << "frmConvert"
-        << "escribir 25 en la caja, Ctrl+C en los valores" << QStringList{"Copiado: 25 centímetros"};
-    QTest::newRow("valor pegado") << "frmConvert"
-                                  << "copiar 304.8, Ctrl+V en la caja" << QStringList{"Pegado: 304.8"};
-    QTest::newRow("resultado agrupado, sin comas")
-        << "frmVolumen"
-        << "escribir 20, pausa" << QStringList{"Resultado: 8000 centímetros cúbicos"};
-    QTest::newRow("F2 lo dice una vez") << "frmArea"
-                                        << "escribir 3, F2, pausa" << QStringList{"Resultado: 9 centímetros cuadrados"};
-    QTest::newRow("unidad con flechas y su resultado")
-        << "frmPerimetro"
-        << "escribir 5, flecha en la unidad del resultado, pausa" << QStringList{"metros", "Resultado: 0.2 metros"};
-    QTest::newRow("respuesta del resolutor") << "frmPitagoras"
-                                             << "catetos 3 y 4, respuesta automática" << QStringList{"Hipotenusa: 5"};
-    QTest::newRow("F2 sin respuesta") << "frmPitagoras"
-                                      << "F2" << QStringList{"Sin respuesta todavía"};
-    QTest::newRow("modo del botón") << "frmPitagoras"
-                                    << "botón de modo" << QStringList{"Modo equivalencia"};
-    QTest::newRow("modo por su tecla") << "frmPitagoras"
-                                       << "Control+M, Control+M" << QStringList{"Modo equivalencia", "Modo triángulo"};
-    QTest::newRow("F2 con el triángulo fuera de vista")
-        << "frmPitagoras"
-        << "catetos 3 y 4, respuesta automática, botón de modo, F2"
-        << QStringList{"Hipotenusa: 5", "Modo equivalencia", "Sin respuesta todavía"};
-    QTest::newRow("ajuste desmarcado y vuelto a marcar")
-        << "frmPitagoras"
-        << "Sólo 4 decimales, Sólo 4 decimales"
-        << QStringList{"Sólo 4 decimales: no marcada", "Sólo 4 decimales: marcada"};
-    QTest::newRow("descripción solo al abrir")
-        << "frmPerimetro"
-        << "activar, otra ventana, activar" << QStringList{"F2 lee el resultado"};
-    QTest::newRow("cuadro de Pi") << "frmMenu"
-                                  << "abrir Pi"
-                                  << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
-    QTest::newRow("Pi aceptado") << "frmMenu"
-                                 << "abrir Pi, 3.1416"
-                                 << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo",
-                                                "Pi: 3.1416"};
-    QTest::newRow("Pi rechazado calla") << "frmMenu"
-                                        << "abrir Pi, 3.2"
-                                        << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
+    // clang-format off
+    QTest::newRow("nada mientras se escribe") << "frmPerimetro" << "escribir 5" << QStringList{};
+    QTest::newRow("resultado tras la pausa") << "frmPerimetro" << "escribir 5, pausa" << QStringList{"Resultado: 20 centímetros"};
+    QTest::newRow("fuera de rango, sin unidad") << "frmArea" << "escribir 1e200, pausa" << QStringList{"Resultado: Fuera de rango"};
+    QTest::newRow("fila copiada, con su unidad") << "frmConvert" << "escribir 25 en la caja, Ctrl+C en los valores" << QStringList{"Copiado: 25 centímetros"};
+    QTest::newRow("valor pegado") << "frmConvert" << "copiar 304.8, Ctrl+V en la caja" << QStringList{"Pegado: 304.8"};
+    QTest::newRow("resultado agrupado, sin comas") << "frmVolumen" << "escribir 20, pausa" << QStringList{"Resultado: 8000 centímetros cúbicos"};
+    QTest::newRow("F2 lo dice una vez") << "frmArea" << "escribir 3, F2, pausa" << QStringList{"Resultado: 9 centímetros cuadrados"};
+    QTest::newRow("unidad con flechas y su resultado") << "frmPerimetro" << "escribir 5, flecha en la unidad del resultado, pausa" << QStringList{"metros", "Resultado: 0.2 metros"};
+    QTest::newRow("respuesta del resolutor") << "frmPitagoras" << "catetos 3 y 4, respuesta automática" << QStringList{"Hipotenusa: 5"};
+    QTest::newRow("F2 sin respuesta") << "frmPitagoras" << "F2" << QStringList{"Sin respuesta todavía"};
+    QTest::newRow("modo del botón") << "frmPitagoras" << "botón de modo" << QStringList{"Modo equivalencia"};
+    QTest::newRow("modo por su tecla") << "frmPitagoras" << "Control+M, Control+M" << QStringList{"Modo equivalencia", "Modo triángulo"};
+    QTest::newRow("F2 con el triángulo fuera de vista") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, botón de modo, F2" << QStringList{"Hipotenusa: 5", "Modo equivalencia", "Sin respuesta todavía"};
+    QTest::newRow("ajuste desmarcado y vuelto a marcar") << "frmPitagoras" << "Sólo 4 decimales, Sólo 4 decimales" << QStringList{"Sólo 4 decimales: no marcada", "Sólo 4 decimales: marcada"};
+    QTest::newRow("descripción solo al abrir") << "frmPerimetro" << "activar, otra ventana, activar" << QStringList{"F2 lee el resultado"};
+    QTest::newRow("cuadro de Pi") << "frmMenu" << "abrir Pi" << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
+    QTest::newRow("Pi aceptado") << "frmMenu" << "abrir Pi, 3.1416" << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo", "Pi: 3.1416"};
+    QTest::newRow("Pi rechazado calla") << "frmMenu" << "abrir Pi, 3.2" << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
+    // clang-format on
 }
 
 void tst_Accessibility::news_is_spoken_where_the_focus_stays()
@@ -602,50 +569,20 @@ void tst_Accessibility::focus_is_reported_where_the_user_is_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QStringList>("reported");
-    QTest::newRow("entrar en las unidades de origen")
-        << "frmConvert"
-        << "25 en la caja, foco en List1" << QStringList{"Valor a convertir", "Unidad de origen", "Centímetro"};
-    QTest::newRow("entrar en los valores")
-        << "frmConvert"
-        << "25 en la caja, foco en List3" << QStringList{"Valor a convertir", "Valores", "25 centímetros"};
-    QTest::newRow("Mayús+Tab a la categoría elegida")
-        << "frmConvert"
-        << "25 en la caja, Mayús+Tab" << QStringList{"Valor a convertir", "Longitud (marcado)"};
-    QTest::newRow("una flecha elige la categoría siguiente")
-        << "frmConvert"
-        << "25 en la caja, Mayús+Tab, derecha"
-        << QStringList{"Valor a convertir", "Longitud (marcado)", "Área (marcado)"};
-    QTest::newRow("la flecha da la vuelta")
-        << "frmConvert"
-        << "25 en la caja, Mayús+Tab, izquierda"
-        << QStringList{"Valor a convertir", "Longitud (marcado)", "Volumen (marcado)"};
-    QTest::newRow("Tab tras la categoría sale del grupo")
-        << "frmConvert"
-        << "25 en la caja, Mayús+Tab, derecha, Tab"
-        << QStringList{"Valor a convertir", "Longitud (marcado)", "Área (marcado)", "Valor a convertir"};
-    QTest::newRow("Mayús+Tab a la figura elegida")
-        << "frmPerimetro"
-        << "foco en Combo1, Mayús+Tab" << QStringList{"Lado (l)", "cm", "CUADRADO (marcado)"};
-    QTest::newRow("abajo sigue las figuras del área en pantalla")
-        << "frmArea"
-        << "foco en Combo1, Mayús+Tab, abajo, abajo, abajo" << QStringList{"Lado (l)",
-                                                                           "cm",
-                                                                           "CUADRADO (marcado)",
-                                                                           "RECTÁNGULO (marcado)",
-                                                                           "TRIÁNGULO (marcado)",
-                                                                           "POLÍGONO REGULAR (marcado)"};
-    QTest::newRow("Pitágoras abre en el cateto a") << "frmPitagoras"
-                                                   << "" << QStringList{"Cateto a"};
-    QTest::newRow("Tab en orden de lectura")
-        << "frmPitagoras"
-        << "Tab, Tab, Tab" << QStringList{"Cateto a", "Cateto b", "Hipotenusa", "Término A, numerador izquierdo"};
-    QTest::newRow("Control+M lleva el foco a la proporción")
-        << "frmPitagoras"
-        << "Control+M" << QStringList{"Cateto a", "Término A, numerador izquierdo"};
-    QTest::newRow("Mayús+Tab no vuelve al triángulo oculto")
-        << "frmPitagoras"
-        << "Control+M, Mayús+Tab"
-        << QStringList{"Cateto a", "Término A, numerador izquierdo", "Término Y, denominador derecho"};
+    // clang-format off
+    QTest::newRow("entrar en las unidades de origen") << "frmConvert" << "25 en la caja, foco en List1" << QStringList{"Valor a convertir", "Unidad de origen", "Centímetro"};
+    QTest::newRow("entrar en los valores") << "frmConvert" << "25 en la caja, foco en List3" << QStringList{"Valor a convertir", "Valores", "25 centímetros"};
+    QTest::newRow("Mayús+Tab a la categoría elegida") << "frmConvert" << "25 en la caja, Mayús+Tab" << QStringList{"Valor a convertir", "Longitud (marcado)"};
+    QTest::newRow("una flecha elige la categoría siguiente") << "frmConvert" << "25 en la caja, Mayús+Tab, derecha" << QStringList{"Valor a convertir", "Longitud (marcado)", "Área (marcado)"};
+    QTest::newRow("la flecha da la vuelta") << "frmConvert" << "25 en la caja, Mayús+Tab, izquierda" << QStringList{"Valor a convertir", "Longitud (marcado)", "Volumen (marcado)"};
+    QTest::newRow("Tab tras la categoría sale del grupo") << "frmConvert" << "25 en la caja, Mayús+Tab, derecha, Tab" << QStringList{"Valor a convertir", "Longitud (marcado)", "Área (marcado)", "Valor a convertir"};
+    QTest::newRow("Mayús+Tab a la figura elegida") << "frmPerimetro" << "foco en Combo1, Mayús+Tab" << QStringList{"Lado (l)", "cm", "CUADRADO (marcado)"};
+    QTest::newRow("abajo sigue las figuras del área en pantalla") << "frmArea" << "foco en Combo1, Mayús+Tab, abajo, abajo, abajo" << QStringList{"Lado (l)", "cm", "CUADRADO (marcado)", "RECTÁNGULO (marcado)", "TRIÁNGULO (marcado)", "POLÍGONO REGULAR (marcado)"};
+    QTest::newRow("Pitágoras abre en el cateto a") << "frmPitagoras" << "" << QStringList{"Cateto a"};
+    QTest::newRow("Tab en orden de lectura") << "frmPitagoras" << "Tab, Tab, Tab" << QStringList{"Cateto a", "Cateto b", "Hipotenusa", "Término A, numerador izquierdo"};
+    QTest::newRow("Control+M lleva el foco a la proporción") << "frmPitagoras" << "Control+M" << QStringList{"Cateto a", "Término A, numerador izquierdo"};
+    QTest::newRow("Mayús+Tab no vuelve al triángulo oculto") << "frmPitagoras" << "Control+M, Mayús+Tab" << QStringList{"Cateto a", "Término A, numerador izquierdo", "Término Y, denominador derecho"};
+    // clang-format on
 }
 
 void tst_Accessibility::focus_is_reported_where_the_user_is()
@@ -723,10 +660,11 @@ void tst_Accessibility::every_press_action_returns_before_its_box_shows_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("links");
     QTest::addColumn<int>("boxes");
-    QTest::newRow("menú: figuras, Pitágoras, convertidor, acerca de, Pi")
-        << "frmMenu" << QStringList{"cmdButton0", "cmdButton1", "cmdButton2", "lblLink0", "lblLink1"} << 1;
+    // clang-format off
+    QTest::newRow("menú: figuras, Pitágoras, convertidor, acerca de, Pi") << "frmMenu" << QStringList{"cmdButton0", "cmdButton1", "cmdButton2", "lblLink0", "lblLink1"} << 1;
     QTest::newRow("sobre Pitágoras sin red: leer más") << "frmSobrePit" << QStringList{"lblLink"} << 1;
     QTest::newRow("convertidor: copiar y pegar, donde son botones") << "frmConvert" << QStringList{} << 0;
+    // clang-format on
 }
 
 // A screen reader waits for the press action: it must return before the modal
@@ -782,38 +720,23 @@ void tst_Accessibility::every_number_shows_whole_data()
     const auto grouped = [](double value) { return QString::fromStdString(core::maskedText(value, core::kMaskWhole)); };
     const QString longestRow = plain(-1.23456789012346E-300); // 15 digits, sign, point, exponent
     const QString unitName = widestUnitName(kit::font(kit::Typeface::Calibri, 20.25));
-    QTest::newRow("fila de valores") << "frmConvert"
-                                     << "List3" << 0 << false << longestRow << true;
-    QTest::newRow("fila de valores junto a copiar") << "frmConvert"
-                                                    << "List3" << 9 << true << longestRow << true;
-    QTest::newRow("fila fuera de rango") << "frmConvert"
-                                         << "List3" << 9 << false << "Fuera de rango" << true;
-    QTest::newRow("unidad de origen más ancha") << "frmConvert"
-                                                << "List1" << 7 << false << unitName << true;
-    QTest::newRow("unidad más ancha") << "frmConvert"
-                                      << "List2" << 7 << false << unitName << true;
-    QTest::newRow("valor a convertir de 15 cifras")
-        << "frmConvert"
-        << "txtCaja" << -1 << false << QString(15, QLatin1Char('8')) << true;
-    QTest::newRow("valor a convertir con exponente") << "frmConvert"
-                                                     << "txtCaja" << -1 << false << "-1.2345678E-290" << true;
-    QTest::newRow("resultado de 1E+20") << "frmPerimetro"
-                                        << "txtAnswer" << -1 << false << grouped(1E+20) << true;
-    QTest::newRow("resultado de 1E+35") << "frmArea"
-                                        << "txtAnswer" << -1 << false << grouped(1E+35) << true;
-    QTest::newRow("resultado mayor") << "frmVolumen"
-                                     << "txtAnswer" << -1 << false << grouped(std::numeric_limits<double>::max())
-                                     << false;
-    QTest::newRow("medida de 12 cifras") << "frmArea"
-                                         << "Text1" << -1 << false << QString(12, QLatin1Char('8')) << true;
-    QTest::newRow("medida con exponente") << "frmVolumen"
-                                          << "Text3" << -1 << false << "-1.2345E+300" << true;
-    QTest::newRow("cateto resuelto") << "frmPitagoras"
-                                     << "txtZ1" << -1 << false << plain(123456789.123457) << true;
-    QTest::newRow("término de 400 cifras") << "frmPitagoras"
-                                           << "txtZ5" << -1 << false << QString(400, QLatin1Char('7')) << false;
-    QTest::newRow("término resuelto con exponente") << "frmPitagoras"
-                                                    << "txtZ6" << -1 << false << plain(1.23456789012346E-300) << false;
+    // clang-format off
+    QTest::newRow("fila de valores") << "frmConvert" << "List3" << 0 << false << longestRow << true;
+    QTest::newRow("fila de valores junto a copiar") << "frmConvert" << "List3" << 9 << true << longestRow << true;
+    QTest::newRow("fila fuera de rango") << "frmConvert" << "List3" << 9 << false << "Fuera de rango" << true;
+    QTest::newRow("unidad de origen más ancha") << "frmConvert" << "List1" << 7 << false << unitName << true;
+    QTest::newRow("unidad más ancha") << "frmConvert" << "List2" << 7 << false << unitName << true;
+    QTest::newRow("valor a convertir de 15 cifras") << "frmConvert" << "txtCaja" << -1 << false << QString(15, QLatin1Char('8')) << true;
+    QTest::newRow("valor a convertir con exponente") << "frmConvert" << "txtCaja" << -1 << false << "-1.2345678E-290" << true;
+    QTest::newRow("resultado de 1E+20") << "frmPerimetro" << "txtAnswer" << -1 << false << grouped(1E+20) << true;
+    QTest::newRow("resultado de 1E+35") << "frmArea" << "txtAnswer" << -1 << false << grouped(1E+35) << true;
+    QTest::newRow("resultado mayor") << "frmVolumen" << "txtAnswer" << -1 << false << grouped(std::numeric_limits<double>::max()) << false;
+    QTest::newRow("medida de 12 cifras") << "frmArea" << "Text1" << -1 << false << QString(12, QLatin1Char('8')) << true;
+    QTest::newRow("medida con exponente") << "frmVolumen" << "Text3" << -1 << false << "-1.2345E+300" << true;
+    QTest::newRow("cateto resuelto") << "frmPitagoras" << "txtZ1" << -1 << false << plain(123456789.123457) << true;
+    QTest::newRow("término de 400 cifras") << "frmPitagoras" << "txtZ5" << -1 << false << QString(400, QLatin1Char('7')) << false;
+    QTest::newRow("término resuelto con exponente") << "frmPitagoras" << "txtZ6" << -1 << false << plain(1.23456789012346E-300) << false;
+    // clang-format on
 }
 
 // A text that fits is drawn at a size where its whole width lies inside the

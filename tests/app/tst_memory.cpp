@@ -17,8 +17,8 @@ private Q_SLOTS:
 void tst_Memory::opening_and_closing_leaves_no_widgets_behind_data()
 {
     QTest::addColumn<QString>("opener");
-    for (const char* opener : {"figPerimetro", "figArea", "figVolumen", "pitTeorema", "pitAbout", "cmdButton2"})
-        QTest::newRow(opener) << QString::fromLatin1(opener);
+    for (const ui::Tool& tool : ui::kTools)
+        QTest::newRow(tool.opener) << QString::fromLatin1(tool.opener);
 }
 
 void tst_Memory::opening_and_closing_leaves_no_widgets_behind()

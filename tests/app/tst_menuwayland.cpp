@@ -70,7 +70,7 @@ void tst_MenuWayland::initTestCase()
 {
     QVERIFY2(QGuiApplication::platformName().startsWith(QLatin1String("wayland")),
              "runs as a Wayland client, under tests/support/with-weston");
-    m_program = std::make_unique<app::Program>(ui::toolMakers(), QStringLiteral("es"));
+    m_program = std::make_unique<app::Program>(ui::kTools, QStringLiteral("es"));
     m_program->start();
     auto* splash = qobject_cast<app::SplashWindow*>(topLevel(QStringLiteral("frmInicio")));
     QVERIFY(splash);
@@ -90,10 +90,11 @@ void tst_MenuWayland::the_last_tool_to_close_brings_the_menu_back_data()
 {
     QTest::addColumn<QStringList>("items");
     // The rows run in turn in one run, so the menu also comes back a second and third time.
+    // clang-format off
     QTest::newRow("el convertidor") << QStringList{QStringLiteral("cmdButton2")};
     QTest::newRow("Pitágoras y regla de tres") << QStringList{QStringLiteral("pitTeorema")};
-    QTest::newRow("dos calculadoras, hasta cerrar la última")
-        << QStringList{QStringLiteral("figPerimetro"), QStringLiteral("figArea")};
+    QTest::newRow("dos calculadoras, hasta cerrar la última") << QStringList{QStringLiteral("figPerimetro"), QStringLiteral("figArea")};
+    // clang-format on
 }
 
 void tst_MenuWayland::the_last_tool_to_close_brings_the_menu_back()

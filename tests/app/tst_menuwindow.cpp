@@ -16,20 +16,32 @@
 
 namespace {
 
-// Stands in for a real tool window: it counts itself where the real one would,
-// and closes through the tool windows' own unload step.
+// Stands in for a real tool window: counted, and closed through the tool
+// windows' own unload step.
 class StubTool : public kit::ToolWindow {
     Q_OBJECT
 public:
-    StubTool(kit::ToolContext& context, bool countsItself, MenuOnClose menuOnClose)
-        : kit::ToolWindow(context, menuOnClose)
-    {
-        if (countsItself)
-            var().VentanasAbiertas += 1;
-    }
+    using kit::ToolWindow::ToolWindow;
 };
 
 using MenuOnClose = kit::ToolWindow::MenuOnClose;
+
+// The tools with stand-ins for the perimeter, about Pythagoras and the
+// converter; every other opener has no window.
+ui::ToolTable stubTools()
+{
+    ui::ToolTable tools = ui::kTools;
+    for (ui::Tool& tool : tools) {
+        const QLatin1String name(tool.formName);
+        if (name == QLatin1String("frmPerimetro") || name == QLatin1String("frmConvert"))
+            tool.make = [](kit::ToolContext& c) -> QWidget* { return new StubTool(c, MenuOnClose::Restore); };
+        else if (name == QLatin1String("frmSobrePit"))
+            tool.make = [](kit::ToolContext& c) -> QWidget* { return new StubTool(c, MenuOnClose::Leave); };
+        else
+            tool.make = nullptr;
+    }
+    return tools;
+}
 
 void hover(QWidget* widget)
 {
@@ -95,21 +107,13 @@ void tst_MenuWindow::init()
     m_fixture = new ToolFixture;
     m_fixture->var.ValorPi = 0.0;
     m_ends = 0;
-    kit::ToolMakers makers;
-    makers.perimetro = [](kit::ToolContext& c) { return new StubTool(c, false, MenuOnClose::Restore); };
-    makers.convertidor = [](kit::ToolContext& c) { return new StubTool(c, true, MenuOnClose::Restore); };
-    makers.sobrePit = [](kit::ToolContext& c) { return new StubTool(c, true, MenuOnClose::Leave); };
-    m_menu = new app::MenuWindow(m_fixture->context, makers, [this] { ++m_ends; });
+    m_menu = new app::MenuWindow(m_fixture->context, stubTools(), [this] { ++m_ends; });
     m_fixture->context.setMenu(m_menu);
     m_menu->show();
 }
 
 void tst_MenuWindow::cleanup()
 {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (dynamic_cast<StubTool*>(window))
-            delete window;
-    }
     delete m_menu;
     delete m_fixture;
 }
@@ -125,18 +129,14 @@ void tst_MenuWindow::hover_names_the_item_and_lights_its_outline_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("litShape"); // 0 when none is lit
-    QTest::newRow("figuras") << "cmdButton0"
-                             << "CÁLCULOS CON FIGURAS" << 1;
-    QTest::newRow("pitágoras") << "cmdButton1"
-                               << "PITÁGORAS DE SAMOS" << 2;
-    QTest::newRow("convertidor") << "cmdButton2"
-                                 << "CONVERTIDOR DE UNIDADES" << 3;
-    QTest::newRow("acerca de") << "lblLink0"
-                               << "ACERCA DE VANTRELO" << 0;
-    QTest::newRow("ajustar pi") << "lblLink1"
-                                << "AJUSTAR PI" << 0;
-    QTest::newRow("franja") << "lblShow"
-                            << "BIENVENIDO" << 0;
+    // clang-format off
+    QTest::newRow("figuras") << "cmdButton0" << "CÁLCULOS CON FIGURAS" << 1;
+    QTest::newRow("pitágoras") << "cmdButton1" << "PITÁGORAS DE SAMOS" << 2;
+    QTest::newRow("convertidor") << "cmdButton2" << "CONVERTIDOR DE UNIDADES" << 3;
+    QTest::newRow("acerca de") << "lblLink0" << "ACERCA DE VANTRELO" << 0;
+    QTest::newRow("ajustar pi") << "lblLink1" << "AJUSTAR PI" << 0;
+    QTest::newRow("franja") << "lblShow" << "BIENVENIDO" << 0;
+    // clang-format on
 }
 
 void tst_MenuWindow::hover_names_the_item_and_lights_its_outline()
@@ -205,16 +205,13 @@ void tst_MenuWindow::pi_box_shows_a_plain_number_once_hidden_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letras detrás desaparecen") << "3.1416abc"
-                                               << "3.1416";
-    QTest::newRow("vacío muestra cero") << ""
-                                        << "0";
-    QTest::newRow("más de 15 cifras") << "3.1415926535897932"
-                                      << "3.14159265358979";
-    QTest::newRow("punto final desaparece") << "3."
-                                            << "3";
-    QTest::newRow("fuera de rango queda como está") << "1e400"
-                                                    << "1e400";
+    // clang-format off
+    QTest::newRow("letras detrás desaparecen") << "3.1416abc" << "3.1416";
+    QTest::newRow("vacío muestra cero") << "" << "0";
+    QTest::newRow("más de 15 cifras") << "3.1415926535897932" << "3.14159265358979";
+    QTest::newRow("punto final desaparece") << "3." << "3";
+    QTest::newRow("fuera de rango queda como está") << "1e400" << "1e400";
+    // clang-format on
 }
 
 // While shown, the box keeps the text as it is typed.
@@ -354,12 +351,11 @@ void tst_MenuWindow::keyboard_reaches_every_picture_and_link_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("figuras") << "cmdButton0"
-                             << "CÁLCULOS CON FIGURAS";
-    QTest::newRow("convertidor") << "cmdButton2"
-                                 << "CONVERTIDOR DE UNIDADES";
-    QTest::newRow("ajustar pi") << "lblLink1"
-                                << "AJUSTAR PI";
+    // clang-format off
+    QTest::newRow("figuras") << "cmdButton0" << "CÁLCULOS CON FIGURAS";
+    QTest::newRow("convertidor") << "cmdButton2" << "CONVERTIDOR DE UNIDADES";
+    QTest::newRow("ajustar pi") << "lblLink1" << "AJUSTAR PI";
+    // clang-format on
 }
 
 void tst_MenuWindow::keyboard_reaches_every_picture_and_link()

@@ -22,7 +22,7 @@ private Q_SLOTS:
 
 void tst_Program::ending_with_every_tool_open_removes_every_window()
 {
-    auto program = std::make_unique<app::Program>(ui::toolMakers(), QStringLiteral("es"));
+    auto program = std::make_unique<app::Program>(ui::kTools, QStringLiteral("es"));
     program->start();
     auto* splash = qobject_cast<app::SplashWindow*>(topLevel(QStringLiteral("frmInicio")));
     QVERIFY(splash);
@@ -30,11 +30,10 @@ void tst_Program::ending_with_every_tool_open_removes_every_window()
         splash->Timer1_Timer();
     QWidget* menu = topLevel(QStringLiteral("frmMenu"));
     QVERIFY(menu);
-    for (const char* item : {"figPerimetro", "figArea", "figVolumen", "pitTeorema", "pitAbout"})
-        menu->findChild<QAction*>(QString::fromLatin1(item))->trigger();
-    QMetaObject::invokeMethod(menu->findChild<QWidget*>(QStringLiteral("cmdButton2")), "clicked");
-    for (const char* window : {"frmPerimetro", "frmArea", "frmVolumen", "frmPitagoras", "frmSobrePit", "frmConvert"})
-        QVERIFY2(topLevel(QString::fromLatin1(window)), window);
+    for (const ui::Tool& tool : ui::kTools)
+        pressOpener(menu, tool.opener);
+    for (const ui::Tool& tool : ui::kTools)
+        QVERIFY2(topLevel(QString::fromLatin1(tool.formName)), tool.formName);
 
     // Closing the menu asks first; after "Sí" the run ends with every tool still
     // standing, none of them closed through its own unload step.
@@ -47,9 +46,9 @@ void tst_Program::ending_with_every_tool_open_removes_every_window()
     });
     QTimer::singleShot(10000, menu, [] { QApplication::exit(1); }); // never hang the suite
     QCOMPARE(QApplication::exec(), 0);
-    for (const char* name : {"frmPerimetro", "frmArea", "frmVolumen", "frmPitagoras", "frmSobrePit", "frmConvert"}) {
-        const QWidget* window = topLevel(QString::fromLatin1(name));
-        QVERIFY2(window && window->isVisible(), name);
+    for (const ui::Tool& tool : ui::kTools) {
+        const QWidget* window = topLevel(QString::fromLatin1(tool.formName));
+        QVERIFY2(window && window->isVisible(), tool.formName);
     }
 
     program.reset();
@@ -59,7 +58,7 @@ void tst_Program::ending_with_every_tool_open_removes_every_window()
 
 void tst_Program::windows_name_the_installed_desktop_entry()
 {
-    const app::Program program(ui::toolMakers(), QStringLiteral("es"));
+    const app::Program program(ui::kTools, QStringLiteral("es"));
     const QString entry = QGuiApplication::desktopFileName() + QStringLiteral(".desktop");
     QVERIFY2(QFile::exists(QStringLiteral(VANTRELO_PACKAGING_DIR "/") + entry), qPrintable(entry));
 }

@@ -145,28 +145,19 @@ void tst_Figures::result_units_convert_as_the_factor_tables_say_data()
     const auto P = CalculatorId::Perimeter;
     const auto A = CalculatorId::Area;
     const auto V = CalculatorId::Volume;
-    QTest::newRow("cm a km divide") << P << "cm"
-                                    << "km" << 3.0 << Converted::Value << 3.0 / 100000;
-    QTest::newRow("mm a km2 divide") << A << "mm"
-                                     << "km²" << 3.0 << Converted::Value << 3.0 / 1e12;
-    QTest::newRow("cm a km2 multiplica") << A << "cm"
-                                         << "km²" << 3.0 << Converted::Value << 3.0 * 1e-10;
-    QTest::newRow("cm a m3") << V << "cm"
-                             << "m³" << 8.0 << Converted::Value << 8.0 * 1e-6;
-    QTest::newRow("km a mm3") << V << "km"
-                              << "mm³" << 2.0 << Converted::Value << 2e18;
-    QTest::newRow("mismo cm3") << V << "cm"
-                               << "cm³" << 0.1 << Converted::Value << 0.1;
-    QTest::newRow("dm3 escrito") << V << "cm"
-                                 << "dm³" << 8.0 << Converted::NoMatch << 8.0;
-    QTest::newRow("mayusculas") << V << "cm"
-                                << "CM³" << 8.0 << Converted::NoMatch << 8.0;
-    QTest::newRow("unidad de otra lista") << P << "cm"
-                                          << "cm²" << 8.0 << Converted::NoMatch << 8.0;
-    QTest::newRow("1e300 km3 a mm3") << V << "km"
-                                     << "mm³" << 1e300 << Converted::Overflow << 1e300;
-    QTest::newRow("1e303 km a mm") << P << "km"
-                                   << "mm" << 1e303 << Converted::Overflow << 1e303;
+    // clang-format off
+    QTest::newRow("cm a km divide") << P << "cm" << "km" << 3.0 << Converted::Value << 3.0 / 100000;
+    QTest::newRow("mm a km2 divide") << A << "mm" << "km²" << 3.0 << Converted::Value << 3.0 / 1e12;
+    QTest::newRow("cm a km2 multiplica") << A << "cm" << "km²" << 3.0 << Converted::Value << 3.0 * 1e-10;
+    QTest::newRow("cm a m3") << V << "cm" << "m³" << 8.0 << Converted::Value << 8.0 * 1e-6;
+    QTest::newRow("km a mm3") << V << "km" << "mm³" << 2.0 << Converted::Value << 2e18;
+    QTest::newRow("mismo cm3") << V << "cm" << "cm³" << 0.1 << Converted::Value << 0.1;
+    QTest::newRow("dm3 escrito") << V << "cm" << "dm³" << 8.0 << Converted::NoMatch << 8.0;
+    QTest::newRow("mayusculas") << V << "cm" << "CM³" << 8.0 << Converted::NoMatch << 8.0;
+    QTest::newRow("unidad de otra lista") << P << "cm" << "cm²" << 8.0 << Converted::NoMatch << 8.0;
+    QTest::newRow("1e300 km3 a mm3") << V << "km" << "mm³" << 1e300 << Converted::Overflow << 1e300;
+    QTest::newRow("1e303 km a mm") << P << "km" << "mm" << 1e303 << Converted::Overflow << 1e303;
+    // clang-format on
 }
 
 void tst_Figures::result_units_convert_as_the_factor_tables_say()
@@ -187,24 +178,17 @@ void tst_Figures::display_rule_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("entero") << "20"
-                            << "20";
-    QTest::newRow("miles agrupados") << "1234"
-                                     << "1,234";
-    QTest::newRow("miles con decimales") << "1234.5"
-                                         << "1,234.5";
-    QTest::newRow("dos tercios") << "0.666666666666667"
-                                 << "0.6667";
-    QTest::newRow("cero") << "0"
-                          << "0";
-    QTest::newRow("cien milesimas") << "1E-05"
-                                    << "0";
-    QTest::newRow("negativo") << "-20"
-                              << "-20";
-    QTest::newRow("negativo pequeno") << "-1E-05"
-                                      << "0";
-    QTest::newRow("billon") << "1000000000000"
-                            << "1,000,000,000,000";
+    // clang-format off
+    QTest::newRow("entero") << "20" << "20";
+    QTest::newRow("miles agrupados") << "1234" << "1,234";
+    QTest::newRow("miles con decimales") << "1234.5" << "1,234.5";
+    QTest::newRow("dos tercios") << "0.666666666666667" << "0.6667";
+    QTest::newRow("cero") << "0" << "0";
+    QTest::newRow("cien milesimas") << "1E-05" << "0";
+    QTest::newRow("negativo") << "-20" << "-20";
+    QTest::newRow("negativo pequeno") << "-1E-05" << "0";
+    QTest::newRow("billon") << "1000000000000" << "1,000,000,000,000";
+    // clang-format on
 }
 
 void tst_Figures::display_rule()

@@ -133,38 +133,24 @@ void tst_Numbers::maskedText_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("mask");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("cinco con un decimal") << 5.0 << "0.0###"
-                                          << "5.0";
-    QTest::newRow("raíz de diez") << std::sqrt(10.0) << "0.0###"
-                                  << "3.1623";
-    QTest::newRow("cuatro cienmilésimas") << 0.00004 << "0.0###"
-                                          << "0.0";
-    QTest::newRow("mitad hacia arriba desde 15 cifras") << 1.00005 << "0.0###"
-                                                        << "1.0001";
-    QTest::newRow("negativo pequeño pierde el signo") << -0.00004 << "0.0###"
-                                                      << "0.0";
-    QTest::newRow("mitad negativa se aleja de cero") << -2.5 << "#,###"
-                                                     << "-3";
-    QTest::newRow("agrupado con decimal") << 1234.5 << "#,##0.####"
-                                          << "1,234.5";
-    QTest::newRow("dos tercios") << 2.0 / 3 << "#,##0.####"
-                                 << "0.6667";
-    QTest::newRow("sin punto suelto") << 2.00001 << "#,##0.####"
-                                      << "2";
-    QTest::newRow("acarreo a millar") << 999.99995 << "#,##0.####"
-                                      << "1,000";
-    QTest::newRow("cero con cifra obligatoria") << 0.00001 << "#,##0.####"
-                                                << "0";
-    QTest::newRow("entero agrupado") << 1234.0 << "#,###"
-                                     << "1,234";
-    QTest::newRow("cero sin cifras") << 0.0 << "#,###"
-                                     << "";
-    QTest::newRow("negativo entero") << -20.0 << "#,###"
-                                     << "-20";
-    QTest::newRow("millones") << 20000000.0 << "#,###"
-                              << "20,000,000";
-    QTest::newRow("enorme escrito entero") << 1e20 << "#,###"
-                                           << "100,000,000,000,000,000,000";
+    // clang-format off
+    QTest::newRow("cinco con un decimal") << 5.0 << "0.0###" << "5.0";
+    QTest::newRow("raíz de diez") << std::sqrt(10.0) << "0.0###" << "3.1623";
+    QTest::newRow("cuatro cienmilésimas") << 0.00004 << "0.0###" << "0.0";
+    QTest::newRow("mitad hacia arriba desde 15 cifras") << 1.00005 << "0.0###" << "1.0001";
+    QTest::newRow("negativo pequeño pierde el signo") << -0.00004 << "0.0###" << "0.0";
+    QTest::newRow("mitad negativa se aleja de cero") << -2.5 << "#,###" << "-3";
+    QTest::newRow("agrupado con decimal") << 1234.5 << "#,##0.####" << "1,234.5";
+    QTest::newRow("dos tercios") << 2.0 / 3 << "#,##0.####" << "0.6667";
+    QTest::newRow("sin punto suelto") << 2.00001 << "#,##0.####" << "2";
+    QTest::newRow("acarreo a millar") << 999.99995 << "#,##0.####" << "1,000";
+    QTest::newRow("cero con cifra obligatoria") << 0.00001 << "#,##0.####" << "0";
+    QTest::newRow("entero agrupado") << 1234.0 << "#,###" << "1,234";
+    QTest::newRow("cero sin cifras") << 0.0 << "#,###" << "";
+    QTest::newRow("negativo entero") << -20.0 << "#,###" << "-20";
+    QTest::newRow("millones") << 20000000.0 << "#,###" << "20,000,000";
+    QTest::newRow("enorme escrito entero") << 1e20 << "#,###" << "100,000,000,000,000,000,000";
+    // clang-format on
 }
 
 void tst_Numbers::maskedText()

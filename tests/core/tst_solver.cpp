@@ -50,17 +50,16 @@ void tst_Solver::eVacios_data()
     QTest::addColumn<bool>("modo");
     QTest::addColumn<bool>("listo");
 
+    // clang-format off
     QTest::newRow("triángulo con un solo cero") << QStringList{"0", "3", "4"} << kEmptyProportion << false << true;
     QTest::newRow("triángulo con dos ceros") << QStringList{"0", "3", ""} << kEmptyProportion << false << false;
     QTest::newRow("triángulo lleno") << QStringList{"5", "3", "4"} << kEmptyProportion << false << false;
-    QTest::newRow("cero con decimales y letras son ceros")
-        << QStringList{"0.000", "3", "abc"} << kEmptyProportion << false << false;
+    QTest::newRow("cero con decimales y letras son ceros") << QStringList{"0.000", "3", "abc"} << kEmptyProportion << false << false;
     QTest::newRow("negativo cuenta como puesto") << QStringList{"0", "-3", "4"} << kEmptyProportion << false << true;
-    QTest::newRow("número desbordado cuenta como puesto")
-        << QStringList{"1e400", "3", ""} << kEmptyProportion << false << true;
+    QTest::newRow("número desbordado cuenta como puesto") << QStringList{"1e400", "3", ""} << kEmptyProportion << false << true;
     QTest::newRow("proporción con un solo cero") << kEmptyTriangle << QStringList{"0", "2", "3", "4"} << true << true;
-    QTest::newRow("proporción con dos ceros")
-        << QStringList{"0", "3", "4"} << QStringList{"0", "2", "", "4"} << true << false;
+    QTest::newRow("proporción con dos ceros") << QStringList{"0", "3", "4"} << QStringList{"0", "2", "", "4"} << true << false;
+    // clang-format on
 }
 
 void tst_Solver::eVacios()
@@ -91,100 +90,52 @@ void tst_Solver::eShow_data()
     const core::Ranks fresh = kFreshRanks;
 
     // Triangle.
-    QTest::newRow("hipotenusa de 3 y 4") << QStringList{"0", "3", "4"} << P << false << fresh << true << false << 0
-                                         << QStringList{"5"} << false;
-    QTest::newRow("cateto b de 5 y 3") << QStringList{"5", "3", "0"} << P << false << fresh << true << false << 2
-                                       << QStringList{"4"} << false;
-    QTest::newRow("cateto a de 5 y 4") << QStringList{"5", "0", "4"} << P << false << fresh << true << false << 1
-                                       << QStringList{"3"} << false;
-    QTest::newRow("hipotenusa igual al cateto da 0")
-        << QStringList{"4", "4", "0"} << P << false << fresh << true << false << 2 << QStringList{"0"} << false;
-    QTest::newRow("raíz de 2 con 4 decimales") << QStringList{"0", "1", "1"} << P << false << fresh << true << false
-                                               << 0 << QStringList{"1.4142135623731", "1.4142"} << false;
-    QTest::newRow("raíz de 2 sin redondeo") << QStringList{"0", "1", "1"} << P << false << fresh << false << false << 0
-                                            << QStringList{"1.4142135623731"} << false;
-    QTest::newRow("resultado diminuto se redondea a 0")
-        << QStringList{"0", "0.00001", "0.00001"} << P << false << fresh << true << false << 0
-        << QStringList{"1.4142135623731E-05", "0"} << false;
-    QTest::newRow("hipotenusa menor con cateto en 0 avisa")
-        << QStringList{"3", "5", "0"} << P << false << fresh << true << false << -1 << none << true;
-    QTest::newRow("hipotenusa menor con cateto vacío avisa")
-        << QStringList{"3", "5", ""} << P << false << core::Ranks{1, 2, 0} << true << true << -1 << none << true;
-    QTest::newRow("hipotenusa en rango, la de siempre")
-        << QStringList{"0", "153", "159"} << P << false << fresh << false << false << 0
-        << QStringList{"220.658106581199"} << false;
-    QTest::newRow("catetos enormes") << QStringList{"0", "1e200", "1e200"} << P << false << fresh << true << false << 0
-                                     << QStringList{"1.4142135623731E+200"} << false;
-    QTest::newRow("catetos diminutos") << QStringList{"0", "1e-200", "1e-200"} << P << false << fresh << false << false
-                                       << 0 << QStringList{"1.41421356237309E-200"} << false;
-    QTest::newRow("cateto de lados casi iguales")
-        << QStringList{"100000000001", "0", "100000000000"} << P << false << fresh << true << false << 1
-        << QStringList{"447213.595501076", "447213.5955"} << false;
-    QTest::newRow("dos ceros sin automático no resuelve")
-        << QStringList{"0", "3", "0"} << P << false << fresh << true << false << -1 << none << false;
-    QTest::newRow("cateto negativo impide")
-        << QStringList{"0", "-3", "4"} << P << false << fresh << true << false << -1 << none << false;
+    // clang-format off
+    QTest::newRow("hipotenusa de 3 y 4") << QStringList{"0", "3", "4"} << P << false << fresh << true << false << 0 << QStringList{"5"} << false;
+    QTest::newRow("cateto b de 5 y 3") << QStringList{"5", "3", "0"} << P << false << fresh << true << false << 2 << QStringList{"4"} << false;
+    QTest::newRow("cateto a de 5 y 4") << QStringList{"5", "0", "4"} << P << false << fresh << true << false << 1 << QStringList{"3"} << false;
+    QTest::newRow("hipotenusa igual al cateto da 0") << QStringList{"4", "4", "0"} << P << false << fresh << true << false << 2 << QStringList{"0"} << false;
+    QTest::newRow("raíz de 2 con 4 decimales") << QStringList{"0", "1", "1"} << P << false << fresh << true << false << 0 << QStringList{"1.4142135623731", "1.4142"} << false;
+    QTest::newRow("raíz de 2 sin redondeo") << QStringList{"0", "1", "1"} << P << false << fresh << false << false << 0 << QStringList{"1.4142135623731"} << false;
+    QTest::newRow("resultado diminuto se redondea a 0") << QStringList{"0", "0.00001", "0.00001"} << P << false << fresh << true << false << 0 << QStringList{"1.4142135623731E-05", "0"} << false;
+    QTest::newRow("hipotenusa menor con cateto en 0 avisa") << QStringList{"3", "5", "0"} << P << false << fresh << true << false << -1 << none << true;
+    QTest::newRow("hipotenusa menor con cateto vacío avisa") << QStringList{"3", "5", ""} << P << false << core::Ranks{1, 2, 0} << true << true << -1 << none << true;
+    QTest::newRow("hipotenusa en rango, la de siempre") << QStringList{"0", "153", "159"} << P << false << fresh << false << false << 0 << QStringList{"220.658106581199"} << false;
+    QTest::newRow("catetos enormes") << QStringList{"0", "1e200", "1e200"} << P << false << fresh << true << false << 0 << QStringList{"1.4142135623731E+200"} << false;
+    QTest::newRow("catetos diminutos") << QStringList{"0", "1e-200", "1e-200"} << P << false << fresh << false << false << 0 << QStringList{"1.41421356237309E-200"} << false;
+    QTest::newRow("cateto de lados casi iguales") << QStringList{"100000000001", "0", "100000000000"} << P << false << fresh << true << false << 1 << QStringList{"447213.595501076", "447213.5955"} << false;
+    QTest::newRow("dos ceros sin automático no resuelve") << QStringList{"0", "3", "0"} << P << false << fresh << true << false << -1 << none << false;
+    QTest::newRow("cateto negativo impide") << QStringList{"0", "-3", "4"} << P << false << fresh << true << false << -1 << none << false;
 
     // Automatic answering: the box with rank 0 is a candidate too.
-    QTest::newRow("automático recalcula la hipotenusa de rango 0")
-        << QStringList{"5", "3", "4.5"} << P << false << core::Ranks{0, 1, 2} << true << true << 0
-        << QStringList{"5.40832691319598", "5.4083"} << false;
-    QTest::newRow("sin automático el rango no cuenta")
-        << QStringList{"5", "3", "4.5"} << P << false << core::Ranks{0, 1, 2} << true << false << -1 << none << false;
-    QTest::newRow("cateto a antes que la hipotenusa")
-        << QStringList{"5", "9", "4"} << P << false << core::Ranks{0, 0, 2} << true << true << 1 << QStringList{"3"}
-        << false;
-    QTest::newRow("hipotenusa menor con cateto lleno avisa")
-        << QStringList{"3", "5", "2"} << P << false << core::Ranks{1, 2, 0} << true << true << -1 << none << true;
-    QTest::newRow("hipotenusa menor con cateto negativo calla")
-        << QStringList{"3", "5", "-2"} << P << false << core::Ranks{1, 2, 0} << true << true << -1 << none << false;
-    QTest::newRow("caja destino desbordada se reemplaza")
-        << QStringList{"1e400", "3", "4"} << P << false << core::Ranks{0, 1, 2} << true << true << 0 << QStringList{"5"}
-        << false;
+    QTest::newRow("automático recalcula la hipotenusa de rango 0") << QStringList{"5", "3", "4.5"} << P << false << core::Ranks{0, 1, 2} << true << true << 0 << QStringList{"5.40832691319598", "5.4083"} << false;
+    QTest::newRow("sin automático el rango no cuenta") << QStringList{"5", "3", "4.5"} << P << false << core::Ranks{0, 1, 2} << true << false << -1 << none << false;
+    QTest::newRow("cateto a antes que la hipotenusa") << QStringList{"5", "9", "4"} << P << false << core::Ranks{0, 0, 2} << true << true << 1 << QStringList{"3"} << false;
+    QTest::newRow("hipotenusa menor con cateto lleno avisa") << QStringList{"3", "5", "2"} << P << false << core::Ranks{1, 2, 0} << true << true << -1 << none << true;
+    QTest::newRow("hipotenusa menor con cateto negativo calla") << QStringList{"3", "5", "-2"} << P << false << core::Ranks{1, 2, 0} << true << true << -1 << none << false;
+    QTest::newRow("caja destino desbordada se reemplaza") << QStringList{"1e400", "3", "4"} << P << false << core::Ranks{0, 1, 2} << true << true << 0 << QStringList{"5"} << false;
 
     // Proportion A / X = B / Y.
-    QTest::newRow("A de 2, 3 y 4") << T << QStringList{"0", "2", "3", "4"} << true << fresh << true << false << 3
-                                   << QStringList{"1.5"} << false;
-    QTest::newRow("X de 1.5, 3 y 4") << T << QStringList{"1.5", "0", "3", "4"} << true << fresh << true << false << 4
-                                     << QStringList{"2"} << false;
-    QTest::newRow("B de 1, 2 y 4") << T << QStringList{"1", "2", "0", "4"} << true << fresh << true << false << 5
-                                   << QStringList{"2"} << false;
-    QTest::newRow("Y de 1, 2 y 3") << T << QStringList{"1", "2", "3", "0"} << true << fresh << true << false << 6
-                                   << QStringList{"6"} << false;
-    QTest::newRow("Y de 0.4 como conocido")
-        << T << QStringList{"0", "2", "3", "0.4"} << true << fresh << true << false << 3 << QStringList{"15"} << false;
-    QTest::newRow("un tercio con 4 decimales") << T << QStringList{"0", "1", "1", "3"} << true << fresh << true << false
-                                               << 3 << QStringList{"0.333333333333333", "0.3333"} << false;
-    QTest::newRow("término negativo impide")
-        << T << QStringList{"0", "-2", "3", "4"} << true << fresh << true << false << -1 << none << false;
-    QTest::newRow("el triángulo desbordado no estorba")
-        << QStringList{"1e400", "0", "0"} << QStringList{"0", "2", "3", "4"} << true << fresh << true << false << 3
-        << QStringList{"1.5"} << false;
+    QTest::newRow("A de 2, 3 y 4") << T << QStringList{"0", "2", "3", "4"} << true << fresh << true << false << 3 << QStringList{"1.5"} << false;
+    QTest::newRow("X de 1.5, 3 y 4") << T << QStringList{"1.5", "0", "3", "4"} << true << fresh << true << false << 4 << QStringList{"2"} << false;
+    QTest::newRow("B de 1, 2 y 4") << T << QStringList{"1", "2", "0", "4"} << true << fresh << true << false << 5 << QStringList{"2"} << false;
+    QTest::newRow("Y de 1, 2 y 3") << T << QStringList{"1", "2", "3", "0"} << true << fresh << true << false << 6 << QStringList{"6"} << false;
+    QTest::newRow("Y de 0.4 como conocido") << T << QStringList{"0", "2", "3", "0.4"} << true << fresh << true << false << 3 << QStringList{"15"} << false;
+    QTest::newRow("un tercio con 4 decimales") << T << QStringList{"0", "1", "1", "3"} << true << fresh << true << false << 3 << QStringList{"0.333333333333333", "0.3333"} << false;
+    QTest::newRow("término negativo impide") << T << QStringList{"0", "-2", "3", "4"} << true << fresh << true << false << -1 << none << false;
+    QTest::newRow("el triángulo desbordado no estorba") << QStringList{"1e400", "0", "0"} << QStringList{"0", "2", "3", "4"} << true << fresh << true << false << 3 << QStringList{"1.5"} << false;
 
     // Intermediate values beyond range still give the answer; an answer beyond range says so.
-    QTest::newRow("lectura desbordada calla")
-        << QStringList{"0", "1e400", "4"} << P << false << fresh << true << false << -1 << none << false;
-    QTest::newRow("cuadrado desbordado no estorba") << QStringList{"0", "1e200", "1"} << P << false << fresh << true
-                                                    << false << 0 << QStringList{"1E+200"} << false;
-    QTest::newRow("hipotenusa fuera de rango") << QStringList{"0", "1e308", "1.5e308"} << P << false << fresh << true
-                                               << false << 0 << QStringList{"Fuera de rango"} << false;
-    QTest::newRow("cateto de cuadrado desbordado") << QStringList{"1e200", "1", "0"} << P << false << fresh << true
-                                                   << false << 2 << QStringList{"1E+200"} << false;
-    QTest::newRow("cateto del mayor double") << QStringList{"1.7976931348623157e308", "1e308", "0"} << P << false
-                                             << fresh << true << false << 2 << QStringList{"1.49388774917365E+308"}
-                                             << false;
-    QTest::newRow("producto desbordado con cociente que cabe")
-        << T << QStringList{"0", "1e200", "1e200", "1e300"} << true << fresh << true << false << 3
-        << QStringList{"1E+100"} << false;
-    QTest::newRow("producto diminuto con cociente que cabe")
-        << T << QStringList{"0", "1e-200", "1e-200", "1e-300"} << true << fresh << true << false << 3
-        << QStringList{"1E-100", "0"} << false;
-    QTest::newRow("cociente fuera de rango")
-        << T << QStringList{"0", "1e300", "10", "1e-10"} << true << fresh << true << false << 3
-        << QStringList{"Fuera de rango"} << false;
-    QTest::newRow("resultado al límite deja solo el texto llano")
-        << T << QStringList{"0", "1.7976931348623157e308", "1", "1"} << true << fresh << true << false << 3
-        << QStringList{"1.79769313486232E+308"} << false;
+    QTest::newRow("lectura desbordada calla") << QStringList{"0", "1e400", "4"} << P << false << fresh << true << false << -1 << none << false;
+    QTest::newRow("cuadrado desbordado no estorba") << QStringList{"0", "1e200", "1"} << P << false << fresh << true << false << 0 << QStringList{"1E+200"} << false;
+    QTest::newRow("hipotenusa fuera de rango") << QStringList{"0", "1e308", "1.5e308"} << P << false << fresh << true << false << 0 << QStringList{"Fuera de rango"} << false;
+    QTest::newRow("cateto de cuadrado desbordado") << QStringList{"1e200", "1", "0"} << P << false << fresh << true << false << 2 << QStringList{"1E+200"} << false;
+    QTest::newRow("cateto del mayor double") << QStringList{"1.7976931348623157e308", "1e308", "0"} << P << false << fresh << true << false << 2 << QStringList{"1.49388774917365E+308"} << false;
+    QTest::newRow("producto desbordado con cociente que cabe") << T << QStringList{"0", "1e200", "1e200", "1e300"} << true << fresh << true << false << 3 << QStringList{"1E+100"} << false;
+    QTest::newRow("producto diminuto con cociente que cabe") << T << QStringList{"0", "1e-200", "1e-200", "1e-300"} << true << fresh << true << false << 3 << QStringList{"1E-100", "0"} << false;
+    QTest::newRow("cociente fuera de rango") << T << QStringList{"0", "1e300", "10", "1e-10"} << true << fresh << true << false << 3 << QStringList{"Fuera de rango"} << false;
+    QTest::newRow("resultado al límite deja solo el texto llano") << T << QStringList{"0", "1.7976931348623157e308", "1", "1"} << true << fresh << true << false << 3 << QStringList{"1.79769313486232E+308"} << false;
+    // clang-format on
 }
 
 void tst_Solver::eShow()

@@ -2,6 +2,7 @@
 #define TESTS_SUPPORT_FAKEDESKTOP_H
 
 #include <QIcon>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -29,7 +30,7 @@ public:
     bool networkAlive = true;
     std::vector<QUrl> openedAddresses;
     bool addressOpens = true; // what the desktop answers to a request to open an address
-    QString clipboard;
+    QString clipboard; // set directly, it tells no watcher; setClipboardText does
 
     void message(QWidget*, const QString& text, Icon icon) override
     {
@@ -57,8 +58,28 @@ public:
         return addressOpens;
     }
     QString clipboardText() override { return clipboard; }
-    void setClipboardText(const QString& text) override { clipboard = text; }
-    void clearClipboard() override { clipboard.clear(); }
+    void setClipboardText(const QString& text) override
+    {
+        clipboard = text;
+        clipboardChanged();
+    }
+    void clearClipboard() override { setClipboardText(QString()); }
+    void watchClipboard(QObject* receiver, std::function<void()> changed) override
+    {
+        m_clipboardWatchers.push_back({receiver, std::move(changed)});
+    }
+
+private:
+    void clipboardChanged()
+    {
+        const auto watchers = m_clipboardWatchers;
+        for (const auto& [receiver, changed] : watchers) {
+            if (receiver)
+                changed();
+        }
+    }
+
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_clipboardWatchers;
 };
 
 #endif

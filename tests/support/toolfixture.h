@@ -4,10 +4,10 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QPointer>
 #include <QWidget>
 
-#include <functional>
-#include <map>
+#include <vector>
 
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
@@ -49,28 +49,44 @@ struct ToolFixture {
         var.ValorPi = 3.14159265358979;
     }
 
-    // Every window of the program, by form name.
-    inline static const QStringList kFormNames = {QStringLiteral("frmInicio"),    QStringLiteral("frmMenu"),
-                                                  QStringLiteral("frmPerimetro"), QStringLiteral("frmArea"),
-                                                  QStringLiteral("frmVolumen"),   QStringLiteral("frmPitagoras"),
-                                                  QStringLiteral("frmSobrePit"),  QStringLiteral("frmConvert")};
+    // Tool windows a test left open, or a pressed control opened on its own, go
+    // before the state they use.
+    ~ToolFixture()
+    {
+        // Deleting one window may delete others of the list with it.
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (const QPointer<QWidget>& window : std::vector<QPointer<QWidget>>(windows.begin(), windows.end())) {
+            if (window && qobject_cast<kit::ToolWindow*>(window.data()))
+                delete window.data();
+        }
+    }
+
+    ToolFixture(const ToolFixture&) = delete;
+    ToolFixture& operator=(const ToolFixture&) = delete;
+
+    // Every window of the program, by form name: the splash, the menu, the tools.
+    inline static const QStringList kFormNames = [] {
+        QStringList names = {QStringLiteral("frmInicio"), QStringLiteral("frmMenu")};
+        for (const ui::Tool& tool : ui::kTools)
+            names << QString::fromLatin1(tool.formName);
+        return names;
+    }();
 
     // Builds any window by its form name on its own (the splash and the menu
     // too), shows it, and leaves deleting it to the caller.
     QWidget* build(const QString& formName)
     {
-        const kit::ToolMakers makers = ui::toolMakers();
-        const std::map<QString, std::function<QWidget*()>> builders = {
-            {QStringLiteral("frmInicio"), [] { return new app::SplashWindow([] {}, [] {}); }},
-            {QStringLiteral("frmMenu"), [&] { return new app::MenuWindow(context, makers, [] {}); }},
-            {QStringLiteral("frmPerimetro"), [&] { return makers.perimetro(context); }},
-            {QStringLiteral("frmArea"), [&] { return makers.area(context); }},
-            {QStringLiteral("frmVolumen"), [&] { return makers.volumen(context); }},
-            {QStringLiteral("frmPitagoras"), [&] { return makers.pitagoras(context); }},
-            {QStringLiteral("frmSobrePit"), [&] { return makers.sobrePit(context); }},
-            {QStringLiteral("frmConvert"), [&] { return makers.convertidor(context); }},
-        };
-        QWidget* window = builders.at(formName)();
+        QWidget* window = nullptr;
+        if (formName == QLatin1String("frmInicio"))
+            window = new app::SplashWindow([] {}, [] {});
+        else if (formName == QLatin1String("frmMenu"))
+            window = new app::MenuWindow(context, ui::kTools, [] {});
+        for (const ui::Tool& tool : ui::kTools) {
+            if (formName == QLatin1String(tool.formName))
+                window = tool.make(context);
+        }
+        if (!window)
+            qFatal("no window %s", qPrintable(formName));
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->show();
         return window;
@@ -80,7 +96,7 @@ struct ToolFixture {
 // The same with the real main menu and every tool, through which a test opens
 // windows as a user does, so that counting and minimizing are the program's own.
 struct MenuFixture : ToolFixture {
-    app::MenuWindow menu{context, ui::toolMakers(), [] {}};
+    app::MenuWindow menu{context, ui::kTools, [] {}};
 
     MenuFixture()
     {
@@ -88,9 +104,8 @@ struct MenuFixture : ToolFixture {
         menu.show();
     }
 
-    // Opens a tool through a menu item (figPerimetro, figArea, figVolumen,
-    // pitTeorema, pitAbout) or the converter's picture button (cmdButton2), and
-    // returns its window, shown and active.
+    // Opens a tool through its opener in ui::kTools, a menu item or the
+    // converter's picture button, and returns its window, shown and active.
     QWidget* open(const QString& opener)
     {
         const QWidgetList before = QApplication::topLevelWidgets();

@@ -1,6 +1,7 @@
 #ifndef TESTS_SUPPORT_WINDOWS_H
 #define TESTS_SUPPORT_WINDOWS_H
 
+#include <QAction>
 #include <QApplication>
 #include <QWidget>
 
@@ -13,6 +14,16 @@ inline QWidget* topLevel(const QString& name)
             return window;
     }
     return nullptr;
+}
+
+// Presses a tool's opener in the main menu (ui::kTools): a menu item, or the
+// converter's picture button.
+inline void pressOpener(QWidget* menu, const char* opener)
+{
+    if (auto* item = menu->findChild<QAction*>(QString::fromLatin1(opener)))
+        item->trigger();
+    else
+        QMetaObject::invokeMethod(menu->findChild<QWidget*>(QString::fromLatin1(opener)), "clicked");
 }
 
 // A control's name in a failure message: its objectName, or its class without one.

@@ -145,8 +145,8 @@ void tst_CalculatorWindow::cleanup()
 
 QWidget* tst_CalculatorWindow::open(CalculatorId id)
 {
-    static const char* const openers[] = {"figPerimetro", "figArea", "figVolumen"};
-    QWidget* window = m_fixture->open(QString::fromLatin1(openers[static_cast<int>(id)]));
+    // The calculators lead the table of tools, in the order of their ids.
+    QWidget* window = m_fixture->open(QString::fromLatin1(ui::kTools[static_cast<std::size_t>(id)].opener));
     m_windows.emplace_back(window);
     return window;
 }
@@ -159,18 +159,11 @@ void tst_CalculatorWindow::a_fresh_window_shows_figure_1_in_cm_data()
     QTest::addColumn<QString>("resultUnit");
     QTest::addColumn<QString>("formula");
     QTest::addColumn<int>("tipoMedida");
-    QTest::newRow("perimetro") << P << "frmPerimetro"
-                               << "Perímetro"
-                               << "cm"
-                               << "P = L * 4" << 0;
-    QTest::newRow("area") << A << "frmArea"
-                          << "Área"
-                          << "cm²"
-                          << "A = L²" << 1;
-    QTest::newRow("volumen") << V << "frmVolumen"
-                             << "Volumen"
-                             << "cm³"
-                             << "V = a³" << 2;
+    // clang-format off
+    QTest::newRow("perimetro") << P << "frmPerimetro" << "Perímetro" << "cm" << "P = L * 4" << 0;
+    QTest::newRow("area") << A << "frmArea" << "Área" << "cm²" << "A = L²" << 1;
+    QTest::newRow("volumen") << V << "frmVolumen" << "Volumen" << "cm³" << "V = a³" << 2;
+    // clang-format on
 }
 
 void tst_CalculatorWindow::a_fresh_window_shows_figure_1_in_cm()
@@ -213,83 +206,46 @@ void tst_CalculatorWindow::every_figure_shows_its_result_data()
     QTest::addColumn<QStringList>("measures");
     QTest::addColumn<QString>("formula");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("perimetro cuadrado 5") << P << 1 << QStringList{"5"} << "P = L * 4"
-                                          << "20";
-    QTest::newRow("perimetro cuadrado 12abc") << P << 1 << QStringList{"12abc"} << "P = L * 4"
-                                              << "48";
-    QTest::newRow("perimetro cuadrado abc") << P << 1 << QStringList{"abc"} << "P = L * 4"
-                                            << "0";
-    QTest::newRow("perimetro cuadrado 1,5") << P << 1 << QStringList{"1,5"} << "P = L * 4"
-                                            << "6";
-    QTest::newRow("perimetro cuadrado, 13 cifras tecleadas") << P << 1 << QStringList{"1234567890123"} << "P = L * 4"
-                                                             << "493,827,156,048";
-    QTest::newRow("perimetro cuadrado, pegadas 16 cifras")
-        << P << 1 << QStringList{"pegar 1234567890123.45"} << "P = L * 4"
-        << "4,938,271,560,493.8";
-    QTest::newRow("perimetro cuadrado 1e3") << P << 1 << QStringList{"1e3"} << "P = L * 4"
-                                            << "4,000";
-    QTest::newRow("perimetro rectangulo 3 4") << P << 2 << QStringList{"3", "4"} << "P = b * 2 + h * 2"
-                                              << "14";
-    QTest::newRow("perimetro triangulo 3 4 5") << P << 3 << QStringList{"3", "4", "5"} << "L1 + L2 + L3"
-                                               << "12";
-    QTest::newRow("perimetro poligono 2 6") << P << 4 << QStringList{"2", "6"} << "P = L * #"
-                                            << "12";
-    QTest::newRow("perimetro poligono 0 lados") << P << 4 << QStringList{"2", ""} << "P = L * #"
-                                                << "0";
-    QTest::newRow("perimetro rombo 5") << P << 5 << QStringList{"5"} << "P = L * 4"
-                                       << "20";
-    QTest::newRow("perimetro romboide 3 2") << P << 6 << QStringList{"3", "2"} << "P = bs + ws"
-                                            << "10";
-    QTest::newRow("perimetro trapecio 6 4 3") << P << 7 << QStringList{"6", "4", "3"} << "B + b + ws"
-                                              << "13";
-    QTest::newRow("perimetro circunferencia 1") << P << 8 << QStringList{"1"} << "Pi * D"
-                                                << "3.1416";
-    QTest::newRow("area cuadrado 5") << A << 1 << QStringList{"5"} << "A = L²"
-                                     << "25";
-    QTest::newRow("area rectangulo 3 4") << A << 2 << QStringList{"3", "4"} << "A = b * h"
-                                         << "12";
-    QTest::newRow("area triangulo 3 4") << A << 3 << QStringList{"3", "4"} << "A = b * h / 2"
-                                        << "6";
-    QTest::newRow("area rombo 6 4") << A << 4 << QStringList{"6", "4"} << "A = D * d / 2"
-                                    << "12";
-    QTest::newRow("area trapecio 6 4 2") << A << 5 << QStringList{"6", "4", "2"} << "A = (B + b) * h / 2"
-                                         << "10";
-    QTest::newRow("area poligono 2 5 1.376") << A << 6 << QStringList{"2", "5", "1.376"} << "A = L * # * a / 2"
-                                             << "6.88";
-    QTest::newRow("area circulo 1") << A << 7 << QStringList{"1"} << "A = Pi * r²"
-                                    << "3.1416";
-    QTest::newRow("area esfera 1") << A << 8 << QStringList{"1"} << "A = Pi * 4 * r²"
-                                   << "12.5664";
-    QTest::newRow("area romboide 3 4") << A << 9 << QStringList{"3", "4"} << "A = b * h"
-                                       << "12";
-    QTest::newRow("area cuadrado 1234.5") << A << 1 << QStringList{"1234.5"} << "A = L²"
-                                          << "1,523,990.25";
-    QTest::newRow("area cuadrado de 47 cifras") << A << 1 << QStringList{"1e23"} << "A = L²"
-                                                << "1E+46";
-    QTest::newRow("perimetro cuadrado de 300 cifras") << P << 1 << QStringList{"1e299"} << "P = L * 4"
-                                                      << "4E+299";
-    QTest::newRow("area cuadrado, pegado 1,234.5") << A << 1 << QStringList{"pegar 1,234.5"} << "A = L²"
-                                                   << "1,523,990.25";
-    QTest::newRow("volumen cubo 2") << V << 1 << QStringList{"2"} << "V = a³"
-                                    << "8";
-    QTest::newRow("volumen cubo -2") << V << 1 << QStringList{"-2"} << "V = a³"
-                                     << "-8";
-    QTest::newRow("volumen cubo, pegado 8,000") << V << 1 << QStringList{"pegar 8,000"} << "V = a³"
-                                                << "512,000,000,000";
-    QTest::newRow("volumen paralelepipedo 2 3 4") << V << 2 << QStringList{"2", "3", "4"} << "V = a1 * a2 * a3"
-                                                  << "24";
-    QTest::newRow("volumen prisma 10 2") << V << 3 << QStringList{"10", "2"} << "V = Ab * h"
-                                         << "20";
-    QTest::newRow("volumen cilindro -2 1") << V << 4 << QStringList{"-2", "1"} << "V = Pi * r² * h"
-                                           << "12.5664";
-    QTest::newRow("volumen cono 3 1") << V << 5 << QStringList{"3", "1"} << "V = Pi * r² * h / 3"
-                                      << "9.4248";
-    QTest::newRow("volumen piramide 10 3") << V << 6 << QStringList{"10", "3"} << "V = Ab * h / 3"
-                                           << "10";
-    QTest::newRow("volumen esfera 1") << V << 7 << QStringList{"1"} << "V = 4/3 * Pi * r³"
-                                      << "4.1888";
-    QTest::newRow("volumen octaedro 3") << V << 8 << QStringList{"3"} << "V = Raiz(2) / 3 * a³"
-                                        << "12.7279";
+    // clang-format off
+    QTest::newRow("perimetro cuadrado 5") << P << 1 << QStringList{"5"} << "P = L * 4" << "20";
+    QTest::newRow("perimetro cuadrado 12abc") << P << 1 << QStringList{"12abc"} << "P = L * 4" << "48";
+    QTest::newRow("perimetro cuadrado abc") << P << 1 << QStringList{"abc"} << "P = L * 4" << "0";
+    QTest::newRow("perimetro cuadrado 1,5") << P << 1 << QStringList{"1,5"} << "P = L * 4" << "6";
+    QTest::newRow("perimetro cuadrado, 13 cifras tecleadas") << P << 1 << QStringList{"1234567890123"} << "P = L * 4" << "493,827,156,048";
+    QTest::newRow("perimetro cuadrado, pegadas 16 cifras") << P << 1 << QStringList{"pegar 1234567890123.45"} << "P = L * 4" << "4,938,271,560,493.8";
+    QTest::newRow("perimetro cuadrado 1e3") << P << 1 << QStringList{"1e3"} << "P = L * 4" << "4,000";
+    QTest::newRow("perimetro rectangulo 3 4") << P << 2 << QStringList{"3", "4"} << "P = b * 2 + h * 2" << "14";
+    QTest::newRow("perimetro triangulo 3 4 5") << P << 3 << QStringList{"3", "4", "5"} << "L1 + L2 + L3" << "12";
+    QTest::newRow("perimetro poligono 2 6") << P << 4 << QStringList{"2", "6"} << "P = L * #" << "12";
+    QTest::newRow("perimetro poligono 0 lados") << P << 4 << QStringList{"2", ""} << "P = L * #" << "0";
+    QTest::newRow("perimetro rombo 5") << P << 5 << QStringList{"5"} << "P = L * 4" << "20";
+    QTest::newRow("perimetro romboide 3 2") << P << 6 << QStringList{"3", "2"} << "P = bs + ws" << "10";
+    QTest::newRow("perimetro trapecio 6 4 3") << P << 7 << QStringList{"6", "4", "3"} << "B + b + ws" << "13";
+    QTest::newRow("perimetro circunferencia 1") << P << 8 << QStringList{"1"} << "Pi * D" << "3.1416";
+    QTest::newRow("area cuadrado 5") << A << 1 << QStringList{"5"} << "A = L²" << "25";
+    QTest::newRow("area rectangulo 3 4") << A << 2 << QStringList{"3", "4"} << "A = b * h" << "12";
+    QTest::newRow("area triangulo 3 4") << A << 3 << QStringList{"3", "4"} << "A = b * h / 2" << "6";
+    QTest::newRow("area rombo 6 4") << A << 4 << QStringList{"6", "4"} << "A = D * d / 2" << "12";
+    QTest::newRow("area trapecio 6 4 2") << A << 5 << QStringList{"6", "4", "2"} << "A = (B + b) * h / 2" << "10";
+    QTest::newRow("area poligono 2 5 1.376") << A << 6 << QStringList{"2", "5", "1.376"} << "A = L * # * a / 2" << "6.88";
+    QTest::newRow("area circulo 1") << A << 7 << QStringList{"1"} << "A = Pi * r²" << "3.1416";
+    QTest::newRow("area esfera 1") << A << 8 << QStringList{"1"} << "A = Pi * 4 * r²" << "12.5664";
+    QTest::newRow("area romboide 3 4") << A << 9 << QStringList{"3", "4"} << "A = b * h" << "12";
+    QTest::newRow("area cuadrado 1234.5") << A << 1 << QStringList{"1234.5"} << "A = L²" << "1,523,990.25";
+    QTest::newRow("area cuadrado de 47 cifras") << A << 1 << QStringList{"1e23"} << "A = L²" << "1E+46";
+    QTest::newRow("perimetro cuadrado de 300 cifras") << P << 1 << QStringList{"1e299"} << "P = L * 4" << "4E+299";
+    QTest::newRow("area cuadrado, pegado 1,234.5") << A << 1 << QStringList{"pegar 1,234.5"} << "A = L²" << "1,523,990.25";
+    QTest::newRow("volumen cubo 2") << V << 1 << QStringList{"2"} << "V = a³" << "8";
+    QTest::newRow("volumen cubo -2") << V << 1 << QStringList{"-2"} << "V = a³" << "-8";
+    QTest::newRow("volumen cubo, pegado 8,000") << V << 1 << QStringList{"pegar 8,000"} << "V = a³" << "512,000,000,000";
+    QTest::newRow("volumen paralelepipedo 2 3 4") << V << 2 << QStringList{"2", "3", "4"} << "V = a1 * a2 * a3" << "24";
+    QTest::newRow("volumen prisma 10 2") << V << 3 << QStringList{"10", "2"} << "V = Ab * h" << "20";
+    QTest::newRow("volumen cilindro -2 1") << V << 4 << QStringList{"-2", "1"} << "V = Pi * r² * h" << "12.5664";
+    QTest::newRow("volumen cono 3 1") << V << 5 << QStringList{"3", "1"} << "V = Pi * r² * h / 3" << "9.4248";
+    QTest::newRow("volumen piramide 10 3") << V << 6 << QStringList{"10", "3"} << "V = Ab * h / 3" << "10";
+    QTest::newRow("volumen esfera 1") << V << 7 << QStringList{"1"} << "V = 4/3 * Pi * r³" << "4.1888";
+    QTest::newRow("volumen octaedro 3") << V << 8 << QStringList{"3"} << "V = Raiz(2) / 3 * a³" << "12.7279";
+    // clang-format on
 }
 
 void tst_CalculatorWindow::every_figure_shows_its_result()
@@ -314,17 +270,16 @@ void tst_CalculatorWindow::measure_rows_follow_the_figure_data()
     QTest::addColumn<int>("option");
     QTest::addColumn<QStringList>("labels"); // captions of the visible rows
     QTest::addColumn<QString>("unitsShown"); // Combo1, Combo2, Combo3, Combo5 as 0 or 1
+    // clang-format off
     QTest::newRow("perimetro cuadrado") << P << 1 << QStringList{"Lado (l):"} << "100";
     QTest::newRow("perimetro poligono") << P << 4 << QStringList{"Lado (l):", "No. lados (#):"} << "100";
-    QTest::newRow("perimetro trapecio") << P << 7
-                                        << QStringList{"Base Mayor (B):", "Base Menor (b):", "Paredes x2 (ws):"}
-                                        << "111";
+    QTest::newRow("perimetro trapecio") << P << 7 << QStringList{"Base Mayor (B):", "Base Menor (b):", "Paredes x2 (ws):"} << "111";
     QTest::newRow("area poligono") << A << 6 << QStringList{"Lado (l):", "No. lados (#):", "Apotema (a):"} << "101";
     QTest::newRow("area rombo") << A << 4 << QStringList{"Diagonal Mayor (D):", "Diagonal Menor (d):"} << "110";
     QTest::newRow("volumen prisma") << V << 3 << QStringList{"Área Base (Ab):", "Altura (h):"} << "0101";
-    QTest::newRow("volumen paralelepipedo")
-        << V << 2 << QStringList{"Arista 1 (a1):", "Arista 2 (a2):", "Arista 3 (a3):"} << "1110";
+    QTest::newRow("volumen paralelepipedo") << V << 2 << QStringList{"Arista 1 (a1):", "Arista 2 (a2):", "Arista 3 (a3):"} << "1110";
     QTest::newRow("volumen esfera") << V << 7 << QStringList{"Radio (r):"} << "1000";
+    // clang-format on
 }
 
 void tst_CalculatorWindow::measure_rows_follow_the_figure()
@@ -355,71 +310,21 @@ void tst_CalculatorWindow::result_unit_converts_both_ways_data()
     QTest::addColumn<QString>("resultUnit");
     QTest::addColumn<QString>("converted");
     QTest::addColumn<QString>("unconverted");
-    QTest::newRow("perimetro 5 cm en mm") << P << "5"
-                                          << "cm"
-                                          << "mm"
-                                          << "200"
-                                          << "20";
-    QTest::newRow("perimetro 5 cm en m") << P << "5"
-                                         << "cm"
-                                         << "m"
-                                         << "0.2"
-                                         << "20";
-    QTest::newRow("perimetro 5 cm en km") << P << "5"
-                                          << "cm"
-                                          << "km"
-                                          << "0.0002"
-                                          << "20";
-    QTest::newRow("perimetro 5 km en mm") << P << "5"
-                                          << "km"
-                                          << "mm"
-                                          << "20,000,000"
-                                          << "20";
-    QTest::newRow("area 5 cm en mm2") << A << "5"
-                                      << "cm"
-                                      << "mm²"
-                                      << "2,500"
-                                      << "25";
-    QTest::newRow("area 5 cm en m2") << A << "5"
-                                     << "cm"
-                                     << "m²"
-                                     << "0.0025"
-                                     << "25";
-    QTest::newRow("area 1 m en cm2") << A << "1"
-                                     << "m"
-                                     << "cm²"
-                                     << "10,000"
-                                     << "1";
-    QTest::newRow("area 1 km en mm2") << A << "1"
-                                      << "km"
-                                      << "mm²"
-                                      << "1,000,000,000,000"
-                                      << "1";
-    QTest::newRow("area 1 mm en km2") << A << "1"
-                                      << "mm"
-                                      << "km²"
-                                      << "0"
-                                      << "1";
-    QTest::newRow("area 500 mm en m2") << A << "500"
-                                       << "mm"
-                                       << "m²"
-                                       << "0.25"
-                                       << "250,000";
-    QTest::newRow("volumen 2 cm en mm3") << V << "2"
-                                         << "cm"
-                                         << "mm³"
-                                         << "8,000"
-                                         << "8";
-    QTest::newRow("volumen 2 cm en m3") << V << "2"
-                                        << "cm"
-                                        << "m³"
-                                        << "0"
-                                        << "8";
-    QTest::newRow("volumen 2 km en m3") << V << "2"
-                                        << "km"
-                                        << "m³"
-                                        << "8,000,000,000"
-                                        << "8";
+    // clang-format off
+    QTest::newRow("perimetro 5 cm en mm") << P << "5" << "cm" << "mm" << "200" << "20";
+    QTest::newRow("perimetro 5 cm en m") << P << "5" << "cm" << "m" << "0.2" << "20";
+    QTest::newRow("perimetro 5 cm en km") << P << "5" << "cm" << "km" << "0.0002" << "20";
+    QTest::newRow("perimetro 5 km en mm") << P << "5" << "km" << "mm" << "20,000,000" << "20";
+    QTest::newRow("area 5 cm en mm2") << A << "5" << "cm" << "mm²" << "2,500" << "25";
+    QTest::newRow("area 5 cm en m2") << A << "5" << "cm" << "m²" << "0.0025" << "25";
+    QTest::newRow("area 1 m en cm2") << A << "1" << "m" << "cm²" << "10,000" << "1";
+    QTest::newRow("area 1 km en mm2") << A << "1" << "km" << "mm²" << "1,000,000,000,000" << "1";
+    QTest::newRow("area 1 mm en km2") << A << "1" << "mm" << "km²" << "0" << "1";
+    QTest::newRow("area 500 mm en m2") << A << "500" << "mm" << "m²" << "0.25" << "250,000";
+    QTest::newRow("volumen 2 cm en mm3") << V << "2" << "cm" << "mm³" << "8,000" << "8";
+    QTest::newRow("volumen 2 cm en m3") << V << "2" << "cm" << "m³" << "0" << "8";
+    QTest::newRow("volumen 2 km en m3") << V << "2" << "km" << "m³" << "8,000,000,000" << "8";
+    // clang-format on
 }
 
 void tst_CalculatorWindow::result_unit_converts_both_ways()
@@ -578,21 +483,13 @@ void tst_CalculatorWindow::a_result_beyond_range_says_so_until_one_fits_data()
     QTest::addColumn<QString>("typed"); // its last keystroke overflows
     QTest::addColumn<QString>("fitting"); // the answer once that keystroke is taken back
     const QString thousands = QStringLiteral(",000");
-    QTest::newRow("perimetro cuadrado 1e308") << P << 1 << "0"
-                                              << "1e308"
-                                              << "4" + thousands.repeated(10);
-    QTest::newRow("perimetro rectangulo 1e308") << P << 2 << "5"
-                                                << "1e308"
-                                                << "2" + thousands.repeated(10);
-    QTest::newRow("area cuadrado 1E400") << A << 1 << "0"
-                                         << "1E400"
-                                         << "1E+80";
-    QTest::newRow("area cuadrado 1e170") << A << 1 << "0"
-                                         << "1e170"
-                                         << "10" + thousands.repeated(11);
-    QTest::newRow("volumen esfera 1e103") << V << 7 << "0"
-                                          << "1e103"
-                                          << "4,188,790,204,786,390" + thousands.repeated(5);
+    // clang-format off
+    QTest::newRow("perimetro cuadrado 1e308") << P << 1 << "0" << "1e308" << "4" + thousands.repeated(10);
+    QTest::newRow("perimetro rectangulo 1e308") << P << 2 << "5" << "1e308" << "2" + thousands.repeated(10);
+    QTest::newRow("area cuadrado 1E400") << A << 1 << "0" << "1E400" << "1E+80";
+    QTest::newRow("area cuadrado 1e170") << A << 1 << "0" << "1e170" << "10" + thousands.repeated(11);
+    QTest::newRow("volumen esfera 1e103") << V << 7 << "0" << "1e103" << "4,188,790,204,786,390" + thousands.repeated(5);
+    // clang-format on
 }
 
 // Typed key by key; the result stays out of range in every result unit until a
@@ -625,18 +522,11 @@ void tst_CalculatorWindow::a_conversion_beyond_range_says_so_and_keeps_the_unit_
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("resultUnit");
     QTest::addColumn<QString>("forOne"); // the answer for a measure of 1 in that unit
-    QTest::newRow("perimetro 1e302 km en mm") << P << "km"
-                                              << "1e302"
-                                              << "mm"
-                                              << "4,000,000";
-    QTest::newRow("area 1e152 km en mm²") << A << "km"
-                                          << "1e152"
-                                          << "mm²"
-                                          << "1,000,000,000,000";
-    QTest::newRow("volumen 1e100 km en m³") << V << "km"
-                                            << "1e100"
-                                            << "m³"
-                                            << "1,000,000,000";
+    // clang-format off
+    QTest::newRow("perimetro 1e302 km en mm") << P << "km" << "1e302" << "mm" << "4,000,000";
+    QTest::newRow("area 1e152 km en mm²") << A << "km" << "1e152" << "mm²" << "1,000,000,000,000";
+    QTest::newRow("volumen 1e100 km en m³") << V << "km" << "1e100" << "m³" << "1,000,000,000";
+    // clang-format on
 }
 
 void tst_CalculatorWindow::a_conversion_beyond_range_says_so_and_keeps_the_unit()
