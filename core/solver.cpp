@@ -108,8 +108,8 @@ double proportion(double left, double right, double divisor)
     int leftExponent = 0;
     int rightExponent = 0;
     int divisorExponent = 0;
-    const double mantissa = std::frexp(left, &leftExponent) * std::frexp(right, &rightExponent)
-                            / std::frexp(divisor, &divisorExponent);
+    const double mantissa =
+        std::frexp(left, &leftExponent) * std::frexp(right, &rightExponent) / std::frexp(divisor, &divisorExponent);
     return std::ldexp(mantissa, leftExponent + rightExponent - divisorExponent);
 }
 

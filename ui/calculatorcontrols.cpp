@@ -118,8 +118,7 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
 void buildUnitColumn(QFrame* frame1, CalculatorControls& c)
 {
     c.Combo1 = unitList(frame1, core::kLengthUnits, core::kLengthUnitWords, "Combo1",
-                        WindowText::tr("Unidad de entrada"),
-                        WindowText::tr("Unidad de longitud de todas las medidas"));
+                        WindowText::tr("Unidad de entrada"), WindowText::tr("Unidad de longitud de todas las medidas"));
     kit::place(c.Combo1, 2160, 360, 855, 405);
     for (int i = 0; i < 2; ++i) {
         auto* unit = new QLabel(unitText(core::kLengthUnits[1]), frame1);
@@ -191,9 +190,9 @@ void buildResultBar(QWidget* window, const core::Calculator& calculator, Calcula
     kit::keepWhole(c.txtAnswer);
     kit::showFocusMark(c.txtAnswer);
 
-    c.Combo4 = unitList(window, calculator.resultUnits, calculator.resultUnitWords, "Combo4",
-                        WindowText::tr("Unidad del resultado"),
-                        WindowText::tr("Unidad en que se muestra el resultado"));
+    c.Combo4 =
+        unitList(window, calculator.resultUnits, calculator.resultUnitWords, "Combo4",
+                 WindowText::tr("Unidad del resultado"), WindowText::tr("Unidad en que se muestra el resultado"));
     if (calculator.typedResultUnit)
         makeTypable(c.Combo4);
     kit::place(c.Combo4, 4680, 3360, 870, 405);
@@ -217,9 +216,9 @@ void buildFormulaBar(QWidget* window, const core::Calculator& calculator, Calcul
 // The base area list lies on the window itself, exactly over Combo1.
 void buildBaseAreaList(QWidget* window, CalculatorControls& c)
 {
-    c.Combo5 = unitList(window, core::kAreaUnits, core::kAreaUnitWords, "Combo5",
-                        WindowText::tr("Unidad del área de la base"),
-                        WindowText::tr("Unidad de superficie del área de la base"));
+    c.Combo5 =
+        unitList(window, core::kAreaUnits, core::kAreaUnitWords, "Combo5", WindowText::tr("Unidad del área de la base"),
+                 WindowText::tr("Unidad de superficie del área de la base"));
     kit::place(c.Combo5, 4560, 480, 870, 405);
     c.Combo5->hide();
 }

@@ -435,8 +435,8 @@ void ConverterWindow::describeValues()
     for (int row = 0; row < m_List3->count(); ++row) {
         QListWidgetItem* value = m_List3->item(row);
         value->setToolTip(value->text());
-        value->setData(Qt::AccessibleTextRole, value->text() + QLatin1Char(' ')
-                                                   + unitText(units.at(static_cast<std::size_t>(row)).c_str()));
+        value->setData(Qt::AccessibleTextRole,
+                       value->text() + QLatin1Char(' ') + unitText(units.at(static_cast<std::size_t>(row)).c_str()));
     }
 }
 

@@ -12,8 +12,8 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
-#include <QToolTip>
 #include <QTimer>
+#include <QToolTip>
 #include <QtPlugin>
 
 #include <cmath>
@@ -374,7 +374,9 @@ void tst_Accessibility::every_control_is_named_data()
 {
     QTest::addColumn<QString>("window");
     for (const QString& window : ToolFixture::kFormNames)
+        // clang-format off
         QTest::newRow(qPrintable(window)) << window;
+    // clang-format on
 }
 
 void tst_Accessibility::every_control_is_named()
@@ -421,9 +423,11 @@ void tst_Accessibility::controls_sit_in_named_groups()
 void tst_Accessibility::measure_boxes_follow_their_captions_data()
 {
     QTest::addColumn<QString>("window");
+    // clang-format off
     QTest::newRow("perímetro") << "frmPerimetro";
     QTest::newRow("área") << "frmArea";
     QTest::newRow("volumen") << "frmVolumen";
+    // clang-format on
 }
 
 void tst_Accessibility::measure_boxes_follow_their_captions()
@@ -631,10 +635,12 @@ void tst_Accessibility::focus_is_reported_where_the_user_is()
 void tst_Accessibility::option_buttons_take_a_click_anywhere_on_them_data()
 {
     QTest::addColumn<QString>("window");
+    // clang-format off
     QTest::newRow("categorías del convertidor") << "frmConvert";
     QTest::newRow("figuras del perímetro") << "frmPerimetro";
     QTest::newRow("figuras del área") << "frmArea";
     QTest::newRow("figuras del volumen") << "frmVolumen";
+    // clang-format on
 }
 
 // Pressed and released at the right end of its rectangle, far from the caption.

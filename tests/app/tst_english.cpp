@@ -373,8 +373,9 @@ void tst_English::messages_come_in_english()
     QStringList messages;
     for (const FakeDesktop::Message& message : m_fixture->desktop.messages)
         messages << message.text;
-    QCOMPARE(messages, (QStringList{"An Internet connection is needed; try again later.",
-                                    "The page could not be opened in the web browser.", "Pi must be between 3.14 and 3.15."}));
+    QCOMPARE(messages,
+             (QStringList{"An Internet connection is needed; try again later.",
+                          "The page could not be opened in the web browser.", "Pi must be between 3.14 and 3.15."}));
     QCOMPARE(m_fixture->desktop.openedAddresses,
              std::vector<QUrl>(2, QUrl(QStringLiteral("https://en.wikipedia.org/wiki/Pythagoras"))));
     QCOMPARE(m_fixture->desktop.aboutOtherText,

@@ -167,6 +167,7 @@ void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("shown"); // after Enter: the plain number, or the text kept for correcting
+    // clang-format off
     QTest::newRow("3.14 exacto") << "3.14" << true << "3.14";
     QTest::newRow("3.15 exacto") << "3.15" << true << "3.15";
     QTest::newRow("3.1416 tecla a tecla") << "3.1416" << true << "3.1416";
@@ -178,6 +179,7 @@ void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15_data()
     QTest::newRow("3.151") << "3.151" << false << "3.151";
     QTest::newRow("vacío") << "" << false << "";
     QTest::newRow("más allá de un doble") << "1e400" << false << "1e400";
+    // clang-format on
 }
 
 void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15()
@@ -230,8 +232,10 @@ void tst_MenuWindow::pi_box_shows_a_plain_number_once_hidden()
 void tst_MenuWindow::pi_box_double_click_or_escape_restores_the_default_without_storing_data()
 {
     QTest::addColumn<bool>("byKey");
+    // clang-format off
     QTest::newRow("doble clic") << false;
     QTest::newRow("Escape") << true;
+    // clang-format on
 }
 
 void tst_MenuWindow::pi_box_double_click_or_escape_restores_the_default_without_storing()
@@ -383,9 +387,11 @@ void tst_MenuWindow::a_menu_opened_from_the_keyboard_starts_on_its_first_item_da
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("byKey");
     QTest::addColumn<QString>("activeItem");
+    // clang-format off
     QTest::newRow("figuras con Intro") << "cmdButton0" << true << "figPerimetro";
     QTest::newRow("pitágoras con Intro") << "cmdButton1" << true << "pitTeorema";
     QTest::newRow("figuras con el ratón") << "cmdButton0" << false << "";
+    // clang-format on
 }
 
 void tst_MenuWindow::a_menu_opened_from_the_keyboard_starts_on_its_first_item()

@@ -44,9 +44,11 @@ void tst_Figures::every_table_is_complete_data()
     QTest::addColumn<CalculatorId>("id");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("suffix");
+    // clang-format off
     QTest::newRow("perimetro") << CalculatorId::Perimeter << 8 << QString();
     QTest::newRow("area") << CalculatorId::Area << 9 << QStringLiteral("²");
     QTest::newRow("volumen") << CalculatorId::Volume << 8 << QStringLiteral("³");
+    // clang-format on
 }
 
 // Rows in use come first and carry a caption; the result unit of each input unit
@@ -90,6 +92,7 @@ void tst_Figures::formulas_keep_their_order_of_operations_data()
     const auto P = CalculatorId::Perimeter;
     const auto A = CalculatorId::Area;
     const auto V = CalculatorId::Volume;
+    // clang-format off
     QTest::newRow("perimetro circunferencia 1") << P << 8 << 1.0 << 0.0 << 0.0 << kPi;
     QTest::newRow("area triangulo 0.1 0.3") << A << 3 << 0.1 << 0.3 << 0.0 << (0.1 * 0.3) / 2;
     QTest::newRow("area trapecio 0.1 0.2 0.3") << A << 5 << 0.1 << 0.2 << 0.3 << ((0.1 + 0.2) * 0.3) / 2;
@@ -100,6 +103,7 @@ void tst_Figures::formulas_keep_their_order_of_operations_data()
     QTest::newRow("volumen piramide 0.1 0.7") << V << 6 << 0.1 << 0.7 << 0.0 << (0.1 * 0.7) / 3;
     QTest::newRow("volumen esfera 1.1") << V << 7 << 1.1 << 0.0 << 0.0 << (std::pow(1.1, 3.0) * (kPi * 4)) / 3;
     QTest::newRow("volumen octaedro 3") << V << 8 << 3.0 << 0.0 << 0.0 << (std::sqrt(2.0) / 3) * std::pow(3.0, 3.0);
+    // clang-format on
 }
 
 // Compared bit for bit: a different order of the same operations may not pass.

@@ -25,6 +25,7 @@ void tst_Numbers::readNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
+    // clang-format off
     QTest::newRow("vacío") << "" << 0.0;
     QTest::newRow("letras") << "abc" << 0.0;
     QTest::newRow("blancos delante") << "  7" << 7.0;
@@ -52,6 +53,7 @@ void tst_Numbers::readNumber_data()
     QTest::newRow("mayor doble escrito a 15 cifras") << "1.79769313486232E+308" << std::numeric_limits<double>::max();
     QTest::newRow("pi del menú") << "3.14159265358979" << 3.14159265358979;
     QTest::newRow("acento delante") << "é5" << 0.0;
+    // clang-format on
 }
 
 void tst_Numbers::readNumber()
@@ -66,11 +68,13 @@ void tst_Numbers::readNumber()
 void tst_Numbers::readNumber_overflow_data()
 {
     QTest::addColumn<QString>("text");
+    // clang-format off
     QTest::newRow("1e400") << "1e400";
     QTest::newRow("negativo enorme") << "-1E400";
     QTest::newRow("justo por encima del mayor doble") << "1.79769313486233E+308";
     QTest::newRow("exponente gigantesco") << "9e99999999999999999999";
     QTest::newRow("400 cifras") << QString(400, QLatin1Char('9'));
+    // clang-format on
 }
 
 void tst_Numbers::readNumber_overflow()
@@ -83,6 +87,7 @@ void tst_Numbers::plainText_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
+    // clang-format off
     QTest::newRow("pi") << 3.14159265358979 << "3.14159265358979";
     QTest::newRow("cinco") << 5.0 << "5";
     QTest::newRow("un medio") << 0.5 << "0.5";
@@ -99,6 +104,7 @@ void tst_Numbers::plainText_data()
     QTest::newRow("redondeo a 15 cifras sube") << 0.99999999999999999 << "1";
     QTest::newRow("redondeo cruza a exponente") << 999999999999999.9 << "1E+15";
     QTest::newRow("mayor doble") << std::numeric_limits<double>::max() << "1.79769313486232E+308";
+    // clang-format on
 }
 
 void tst_Numbers::plainText()
@@ -111,12 +117,14 @@ void tst_Numbers::plainText()
 void tst_Numbers::plainText_readsBack_data()
 {
     QTest::addColumn<double>("value");
+    // clang-format off
     QTest::newRow("pi") << 3.14159265358979;
     QTest::newRow("pequeño") << 6.2898e-6;
     QTest::newRow("grande") << 6289813000.0;
     QTest::newRow("menor doble normal") << std::numeric_limits<double>::min();
     QTest::newRow("mayor doble") << std::numeric_limits<double>::max();
     QTest::newRow("menor doble negativo") << -std::numeric_limits<double>::max();
+    // clang-format on
 }
 
 void tst_Numbers::plainText_readsBack()

@@ -39,9 +39,11 @@ void tst_Units::every_category_has_a_square_table_with_ones_on_the_diagonal_data
 {
     QTest::addColumn<int>("categoria");
     QTest::addColumn<int>("count");
+    // clang-format off
     QTest::newRow("longitud") << 0 << 9;
     QTest::newRow("área") << 1 << 10;
     QTest::newRow("volumen") << 2 << 10;
+    // clang-format on
 }
 
 void tst_Units::every_category_has_a_square_table_with_ones_on_the_diagonal()
@@ -62,6 +64,7 @@ void tst_Units::unit_names_are_the_listed_texts_data()
     QTest::addColumn<int>("categoria");
     QTest::addColumn<int>("unidad");
     QTest::addColumn<QString>("name");
+    // clang-format off
     QTest::newRow("primera de longitud") << 0 << 0 << QStringLiteral("Milímetro");
     QTest::newRow("kilómetro con tilde") << 0 << 7 << QStringLiteral("Kilómetro");
     QTest::newRow("última de longitud") << 0 << 8 << QStringLiteral("Milla");
@@ -71,6 +74,7 @@ void tst_Units::unit_names_are_the_listed_texts_data()
     QTest::newRow("centílitro") << 2 << 1 << QStringLiteral("Centílitro");
     QTest::newRow("barril") << 2 << 7 << QStringLiteral("Barril Liq. EE.UU.");
     QTest::newRow("kilometro cúbico sin tilde") << 2 << 9 << QStringLiteral("Kilometro³");
+    // clang-format on
 }
 
 void tst_Units::unit_names_are_the_listed_texts()
@@ -88,6 +92,7 @@ void tst_Units::tables_hold_the_published_figures_data()
     QTest::addColumn<int>("desde");
     QTest::addColumn<int>("hacia");
     QTest::addColumn<double>("factor");
+    // clang-format off
     QTest::newRow("pulgada a pie") << 0 << 2 << 4 << 0.0833333333;
     QTest::newRow("milímetro a milla") << 0 << 0 << 8 << 6.21371e-7;
     QTest::newRow("kilómetro a yarda") << 0 << 7 << 5 << 1093.6132983;
@@ -103,6 +108,7 @@ void tst_Units::tables_hold_the_published_figures_data()
     QTest::newRow("barril a metro³") << 2 << 7 << 8 << 0.1589872386;
     QTest::newRow("kilometro³ a barril") << 2 << 9 << 7 << 6289813000.0;
     QTest::newRow("centímetro³ a kilometro³") << 2 << 0 << 9 << 1e-15;
+    // clang-format on
 }
 
 void tst_Units::tables_hold_the_published_figures()
@@ -178,10 +184,12 @@ void tst_Units::text_without_a_number_converts_as_zero_data()
     QTest::addColumn<int>("categoria");
     QTest::addColumn<int>("desde");
     QTest::addColumn<QString>("texto");
+    // clang-format off
     QTest::newRow("vacío en milímetros") << 0 << 0 << "";
     QTest::newRow("vacío en millas²") << 1 << 9 << "";
     QTest::newRow("letras en barriles") << 2 << 7 << "abc";
     QTest::newRow("solo un punto en pies") << 0 << 4 << ".";
+    // clang-format on
 }
 
 void tst_Units::text_without_a_number_converts_as_zero()

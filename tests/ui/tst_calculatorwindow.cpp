@@ -399,22 +399,12 @@ void tst_CalculatorWindow::typed_result_unit_is_one_of_its_units_data()
     QTest::addColumn<QString>("unit"); // what the box shows once Enter is pressed
     QTest::addColumn<QString>("shown"); // the answer for a cube of 3 cm
     QTest::addColumn<QString>("below"); // the unit the down arrow moves to then
-    QTest::newRow("mm³") << "mm³"
-                         << "mm³"
-                         << "27,000"
-                         << "cm³";
-    QTest::newRow("en mayúsculas") << "KM³"
-                                   << "km³"
-                                   << "0"
-                                   << "km³";
-    QTest::newRow("se completa") << "m"
-                                 << "mm³"
-                                 << "27,000"
-                                 << "cm³";
-    QTest::newRow("dm³ vuelve a la unidad elegida") << "dm³"
-                                                    << "cm³"
-                                                    << "27"
-                                                    << "m³";
+    // clang-format off
+    QTest::newRow("mm³") << "mm³" << "mm³" << "27,000" << "cm³";
+    QTest::newRow("en mayúsculas") << "KM³" << "km³" << "0" << "km³";
+    QTest::newRow("se completa") << "m" << "mm³" << "27,000" << "cm³";
+    QTest::newRow("dm³ vuelve a la unidad elegida") << "dm³" << "cm³" << "27" << "m³";
+    // clang-format on
 }
 
 void tst_CalculatorWindow::typed_result_unit_is_one_of_its_units()
@@ -555,11 +545,13 @@ void tst_CalculatorWindow::enter_moves_among_the_visible_boxes_data()
     QTest::addColumn<int>("option");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
+    // clang-format off
     QTest::newRow("solo fila 1 se queda") << P << 1 << 1 << 1;
     QTest::newRow("de 1 a 2") << P << 2 << 1 << 2;
     QTest::newRow("de 2 a 1 sin fila 3") << P << 2 << 2 << 1;
     QTest::newRow("de 2 a 3") << A << 5 << 2 << 3;
     QTest::newRow("de 3 a 1") << V << 2 << 3 << 1;
+    // clang-format on
 }
 
 void tst_CalculatorWindow::enter_moves_among_the_visible_boxes()

@@ -326,9 +326,11 @@ void tst_ConverterWindow::copy_button_appears_beside_the_double_clicked_row_data
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("top");
+    // clang-format off
     QTest::newRow("primera fila") << 0 << 850;
     QTest::newRow("quinta fila") << 4 << 2830;
     QTest::newRow("última fila") << 9 << 5310;
+    // clang-format on
 }
 
 void tst_ConverterWindow::copy_button_appears_beside_the_double_clicked_row()
@@ -344,7 +346,8 @@ void tst_ConverterWindow::copy_button_appears_beside_the_double_clicked_row()
     // What shows of it leaves the values' frame and focus ring uncovered.
     const QWidget* viewport = list(3)->viewport();
     const int ring = kit::kFocusMarkWidth;
-    const QRect inside = QRect(viewport->mapTo(m_window, QPoint()), viewport->size()).adjusted(ring, ring, -ring, -ring);
+    const QRect inside =
+        QRect(viewport->mapTo(m_window, QPoint()), viewport->size()).adjusted(ring, ring, -ring, -ring);
     const QRegion shown = frame->mask().isEmpty() ? QRegion(frame->rect()) : frame->mask();
     QVERIFY(inside.contains(shown.boundingRect().translated(frame->pos())));
     const QPoint rowCentreInWindow = list(3)->viewport()->mapTo(m_window, rowCentre(list(3), row));
@@ -364,9 +367,11 @@ void tst_ConverterWindow::only_numbers_reach_the_clipboard_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("copied"); // empty: the clipboard keeps what it held
+    // clang-format off
     QTest::newRow("1 pie en milímetros") << 4 << "1" << 0 << "304.8";
     QTest::newRow("fila larga, entera") << 0 << "-1.2345678E-290" << 2 << "-4.86050314464859E-292";
     QTest::newRow("fila fuera de rango") << 1 << "1e308" << 0 << "";
+    // clang-format on
 }
 
 // Ctrl+C on a row, the copy button and its screen-reader press alike.
@@ -444,9 +449,11 @@ void tst_ConverterWindow::copy_and_paste_are_buttons_for_screen_readers()
 void tst_ConverterWindow::lists_show_where_the_focus_is_data()
 {
     QTest::addColumn<int>("number");
+    // clang-format off
     QTest::newRow("unidad de origen") << 1;
     QTest::newRow("unidades") << 2;
     QTest::newRow("valores") << 3;
+    // clang-format on
 }
 
 // A frame of the highlight colour runs round the inside of the focused list.
@@ -472,9 +479,11 @@ void tst_ConverterWindow::paste_button_shows_after_copying_a_positive_value_data
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("copied");
     QTest::addColumn<bool>("shown");
+    // clang-format off
     QTest::newRow("1 pie en milímetros") << 4 << "1" << 0 << "304.8" << true;
     QTest::newRow("-2 yardas en pies") << 5 << "-2" << 4 << "-6" << false;
     QTest::newRow("0 en metros") << 6 << "0" << 6 << "0" << false;
+    // clang-format on
 }
 
 void tst_ConverterWindow::paste_button_shows_after_copying_a_positive_value()
@@ -537,6 +546,7 @@ void tst_ConverterWindow::paste_puts_the_copied_number_in_the_box_data()
     QTest::addColumn<QString>("firstRow");
     const QString megabyte(1 << 20, QLatin1Char('7'));
     const QString emoji = QLatin1Char('x') + QString(13, QLatin1Char('1')) + QStringLiteral("\U0001F600");
+    // clang-format off
     QTest::newRow("1 MB de cifras, más allá de un double") << "botón" << megabyte << QString(15, QLatin1Char('7')) << "7.77777777777777E+15";
     QTest::newRow("caracteres de control") << "botón" << "\t1\n2\x01" "34" << "12" << "120";
     QTest::newRow("texto sin partir un emoji") << "botón" << emoji << QLatin1Char('x') + QString(13, QLatin1Char('1')) << "0";
@@ -549,6 +559,7 @@ void tst_ConverterWindow::paste_puts_the_copied_number_in_the_box_data()
     QTest::newRow("coma que no agrupa con Ctrl+V") << "Ctrl+V" << "3,5" << "3" << "30";
     QTest::newRow("1 MB de cifras con Ctrl+V: nada cambia") << "Ctrl+V" << megabyte << "5" << "50";
     QTest::newRow("portapapeles vacío con Ctrl+V: nada cambia") << "Ctrl+V" << "" << "5" << "50";
+    // clang-format on
     // clang-format on
 }
 
@@ -613,8 +624,10 @@ void tst_ConverterWindow::focus_selects_the_box_and_leaving_the_values_hides_the
 void tst_ConverterWindow::closing_restores_the_menu_when_no_other_tool_is_open_data()
 {
     QTest::addColumn<int>("otherTools");
+    // clang-format off
     QTest::newRow("solo el convertidor") << 0;
     QTest::newRow("con una calculadora abierta") << 1;
+    // clang-format on
 }
 
 void tst_ConverterWindow::closing_restores_the_menu_when_no_other_tool_is_open()

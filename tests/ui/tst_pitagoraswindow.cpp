@@ -214,8 +214,10 @@ void tst_PitagorasWindow::space_resets_only_its_own_part_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QStringList>("expected");
 
+    // clang-format off
     QTest::newRow("espacio en el cateto a") << 1 << QStringList{"0", "0 ", "0", "4", "5", "6", "7"};
     QTest::newRow("espacio en Y") << 6 << QStringList{"1", "2", "3", "0", "0", "0", "0 "};
+    // clang-format on
 }
 
 void tst_PitagorasWindow::space_resets_only_its_own_part()
@@ -323,6 +325,7 @@ void tst_PitagorasWindow::keyboard_reaches_both_settings_data()
     QTest::addColumn<QString>("focus");
     QTest::addColumn<MenuRequest>("how");
     QTest::addColumn<bool>("opensSettings");
+    // clang-format off
     QTest::newRow("tecla de menú en la hipotenusa") << "txtZ0" << MenuRequest::MenuKey << true;
     QTest::newRow("Mayús+F10 en Y") << "txtZ6" << MenuRequest::ShiftF10 << true;
     QTest::newRow("petición de teclado en A") << "txtZ3" << MenuRequest::KeyboardRequest << true;
@@ -330,6 +333,7 @@ void tst_PitagorasWindow::keyboard_reaches_both_settings_data()
     QTest::newRow("Mayús+F10 en Equivalencia") << "cmdMode" << MenuRequest::ShiftF10 << true;
     QTest::newRow("petición de teclado en Equivalencia") << "cmdMode" << MenuRequest::KeyboardRequest << true;
     QTest::newRow("clic derecho en el cateto a: su menú de edición") << "txtZ1" << MenuRequest::RightClick << false;
+    // clang-format on
 }
 
 void tst_PitagorasWindow::keyboard_reaches_both_settings()

@@ -66,11 +66,11 @@ void tst_SobrePitWindow::link_click_depends_on_the_network_data()
     QTest::addColumn<QString>("message"); // shown once per click; empty for none
     QTest::addColumn<int>("opened");
 
-    QTest::newRow("sin red: un mensaje por clic")
-        << false << true << "Se requiere una conexión a Internet, intente más tarde." << 0;
+    // clang-format off
+    QTest::newRow("sin red: un mensaje por clic") << false << true << "Se requiere una conexión a Internet, intente más tarde." << 0;
     QTest::newRow("con red: una petición por clic") << true << true << "" << 3;
-    QTest::newRow("con red y sin navegador: un mensaje por clic")
-        << true << false << "No se pudo abrir la página en el navegador web." << 3;
+    QTest::newRow("con red y sin navegador: un mensaje por clic") << true << false << "No se pudo abrir la página en el navegador web." << 3;
+    // clang-format on
 }
 
 void tst_SobrePitWindow::link_click_depends_on_the_network()
@@ -104,12 +104,14 @@ void tst_SobrePitWindow::hover_lights_the_link_until_the_text_or_frame_is_reache
     QTest::addColumn<QString>("over");
     QTest::addColumn<bool>("lit");
 
+    // clang-format off
     QTest::newRow("retrato no cambia nada") << "cmdButton1" << true;
     QTest::newRow("ventana apaga") << "frmSobrePit" << false;
     QTest::newRow("marco apaga") << "Frame1" << false;
     QTest::newRow("primer párrafo apaga") << "Label1" << false;
     QTest::newRow("segundo párrafo apaga") << "Label2" << false;
     QTest::newRow("tercer párrafo apaga") << "Label3" << false;
+    // clang-format on
 }
 
 void tst_SobrePitWindow::hover_lights_the_link_until_the_text_or_frame_is_reached()
