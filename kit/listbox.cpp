@@ -58,12 +58,11 @@ QFont ListBox::rowFont() const
         return *m_rowFont;
     // A row cannot scroll, so the rows shrink as far as the widest must: the longest
     // number text the converter writes, beside its copy button, to about half the layout's size.
+    // A row that fits the size found so far asks for no smaller one: it is measured
+    // once, at that size.
     QFont smallest = font();
-    for (int row = 0; row < count(); ++row) {
-        const QFont fitted = kit::fitText(font(), item(row)->text(), rowTextWidth(row), 0.0).font;
-        if (fitted.pointSizeF() < smallest.pointSizeF())
-            smallest = fitted;
-    }
+    for (int row = 0; row < count(); ++row)
+        smallest = kit::fitText(smallest, item(row)->text(), rowTextWidth(row), 0.0).font;
     m_rowFont = smallest;
     return smallest;
 }
@@ -180,7 +179,8 @@ void ListBox::reset()
 void ListBox::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
 {
     QListWidget::selectionChanged(selected, deselected);
-    refitRows();
+    if (m_selectedRowInset != 0)
+        refitRows();
 }
 
 void ListBox::resizeEvent(QResizeEvent* event)

@@ -422,22 +422,20 @@ void ConverterWindow::Convertir()
     m_List3->empty();
     const auto rows =
         core::CatalogoUnidades::ConvertirValor(shownCategory(), rememberedUnit(), m_txtCaja->text().toStdString());
-    for (const core::CatalogoUnidades::Fila& row : rows)
-        m_List3->addItem(row ? QString::fromStdString(*row) : outOfRange());
-    describeValues();
+    const std::vector<std::string> units = core::CatalogoUnidades::spokenNames(shownCategory());
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        m_List3->addItem(valueRow(rows[row] ? QString::fromStdString(*rows[row]) : outOfRange(), units.at(row)));
     m_List3->selectRow(m_List2->selectedRow());
 }
 
-// Each value is read out with its unit in words, and its tooltip shows it whole.
-void ConverterWindow::describeValues()
+// A value row, read out with its unit in words, its tooltip showing it whole; made
+// whole before it joins the list, which then lays it out once.
+QListWidgetItem* ConverterWindow::valueRow(const QString& text, const std::string& unitWords)
 {
-    const std::vector<std::string> units = core::CatalogoUnidades::spokenNames(shownCategory());
-    for (int row = 0; row < m_List3->count(); ++row) {
-        QListWidgetItem* value = m_List3->item(row);
-        value->setToolTip(value->text());
-        value->setData(Qt::AccessibleTextRole,
-                       value->text() + QLatin1Char(' ') + unitText(units.at(static_cast<std::size_t>(row)).c_str()));
-    }
+    auto* value = new QListWidgetItem(text);
+    value->setToolTip(text);
+    value->setData(Qt::AccessibleTextRole, text + QLatin1Char(' ') + unitText(unitWords.c_str()));
+    return value;
 }
 
 // Only a number can be copied, so no copy button shows beside a row beyond range.

@@ -17,12 +17,14 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "kit/toolwindow.h"
 
 class QFrame;
 class QKeyEvent;
 class QLabel;
+class QListWidgetItem;
 class QRadioButton;
 
 namespace kit {
@@ -77,7 +79,7 @@ private:
     bool clipboardKey(QObject* watched, const QKeyEvent* key);
     void keepSelectedRowClearOfCopy();
     void keepCopyInsideValues();
-    void describeValues();
+    static QListWidgetItem* valueRow(const QString& text, const std::string& unitWords);
     // Whether row of List3 holds a number, not the out-of-range text; false for -1.
     bool isValue(int row) const;
 
