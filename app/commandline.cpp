@@ -14,6 +14,11 @@
 namespace app {
 namespace {
 
+// Every text of the command line, its tables' included, translated under one name.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(app::CommandLine)
+};
+
 // The program's own options, in the order --help lists them. An option with a
 // value name takes a value (-x VALOR or --nombre=VALOR).
 struct OptionRow {
@@ -76,19 +81,13 @@ QString version()
         .arg(VANTRELO_VERSION_PATCH);
 }
 
-// A text of the tables above, marked there for the translators.
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("app::CommandLine", text);
-}
-
 QString optionNames(const OptionRow& row)
 {
     QString names =
         row.shortName != nullptr ? QStringLiteral("-%1, ").arg(QLatin1String(row.shortName)) : QStringLiteral("    ");
     names += QLatin1String("--") + QLatin1String(row.longName);
     if (row.valueName != nullptr)
-        names += QLatin1Char(' ') + tr(row.valueName);
+        names += QLatin1Char(' ') + Text::tr(row.valueName);
     return names;
 }
 
@@ -103,7 +102,7 @@ QString languageList()
 
 QString description(const OptionRow& row)
 {
-    const QString text = tr(row.description);
+    const QString text = Text::tr(row.description);
     return qstrcmp(row.longName, "lang") == 0 ? text.arg(languageList()) : text;
 }
 
@@ -112,24 +111,20 @@ QString helpText()
     int width = 0;
     for (const OptionRow& row : kOptions)
         width = std::max(width, int(optionNames(row).size()));
-    QString text = QCoreApplication::translate(
-        "app::CommandLine", "Uso: vantrelo [opciones]\n"
+    QString text = Text::tr("Uso: vantrelo [opciones]\n"
                             "Herramientas de geometría y medida: perímetro, área y volumen de figuras,\n"
                             "triángulo rectángulo y regla de tres, conversión de unidades.\n"
                             "\n"
                             "Opciones:\n");
     for (const OptionRow& row : kOptions)
         text += QStringLiteral("  %1  %2\n").arg(optionNames(row), -width).arg(description(row));
-    text += QCoreApplication::translate("app::CommandLine",
-                                        "\nAcepta además las opciones de Qt para programas gráficos, como -style.\n");
+    text += Text::tr("\nAcepta además las opciones de Qt para programas gráficos, como -style.\n");
     return text;
 }
 
 QString errorText(const QString& problem)
 {
-    return QCoreApplication::translate("app::CommandLine",
-                                       "vantrelo: %1; use «vantrelo --help» para ver las opciones.\n")
-        .arg(problem);
+    return Text::tr("vantrelo: %1; use «vantrelo --help» para ver las opciones.\n").arg(problem);
 }
 
 // The parser names an unknown option without its dashes; show it as it was typed.
@@ -172,13 +167,11 @@ QString valueProblem(const QStringList& arguments)
         const bool joined = argument.contains(QLatin1Char('='));
         const bool wanted = takesValue(typed.mid(typed.startsWith(QLatin1String("--")) ? 2 : 1));
         if (!wanted && joined)
-            return QCoreApplication::translate("app::CommandLine", "la opción «%1» no lleva valor")
-                .arg(shownValue(typed));
+            return Text::tr("la opción «%1» no lleva valor").arg(shownValue(typed));
         if (wanted && !joined)
             ++i;
     }
-    return QCoreApplication::translate("app::CommandLine", "a la opción «%1» le falta su valor")
-        .arg(shownValue(arguments.last()));
+    return Text::tr("a la opción «%1» le falta su valor").arg(shownValue(arguments.last()));
 }
 
 void addOptions(QCommandLineParser& parser)
@@ -205,22 +198,21 @@ CommandLine readCommandLine(const QStringList& arguments)
     addOptions(parser);
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        const QString problem = unknown.isEmpty()
-                                    ? valueProblem(arguments)
-                                    : QCoreApplication::translate("app::CommandLine", "opción desconocida «%1»")
-                                          .arg(shownValue(typedOption(arguments, unknown.first())));
+        const QString problem =
+            unknown.isEmpty()
+                ? valueProblem(arguments)
+                : Text::tr("opción desconocida «%1»").arg(shownValue(typedOption(arguments, unknown.first())));
         return {CommandLine::Action::Error, errorText(problem), QString()};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        const QString problem = QCoreApplication::translate("app::CommandLine", "argumento inesperado «%1»")
-                                    .arg(shownValue(parser.positionalArguments().first()));
+        const QString problem =
+            Text::tr("argumento inesperado «%1»").arg(shownValue(parser.positionalArguments().first()));
         return {CommandLine::Action::Error, errorText(problem), QString()};
     }
     const QString wanted = parser.value(QStringLiteral("lang"));
     const QString language = kit::shippedLanguage(wanted);
     if (parser.isSet(QStringLiteral("lang")) && language.isEmpty()) {
-        const QString problem =
-            QCoreApplication::translate("app::CommandLine", "idioma desconocido «%1»").arg(shownValue(wanted));
+        const QString problem = Text::tr("idioma desconocido «%1»").arg(shownValue(wanted));
         return {CommandLine::Action::Error, errorText(problem), QString()};
     }
     if (parser.isSet(QStringLiteral("help")))
@@ -270,9 +262,8 @@ int answerCommandLine(const CommandLine& commandLine)
         return 2;
     if (written)
         return 0;
-    const QString problem =
-        QCoreApplication::translate("app::CommandLine", "vantrelo: no se pudo escribir la respuesta (%1).\n")
-            .arg(QString::fromLocal8Bit(std::strerror(error)));
+    const QString problem = Text::tr("vantrelo: no se pudo escribir la respuesta (%1).\n")
+                                .arg(QString::fromLocal8Bit(std::strerror(error)));
     std::fputs(problem.toLocal8Bit().constData(), stderr);
     return 1;
 }

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "core/numbers.h"
-#include "core/translatable.h"
 
 namespace core {
 namespace {

@@ -40,6 +40,7 @@ struct SolverAction {
 bool eVacios(const BoxTexts& texts, bool modo);
 
 // The write into the first solvable candidate box of the active part, the
+// out-of-range mark on that box when its answer is beyond a double's range, the
 // hypotenuse message, or nothing (also when a known box is beyond range).
 SolverAction eShow(const BoxTexts& texts, bool modo, const Ranks& rango, const SolverSettings& settings);
 

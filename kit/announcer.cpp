@@ -221,23 +221,13 @@ public:
 
 private:
     QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
-    // A result box groups digits with commas, which a listener takes for decimal
-    // ones ("8,000" heard as eight): it is heard without them. Typed text is heard
-    // as it stands.
-    bool dropped(const QString& shown, qsizetype i) const
-    {
-        return edit()->isReadOnly() && shown.at(i) == QLatin1Char(',') && i > 0 && shown.at(i - 1).isDigit()
-               && i + 1 < shown.size() && shown.at(i + 1).isDigit();
-    }
+    // A result box is heard without its grouping commas; typed text as it stands.
+    bool dropped(const QString& shown, qsizetype i) const { return edit()->isReadOnly() && isGroupingComma(shown, i); }
     // What the box shows (a password box shows no characters), as it is heard.
     QString heard() const
     {
         const QString shown = edit()->displayText();
-        QString text;
-        for (qsizetype i = 0; i < shown.size(); ++i)
-            if (!dropped(shown, i))
-                text += shown.at(i);
-        return text;
+        return edit()->isReadOnly() ? withoutGroupingCommas(shown) : shown;
     }
     int toHeard(int shownOffset) const
     {
@@ -390,6 +380,21 @@ private:
 };
 
 } // namespace
+
+bool isGroupingComma(const QString& text, qsizetype i)
+{
+    return text.at(i) == QLatin1Char(',') && i > 0 && text.at(i - 1).isDigit() && i + 1 < text.size()
+           && text.at(i + 1).isDigit();
+}
+
+QString withoutGroupingCommas(const QString& text)
+{
+    QString heard;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (!isGroupingComma(text, i))
+            heard += text.at(i);
+    return heard;
+}
 
 void installAccessibility()
 {

@@ -55,6 +55,12 @@ private:
     QTimer* m_pause = nullptr;
 };
 
+// Whether text[i] is a comma between digits: the grouping of a shown result,
+// which a listener takes for a decimal comma ("8,000" heard as eight).
+bool isGroupingComma(const QString& text, qsizetype i);
+// text as it is to be heard: without its grouping commas.
+QString withoutGroupingCommas(const QString& text);
+
 // A closed list changed with the arrow keys is silent in screen readers: says the
 // new item through the announcer. A list that takes typing is read already.
 void sayKeyboardChoices(QComboBox* list, Announcer* announcer);

@@ -53,7 +53,7 @@ void showFocusMark(QWidget* widget);
 enum class Typeface { Calibri, CalibriLight, SegoeUI, SegoeUISemibold };
 QFont font(Typeface face, double points, bool italic = false);
 
-// objectName for tests, a Spanish name for screen readers, and the tooltip, which
+// objectName for tests, a name for screen readers in the run's language, and the tooltip, which
 // also becomes the accessible description.
 void identify(QWidget* widget, const QString& objectName, const QString& accessibleName, const QString& toolTip = {});
 

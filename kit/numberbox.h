@@ -17,7 +17,8 @@ class DesktopServices;
 // The plain text of the number clipboardText starts with, the program's
 // grouping commas ("8,000", "1,234.5") read as grouping, any other comma ending
 // the number as it always does; a null text when it starts with no number a
-// double can hold.
+// double can hold. Stricter than what a screen reader is spared
+// (kit::withoutGroupingCommas): text from elsewhere groups by threes or not at all.
 QString pastedNumber(const QString& clipboardText);
 
 class NumberBox : public QLineEdit {

@@ -101,13 +101,11 @@ void CalculatorWindow::connectVoice()
 
 QString CalculatorWindow::spokenResult() const
 {
-    QString answer = m_ui.txtAnswer->text();
+    const QString answer = kit::withoutGroupingCommas(m_ui.txtAnswer->text());
     // Only a number has a unit; a message is read as it stands.
     const bool number = !answer.isEmpty() && (answer.front().isDigit() || answer.front() == QLatin1Char('-'));
     if (!number)
         return tr("Resultado: %1").arg(answer);
-    // A listener takes a grouping comma for a decimal one.
-    answer.remove(QLatin1Char(','));
     return tr("Resultado: %1")
         .arg(answer + QLatin1Char(' ') + m_ui.Combo4->currentData(Qt::AccessibleTextRole).toString());
 }

@@ -20,7 +20,6 @@
 #include "core/numbers.h"
 #include "kit/announcer.h"
 #include "kit/fittext.h"
-#include "kit/language.h"
 #include "kit/look.h"
 #include "kit/numberbox.h"
 #include "kit/shapes.h"

@@ -9,8 +9,9 @@
 // and, when exactly one box of the part reads 0 (Listo), asks core::eShow which
 // box to fill; tmrAuto asks the same without that condition. The window holds
 // what the solver reads (Modo, the active part; Rango, how recently each box
-// was visited) and applies its answer: texts written into one box, or the
-// hypotenuse message through the desktop. The focus-gained step of a box is
+// was visited) and applies its answer: texts written into one box, the
+// out-of-range text in the box it would fill, or the hypotenuse message
+// through the desktop. The focus-gained step of a box is
 // queued so that an Enter finishes solving before the next box reacts.
 // cmdMode (Control+M) flips Modo and starts tmrMode, which slides the panel in
 // twips; boxes slid out of view take no focus.
