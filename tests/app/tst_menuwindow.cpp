@@ -357,7 +357,6 @@ void tst_MenuWindow::keyboard_reaches_every_picture_and_link_data()
     QTest::addColumn<QString>("caption");
     // clang-format off
     QTest::newRow("figuras") << "cmdButton0" << "CÁLCULOS CON FIGURAS";
-    QTest::newRow("convertidor") << "cmdButton2" << "CONVERTIDOR DE UNIDADES";
     QTest::newRow("ajustar pi") << "lblLink1" << "AJUSTAR PI";
     // clang-format on
 }

@@ -70,7 +70,6 @@ void tst_SplashWindow::x_stays_dark_while_pressed_and_a_release_elsewhere_does_n
     QVERIFY(!x->autoFillBackground());
     QTest::mousePress(x, Qt::LeftButton);
     QVERIFY(x->autoFillBackground());
-    QCOMPARE(x->palette().color(QPalette::Window), QColor(230, 205, 0));
     QTest::mouseRelease(x, Qt::LeftButton, {}, QPoint(-50, 200));
     QVERIFY(!x->autoFillBackground());
     QCOMPARE(m_ends, 0);

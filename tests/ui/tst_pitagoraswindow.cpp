@@ -123,7 +123,6 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box_data()
     QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5";
     QTest::newRow("triángulo 3 4 5 sin respuesta automática") << 1 << QStringList{"3", "4"} << false << 0 << "5";
     QTest::newRow("proporción 2 3 4 da A 1.5") << 4 << QStringList{"2", "3", "4"} << false << 3 << "1.5";
-    QTest::newRow("catetos de cuadrado desbordado") << 1 << QStringList{"1e200", "1e200"} << true << 0 << "1.4142135623731E+200";
     QTest::newRow("hipotenusa fuera de rango") << 1 << QStringList{"1e308", "1.5e308"} << true << 0 << "Fuera de rango";
     QTest::newRow("catetos 1,5 y 2 con la coma") << 1 << QStringList{"1,5", "2"} << false << 0 << "2.5";
     // clang-format on
@@ -243,8 +242,6 @@ void tst_PitagorasWindow::leaving_a_box_that_reads_zero_puts_0_back_data()
 
     // clang-format off
     QTest::newRow("vacía") << "" << "0";
-    QTest::newRow("solo blancos") << "   " << "0";
-    QTest::newRow("letras") << "abc" << "0";
     QTest::newRow("cero con decimales") << "0.000" << "0";
     QTest::newRow("número") << "7abc" << "7abc";
     QTest::newRow("número desbordado") << "1e400" << "1e400";
