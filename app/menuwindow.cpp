@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "core/numbers.h"
+#include "kit/accessibility.h"
 #include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
@@ -170,7 +171,7 @@ void MenuWindow::buildPiBox()
     auto* lblPi = new QLabel(kPiDefault, this);
     lblPi->setObjectName(QStringLiteral("lblPi"));
     lblPi->hide();
-    m_lblPi = lblPi->text();
+    m_defaultPi = lblPi->text();
 
     m_txtPi = new kit::NumberBox(kPiDefault, this, m_context.desktop());
     kit::identify(m_txtPi, QStringLiteral("txtPi"), tr("Valor de Pi"),
@@ -352,8 +353,8 @@ void MenuWindow::showPlainPi()
 
 void MenuWindow::txtPi_DblClick()
 {
-    m_txtPi->setText(m_lblPi);
-    m_voice->say(tr("Valor predeterminado: %1").arg(m_lblPi)); // a text the program sets is not read out
+    m_txtPi->setText(m_defaultPi);
+    m_voice->say(tr("Valor predeterminado: %1").arg(m_defaultPi)); // a text the program sets is not read out
 }
 
 void MenuWindow::txtPi_KeyPress()

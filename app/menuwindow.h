@@ -80,7 +80,7 @@ private:
     std::array<kit::ClickLabel*, 2> m_lblLink{};
     kit::ClickLabel* m_lblShow = nullptr;
     kit::NumberBox* m_txtPi = nullptr;
-    QString m_lblPi; // hidden caption holding the default Pi text
+    QString m_defaultPi; // the hidden caption's text: the Pi a double-click restores
     QMenu* m_figMenu = nullptr;
     QMenu* m_pitMenu = nullptr;
     kit::Announcer* m_voice = nullptr;

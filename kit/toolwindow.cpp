@@ -4,7 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-#include "kit/announcer.h"
+#include "kit/accessibility.h"
 #include "kit/look.h"
 
 namespace kit {

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "kit/announcer.h"
+#include "kit/accessibility.h"
 #include "kit/fittext.h"
 #include "kit/look.h"
 #include "kit/numberbox.h"

@@ -13,7 +13,9 @@
 #include "core/numbers.h"
 #include "kit/announcer.h"
 #include "kit/fittext.h"
+#include "kit/listchoices.h"
 #include "kit/look.h"
+#include "kit/spokennumbers.h"
 #include "ui/coretext.h"
 
 namespace ui {

@@ -12,6 +12,7 @@
 
 #include "core/numbers.h"
 #include "core/units.h"
+#include "kit/accessibility.h"
 #include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/clicklabel.h"

@@ -18,6 +18,7 @@
 #include <iterator>
 
 #include "core/numbers.h"
+#include "kit/accessibility.h"
 #include "kit/announcer.h"
 #include "kit/fittext.h"
 #include "kit/look.h"

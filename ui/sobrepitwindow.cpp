@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "kit/announcer.h"
+#include "kit/accessibility.h"
 #include "kit/assets.h"
 #include "kit/clicklabel.h"
 #include "kit/look.h"

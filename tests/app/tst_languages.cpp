@@ -29,7 +29,7 @@
 // The windows in every language that ships: every caption, name and message
 // comes from the translation, each caption fits its control as the Spanish one
 // does, and the numbers are the same in Spanish and English.
-class tst_English : public QObject {
+class tst_Languages : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -154,12 +154,12 @@ bool hasWords(const QString& text)
 
 } // namespace
 
-void tst_English::init()
+void tst_Languages::init()
 {
     m_fixture = std::make_unique<ToolFixture>();
 }
 
-void tst_English::cleanup()
+void tst_Languages::cleanup()
 {
     m_windows.clear();
     m_language.reset();
@@ -167,21 +167,21 @@ void tst_English::cleanup()
 }
 
 // Windows opened from now on speak language; Spanish is the fixture's own.
-void tst_English::speak(const QString& language)
+void tst_Languages::speak(const QString& language)
 {
     m_language.reset();
     if (language != kit::kLanguages.first())
         m_language = std::make_unique<kit::Translations>(language);
 }
 
-QWidget* tst_English::open(const QString& window)
+QWidget* tst_Languages::open(const QString& window)
 {
     QWidget* opened = m_fixture->build(window);
     m_windows.emplace_back(opened);
     return opened;
 }
 
-void tst_English::every_caption_fits_its_control_data()
+void tst_Languages::every_caption_fits_its_control_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
@@ -221,7 +221,7 @@ void tst_English::every_caption_fits_its_control_data()
 // Layouts are the same in every language, so each caption must fit the room
 // the Spanish one has: in one line where it is one line, in the label's
 // height where it wraps; list rows shrink no further than they may.
-void tst_English::every_caption_fits_its_control()
+void tst_Languages::every_caption_fits_its_control()
 {
     QFETCH(QString, language);
     QFETCH(QString, window);
@@ -240,7 +240,7 @@ void tst_English::every_caption_fits_its_control()
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("\n"))));
 }
 
-void tst_English::every_window_speaks_its_language_data()
+void tst_Languages::every_window_speaks_its_language_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("same"); // texts the language writes as Spanish does
@@ -271,7 +271,7 @@ void tst_English::every_window_speaks_its_language_data()
 
 // Each text with words in it that the window shows or names in Spanish comes
 // out otherwise in the language, unless the language writes it the same way.
-void tst_English::every_window_speaks_its_language()
+void tst_Languages::every_window_speaks_its_language()
 {
     QFETCH(QString, language);
     QFETCH(QStringList, same);
@@ -292,7 +292,7 @@ void tst_English::every_window_speaks_its_language()
     QVERIFY(!spoken.at(QStringLiteral("window")).first().isEmpty());
 }
 
-void tst_English::results_are_the_same_numbers_data()
+void tst_Languages::results_are_the_same_numbers_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("option"); // figure or category; "" for the first
@@ -313,7 +313,7 @@ void tst_English::results_are_the_same_numbers_data()
 // Numbers are read and written by the program's own rules, never the locale's:
 // the Spanish run has a locale that writes a decimal comma, the English one a
 // locale that groups with commas.
-void tst_English::results_are_the_same_numbers()
+void tst_Languages::results_are_the_same_numbers()
 {
     QFETCH(QString, window);
     QFETCH(QString, option);
@@ -351,7 +351,7 @@ void tst_English::results_are_the_same_numbers()
     }
 }
 
-void tst_English::messages_come_in_english()
+void tst_Languages::messages_come_in_english()
 {
     speak(QStringLiteral("en"));
     QWidget* about = open(QStringLiteral("frmSobrePit"));
@@ -385,7 +385,7 @@ void tst_English::messages_come_in_english()
 
 // The solver's complaint, through the real menu: a leg changed beyond the
 // hypotenuse while the other leg is the oldest box.
-void tst_English::hypotenuse_message_comes_in_english()
+void tst_Languages::hypotenuse_message_comes_in_english()
 {
     m_fixture.reset();
     speak(QStringLiteral("en"));
@@ -409,7 +409,7 @@ void tst_English::hypotenuse_message_comes_in_english()
     QCOMPARE(fixture.desktop.messages.front().text, QStringLiteral("The hypotenuse must be longer than the legs."));
 }
 
-void tst_English::language_follows_the_desktop_data()
+void tst_Languages::language_follows_the_desktop_data()
 {
     QTest::addColumn<QStringList>("uiLanguages");
     QTest::addColumn<QStringList>("shipped");
@@ -432,7 +432,7 @@ void tst_English::language_follows_the_desktop_data()
     // clang-format on
 }
 
-void tst_English::language_follows_the_desktop()
+void tst_Languages::language_follows_the_desktop()
 {
     QFETCH(QStringList, uiLanguages);
     QFETCH(QStringList, shipped);
@@ -440,5 +440,5 @@ void tst_English::language_follows_the_desktop()
     QCOMPARE(kit::desktopLanguage(uiLanguages, shipped), language);
 }
 
-QTEST_MAIN(tst_English)
-#include "tst_english.moc"
+QTEST_MAIN(tst_Languages)
+#include "tst_languages.moc"

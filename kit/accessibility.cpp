@@ -1,0 +1,70 @@
+#include "kit/accessibility.h"
+
+#include <QAccessibleWidget>
+#include <QAction>
+#include <QFrame>
+#include <QLineEdit>
+
+#include "kit/accessiblecheckitem.h"
+#include "kit/accessiblelineedit.h"
+#include "kit/accessiblelist.h"
+#include "kit/announcer.h"
+
+namespace kit {
+namespace {
+
+// Named, a panel is a group the screen reader names on entering it; unnamed,
+// a container it passes over.
+class AccessiblePanel : public QAccessibleWidget {
+public:
+    explicit AccessiblePanel(QWidget* panel) : QAccessibleWidget(panel, QAccessible::Grouping) {}
+
+    QAccessible::Role role() const override
+    {
+        return widget()->accessibleName().isEmpty() ? QAccessible::Client : QAccessible::Grouping;
+    }
+};
+
+bool isList(const QString& className)
+{
+    return className == QLatin1String("QComboBox") || className == QLatin1String("QListWidget");
+}
+
+QAccessibleInterface* screenReaderFactory(const QString& className, QObject* object)
+{
+    // Asked again from here for Qt's own interface, which it then builds.
+    static bool askingQt = false;
+    if (isList(className) && !askingQt) {
+        askingQt = true;
+        QAccessibleInterface* own = QAccessible::queryAccessibleInterface(object);
+        askingQt = false;
+        return own ? focusableList(own) : nullptr;
+    }
+    if (className == QLatin1String("QAction"))
+        return accessibleCheckItem(static_cast<QAction*>(object));
+    if (className == QLatin1String("QLineEdit"))
+        return accessibleLineEdit(static_cast<QLineEdit*>(object));
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return accessibleAnnouncer(static_cast<Announcer*>(object));
+    // Only frames of that very class: Qt's own frame-based parts keep theirs.
+    if (className == QLatin1String("QFrame") && object->metaObject() == &QFrame::staticMetaObject
+        && !static_cast<QWidget*>(object)->isWindow())
+        return new AccessiblePanel(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(screenReaderFactory), true);
+    Q_UNUSED(installed);
+}
+
+void exposePanel(QFrame* panel, const QString& name)
+{
+    installAccessibility();
+    panel->setAccessibleName(name);
+}
+
+} // namespace kit

@@ -1,0 +1,28 @@
+#ifndef KIT_ACCESSIBILITY_H
+#define KIT_ACCESSIBILITY_H
+
+// What a screen reader needs beyond names: panels it can tell from windows,
+// boxes whose text it reads whole, menu items that say whether they are ticked,
+// lists it can move the focus to.
+
+#include <QString>
+
+class QFrame;
+
+namespace kit {
+
+// Gives line edits, tickable menu items, lists, panels and announcers what
+// screen readers need of them, lists and list boxes the set-focus action that Qt
+// gives every other control. Every window calls it before it builds a control:
+// Qt keeps the first interface it made for a control, even one made before this.
+void installAccessibility();
+
+// A plain frame reaches screen readers as a frame, which they take for a window
+// of its own that is never active, and then they drop every focus change inside
+// it. A panel given here, and every other plain frame from then on, is exported
+// as a group named by its accessible name, or as a bare container without one.
+void exposePanel(QFrame* panel, const QString& name = {});
+
+} // namespace kit
+
+#endif
