@@ -51,7 +51,6 @@ CalculatorWindow::CalculatorWindow(kit::ToolContext& context, const core::Calcul
       m_calculator(calculator),
       m_ui(buildCalculatorControls(this, calculator, context.desktop()))
 {
-    setObjectName(QString::fromUtf8(calculatorLayout(calculator.id).formName));
     setWindowTitle(tr(calculatorLayout(calculator.id).caption));
     kit::setClientSize(this, 5655, 4455);
     connectHandlers();

@@ -88,7 +88,6 @@ QString fitted(const QString& text, int maxLength)
 
 ConverterWindow::ConverterWindow(kit::ToolContext& context) : kit::ToolWindow(context)
 {
-    setObjectName(QStringLiteral("frmConvert"));
     setWindowTitle(tr("Convertidor de unidades"));
     kit::setClientSize(this, 9375, 5895);
 

@@ -160,7 +160,6 @@ bool isKeyboardContextMenu(const QEvent* event)
 
 PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context)
 {
-    setObjectName(QStringLiteral("frmPitagoras"));
     setWindowTitle(tr("Teorema de Pitágoras y regla de tres"));
     setAccessibleDescription(tr("F2 lee la última respuesta. ") + modeKeyHint() + QLatin1Char(' ') + settingsHint());
     buildPanel();

@@ -16,6 +16,7 @@
 
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
+#include "core/figures.h"
 #include "kit/clicklabel.h"
 #include "kit/fittext.h"
 #include "kit/language.h"
@@ -131,6 +132,35 @@ std::map<QString, QStringList> textsOf(const QWidget* window)
     return texts;
 }
 
+// The option buttons Option1 to OptionN.
+QStringList options(std::size_t count)
+{
+    QStringList names;
+    for (std::size_t n = 1; n <= count; ++n)
+        names << QStringLiteral("Option%1").arg(n);
+    return names;
+}
+
+// What a window's captions are checked after ("" for opening it): pressing each
+// control that changes them; in a calculator, choosing each of its figures, the
+// first being the one it opens on.
+QStringList statesOf(const QString& window)
+{
+    static const std::map<QString, QStringList> pressed = {
+        {QStringLiteral("frmMenu"),
+         {QString(), QStringLiteral("cmdButton0"), QStringLiteral("cmdButton1"), QStringLiteral("cmdButton2"),
+          QStringLiteral("lblLink0"), QStringLiteral("lblLink1")}},
+        {QStringLiteral("frmPitagoras"), {QString(), QStringLiteral("cmdMode")}},
+        {QStringLiteral("frmConvert"), options(3)},
+    };
+    for (const ui::Tool& tool : ui::kTools) {
+        if (tool.calculator && window == QLatin1String(tool.formName))
+            return options(core::calculator(*tool.calculator).figures.size());
+    }
+    const auto own = pressed.find(window);
+    return own == pressed.end() ? QStringList{QString()} : own->second;
+}
+
 // A language's name in a row's name.
 QString inLanguage(const QString& language)
 {
@@ -186,29 +216,9 @@ void tst_Languages::every_caption_fits_its_control_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control"); // pressed, or hovered, before the check; "" for none
-    const std::map<QString, QStringList> controls = {
-        {QStringLiteral("frmInicio"), {QString()}},
-        {QStringLiteral("frmMenu"),
-         {QString(), QStringLiteral("cmdButton0"), QStringLiteral("cmdButton1"), QStringLiteral("cmdButton2"),
-          QStringLiteral("lblLink0"), QStringLiteral("lblLink1")}},
-        {QStringLiteral("frmPerimetro"), {}},
-        {QStringLiteral("frmArea"), {}},
-        {QStringLiteral("frmVolumen"), {}},
-        {QStringLiteral("frmPitagoras"), {QString(), QStringLiteral("cmdMode")}},
-        {QStringLiteral("frmSobrePit"), {QString()}},
-        {QStringLiteral("frmConvert"),
-         {QStringLiteral("Option1"), QStringLiteral("Option2"), QStringLiteral("Option3")}},
-    };
-    const std::map<QString, int> figures = {
-        {QStringLiteral("frmPerimetro"), 8}, {QStringLiteral("frmArea"), 9}, {QStringLiteral("frmVolumen"), 8}};
     for (const QString& language : kit::kLanguages) {
         for (const QString& window : ToolFixture::kFormNames) {
-            QStringList pressed = controls.at(window);
-            if (figures.count(window)) {
-                for (int n = 1; n <= figures.at(window); ++n)
-                    pressed << QStringLiteral("Option%1").arg(n);
-            }
-            for (const QString& control : pressed) {
+            for (const QString& control : statesOf(window)) {
                 const QString state =
                     control.isEmpty() ? QStringLiteral("al abrir") : QStringLiteral("tras ") + control;
                 const QString row = QStringLiteral("%1 %2 %3").arg(window, state, inLanguage(language));

@@ -83,7 +83,7 @@ struct ToolFixture {
             window = new app::MenuWindow(context, ui::kTools, [] {});
         for (const ui::Tool& tool : ui::kTools) {
             if (formName == QLatin1String(tool.formName))
-                window = tool.make(context);
+                window = tool.make(context, tool);
         }
         if (!window)
             qFatal("no window %s", qPrintable(formName));

@@ -5,11 +5,13 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 
 #include "core/figures.h"
 #include "tests/support/toolfixture.h"
+#include "ui/tools.h"
 
 using core::CalculatorId;
 
@@ -145,8 +147,9 @@ void tst_CalculatorWindow::cleanup()
 
 QWidget* tst_CalculatorWindow::open(CalculatorId id)
 {
-    // The calculators lead the table of tools, in the order of their ids.
-    QWidget* window = m_fixture->open(QString::fromLatin1(ui::kTools[static_cast<std::size_t>(id)].opener));
+    const auto tool =
+        std::find_if(ui::kTools.begin(), ui::kTools.end(), [id](const ui::Tool& t) { return t.calculator == id; });
+    QWidget* window = m_fixture->open(QString::fromLatin1(tool->opener));
     m_windows.emplace_back(window);
     return window;
 }
