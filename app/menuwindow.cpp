@@ -18,6 +18,7 @@
 #include "kit/look.h"
 #include "kit/numberbox.h"
 #include "kit/shapes.h"
+#include "kit/spokennumbers.h"
 
 namespace app {
 namespace {
@@ -104,6 +105,7 @@ MenuWindow::MenuWindow(kit::ToolContext& context, const ui::ToolTable& tools, st
     buildPiBox();
     buildPopupMenus();
     m_voice = new kit::Announcer(this);
+    kit::sayPastes(this, m_voice);
     Form_Load();
 }
 
@@ -176,6 +178,7 @@ void MenuWindow::buildPiBox()
     m_txtPi = new kit::NumberBox(kPiDefault, this, m_context.desktop());
     kit::identify(m_txtPi, QStringLiteral("txtPi"), tr("Valor de Pi"),
                   tr("Entre 3.14 y 3.15; Intro para aplicar, Escape o doble clic para restablecer"));
+    m_txtPi->setAccessibleDescription(kit::spoken(m_txtPi->toolTip())); // its limits heard as numbers
     kit::place(m_txtPi, 720, 2760, 6375, 375);
     m_txtPi->setAlignment(Qt::AlignCenter);
     m_txtPi->setFont(kit::font(kit::Typeface::Calibri, 14.25));
@@ -338,7 +341,7 @@ void MenuWindow::lblLink_Click(int index)
     } else {
         m_txtPi->show();
         m_txtPi->setCursorPosition(m_txtPi->text().length());
-        m_voice->say(tr("Cuadro de Pi abierto: %1; Tab para editarlo").arg(m_txtPi->text()));
+        m_voice->say(tr("Cuadro de Pi abierto: %1; Tab para editarlo").arg(kit::spoken(m_txtPi->text())));
     }
 }
 
@@ -354,7 +357,8 @@ void MenuWindow::showPlainPi()
 void MenuWindow::txtPi_DblClick()
 {
     m_txtPi->setText(m_defaultPi);
-    m_voice->say(tr("Valor predeterminado: %1").arg(m_defaultPi)); // a text the program sets is not read out
+    m_voice->say(
+        tr("Valor predeterminado: %1").arg(kit::spoken(m_defaultPi))); // a text the program sets is not read out
 }
 
 void MenuWindow::txtPi_KeyPress()
@@ -364,7 +368,7 @@ void MenuWindow::txtPi_KeyPress()
         m_context.var().ValorPi = *value;
         showPlainPi();
         m_txtPi->hide();
-        m_voice->say(tr("Pi: %1").arg(m_txtPi->text()));
+        m_voice->say(tr("Pi: %1").arg(kit::spoken(m_txtPi->text())));
     } else {
         m_context.desktop().message(this, tr("Valor no permitido."), kit::DesktopServices::Icon::Exclamation);
     }

@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Paredes x2 (ws):</source>
-        <translation>Both sides (s):</translation>
+        <translation>Side (s):</translation>
     </message>
     <message>
         <source>TRAPECIO</source>
@@ -866,6 +866,25 @@ Vantrelo: Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
+    <name>kit::NumberBox</name>
+    <message>
+        <source>No hay un número en el portapapeles</source>
+        <translation>No number on the clipboard</translation>
+    </message>
+    <message>
+        <source>Pegado: %1</source>
+        <translation>Pasted: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kit::spoken</name>
+    <message>
+        <source>,</source>
+        <comment>the decimal mark of a number read aloud; one character</comment>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
     <name>ui::CalculatorWindow</name>
     <message>
         <source>Perímetro</source>
@@ -1001,10 +1020,6 @@ Vantrelo: Version %1.%2.%3</translation>
     <message>
         <source>Copiado: %1</source>
         <translation>Copied: %1</translation>
-    </message>
-    <message>
-        <source>Pegado: %1</source>
-        <translation>Pasted: %1</translation>
     </message>
 </context>
 <context>

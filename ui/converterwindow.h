@@ -26,6 +26,7 @@ class QKeyEvent;
 class QLabel;
 class QListWidgetItem;
 class QRadioButton;
+class QTimer;
 
 namespace kit {
 class ListBox;
@@ -102,6 +103,7 @@ private:
     QLabel* m_lblN = nullptr;
     QLabel* m_Label1 = nullptr;
     kit::Announcer* m_voice = nullptr;
+    QTimer* m_tmrClip = nullptr;
 
     std::int16_t m_UnidadLongitud = 0;
     std::int16_t m_UnidadArea = 0;

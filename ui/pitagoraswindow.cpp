@@ -24,6 +24,7 @@
 #include "kit/look.h"
 #include "kit/numberbox.h"
 #include "kit/shapes.h"
+#include "kit/spokennumbers.h"
 
 namespace ui {
 namespace {
@@ -170,6 +171,7 @@ PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context
     buildMenu();
     buildTimers();
     m_voice = new kit::Announcer(this);
+    kit::sayPastes(this, m_voice);
     kit::setClientSize(this, 6735, 1605);
     m_txtZ[1]->setFocus(); // the first box in reading order
     txtZ_GotFocus(1); // the focus comes with the window, yet the box is entered as if clicked
@@ -517,8 +519,8 @@ void PitagorasWindow::eShow()
     if (action.outOfRange)
         writeBox(action.box, outOfRange());
     if (action.box >= 0) {
-        m_lastAnswer =
-            QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(), m_txtZ[action.box]->text());
+        m_lastAnswer = QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(),
+                                                    kit::spoken(m_txtZ[action.box]->text()));
         if (!isTriangleBox(action.box))
             m_proportionAnswer = m_lastAnswer;
         m_voice->say(m_lastAnswer);

@@ -41,6 +41,8 @@ private Q_SLOTS:
     void every_window_speaks_its_language();
     void results_are_the_same_numbers_data();
     void results_are_the_same_numbers();
+    void side_captions_ask_for_what_the_formula_adds_data();
+    void side_captions_ask_for_what_the_formula_adds();
     void messages_come_in_english();
     void hypotenuse_message_comes_in_english();
     void language_follows_the_desktop_data();
@@ -359,6 +361,40 @@ void tst_Languages::results_are_the_same_numbers()
         else
             QCOMPARE(shown[1][row], shown[0][row]);
     }
+}
+
+// The rhomboid doubles the side typed, the trapezoid adds it as typed: the
+// caption asks for one side, or for both together, as its formula takes it.
+void tst_Languages::side_captions_ask_for_what_the_formula_adds_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("caption"); // of the last measure
+    QTest::addColumn<QString>("formula");
+    // clang-format off
+    QTest::newRow("romboide en español") << "es" << "Option6" << "Paredes x2 (ws):" << "P = bs + ws";
+    QTest::newRow("trapecio en español") << "es" << "Option7" << "Paredes x2 (ws):" << "B + b + ws";
+    QTest::newRow("romboide en inglés") << "en" << "Option6" << "Side (s):" << "P = 2b + 2s";
+    QTest::newRow("trapecio en inglés") << "en" << "Option7" << "Both sides (s):" << "B + b + s";
+    QTest::newRow("romboide en portugués") << "pt_BR" << "Option6" << "Lados x2 (ls):" << "P = bs + ls";
+    QTest::newRow("trapecio en portugués") << "pt_BR" << "Option7" << "Ambos lados (ls):" << "B + b + ls";
+    QTest::newRow("romboide en catalán") << "ca" << "Option6" << "Costats x2 (cs):" << "P = bs + cs";
+    QTest::newRow("trapecio en catalán") << "ca" << "Option7" << "Dos costats (cs):" << "B + b + cs";
+    // clang-format on
+}
+
+void tst_Languages::side_captions_ask_for_what_the_formula_adds()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, option);
+    QFETCH(QString, caption);
+    QFETCH(QString, formula);
+    speak(language);
+    QWidget* opened = open(QStringLiteral("frmPerimetro"));
+    opened->findChild<QAbstractButton*>(option)->click();
+    const QString last = option == QLatin1String("Option6") ? QStringLiteral("Label2") : QStringLiteral("Label3");
+    QCOMPARE(opened->findChild<QLabel*>(last)->text(), caption);
+    QCOMPARE(opened->findChild<QLabel*>(QStringLiteral("lblForm"))->text(), formula);
 }
 
 void tst_Languages::messages_come_in_english()

@@ -212,6 +212,10 @@ void tst_CalculatorWindow::every_figure_shows_its_result_data()
     // clang-format off
     QTest::newRow("perimetro cuadrado 5") << P << 1 << QStringList{"5"} << "P = L * 4" << "20";
     QTest::newRow("perimetro cuadrado 1,5") << P << 1 << QStringList{"1,5"} << "P = L * 4" << "6";
+    QTest::newRow("perimetro cuadrado, pegado 0,500") << P << 1 << QStringList{"pegar 0,500"} << "P = L * 4" << "2";
+    QTest::newRow("perimetro cuadrado, pegado 2,5") << P << 1 << QStringList{"pegar 2,5"} << "P = L * 4" << "10";
+    QTest::newRow("perimetro cuadrado, pegado 1,250") << P << 1 << QStringList{"pegar 1,250"} << "P = L * 4" << "5,000";
+    QTest::newRow("perimetro cuadrado, pegado abc") << P << 1 << QStringList{"pegar abc"} << "P = L * 4" << "0";
     QTest::newRow("perimetro cuadrado, 13 cifras tecleadas") << P << 1 << QStringList{"1234567890123"} << "P = L * 4" << "493,827,156,048";
     QTest::newRow("perimetro cuadrado, pegadas 16 cifras") << P << 1 << QStringList{"pegar 1234567890123.45"} << "P = L * 4" << "4,938,271,560,493.8";
     QTest::newRow("perimetro rectangulo 3 4") << P << 2 << QStringList{"3", "4"} << "P = b * 2 + h * 2" << "14";
