@@ -1,12 +1,22 @@
 #include "kit/accessiblelist.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
 namespace kit {
 namespace {
+
+// The item chosen, in words where it has them; a box that takes typing, what is
+// typed while it is no item.
+QString valueInWords(const QComboBox* box)
+{
+    const QString shown = box->currentText();
+    const QString words = box->currentData(Qt::AccessibleTextRole).toString();
+    return shown == box->itemText(box->currentIndex()) && !words.isEmpty() ? words : shown;
+}
 
 // Qt's own interface of a list or list box, with the set-focus action that every
 // other control has: assistive technology moves the focus through it.
@@ -37,7 +47,17 @@ public:
     QAccessibleInterface* child(int index) const override { return m_own->child(index); }
     int childCount() const override { return m_own->childCount(); }
     int indexOfChild(const QAccessibleInterface* child) const override { return m_own->indexOfChild(child); }
-    QString text(QAccessible::Text t) const override { return m_own->text(t); }
+    // On Linux Qt names a list box by its current item, and the box's own name is
+    // never heard: here it keeps its name, and its value is the item in words.
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* box = qobject_cast<const QComboBox*>(m_object.data());
+        if (!box || (t != QAccessible::Name && t != QAccessible::Value))
+            return m_own->text(t);
+        if (t == QAccessible::Name)
+            return box->accessibleName().isEmpty() ? m_own->text(t) : box->accessibleName();
+        return valueInWords(box);
+    }
     void setText(QAccessible::Text t, const QString& text) override { m_own->setText(t, text); }
     QRect rect() const override { return m_own->rect(); }
     QAccessible::Role role() const override { return m_own->role(); }

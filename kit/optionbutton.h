@@ -3,6 +3,8 @@
 
 #include <QRadioButton>
 
+class QPainter;
+
 namespace kit {
 
 // An option button that takes a click anywhere on its painted rectangle, not
@@ -23,6 +25,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void drawCircle(QPainter& painter, const QRect& place) const;
     QList<OptionButton*> group() const;
     void keepTabOnChosen() const;
 };
