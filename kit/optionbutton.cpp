@@ -16,6 +16,14 @@ OptionButton::OptionButton(const QString& text, QWidget* parent) : QRadioButton(
     connect(this, &QRadioButton::toggled, this, &OptionButton::keepTabOnChosen);
 }
 
+int OptionButton::captionWidth() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.rect = contentsRect();
+    return style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).width();
+}
+
 bool OptionButton::hitButton(const QPoint& position) const
 {
     return rect().contains(position);

@@ -18,6 +18,9 @@ class OptionButton : public QRadioButton {
 public:
     explicit OptionButton(const QString& text, QWidget* parent = nullptr);
 
+    // The pixels the caption has beside the circle.
+    int captionWidth() const;
+
 protected:
     bool hitButton(const QPoint& position) const override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -173,6 +173,7 @@ void ConverterWindow::buildCategoryButtons()
     kit::exposePanel(group, tr("Categoría"));
     const int groupLeft = kOptions[0].left;
     kit::place(group, groupLeft, 120, kOptions[2].left + 1815 - groupLeft, 495);
+    std::array<kit::OptionButton*, 3> options{};
     // Option3, Option1, Option2 from back to front, as the layout stacks them.
     for (std::size_t i : {2, 0, 1}) {
         const OptionRow& row = kOptions[i];
@@ -180,12 +181,19 @@ void ConverterWindow::buildCategoryButtons()
         kit::identify(option, QString::fromLatin1(row.objectName), tr(row.caption));
         kit::place(option, row.left - groupLeft, 0, 1815, 495);
         option->setFont(kit::font(kit::Typeface::Calibri, 15.75));
-        option->setContentsMargins(kit::px(120), 0, kit::kFocusMarkRoom,
-                                   0); // as far in as the figures sit in their frame
+        // As far in as the figures sit in their frame.
+        option->setContentsMargins(kit::px(120), 0, kit::kFocusMarkRoom, 0);
         kit::setTextColour(option, Qt::black);
         paintCategory(option, i == 0 ? kChosenCategory : kOtherCategory);
+        options[i] = option;
         m_Option[i] = option;
     }
+    // A caption too long for its button in some language shrinks the three alike.
+    QFont font = options[0]->font();
+    for (const kit::OptionButton* option : options)
+        font = kit::fitText(font, option->text(), option->captionWidth(), 0.0).font;
+    for (kit::OptionButton* option : options)
+        option->setFont(font);
     m_Option[0]->setChecked(true);
 }
 

@@ -219,6 +219,7 @@ void PitagorasWindow::buildLabels()
         label->setFont(kit::font(kit::Typeface::Calibri, design.points));
         if (design.centred)
             label->setAlignment(Qt::AlignCenter);
+        kit::passOver(label); // the boxes' names say what "h=" or "=" says
     }
 }
 
