@@ -367,6 +367,8 @@ void MenuWindow::txtPi_KeyPress()
     if (value && *value >= 3.14 && *value <= 3.15) {
         m_context.var().ValorPi = *value;
         showPlainPi();
+        if (focusWidget() == m_txtPi) // back where the user opened the box, not on to the next link
+            m_lblLink[1]->setFocus(Qt::OtherFocusReason);
         m_txtPi->hide();
         m_voice->say(tr("Pi: %1").arg(kit::spoken(m_txtPi->text())));
     } else {

@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "kit/accessiblecheckitem.h"
@@ -25,6 +26,20 @@ public:
     }
 };
 
+constexpr char kPassedOver[] = "kitPassedOver";
+
+class PassedOverLabel : public QAccessibleWidget {
+public:
+    explicit PassedOverLabel(QWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
 bool isList(const QString& className)
 {
     return className == QLatin1String("QComboBox") || className == QLatin1String("QListWidget");
@@ -40,6 +55,8 @@ QAccessibleInterface* screenReaderFactory(const QString& className, QObject* obj
         askingQt = false;
         return own ? focusableList(own) : nullptr;
     }
+    if (className == QLatin1String("QLabel") && object->property(kPassedOver).toBool())
+        return new PassedOverLabel(static_cast<QWidget*>(object));
     if (className == QLatin1String("QAction"))
         return accessibleCheckItem(static_cast<QAction*>(object));
     if (className == QLatin1String("QLineEdit"))
@@ -57,7 +74,7 @@ QAccessibleInterface* screenReaderFactory(const QString& className, QObject* obj
 
 void installAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(screenReaderFactory), true);
+    static const bool installed = (QAccessible::installFactory(screenReaderFactory), quietFocusSelections(), true);
     Q_UNUSED(installed);
 }
 
@@ -65,6 +82,16 @@ void exposePanel(QFrame* panel, const QString& name)
 {
     installAccessibility();
     panel->setAccessibleName(name);
+}
+
+void passOver(QLabel* label)
+{
+    installAccessibility();
+    label->setProperty(kPassedOver, true);
+    // Qt may have built its own interface already, for an event of the label's making.
+    QAccessibleInterface* built = QAccessible::queryAccessibleInterface(label);
+    if (built && !dynamic_cast<PassedOverLabel*>(built))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(built));
 }
 
 } // namespace kit

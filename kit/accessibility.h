@@ -8,6 +8,7 @@
 #include <QString>
 
 class QFrame;
+class QLabel;
 
 namespace kit {
 
@@ -22,6 +23,11 @@ void installAccessibility();
 // it. A panel given here, and every other plain frame from then on, is exported
 // as a group named by its accessible name, or as a bare container without one.
 void exposePanel(QFrame* panel, const QString& name = {});
+
+// A label that belongs to no control, such as the "=" of a formula, is read out
+// by screen readers on their own as the window opens when it has a few words.
+// One given here is passed over: the names of the boxes beside it say the same.
+void passOver(QLabel* label);
 
 } // namespace kit
 

@@ -1,7 +1,9 @@
 #include "kit/accessiblelineedit.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -149,11 +151,40 @@ private:
     }
 };
 
+QAccessible::UpdateHandler g_passOn = nullptr;
+QPointer<QObject> g_readerFocus; // what screen readers were last told has the focus
+
+// Whether event is a line edit's selection change that a screen reader would
+// take for one made in the box it is reading.
+bool selectionOutsideFocus(const QAccessibleEvent* event)
+{
+    QObject* box = event->object();
+    return event->type() == QAccessible::TextSelectionChanged && qobject_cast<QLineEdit*>(box)
+           && (box != g_readerFocus || box != QApplication::focusWidget());
+}
+
+void passOnAllButSelectionsOutsideFocus(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::Focus)
+        g_readerFocus = event->object();
+    if (selectionOutsideFocus(event))
+        return;
+    // Qt hands an event to the platform only while no handler is installed.
+    const QAccessible::UpdateHandler self = QAccessible::installUpdateHandler(g_passOn);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(self);
+}
+
 } // namespace
 
 QAccessibleInterface* accessibleLineEdit(QLineEdit* edit)
 {
     return new AccessibleLineEdit(edit);
+}
+
+void quietFocusSelections()
+{
+    g_passOn = QAccessible::installUpdateHandler(passOnAllButSelectionsOutsideFocus);
 }
 
 } // namespace kit

@@ -10,6 +10,12 @@ namespace kit {
 // heard without its grouping commas.
 QAccessibleInterface* accessibleLineEdit(QLineEdit* edit);
 
+// Qt selects a box's text as the focus comes in and clears the selection as it
+// leaves, each before the screen reader hears of the new focus: the value was
+// read twice on entering, and "text unselected" on leaving. From now on a
+// selection change reaches screen readers only from the box they know has the focus.
+void quietFocusSelections();
+
 } // namespace kit
 
 #endif

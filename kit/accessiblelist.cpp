@@ -1,6 +1,7 @@
 #include "kit/accessiblelist.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
@@ -8,9 +9,18 @@
 namespace kit {
 namespace {
 
+// The item chosen, in words where it has them; a box that takes typing, what is
+// typed while it is no item.
+QString valueInWords(const QComboBox* box)
+{
+    const QString shown = box->currentText();
+    const QString words = box->currentData(Qt::AccessibleTextRole).toString();
+    return shown == box->itemText(box->currentIndex()) && !words.isEmpty() ? words : shown;
+}
+
 // Qt's own interface of a list or list box, with the set-focus action that every
 // other control has: assistive technology moves the focus through it.
-class FocusableList : public QAccessibleInterface, public QAccessibleActionInterface {
+class FocusableList : public QAccessibleInterface, public QAccessibleActionInterface, public QAccessibleTextInterface {
 public:
     explicit FocusableList(QAccessibleInterface* own)
         : m_own(own), m_ownId(QAccessible::uniqueId(own)), m_object(own->object())
@@ -37,15 +47,52 @@ public:
     QAccessibleInterface* child(int index) const override { return m_own->child(index); }
     int childCount() const override { return m_own->childCount(); }
     int indexOfChild(const QAccessibleInterface* child) const override { return m_own->indexOfChild(child); }
-    QString text(QAccessible::Text t) const override { return m_own->text(t); }
+    // On Linux Qt names a list box by its current item, and the box's own name is
+    // never heard: here it keeps its name, and its value is the item in words.
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* box = qobject_cast<const QComboBox*>(m_object.data());
+        if (!box || (t != QAccessible::Name && t != QAccessible::Value))
+            return m_own->text(t);
+        if (t == QAccessible::Name)
+            return box->accessibleName().isEmpty() ? m_own->text(t) : box->accessibleName();
+        return valueInWords(box);
+    }
     void setText(QAccessible::Text t, const QString& text) override { m_own->setText(t, text); }
     QRect rect() const override { return m_own->rect(); }
     QAccessible::Role role() const override { return m_own->role(); }
     QAccessible::State state() const override { return m_own->state(); }
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
-                                                    : m_own->interface_cast(type);
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        // A closed list box shows its value as text; screen readers read it from there.
+        if (type == QAccessible::TextInterface && qobject_cast<const QComboBox*>(m_object.data()))
+            return static_cast<QAccessibleTextInterface*>(this);
+        return m_own->interface_cast(type);
+    }
+
+    // The value, read only, with no caret or selection of its own.
+    QString text(int startOffset, int endOffset) const override
+    {
+        return text(QAccessible::Value).mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(text(QAccessible::Value).size()); }
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
     }
 
     QStringList actionNames() const override

@@ -5,6 +5,8 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 #include "kit/fittext.h"
 #include "kit/look.h"
 
@@ -20,6 +22,16 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         return {QStyledItemDelegate::sizeHint(option, index).width(), m_height};
+    }
+
+    // Inside the room the focus mark keeps at the list's edges, focused or not,
+    // so that the rows never move.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem inside = option;
+        const int room = kFocusMarkRoom;
+        inside.rect &= m_list->viewport()->rect().adjusted(room, room, -room, -room);
+        QStyledItemDelegate::paint(painter, inside, index);
     }
 
 protected:
@@ -62,7 +74,7 @@ QFont ListBox::rowFont() const
     // once, at that size.
     QFont smallest = font();
     for (int row = 0; row < count(); ++row)
-        smallest = kit::fitText(smallest, item(row)->text(), rowTextWidth(row), 0.0).font;
+        smallest = kit::fitText(smallest, item(row)->text(), rowTextWidth(), 0.0).font;
     m_rowFont = smallest;
     return smallest;
 }
@@ -73,17 +85,16 @@ void ListBox::refitRows()
     viewport()->update();
 }
 
-int ListBox::rowTextWidth(int row) const
+int ListBox::rowTextWidth() const
 {
-    // The style keeps this margin at each end of a row's text.
+    // The style keeps this margin at each end of a row's text, inside the focus mark's room.
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    const int inset = row == selectedRow() ? m_selectedRowInset : 0;
-    return viewport()->width() - 2 * margin - inset;
+    return viewport()->width() - 2 * margin - kFocusMarkRoom - std::max(kFocusMarkRoom, m_buttonInset);
 }
 
-void ListBox::setSelectedRowInset(int pixels)
+void ListBox::setButtonInset(int pixels)
 {
-    m_selectedRowInset = pixels;
+    m_buttonInset = pixels;
     refitRows();
 }
 
@@ -113,18 +124,13 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex&
     return command;
 }
 
-// The focus frame goes inside the list, around every row, in the highlight colour
-// a focused box's frame has; it leaves the rows' own colours as they are.
+// The focus mark goes inside the list, around every row; it leaves the rows'
+// own colours as they are.
 void ListBox::paintEvent(QPaintEvent* event)
 {
     QListWidget::paintEvent(event);
-    if (!hasFocus())
-        return;
     QPainter painter(viewport());
-    painter.setPen(QPen(palette().color(QPalette::Highlight), kit::kFocusMarkWidth));
-    painter.setBrush(Qt::NoBrush);
-    const int inside = kit::kFocusMarkWidth / 2;
-    painter.drawRect(viewport()->rect().adjusted(inside, inside, -inside - 1, -inside - 1));
+    kit::drawFocusMark(this, painter, viewport()->rect());
 }
 
 void ListBox::focusInEvent(QFocusEvent* event)
@@ -173,14 +179,6 @@ void ListBox::reset()
 {
     QListWidget::reset();
     refitRows();
-}
-
-// The selected row may have less room, beside a button.
-void ListBox::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
-{
-    QListWidget::selectionChanged(selected, deselected);
-    if (m_selectedRowInset != 0)
-        refitRows();
 }
 
 void ListBox::resizeEvent(QResizeEvent* event)

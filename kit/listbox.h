@@ -22,14 +22,15 @@ class ListBox : public QListWidget {
 public:
     ListBox(QWidget* parent, int rowHeightTwips);
 
-    // The font every row is drawn in: each fits its rowTextWidth.
+    // The font every row is drawn in: each fits rowTextWidth.
     QFont rowFont() const;
-    // The pixels row gives its text: the list's inner width less the text
-    // margins, and less the inset while row is the selected one.
-    int rowTextWidth(int row) const;
-    // Keeps the selected row's text clear of the last pixels at the right,
-    // where a button floats over it; 0 for none.
-    void setSelectedRowInset(int pixels);
+    // The pixels a row gives its text: the list's inner width less the focus
+    // mark's room, the text margins and the button inset.
+    int rowTextWidth() const;
+    // Keeps every row's text clear of the last pixels at the right, where a
+    // button floats over the selected row: the column keeps one size whether
+    // the button shows or not. 0 for none.
+    void setButtonInset(int pixels);
 
     // The selected row, or -1 when none is.
     int selectedRow() const;
@@ -49,7 +50,6 @@ protected:
     void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) override;
     void reset() override;
-    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -57,7 +57,7 @@ private:
     void reportCurrentRow();
     void refitRows();
 
-    int m_selectedRowInset = 0;
+    int m_buttonInset = 0;
     mutable std::optional<QFont> m_rowFont; // until the rows, their room or the font change
 };
 

@@ -2,8 +2,10 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegion>
 #include <QScreen>
 #include <QWidget>
 
@@ -12,22 +14,33 @@
 namespace kit {
 namespace {
 
-// Paints the focus mark after the control's own painting.
+// Paints the focus mark of control after the painting of widget: the control
+// itself, or a box that lies inside it, such as the line of a list that takes typing.
 class FocusMarkPainter : public QObject {
 public:
-    explicit FocusMarkPainter(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
+    FocusMarkPainter(QWidget* widget, QWidget* control) : QObject(widget), m_control(control)
+    {
+        widget->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* widget = static_cast<QWidget*>(watched);
-        if (event->type() != QEvent::Paint || !widget->hasFocus())
+        if (event->type() == QEvent::ChildPolished && widget == m_control) {
+            if (auto* line = qobject_cast<QLineEdit*>(static_cast<QChildEvent*>(event)->child()))
+                new FocusMarkPainter(line, m_control);
+        }
+        if (event->type() != QEvent::Paint || !m_control->hasFocus())
             return false;
         static_cast<QObject*>(widget)->event(event); // the control's own painting
         QPainter painter(widget);
-        drawFocusMark(widget, painter);
+        drawFocusMark(m_control, painter, m_control->rect().translated(-widget->mapTo(m_control, QPoint())));
         return true;
     }
+
+private:
+    QWidget* m_control;
 };
 
 bool isDark(const QColor& colour)
@@ -127,22 +140,31 @@ void showPicture(QLabel* label, const QString& resourceKey)
     label->setPixmap(pixmap);
 }
 
-void drawFocusMark(QWidget* widget, QPainter& painter)
+void drawFocusMark(const QWidget* widget, QPainter& painter, const QRect& edge)
 {
     if (!widget->hasFocus())
         return;
     const QColor background = widget->palette().color(widget->backgroundRole());
-    painter.save();
-    painter.setPen(QPen(isDark(background) ? kFocusMarkOnDark : kFocusMark, kFocusMarkWidth));
-    painter.setBrush(Qt::NoBrush);
-    const int inside = kFocusMarkWidth / 2;
-    painter.drawRect(widget->rect().adjusted(inside, inside, -inside, -inside));
-    painter.restore();
+    const QRect outer = edge.isNull() ? widget->rect() : edge;
+    const auto band = [&outer](int from, int to) {
+        return QRegion(outer.adjusted(from, from, -from, -from)).subtracted(outer.adjusted(to, to, -to, -to));
+    };
+    // The room inside is cleared of what a frame, a selection or a picture behind
+    // draws up to the edge; the controls keep their text and circles out of it.
+    for (const QRect& part : band(kFocusMarkWidth, kFocusMarkRoom))
+        painter.fillRect(part, background);
+    for (const QRect& part : band(0, kFocusMarkWidth))
+        painter.fillRect(part, isDark(background) ? kFocusMarkOnDark : kFocusMark);
 }
 
 void showFocusMark(QWidget* widget)
 {
-    new FocusMarkPainter(widget);
+    new FocusMarkPainter(widget, widget);
+    // Qt keeps two pixels free inside a box's frame; a box without one needs the rest.
+    if (auto* box = qobject_cast<QLineEdit*>(widget); box && !box->hasFrame()) {
+        const int room = kFocusMarkRoom - 2;
+        box->setTextMargins(room, 0, room, 0);
+    }
 }
 
 } // namespace kit

@@ -39,14 +39,18 @@ void setTextColour(QWidget* widget, const QColor& colour);
 // The focus mark: a ring of kFocusMarkWidth pixels round the inside of a focused
 // control, in the colour the default style gives a focused box's frame, or in a
 // lighter one on a dark background; either stands out at least 3:1 from every
-// background of the windows.
+// background of the windows. What the control shows keeps clear of the ring by
+// the rest of kFocusMarkRoom, so that no letter or circle touches it.
 inline constexpr int kFocusMarkWidth = 2;
+inline constexpr int kFocusMarkRoom = kFocusMarkWidth + 2;
 inline const QColor kFocusMark(38, 112, 158);
 inline const QColor kFocusMarkOnDark(110, 180, 235);
-// Draws the mark on widget, whose painter is given, when it has the focus.
-void drawFocusMark(QWidget* widget, QPainter& painter);
+// Draws the mark round edge (the whole of widget when none is given) with
+// painter, when widget has the focus.
+void drawFocusMark(const QWidget* widget, QPainter& painter, const QRect& edge = {});
 // Gives a control of Qt's own the mark over what it paints: the style's own
-// focus look is faint on a list box, a thin line on a box, and none without a frame.
+// focus look is faint on a list box, a thin line on a box, and none without a
+// frame. A box's text keeps its room from the ring.
 void showFocusMark(QWidget* widget);
 
 // The typefaces the layouts name, each mapped to the free face that stands in for it.

@@ -12,7 +12,16 @@ namespace kit {
 
 OptionButton::OptionButton(const QString& text, QWidget* parent) : QRadioButton(text, parent)
 {
+    setContentsMargins(kFocusMarkRoom, 0, kFocusMarkRoom, 0); // clear of the focus mark
     connect(this, &QRadioButton::toggled, this, &OptionButton::keepTabOnChosen);
+}
+
+int OptionButton::captionWidth() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.rect = contentsRect();
+    return style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).width();
 }
 
 bool OptionButton::hitButton(const QPoint& position) const
@@ -45,7 +54,8 @@ void OptionButton::focusInEvent(QFocusEvent* event)
     keepTabOnChosen();
 }
 
-// The style's own focus look is faint; the program's mark goes round the button.
+// The style's own focus look is faint, and its circle too light on a grey panel;
+// the program's mark goes round the button, and its circle has a dark boundary.
 void OptionButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
@@ -53,8 +63,33 @@ void OptionButton::paintEvent(QPaintEvent*)
     initStyleOption(&option);
     option.rect = contentsRect();
     option.state &= ~QStyle::State_HasFocus;
-    painter.drawControl(QStyle::CE_RadioButton, option);
+    // No taller than the room the focus mark leaves, level with the caption.
+    QRect circle = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    const int size = std::min(circle.height(), height() - 2 * kFocusMarkRoom);
+    circle = QRect(circle.left(), (height() - size) / 2, size, size);
+    option.rect = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    painter.drawControl(QStyle::CE_RadioButtonLabel, option);
+    drawCircle(painter, circle);
     drawFocusMark(this, painter);
+}
+
+// Its boundary stands out at least 3:1 from every panel the buttons lie on.
+void OptionButton::drawCircle(QPainter& painter, const QRect& place) const
+{
+    static const QColor boundary(64, 64, 64);
+    const qreal pen = 1.5;
+    const QRectF circle = QRectF(place).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(isEnabled() ? boundary : palette().color(QPalette::Disabled, QPalette::WindowText), pen));
+    painter.setBrush(isDown() ? palette().color(QPalette::Midlight) : QColor(Qt::white));
+    painter.drawEllipse(circle);
+    if (isChecked()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette().color(QPalette::WindowText));
+        painter.drawEllipse(circle.center(), circle.width() / 4, circle.height() / 4);
+    }
+    painter.restore();
 }
 
 // The visible, enabled option buttons of the same parent, in reading order.

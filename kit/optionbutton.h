@@ -3,6 +3,8 @@
 
 #include <QRadioButton>
 
+class QPainter;
+
 namespace kit {
 
 // An option button that takes a click anywhere on its painted rectangle, not
@@ -16,6 +18,9 @@ class OptionButton : public QRadioButton {
 public:
     explicit OptionButton(const QString& text, QWidget* parent = nullptr);
 
+    // The pixels the caption has beside the circle.
+    int captionWidth() const;
+
 protected:
     bool hitButton(const QPoint& position) const override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -23,6 +28,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void drawCircle(QPainter& painter, const QRect& place) const;
     QList<OptionButton*> group() const;
     void keepTabOnChosen() const;
 };

@@ -862,7 +862,7 @@ Vantrelo: Versió %1.%2.%3</translation>
     <name>kit::Announcer</name>
     <message>
         <source>%1, no marcada</source>
-        <translation>%1, no marcat</translation>
+        <translation>%1, no verificat</translation>
     </message>
 </context>
 <context>
@@ -1174,11 +1174,11 @@ Vantrelo: Versió %1.%2.%3</translation>
     </message>
     <message>
         <source>%1: marcada</source>
-        <translation>%1: marcat</translation>
+        <translation>%1: verificat</translation>
     </message>
     <message>
         <source>%1: no marcada</source>
-        <translation>%1: no marcat</translation>
+        <translation>%1: no verificat</translation>
     </message>
 </context>
 <context>

@@ -121,11 +121,11 @@
     </message>
     <message>
         <source>Base Mayor (B):</source>
-        <translation>Longer base (B):</translation>
+        <translation>Long base (B):</translation>
     </message>
     <message>
         <source>Base Menor (b):</source>
-        <translation>Shorter base (b):</translation>
+        <translation>Short base (b):</translation>
     </message>
     <message>
         <source>CIRCUNFERENC.</source>
@@ -161,11 +161,11 @@
     </message>
     <message>
         <source>Diagonal Mayor (D):</source>
-        <translation>Major diagonal (D):</translation>
+        <translation>Long diagonal (D):</translation>
     </message>
     <message>
         <source>Diagonal Menor (d):</source>
-        <translation>Minor diagonal (d):</translation>
+        <translation>Short diagonal (d):</translation>
     </message>
     <message>
         <source>A = (B + b) * h / 2</source>
@@ -378,11 +378,11 @@
     </message>
     <message>
         <source>Milímetro</source>
-        <translation>Millimeter</translation>
+        <translation>Millimetre</translation>
     </message>
     <message>
         <source>Centímetro</source>
-        <translation>Centimeter</translation>
+        <translation>Centimetre</translation>
     </message>
     <message>
         <source>Pulgada</source>
@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>Decímetro</source>
-        <translation>Decimeter</translation>
+        <translation>Decimetre</translation>
     </message>
     <message>
         <source>Pie</source>
@@ -402,11 +402,11 @@
     </message>
     <message>
         <source>Metro</source>
-        <translation>Meter</translation>
+        <translation>Metre</translation>
     </message>
     <message>
         <source>Kilómetro</source>
-        <translation>Kilometer</translation>
+        <translation>Kilometre</translation>
     </message>
     <message>
         <source>Milla</source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>Centímetro²</source>
-        <translation>Centimeter²</translation>
+        <translation>Centimetre²</translation>
     </message>
     <message>
         <source>Pulgada²</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>Decímetro²</source>
-        <translation>Decimeter²</translation>
+        <translation>Decimetre²</translation>
     </message>
     <message>
         <source>Pie²</source>
@@ -434,7 +434,7 @@
     </message>
     <message>
         <source>Metro²</source>
-        <translation>Meter²</translation>
+        <translation>Metre²</translation>
     </message>
     <message>
         <source>Área</source>
@@ -446,7 +446,7 @@
     </message>
     <message>
         <source>Kilómetro²</source>
-        <translation>Kilometer²</translation>
+        <translation>Kilometre²</translation>
     </message>
     <message>
         <source>Milla²</source>
@@ -454,31 +454,31 @@
     </message>
     <message>
         <source>Centímetro³</source>
-        <translation>Centimeter³</translation>
+        <translation>Centimetre³</translation>
     </message>
     <message>
         <source>Centílitro</source>
-        <translation>Centiliter</translation>
+        <translation>Centilitre</translation>
     </message>
     <message>
         <source>Decílitro</source>
-        <translation>Deciliter</translation>
+        <translation>Decilitre</translation>
     </message>
     <message>
         <source>Litro</source>
-        <translation>Liter</translation>
+        <translation>Litre</translation>
     </message>
     <message>
         <source>Decímetro³</source>
-        <translation>Decimeter³</translation>
+        <translation>Decimetre³</translation>
     </message>
     <message>
         <source>Decalitro</source>
-        <translation>Decaliter</translation>
+        <translation>Decalitre</translation>
     </message>
     <message>
         <source>Hectalitro</source>
-        <translation>Hectoliter</translation>
+        <translation>Hectolitre</translation>
     </message>
     <message>
         <source>Barril Liq. EE.UU.</source>
@@ -486,11 +486,11 @@
     </message>
     <message>
         <source>Metro³</source>
-        <translation>Meter³</translation>
+        <translation>Metre³</translation>
     </message>
     <message>
         <source>Kilometro³</source>
-        <translation>Kilometer³</translation>
+        <translation>Kilometre³</translation>
     </message>
     <message>
         <source>milímetros</source>

@@ -621,7 +621,7 @@
     <name>Valores</name>
     <message>
         <source>Fuera de rango</source>
-        <translation>Fora do limite</translation>
+        <translation>Fora do intervalo</translation>
     </message>
 </context>
 <context>
@@ -862,7 +862,7 @@ Vantrelo: Versão %1.%2.%3</translation>
     <name>kit::Announcer</name>
     <message>
         <source>%1, no marcada</source>
-        <translation>%1, não marcado</translation>
+        <translation>%1, não selecionada</translation>
     </message>
 </context>
 <context>
@@ -979,7 +979,7 @@ Vantrelo: Versão %1.%2.%3</translation>
     </message>
     <message>
         <source>Longitud</source>
-        <translation>Distância</translation>
+        <translation>Comprimento</translation>
     </message>
     <message>
         <source>Área</source>
@@ -1114,7 +1114,7 @@ Vantrelo: Versão %1.%2.%3</translation>
     </message>
     <message>
         <source>Con la tecla de menú contextual o Mayúsculas+F10 se abren las opciones «Sólo 4 decimales» y «Respuesta automática».</source>
-        <translation>A tecla de menu de contexto ou Shift+F10 abre as opções &quot;Só 4 decimais&quot; e &quot;Resposta automática&quot;.</translation>
+        <translation>A tecla de menu de contexto ou Shift+F10 abre as opções &quot;Só 4 casas decimais&quot; e &quot;Resposta automática&quot;.</translation>
     </message>
     <message>
         <source>Teorema de Pitágoras y regla de tres</source>
@@ -1142,7 +1142,7 @@ Vantrelo: Versão %1.%2.%3</translation>
     </message>
     <message>
         <source>Sólo 4 decimales</source>
-        <translation>Só 4 decimais</translation>
+        <translation>Só 4 casas decimais</translation>
     </message>
     <message>
         <source>Respuesta automática</source>
@@ -1174,11 +1174,11 @@ Vantrelo: Versão %1.%2.%3</translation>
     </message>
     <message>
         <source>%1: marcada</source>
-        <translation>%1: marcado</translation>
+        <translation>%1: selecionada</translation>
     </message>
     <message>
         <source>%1: no marcada</source>
-        <translation>%1: não marcado</translation>
+        <translation>%1: não selecionada</translation>
     </message>
 </context>
 <context>

@@ -109,6 +109,8 @@ void buildFigureColumn(QWidget* window, const core::Calculator& calculator, Calc
         const QString toolTip = figureText(figure.toolTip, figure.formula);
         kit::identify(option, QStringLiteral("Option%1").arg(i + 1), toolTip.trimmed(), toolTip);
         kit::place(option, 120, 120 + 300 * place.row, place.width, 285);
+        // Grown by the focus mark's room, so that circle and caption keep the layout's place.
+        option->setGeometry(option->geometry().adjusted(-kit::kFocusMarkRoom, 0, kit::kFocusMarkRoom, 0));
         c.Option.push_back(option);
     }
     c.Option.front()->setChecked(true);

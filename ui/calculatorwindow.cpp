@@ -13,7 +13,6 @@
 #include "core/numbers.h"
 #include "kit/announcer.h"
 #include "kit/fittext.h"
-#include "kit/listchoices.h"
 #include "kit/look.h"
 #include "kit/numberbox.h"
 #include "kit/spokennumbers.h"
@@ -87,19 +86,16 @@ void CalculatorWindow::connectHandlers()
 }
 
 // Results are spoken a moment after the last change, so that typing is not
-// talked over, and again on F2; a unit chosen with the arrow keys is spoken at once.
+// talked over, and again on F2. The unit is part of what is said: a new unit,
+// in any of the lists, is heard once, with the result it brings.
 void CalculatorWindow::connectVoice()
 {
     m_voice = new kit::Announcer(this);
     setAccessibleDescription(tr("F2 lee el resultado"));
-    // The unit is part of what is said: a new unit alone, same number, is news too.
     const auto sayResult = [this] { m_voice->sayAfterPause(spokenResult()); };
     kit::sayPastes(this, m_voice);
     connect(m_ui.txtAnswer, &QLineEdit::textChanged, m_voice, sayResult);
     connect(m_ui.Combo4, &QComboBox::currentTextChanged, m_voice, sayResult);
-    for (QComboBox* list : {m_ui.Combo1, m_ui.Combo4, m_ui.Combo5})
-        if (list)
-            kit::sayKeyboardChoices(list, m_voice);
 }
 
 QString CalculatorWindow::spokenResult() const

@@ -166,6 +166,7 @@ void ConverterWindow::buildCategoryButtons()
     kit::exposePanel(group, tr("Categoría"));
     const int groupLeft = kOptions[0].left;
     kit::place(group, groupLeft, 120, kOptions[2].left + 1815 - groupLeft, 495);
+    std::array<kit::OptionButton*, 3> options{};
     // Option3, Option1, Option2 from back to front, as the layout stacks them.
     for (std::size_t i : {2, 0, 1}) {
         const OptionRow& row = kOptions[i];
@@ -173,11 +174,19 @@ void ConverterWindow::buildCategoryButtons()
         kit::identify(option, QString::fromLatin1(row.objectName), tr(row.caption));
         kit::place(option, row.left - groupLeft, 0, 1815, 495);
         option->setFont(kit::font(kit::Typeface::Calibri, 15.75));
-        option->setContentsMargins(kit::px(120), 0, 0, 0); // as far in as the figures sit in their frame
+        // As far in as the figures sit in their frame.
+        option->setContentsMargins(kit::px(120), 0, kit::kFocusMarkRoom, 0);
         kit::setTextColour(option, Qt::black);
         paintCategory(option, i == 0 ? kChosenCategory : kOtherCategory);
+        options[i] = option;
         m_Option[i] = option;
     }
+    // A caption too long for its button in some language shrinks the three alike.
+    QFont font = options[0]->font();
+    for (const kit::OptionButton* option : options)
+        font = kit::fitText(font, option->text(), option->captionWidth(), 0.0).font;
+    for (kit::OptionButton* option : options)
+        option->setFont(font);
     m_Option[0]->setChecked(true);
 }
 
@@ -204,6 +213,10 @@ void ConverterWindow::buildCopyButton()
     kit::identify(m_lblCopy, QStringLiteral("lblCopy"), tr("Copiar"), tr(" Copiar "));
     kit::place(m_lblCopy, 0, 0, kButtonSize, kButtonSize);
     kit::showPicture(m_lblCopy, QString::fromLatin1(kit::picture::kCopy));
+    // Every value is fitted to the width left of the button, so that the column
+    // keeps its size while the button shows beside one of them.
+    const int valuesRight = m_List3->geometry().right() + 1 - m_List3->frameWidth();
+    m_List3->setButtonInset(valuesRight - m_frmeCopy->x());
 }
 
 void ConverterWindow::connectHandlers()
@@ -235,8 +248,8 @@ void ConverterWindow::connectHandlers()
     // A moment after the notice, not inside it: the owner is still answering
     // the programs that read a new clipboard at once.
     desktop().watchClipboard(m_tmrClip, [this] { m_tmrClip->start(); });
-    for (QObject* watched : {static_cast<QObject*>(m_txtCaja), static_cast<QObject*>(m_List3),
-                             static_cast<QObject*>(m_lblCopy), static_cast<QObject*>(m_frmeCopy)})
+    for (QObject* watched :
+         {static_cast<QObject*>(m_txtCaja), static_cast<QObject*>(m_List3), static_cast<QObject*>(m_lblCopy)})
         watched->installEventFilter(this);
 }
 
@@ -254,8 +267,6 @@ bool ConverterWindow::eventFilter(QObject* watched, QEvent* event)
         const QWidget* next = QApplication::focusWidget();
         if (movesBetweenControls(event) && next != m_lblCopy && next != m_List3)
             List3_LostFocus();
-    } else if (watched == m_frmeCopy && (type == QEvent::Show || type == QEvent::Hide)) {
-        keepSelectedRowClearOfCopy();
     }
     return kit::ToolWindow::eventFilter(watched, event);
 }
@@ -270,14 +281,6 @@ bool ConverterWindow::clipboardKey(QObject* watched, const QKeyEvent* key)
         return true;
     }
     return false;
-}
-
-// While the copy button shows, the selected row is fitted to the width left of it.
-void ConverterWindow::keepSelectedRowClearOfCopy()
-{
-    const QWidget* viewport = m_List3->viewport();
-    const int valuesRight = viewport->mapTo(this, QPoint(viewport->width(), 0)).x();
-    m_List3->setSelectedRowInset(m_frmeCopy->isVisible() ? valuesRight - m_frmeCopy->x() : 0);
 }
 
 void ConverterWindow::Form_Load()

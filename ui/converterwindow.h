@@ -78,7 +78,6 @@ private:
     void copyRow(int row);
 
     bool clipboardKey(QObject* watched, const QKeyEvent* key);
-    void keepSelectedRowClearOfCopy();
     void keepCopyInsideValues();
     static QListWidgetItem* valueRow(const QString& text, const std::string& unitWords);
     // Whether row of List3 holds a number, not the out-of-range text; false for -1.

@@ -220,6 +220,7 @@ void PitagorasWindow::buildLabels()
         label->setFont(kit::font(kit::Typeface::Calibri, design.points));
         if (design.centred)
             label->setAlignment(Qt::AlignCenter);
+        kit::passOver(label); // the boxes' names say what "h=" or "=" says
     }
 }
 
@@ -519,11 +520,10 @@ void PitagorasWindow::eShow()
     if (action.outOfRange)
         writeBox(action.box, outOfRange());
     if (action.box >= 0) {
-        m_lastAnswer = QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(),
-                                                    kit::spoken(m_txtZ[action.box]->text()));
-        if (!isTriangleBox(action.box))
-            m_proportionAnswer = m_lastAnswer;
-        m_voice->say(m_lastAnswer);
+        QString& answer = isTriangleBox(action.box) ? m_triangleAnswer : m_proportionAnswer;
+        answer = QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(),
+                                              kit::spoken(m_txtZ[action.box]->text()));
+        m_voice->say(answer);
     }
 }
 
@@ -532,10 +532,10 @@ QString PitagorasWindow::modeText() const
     return m_Modo ? tr("Modo equivalencia") : tr("Modo triángulo");
 }
 
-// At rest both parts are in view; slid, only the proportion is.
+// The part the mode shows: the triangle at rest, the proportion slid.
 void PitagorasWindow::sayAnswerInView()
 {
-    const QString& answer = triangleInView() ? m_lastAnswer : m_proportionAnswer;
+    const QString& answer = triangleInView() ? m_triangleAnswer : m_proportionAnswer;
     m_voice->say(answer.isEmpty() ? tr("Sin respuesta todavía") : answer);
 }
 

@@ -105,7 +105,7 @@ private:
     QTimer* m_tmrAuto = nullptr;
     QMenu* m_mMenu = nullptr;
     kit::Announcer* m_voice = nullptr;
-    QString m_lastAnswer; // the box the solver filled last and its text, as spoken
+    QString m_triangleAnswer; // the triangle's box the solver filled last and its text, as spoken
     QString m_proportionAnswer; // the same, of the proportion
     QAction* m_mDecimal = nullptr;
     QAction* m_mTime = nullptr;

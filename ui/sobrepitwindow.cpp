@@ -63,7 +63,7 @@ kit::ClickLabel* paragraph(QWidget* parent, const char* name, const char* text)
 void placeParagraph(QLabel* paragraph, int left, int top, int width, int height)
 {
     kit::place(paragraph, left, top, width, height);
-    const int room = kit::kFocusMarkWidth + 1;
+    const int room = kit::kFocusMarkRoom;
     paragraph->setMargin(room);
     paragraph->setGeometry(paragraph->geometry().adjusted(-room, -room, room, room));
 }

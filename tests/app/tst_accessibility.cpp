@@ -116,6 +116,42 @@ bool inView(const QWidget* window, const QWidget* control)
     return !shown.isEmpty();
 }
 
+// The contrast ratio of two colours by their relative luminance, 1 to 21.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// An unchosen option's circle stands out at least 3:1 from the panel it
+// lies on, all round: as many such pixels as its circumference.
+QString circleFault(const QRadioButton* option)
+{
+    QStyleOptionButton style;
+    style.initFrom(option);
+    style.rect = option->contentsRect();
+    const QRect place = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+    const QImage image =
+        const_cast<QRadioButton*>(option)->grab(QRect(place.left(), 0, place.width(), option->height())).toImage();
+    const QColor panel = option->palette().color(option->backgroundRole());
+    int standingOut = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            standingOut += contrast(image.pixelColor(x, y), panel) >= 3.0;
+    const int diameter = std::min(place.width(), option->height() - 2 * kit::kFocusMarkRoom);
+    if (standingOut >= 3 * diameter)
+        return {};
+    return QStringLiteral("%1: circle of %2 pixels at 3:1, not %3")
+        .arg(controlName(option))
+        .arg(standingOut)
+        .arg(3 * diameter);
+}
+
 // Every fault of one control, as "objectName: what is wrong".
 QStringList faults(const QWidget* window, const QWidget* control)
 {
@@ -139,6 +175,9 @@ QStringList faults(const QWidget* window, const QWidget* control)
     if (const auto* option = qobject_cast<const QRadioButton*>(control);
         option && name != (option->toolTip().isEmpty() ? option->text() : option->toolTip().trimmed()))
         found << who + QStringLiteral(": option named other than its tooltip or caption");
+    if (const auto* option = qobject_cast<const QRadioButton*>(control); option && !option->isChecked())
+        found << circleFault(option);
+    found.removeAll(QString());
     return found;
 }
 
@@ -151,18 +190,6 @@ QStringList faultsOf(const QWidget* window)
     return found;
 }
 
-// The contrast ratio of two colours by their relative luminance, 1 to 21.
-double contrast(const QColor& a, const QColor& b)
-{
-    const auto luminance = [](const QColor& c) {
-        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 QColor commonestColour(const QImage& image)
 {
     std::map<QRgb, int> counts;
@@ -172,6 +199,25 @@ QColor commonestColour(const QImage& image)
     const auto most = std::max_element(counts.begin(), counts.end(),
                                        [](const auto& a, const auto& b) { return a.second < b.second; });
     return QColor::fromRgb(most->first);
+}
+
+// The pixels between the focus mark (what the focus changes, a band of its
+// width) and the nearest pixel inside it that stands apart from the background.
+int gapInsideMark(const QImage& before, const QImage& after, const QColor& background)
+{
+    QRect mark;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (after.pixel(x, y) != before.pixel(x, y))
+                mark |= QRect(x, y, 1, 1);
+    const int width = kit::kFocusMarkWidth;
+    const QRect inside = mark.adjusted(width, width, -width, -width);
+    int gap = std::numeric_limits<int>::max();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (contrast(after.pixelColor(x, y), background) >= 1.5)
+                gap = std::min({gap, x - inside.left(), inside.right() - x, y - inside.top(), inside.bottom() - y});
+    return gap;
 }
 
 // A focused control's mark, measured in the window grabbed without the focus and
@@ -192,12 +238,17 @@ QString focusMarkFault(QWidget* window, QWidget* control)
             if (after.pixel(x, y) != before.pixel(x, y) && contrast(after.pixelColor(x, y), background) >= 3.0)
                 ++standingOut;
     const int line = 2 * (after.width() + after.height());
-    if (standingOut >= line)
-        return {};
-    return QStringLiteral("%1: focus mark of %2 pixels at 3:1, not %3")
-        .arg(controlName(control))
-        .arg(standingOut)
-        .arg(line);
+    if (standingOut < line)
+        return QStringLiteral("%1: focus mark of %2 pixels at 3:1, not %3")
+            .arg(controlName(control))
+            .arg(standingOut)
+            .arg(line);
+    const int gap = gapInsideMark(before, after, background);
+    if (gap < 2)
+        return QStringLiteral("%1: %2 px between the focus mark and what it surrounds")
+            .arg(controlName(control))
+            .arg(gap);
+    return {};
 }
 
 // Every control that Tab reaches shows where the focus is.
@@ -286,6 +337,16 @@ QStringList& spoken()
     return texts;
 }
 
+// A control as a screen reader says it on entering it: its name, a list's
+// value, an option's state.
+QString heardOnFocus(QAccessibleInterface* iface)
+{
+    QString heard = iface->text(QAccessible::Name);
+    if (iface->role() == QAccessible::ComboBox)
+        heard += QStringLiteral(", ") + iface->text(QAccessible::Value);
+    return heard + (iface->state().checked ? QStringLiteral(" (marcado)") : QString());
+}
+
 // The names of what the platform was told has the focus, in order.
 QStringList& focused()
 {
@@ -305,7 +366,7 @@ public:
         if (event->type() == QAccessible::ObjectShow && iface && iface->role() == QAccessible::Notification)
             spoken() << iface->text(QAccessible::Name);
         if (event->type() == QAccessible::Focus && iface)
-            focused() << iface->text(QAccessible::Name) + (iface->state().checked ? " (marcado)" : "");
+            focused() << heardOnFocus(iface);
     }
 };
 
@@ -479,9 +540,12 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
     QTest::newRow("valor pegado") << "frmConvert" << "copiar 304.8, Ctrl+V en la caja" << QStringList{"Pegado: 304,8"};
     QTest::newRow("resultado agrupado, sin comas") << "frmVolumen" << "escribir 20, pausa" << QStringList{"Resultado: 8000 centímetros cúbicos"};
     QTest::newRow("F2 lo dice una vez") << "frmArea" << "escribir 3, F2, pausa" << QStringList{"Resultado: 9 centímetros cuadrados"};
-    QTest::newRow("unidad con flechas y su resultado") << "frmPerimetro" << "escribir 5, flecha en la unidad del resultado, pausa" << QStringList{"metros", "Resultado: 0,2 metros"};
+    QTest::newRow("unidad del resultado con flechas, una vez") << "frmPerimetro" << "escribir 5, flecha en la unidad del resultado, pausa" << QStringList{"Resultado: 0,2 metros"};
+    QTest::newRow("unidad de entrada con flechas, una vez") << "frmPerimetro" << "escribir 5, flecha en la unidad de entrada, pausa" << QStringList{"Resultado: 20 metros"};
+    QTest::newRow("unidad de la base con flechas, una vez") << "frmVolumen" << "Option3, escribir 5, flecha en la unidad de la base, pausa" << QStringList{"Resultado: 0 metros cúbicos"};
     QTest::newRow("F2 sin respuesta") << "frmPitagoras" << "F2" << QStringList{"Sin respuesta todavía"};
     QTest::newRow("modo por su tecla") << "frmPitagoras" << "Control+M, Control+M" << QStringList{"Modo equivalencia", "Modo triángulo"};
+    QTest::newRow("F2 de vuelta en el triángulo") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, botón de modo, proporción 2/4 = 3/Y, respuesta automática, botón de modo, F2" << QStringList{"Hipotenusa: 5", "Modo equivalencia", "Y: 6", "Modo triángulo", "Hipotenusa: 5"};
     QTest::newRow("F2 con el triángulo fuera de vista") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, botón de modo, F2" << QStringList{"Hipotenusa: 5", "Modo equivalencia", "Sin respuesta todavía"};
     QTest::newRow("ajuste desmarcado y vuelto a marcar") << "frmPitagoras" << "Sólo 4 decimales, Sólo 4 decimales" << QStringList{"Sólo 4 decimales: no marcada", "Sólo 4 decimales: marcada"};
     QTest::newRow("descripción solo al abrir") << "frmPerimetro" << "activar, otra ventana, activar" << QStringList{"F2 lee el resultado"};
@@ -536,6 +600,24 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
              unit->setFocus();
              QTest::keyClick(unit, Qt::Key_Down);
          }},
+        {"flecha en la unidad de entrada",
+         [&] {
+             auto* unit = opened->findChild<QComboBox*>(QStringLiteral("Combo1"));
+             unit->setFocus();
+             QTest::keyClick(unit, Qt::Key_Down);
+         }},
+        {"flecha en la unidad de la base",
+         [&] {
+             auto* unit = opened->findChild<QComboBox*>(QStringLiteral("Combo5"));
+             unit->setFocus();
+             QTest::keyClick(unit, Qt::Key_Down);
+         }},
+        {"Option3", [&] { opened->findChild<QRadioButton*>(QStringLiteral("Option3"))->click(); }},
+        {"proporción 2/4 = 3/Y",
+         [&] {
+             for (const auto& [box, value] : {std::pair{"txtZ3", "2"}, {"txtZ4", "4"}, {"txtZ5", "3"}})
+                 opened->findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromLatin1(value));
+         }},
         {"catetos 3 y 4",
          [&] {
              opened->findChild<QLineEdit*>(QStringLiteral("txtZ1"))->setText(QStringLiteral("3"));
@@ -587,8 +669,11 @@ void tst_Accessibility::focus_is_reported_where_the_user_is_data()
     QTest::newRow("entrar en los valores") << "frmConvert" << "25 en la caja, foco en List3" << QStringList{"Valor a convertir", "Valores", "25 centímetros"};
     QTest::newRow("la flecha da la vuelta") << "frmConvert" << "25 en la caja, Mayús+Tab, izquierda" << QStringList{"Valor a convertir", "Longitud (marcado)", "Volumen (marcado)"};
     QTest::newRow("Tab tras la categoría sale del grupo") << "frmConvert" << "25 en la caja, Mayús+Tab, derecha, Tab" << QStringList{"Valor a convertir", "Longitud (marcado)", "Área (marcado)", "Valor a convertir"};
-    QTest::newRow("Mayús+Tab a la figura elegida") << "frmPerimetro" << "foco en Combo1, Mayús+Tab" << QStringList{"Lado (l)", "cm", "CUADRADO (marcado)"};
-    QTest::newRow("abajo sigue las figuras del área en pantalla") << "frmArea" << "foco en Combo1, Mayús+Tab, abajo, abajo, abajo" << QStringList{"Lado (l)", "cm", "CUADRADO (marcado)", "RECTÁNGULO (marcado)", "TRIÁNGULO (marcado)", "POLÍGONO REGULAR (marcado)"};
+    QTest::newRow("Mayús+Tab a la figura elegida") << "frmPerimetro" << "foco en Combo1, Mayús+Tab" << QStringList{"Lado (l)", "Unidad de entrada, centímetros", "CUADRADO (marcado)"};
+    QTest::newRow("abajo sigue las figuras del área en pantalla") << "frmArea" << "foco en Combo1, Mayús+Tab, abajo, abajo, abajo" << QStringList{"Lado (l)", "Unidad de entrada, centímetros", "CUADRADO (marcado)", "RECTÁNGULO (marcado)", "TRIÁNGULO (marcado)", "POLÍGONO REGULAR (marcado)"};
+    QTest::newRow("unidad del resultado por su nombre, en palabras") << "frmArea" << "foco en Combo4" << QStringList{"Lado (l)", "Unidad del resultado, centímetros cuadrados"};
+    QTest::newRow("unidad de la base por su nombre, en palabras") << "frmVolumen" << "Option3, foco en Combo5" << QStringList{"Arista (a)", "Unidad del área de la base, centímetros cuadrados"};
+    QTest::newRow("unidad que se escribe, elegida y tecleada") << "frmVolumen" << "foco en Combo4, escribir pulg, la unidad" << QStringList{"Arista (a)", "Unidad del resultado, centímetros cúbicos", "Unidad del resultado, pulg"};
     QTest::newRow("Tab en orden de lectura") << "frmPitagoras" << "Tab, Tab, Tab" << QStringList{"Cateto a", "Cateto b", "Hipotenusa", "Término A, numerador izquierdo"};
     QTest::newRow("Mayús+Tab no vuelve al triángulo oculto") << "frmPitagoras" << "Control+M, Mayús+Tab" << QStringList{"Cateto a", "Término A, numerador izquierdo", "Término Y, denominador derecho"};
     // clang-format on
@@ -615,6 +700,18 @@ void tst_Accessibility::focus_is_reported_where_the_user_is()
         {"foco en List3", [&] { opened->findChild<QWidget*>(QStringLiteral("List3"))->setFocus(Qt::TabFocusReason); }},
         {"foco en Combo1",
          [&] { opened->findChild<QWidget*>(QStringLiteral("Combo1"))->setFocus(Qt::TabFocusReason); }},
+        {"foco en Combo4",
+         [&] { opened->findChild<QWidget*>(QStringLiteral("Combo4"))->setFocus(Qt::TabFocusReason); }},
+        {"foco en Combo5",
+         [&] { opened->findChild<QWidget*>(QStringLiteral("Combo5"))->setFocus(Qt::TabFocusReason); }},
+        {"Option3", [&] { opened->findChild<QRadioButton*>(QStringLiteral("Option3"))->click(); }},
+        {"escribir pulg", [&] { QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("pulg")); }},
+        // What a screen reader reads again of the list where the focus is.
+        {"la unidad",
+         [&] {
+             focused() << heardOnFocus(
+                 QAccessible::queryAccessibleInterface(opened->findChild<QWidget*>(QStringLiteral("Combo4"))));
+         }},
         {"Tab", key(Qt::Key_Tab)},
         {"Mayús+Tab", key(Qt::Key_Backtab, Qt::ShiftModifier)},
         {"derecha", key(Qt::Key_Right)},
@@ -766,6 +863,7 @@ void tst_Accessibility::every_number_shows_whole()
         list->item(row)->setText(text);
         list->selectRow(row);
         const QWidget* viewport = list->viewport();
+        const QFont fitted = list->rowFont();
         if (besideCopy) {
             const QPoint centre = list->visualItemRect(list->item(row)).center();
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
@@ -773,9 +871,11 @@ void tst_Accessibility::every_number_shows_whole()
         }
         const QWidget* copy = opened->findChild<QWidget*>(QStringLiteral("frmeCopy"));
         QCOMPARE(copy->isVisible(), besideCopy);
-        const int right = viewport->mapTo(opened, QPoint(viewport->width(), 0)).x();
-        const int room = besideCopy ? copy->x() - viewport->mapTo(opened, QPoint(0, 0)).x() : viewport->width();
-        QVERIFY(room < right);
+        QCOMPARE(list->rowFont(), fitted); // the column keeps its size beside the button
+        // The values leave room for the button beside any of them; every list, for the focus mark.
+        const int left = viewport->mapTo(opened, QPoint(0, 0)).x() + kit::kFocusMarkRoom;
+        const int right = viewport->mapTo(opened, QPoint(viewport->width(), 0)).x() - kit::kFocusMarkRoom;
+        const int room = (control == QLatin1String("List3") ? copy->x() : right) - left;
         const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
         const QFont font = list->rowFont();
         QVERIFY2(QFontMetrics(font).horizontalAdvance(text) <= room - 2 * margin, qPrintable(font.toString()));

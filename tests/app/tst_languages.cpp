@@ -106,7 +106,7 @@ QStringList captionsCutOff(const QWidget* window)
         if (const auto* list = qobject_cast<const kit::ListBox*>(widget)) {
             for (int row = 0; row < list->count(); ++row) {
                 const QFont font = list->rowFont();
-                if (QFontMetrics(font).horizontalAdvance(list->item(row)->text()) > list->rowTextWidth(row)
+                if (QFontMetrics(font).horizontalAdvance(list->item(row)->text()) > list->rowTextWidth()
                     || font.pointSizeF() < list->font().pointSizeF() * kit::kSmallestShare)
                     cut << controlName(list) + QStringLiteral(": ") + list->item(row)->text();
             }

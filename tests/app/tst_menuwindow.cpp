@@ -198,6 +198,7 @@ void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15()
     QFETCH(bool, accepted);
     QFETCH(QString, shown);
     QTest::mouseClick(child<kit::ClickLabel>(QStringLiteral("lblLink1")), Qt::LeftButton);
+    piBox()->setFocus();
     piBox()->selectAll();
     QTest::keyClick(piBox(), Qt::Key_Delete);
     QTest::keyClicks(piBox(), typed);
@@ -205,6 +206,8 @@ void tst_MenuWindow::pi_box_enter_accepts_only_3_14_to_3_15()
     QTest::keyClick(piBox(), Qt::Key_Return);
     QCOMPARE(m_fixture->var.ValorPi, expectedPi);
     QCOMPARE(piBox()->isVisible(), !accepted);
+    // Accepted, the focus goes back to the link that opened the box.
+    QCOMPARE(m_menu->focusWidget()->objectName(), accepted ? QStringLiteral("lblLink1") : QStringLiteral("txtPi"));
     QCOMPARE(piBox()->text(), shown);
     QCOMPARE(m_fixture->desktop.messages.size(), accepted ? std::size_t{0} : std::size_t{1});
     if (!accepted) {

@@ -443,7 +443,7 @@ void tst_ConverterWindow::lists_show_where_the_focus_is_data()
     // clang-format on
 }
 
-// A frame of the highlight colour runs round the inside of the focused list.
+// The focus mark runs round the inside of the focused list.
 void tst_ConverterWindow::lists_show_where_the_focus_is()
 {
     QFETCH(int, number);
@@ -452,9 +452,8 @@ void tst_ConverterWindow::lists_show_where_the_focus_is()
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     QWidget* viewport = list(number)->viewport();
     const QPoint frameSide(0, viewport->height() - 10); // below the last row
-    const QColor highlight = list(number)->palette().color(QPalette::Highlight);
     list(number)->setFocus(Qt::TabFocusReason);
-    QCOMPARE(viewport->grab().toImage().pixelColor(frameSide), highlight);
+    QCOMPARE(viewport->grab().toImage().pixelColor(frameSide), kit::kFocusMark);
     box()->setFocus(Qt::TabFocusReason);
     QCOMPARE(viewport->grab().toImage().pixelColor(frameSide), QColor(Qt::white));
 }
