@@ -92,9 +92,8 @@ QAccessibleInterface* workingFactory(const QString& className, QObject* object)
 
 } // namespace
 
-WorkingPanel::WorkingPanel(QWidget* window, ToolContext& context, Announcer* voice, QSize clientTwips, int height,
-                           double points)
-    : QObject(window), m_window(window), m_context(context), m_voice(voice), m_client(clientTwips), m_height(height)
+WorkingPanel::WorkingPanel(QWidget* window, ToolContext& context, QSize clientTwips, int height, double points)
+    : QObject(window), m_window(window), m_context(context), m_client(clientTwips), m_height(height)
 {
     static const bool installed = (QAccessible::installFactory(workingFactory), true);
     Q_UNUSED(installed);
@@ -136,10 +135,11 @@ void WorkingPanel::buildCopyButton()
     connect(copy, &QToolButton::clicked, this, &WorkingPanel::copy);
 }
 
-void WorkingPanel::start(std::function<core::Working()> source, WorkingNames names)
+void WorkingPanel::start(std::function<core::Working()> source, WorkingNames names, Announcer* voice)
 {
     m_source = std::move(source);
     m_names = std::move(names);
+    m_voice = voice;
     const QString hint = tr("F3 muestra u oculta el desarrollo del resultado.");
     m_window->setAccessibleDescription((m_window->accessibleDescription() + QLatin1Char(' ') + hint).trimmed());
     if (m_context.var().workingShown) {

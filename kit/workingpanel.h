@@ -36,11 +36,11 @@ class WorkingPanel : public QObject {
 public:
     // Under a client area of clientWidth × clientHeight twips, height twips high,
     // its text in Calibri of that many points.
-    WorkingPanel(QWidget* window, ToolContext& context, Announcer* voice, QSize clientTwips, int height, double points);
+    WorkingPanel(QWidget* window, ToolContext& context, QSize clientTwips, int height, double points);
 
-    // Where the working comes from and how its letters and units are named; the
-    // program's choice applies from here on.
-    void start(std::function<core::Working()> source, WorkingNames names);
+    // Where the working comes from, how its letters and units are named and
+    // who says it; the program's choice applies from here on.
+    void start(std::function<core::Working()> source, WorkingNames names, Announcer* voice);
     // A control that shows and hides the panel, at a place in twips of parent.
     QToolButton* addToggle(QWidget* parent, int left, int top);
     // The same as a tickable item of menu.
@@ -69,7 +69,7 @@ private:
 
     QWidget* m_window;
     ToolContext& m_context;
-    Announcer* m_voice;
+    Announcer* m_voice = nullptr;
     QSize m_client; // twips
     int m_height; // twips
     bool m_shown = false;

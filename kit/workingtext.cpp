@@ -76,6 +76,7 @@ public:
             put(piece, previous ? previous->term : core::Term::Equals);
             previous = &piece;
         }
+        putRoundedNote();
         return m_line.text();
     }
 
@@ -128,7 +129,12 @@ private:
     {
         const QString number = QString::fromStdString(text);
         m_line.put(m_spoken ? withoutGroupingCommas(number) : number);
-        if (m_roundedNote && !m_spoken)
+    }
+
+    // Closes the form that holds a rounded value, unit included.
+    void putRoundedNote()
+    {
+        if (m_roundedNote)
             m_line.put(WorkingWords::tr("(redondeado)"));
         m_roundedNote = false;
     }
@@ -136,6 +142,8 @@ private:
     // Each further form of the value starts a line of its own, or is said after a pause.
     void putEquals()
     {
+        if (m_groups.empty())
+            putRoundedNote();
         const bool further = m_groups.empty() && m_forms++ > 0;
         if (!further)
             putOperator(core::Term::Equals);
@@ -149,6 +157,8 @@ private:
     void putOpen(bool ofRoot)
     {
         const bool silent = m_spoken && ofRoot;
+        if (m_groups.empty())
+            putRoundedNote();
         m_groups.push_back(silent);
         if (!silent)
             putOperator(core::Term::Open);
@@ -178,7 +188,7 @@ private:
     Line m_line;
     std::vector<bool> m_groups; // the open brackets, each true when it is not heard
     int m_forms = 0; // the equals signs outside brackets so far
-    bool m_roundedNote = false; // the next number is the rounded value
+    bool m_roundedNote = false; // the form under way holds a rounded value
 };
 
 } // namespace

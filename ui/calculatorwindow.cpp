@@ -69,9 +69,11 @@ CalculatorWindow::CalculatorWindow(kit::ToolContext& context, const core::Calcul
     setWindowTitle(tr(calculatorLayout(calculator.id).caption));
     kit::setClientSize(this, 5655, 4455);
     connectHandlers();
+    m_working = new kit::WorkingPanel(this, context, {5655, 4455}, 2295, 12);
+    m_working->addToggle(m_ui.Frame3, 4500, 60);
     Form_Load();
     connectVoice();
-    buildWorking();
+    m_working->start([this] { return working(); }, workingNames(), m_voice);
 }
 
 // Boxes and plain lists raise their handlers for changes made by code as well as by
@@ -116,14 +118,6 @@ void CalculatorWindow::connectVoice()
             kit::sayKeyboardChoices(list, m_voice);
 }
 
-// Under the formula bar, shown and hidden from a toggle in it.
-void CalculatorWindow::buildWorking()
-{
-    m_working = new kit::WorkingPanel(this, context(), m_voice, {5655, 4455}, 2295, 12);
-    m_working->addToggle(m_ui.Frame3, 4500, 60);
-    m_working->start([this] { return working(); }, workingNames());
-}
-
 // The letters are the measure captions' and the result's own; units as the lists
 // show them and as they are read.
 kit::WorkingNames CalculatorWindow::workingNames() const
@@ -139,7 +133,10 @@ kit::WorkingNames CalculatorWindow::workingNames() const
 
 core::Working CalculatorWindow::working() const
 {
-    return {};
+    return core::figureWorking(
+        m_calculator, selectedFigure(),
+        {text(1)->text().toStdString(), text(2)->text().toStdString(), text(3)->text().toStdString()}, var().ValorPi,
+        coreUnit(m_ui.Combo1, core::kLengthUnits), coreUnit(m_ui.Combo4, m_calculator.resultUnits));
 }
 
 QString CalculatorWindow::spokenResult() const

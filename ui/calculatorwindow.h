@@ -39,7 +39,6 @@ protected:
 private:
     void connectHandlers();
     void connectVoice();
-    void buildWorking();
     kit::WorkingNames workingNames() const;
     core::Working working() const;
     void pendingGotFocus();
@@ -67,7 +66,7 @@ private:
     // Last result, in the input unit (or its square or cube); none when it left the double range.
     std::optional<double> m_result = 0.0;
     kit::Announcer* m_voice = nullptr;
-    kit::WorkingPanel* m_working = nullptr;
+    kit::WorkingPanel* m_working = nullptr; // under the formula bar, its toggle in the bar
     int m_gotFocusPending = 0; // the box whose focus-gained step is queued, or 0
 };
 
