@@ -148,6 +148,11 @@ void WorkingPanel::start(std::function<core::Working()> source, WorkingNames nam
     }
 }
 
+void WorkingPanel::setEmptyText(const QString& text)
+{
+    m_text->setPlaceholderText(text);
+}
+
 QToolButton* WorkingPanel::addToggle(QWidget* parent, int left, int top)
 {
     auto* toggle = new QToolButton(parent);
@@ -185,7 +190,8 @@ QString WorkingPanel::text() const
 
 QString WorkingPanel::spoken() const
 {
-    return spokenWorking(m_shown ? m_working : m_source(), m_names);
+    const QString spoken = spokenWorking(m_shown ? m_working : m_source(), m_names);
+    return spoken.isEmpty() ? m_text->placeholderText() : spoken;
 }
 
 void WorkingPanel::refresh()

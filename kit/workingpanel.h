@@ -41,6 +41,8 @@ public:
     // Where the working comes from, how its letters and units are named and
     // who says it; the program's choice applies from here on.
     void start(std::function<core::Working()> source, WorkingNames names, Announcer* voice);
+    // What the panel says while there is no working to show.
+    void setEmptyText(const QString& text);
     // A control that shows and hides the panel, at a place in twips of parent.
     QToolButton* addToggle(QWidget* parent, int left, int top);
     // The same as a tickable item of menu.
