@@ -140,8 +140,11 @@ void WorkingPanel::start(std::function<core::Working()> source, WorkingNames nam
     m_source = std::move(source);
     m_names = std::move(names);
     m_voice = voice;
+    const QString own = m_window->accessibleDescription();
     const QString hint = tr("F3 muestra u oculta el desarrollo del resultado.");
-    m_window->setAccessibleDescription((m_window->accessibleDescription() + QLatin1Char(' ') + hint).trimmed());
+    m_window->setAccessibleDescription(own.isEmpty()                    ? hint
+                                       : own.endsWith(QLatin1Char('.')) ? own + QLatin1Char(' ') + hint
+                                                                        : own + QStringLiteral(". ") + hint);
     if (m_context.var().workingShown) {
         setShown(true);
         centreOnScreen(m_window);
