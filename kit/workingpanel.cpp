@@ -188,17 +188,28 @@ QAction* WorkingPanel::addMenuItem(QMenu* menu)
 
 QString WorkingPanel::text() const
 {
-    return m_shown ? m_written : writtenWorking(m_source(), m_names);
+    return m_shown && !m_pending ? m_written : writtenWorking(m_source(), m_names);
 }
 
 QString WorkingPanel::spoken() const
 {
-    const QString spoken = spokenWorking(m_shown ? m_working : m_source(), m_names);
+    const QString spoken = spokenWorking(m_shown && !m_pending ? m_working : m_source(), m_names);
     return spoken.isEmpty() ? m_text->placeholderText() : spoken;
 }
 
+// Written once the result is: the working never holds up a keystroke's result,
+// and several changes in one keystroke write it once.
 void WorkingPanel::refresh()
 {
+    if (!m_shown || m_pending)
+        return;
+    m_pending = true;
+    QMetaObject::invokeMethod(this, &WorkingPanel::write, Qt::QueuedConnection);
+}
+
+void WorkingPanel::write()
+{
+    m_pending = false;
     if (!m_shown)
         return;
     m_working = m_source();
@@ -230,7 +241,7 @@ void WorkingPanel::setShown(bool shown)
     m_window->setFixedSize(px(m_client.width()), px(m_client.height() + (shown ? m_height : 0)));
     m_frame->setVisible(shown);
     m_written.clear();
-    refresh();
+    write();
     Q_EMIT shownChanged(shown);
 }
 

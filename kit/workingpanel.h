@@ -54,7 +54,7 @@ public:
     QString spoken() const;
 
 public Q_SLOTS:
-    // Writes the working anew if it shows.
+    // Writes the working anew if it shows, once the present event is handled.
     void refresh();
     // Shows or hides it, and says so.
     void toggle();
@@ -66,6 +66,7 @@ Q_SIGNALS:
 
 private:
     void setShown(bool shown);
+    void write();
     void buildText(double points);
     void buildCopyButton();
 
@@ -81,6 +82,7 @@ private:
     WorkingNames m_names;
     core::Working m_working; // the one shown
     QString m_written; // and its text
+    bool m_pending = false; // to be written anew
 };
 
 } // namespace kit

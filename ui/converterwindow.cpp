@@ -365,16 +365,18 @@ void ConverterWindow::List1_Click()
     Convertir();
 }
 
+// A row chosen in either list comes through here; a recomputation refreshes
+// the working itself, after the rows are whole again.
 void ConverterWindow::List2_Click()
 {
     m_List3->selectRow(m_List2->selectedRow());
+    m_working->refresh();
 }
 
 void ConverterWindow::List3_Click()
 {
     m_List2->selectRow(m_List3->selectedRow());
     m_frmeCopy->hide();
-    m_working->refresh();
 }
 
 void ConverterWindow::List3_DblClick()

@@ -191,13 +191,14 @@ void tst_Languages::every_caption_fits_its_control_data()
         {QStringLiteral("frmMenu"),
          {QString(), QStringLiteral("cmdButton0"), QStringLiteral("cmdButton1"), QStringLiteral("cmdButton2"),
           QStringLiteral("lblLink0"), QStringLiteral("lblLink1")}},
-        {QStringLiteral("frmPerimetro"), {}},
-        {QStringLiteral("frmArea"), {}},
-        {QStringLiteral("frmVolumen"), {}},
+        {QStringLiteral("frmPerimetro"), {QStringLiteral("cmdDesarrollo")}},
+        {QStringLiteral("frmArea"), {QStringLiteral("cmdDesarrollo")}},
+        {QStringLiteral("frmVolumen"), {QStringLiteral("cmdDesarrollo")}},
         {QStringLiteral("frmPitagoras"), {QString(), QStringLiteral("cmdMode")}},
         {QStringLiteral("frmSobrePit"), {QString()}},
         {QStringLiteral("frmConvert"),
-         {QStringLiteral("Option1"), QStringLiteral("Option2"), QStringLiteral("Option3")}},
+         {QStringLiteral("Option1"), QStringLiteral("Option2"), QStringLiteral("Option3"),
+          QStringLiteral("cmdDesarrollo")}},
     };
     const std::map<QString, int> figures = {
         {QStringLiteral("frmPerimetro"), 8}, {QStringLiteral("frmArea"), 9}, {QStringLiteral("frmVolumen"), 8}};

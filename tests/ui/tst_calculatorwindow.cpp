@@ -635,7 +635,7 @@ void tst_CalculatorWindow::the_working_shows_follows_and_copies()
     QVERIFY(window->height() > ownSize.height());
     for (int n = 1; n <= measures.size(); ++n)
         QTest::keyClicks(text(window, n), measures[n - 1]);
-    QCOMPARE(working(window), shown.replace('|', '\n'));
+    QTRY_COMPARE(working(window), shown.replace('|', '\n'));
     QTest::keyClick(text(window, 1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(m_fixture->desktop.clipboard, shown);
     QVERIFY(visible(open(id), "frmeDesarrollo"));

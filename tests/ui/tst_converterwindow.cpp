@@ -390,7 +390,7 @@ void tst_ConverterWindow::only_numbers_reach_the_clipboard()
     button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(m_fixture->desktop.clipboard, expected);
 
-    QCOMPARE(child<QPlainTextEdit>("txtDesarrollo")->toPlainText(), QString(working).replace('|', '\n'));
+    QTRY_COMPARE(child<QPlainTextEdit>("txtDesarrollo")->toPlainText(), QString(working).replace('|', '\n'));
     QTest::keyClick(list(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(m_fixture->desktop.clipboard, QString(working).replace('|', '\n'));
     child<QAbstractButton>("cmdDesarrollo")->click();
