@@ -173,13 +173,14 @@ private:
             putOperator(core::Term::Close);
     }
 
+    // The value as the box rounds it starts a line too.
     void putRounded()
     {
         if (m_spoken) {
             m_line.put(QStringLiteral(", ") + WorkingWords::tr(look(core::Term::Rounded).words), true);
             return;
         }
-        putOperator(core::Term::Rounded);
+        m_line.put(QStringLiteral("\n") + QString::fromUtf8(look(core::Term::Rounded).symbol), true);
         m_roundedNote = true;
     }
 

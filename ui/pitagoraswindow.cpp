@@ -289,7 +289,7 @@ void PitagorasWindow::buildTimers()
 
 void PitagorasWindow::buildWorking(kit::ToolContext& context)
 {
-    m_working = new kit::WorkingPanel(this, context, {6735, 1605}, 1935, 12);
+    m_working = new kit::WorkingPanel(this, context, {6735, 1605}, 2055, 11);
     m_working->addMenuItem(m_mMenu);
     m_working->setEmptyText(tr("Sin respuesta todavía"));
     const kit::WorkingNames names = {
