@@ -18,6 +18,7 @@
 #include "kit/look.h"
 #include "kit/numberbox.h"
 #include "kit/shapes.h"
+#include "kit/spokennumbers.h"
 
 namespace app {
 namespace {
@@ -104,6 +105,7 @@ MenuWindow::MenuWindow(kit::ToolContext& context, const ui::ToolTable& tools, st
     buildPiBox();
     buildPopupMenus();
     m_voice = new kit::Announcer(this);
+    kit::sayPastes(this, m_voice);
     Form_Load();
 }
 
@@ -176,6 +178,7 @@ void MenuWindow::buildPiBox()
     m_txtPi = new kit::NumberBox(kPiDefault, this, m_context.desktop());
     kit::identify(m_txtPi, QStringLiteral("txtPi"), tr("Valor de Pi"),
                   tr("Entre 3.14 y 3.15; Intro para aplicar, Escape o doble clic para restablecer"));
+    m_txtPi->setAccessibleDescription(kit::spoken(m_txtPi->toolTip())); // its limits heard as numbers
     kit::place(m_txtPi, 720, 2760, 6375, 375);
     m_txtPi->setAlignment(Qt::AlignCenter);
     m_txtPi->setFont(kit::font(kit::Typeface::Calibri, 14.25));
@@ -200,18 +203,18 @@ void MenuWindow::buildPopupMenus()
     for (const FigureItem& item : kFigureItems) {
         QAction* action = m_figMenu->addAction(tr(item.text));
         action->setObjectName(QString::fromLatin1(item.objectName));
-        connect(action, &QAction::triggered, this, [this, &item] { openNew(maker(item.objectName)); });
+        connect(action, &QAction::triggered, this, [this, &item] { openNew(toolOf(item.objectName)); });
     }
 
     m_pitMenu = new QMenu(QStringLiteral("Pit"), this);
     m_pitMenu->setObjectName(QStringLiteral("pitMenu"));
     QAction* pitTeorema = m_pitMenu->addAction(tr("Teorema de Pitágoras y regla de tres"));
     pitTeorema->setObjectName(QStringLiteral("pitTeorema"));
-    connect(pitTeorema, &QAction::triggered, this, [this] { openNew(maker("pitTeorema")); });
+    connect(pitTeorema, &QAction::triggered, this, [this] { openNew(toolOf("pitTeorema")); });
     m_pitMenu->addSeparator()->setObjectName(QStringLiteral("Line0"));
     QAction* pitAbout = m_pitMenu->addAction(tr("Sobre Pitágoras"));
     pitAbout->setObjectName(QStringLiteral("pitAbout"));
-    connect(pitAbout, &QAction::triggered, this, [this] { reopen(m_frmSobrePit, maker("pitAbout"), false); });
+    connect(pitAbout, &QAction::triggered, this, [this] { reopen(m_frmSobrePit, toolOf("pitAbout"), false); });
 }
 
 void MenuWindow::Form_Load()
@@ -224,29 +227,29 @@ void MenuWindow::Form_Load()
     m_context.var().ValorPi = core::readNumber(m_txtPi->text().toStdString()).value_or(0.0);
 }
 
-ui::ToolMaker MenuWindow::maker(const char* opener) const
+const ui::Tool* MenuWindow::toolOf(const char* opener) const
 {
-    const auto tool = std::find_if(m_tools.begin(), m_tools.end(),
-                                   [opener](const ui::Tool& t) { return std::strcmp(t.opener, opener) == 0; });
-    return tool != m_tools.end() ? tool->make : nullptr;
+    const auto row = std::find_if(m_tools.begin(), m_tools.end(),
+                                  [opener](const ui::Tool& t) { return std::strcmp(t.opener, opener) == 0; });
+    return row != m_tools.end() ? row : nullptr;
 }
 
-void MenuWindow::openNew(ui::ToolMaker make)
+void MenuWindow::openNew(const ui::Tool* tool)
 {
-    if (!make)
+    if (!tool || !tool->make)
         return;
-    QWidget* window = make(m_context);
+    QWidget* window = tool->make(m_context, *tool);
     window->show();
     m_context.minimizeMenu();
 }
 
-void MenuWindow::reopen(QPointer<QWidget>& window, ui::ToolMaker make, bool minimize)
+void MenuWindow::reopen(QPointer<QWidget>& window, const ui::Tool* tool, bool minimize)
 {
-    if (!make)
+    if (!tool || !tool->make)
         return;
     if (window)
         window->close();
-    window = make(m_context);
+    window = tool->make(m_context, *tool);
     window->show();
     if (minimize)
         m_context.minimizeMenu();
@@ -259,7 +262,7 @@ void MenuWindow::cmdButton_Click(int index)
     else if (index == 1)
         popUp(m_pitMenu, m_cmdButton[1]);
     else
-        reopen(m_frmConvert, maker("cmdButton2"), true);
+        reopen(m_frmConvert, toolOf("cmdButton2"), true);
 }
 
 // Opened from the keyboard, a menu starts on its first item, which a screen
@@ -338,7 +341,7 @@ void MenuWindow::lblLink_Click(int index)
     } else {
         m_txtPi->show();
         m_txtPi->setCursorPosition(m_txtPi->text().length());
-        m_voice->say(tr("Cuadro de Pi abierto: %1; Tab para editarlo").arg(m_txtPi->text()));
+        m_voice->say(tr("Cuadro de Pi abierto: %1; Tab para editarlo").arg(kit::spoken(m_txtPi->text())));
     }
 }
 
@@ -354,7 +357,8 @@ void MenuWindow::showPlainPi()
 void MenuWindow::txtPi_DblClick()
 {
     m_txtPi->setText(m_defaultPi);
-    m_voice->say(tr("Valor predeterminado: %1").arg(m_defaultPi)); // a text the program sets is not read out
+    m_voice->say(
+        tr("Valor predeterminado: %1").arg(kit::spoken(m_defaultPi))); // a text the program sets is not read out
 }
 
 void MenuWindow::txtPi_KeyPress()
@@ -364,7 +368,7 @@ void MenuWindow::txtPi_KeyPress()
         m_context.var().ValorPi = *value;
         showPlainPi();
         m_txtPi->hide();
-        m_voice->say(tr("Pi: %1").arg(m_txtPi->text()));
+        m_voice->say(tr("Pi: %1").arg(kit::spoken(m_txtPi->text())));
     } else {
         m_context.desktop().message(this, tr("Valor no permitido."), kit::DesktopServices::Icon::Exclamation);
     }

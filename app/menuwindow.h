@@ -63,13 +63,13 @@ private:
     void txtPi_DblClick();
     void txtPi_KeyPress();
 
-    // The maker of the tool that opener opens; none when the table has none.
-    ui::ToolMaker maker(const char* opener) const;
+    // The row of the tool that opener opens; none when the table has none.
+    const ui::Tool* toolOf(const char* opener) const;
     // A new window of a tool that may be open many times.
-    void openNew(ui::ToolMaker make);
+    void openNew(const ui::Tool* tool);
     void popUp(QMenu* menu, const QWidget* button);
     // The one window of a tool: any open one is closed and a fresh one shown.
-    void reopen(QPointer<QWidget>& window, ui::ToolMaker make, bool minimize);
+    void reopen(QPointer<QWidget>& window, const ui::Tool* tool, bool minimize);
 
     kit::ToolContext& m_context;
     ui::ToolTable m_tools;

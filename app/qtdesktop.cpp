@@ -9,6 +9,9 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include <memory>
+#include <utility>
+
 #include <ifaddrs.h>
 #include <net/if.h>
 
@@ -116,9 +119,24 @@ void QtDesktop::clearClipboard()
     QGuiApplication::clipboard()->clear();
 }
 
+// An X clipboard owner may serve one large transfer at a time and drop any other
+// request meanwhile, leaving that reader waiting for good (or Qt for its five
+// seconds). Other programs read a new clipboard as it changes; so a clipboard
+// another program put there is only read once the user comes back to this one.
 void QtDesktop::watchClipboard(QObject* receiver, std::function<void()> changed)
 {
-    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, receiver, std::move(changed));
+    auto foreignChange = std::make_shared<bool>(false);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    QObject::connect(clipboard, &QClipboard::dataChanged, receiver, [clipboard, foreignChange, changed] {
+        *foreignChange = !clipboard->ownsClipboard();
+        if (!*foreignChange)
+            changed();
+    });
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, receiver,
+                     [foreignChange, changed](Qt::ApplicationState state) {
+                         if (state == Qt::ApplicationActive && std::exchange(*foreignChange, false))
+                             changed();
+                     });
 }
 
 } // namespace app

@@ -107,7 +107,7 @@ QWidget* open(const char* formName, kit::ToolContext& context)
 {
     const auto tool = std::find_if(ui::kTools.begin(), ui::kTools.end(),
                                    [formName](const ui::Tool& t) { return std::strcmp(t.formName, formName) == 0; });
-    QWidget* window = tool->make(context);
+    QWidget* window = tool->make(context, *tool);
     window->show();
     QApplication::processEvents();
     return window;

@@ -6,7 +6,8 @@
 namespace core {
 
 // A constant table seen through its first row and its row count, both taken from
-// the array it is made from, so that no count is ever typed beside the rows.
+// the array it is made from, so that no count is ever typed beside the rows; or
+// from rows made at run time, which must outlive it.
 template <typename Row>
 class Table {
 public:
@@ -14,6 +15,7 @@ public:
     constexpr Table(const Row (&rows)[N]) : m_rows(rows), m_count(N)
     {
     }
+    constexpr Table(const Row* rows, std::size_t count) : m_rows(rows), m_count(count) {}
 
     constexpr std::size_t size() const { return m_count; }
     constexpr const Row* begin() const { return m_rows; }

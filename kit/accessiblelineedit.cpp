@@ -120,13 +120,15 @@ public:
 
 private:
     QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
-    // A result box is heard without its grouping commas; typed text as it stands.
+    // A result box is heard without its grouping commas; typed text keeps its
+    // characters. Both have their decimal points heard as the language's mark,
+    // which changes no offset.
     bool dropped(const QString& shown, qsizetype i) const { return edit()->isReadOnly() && isGroupingComma(shown, i); }
     // What the box shows (a password box shows no characters), as it is heard.
     QString heard() const
     {
         const QString shown = edit()->displayText();
-        return edit()->isReadOnly() ? withoutGroupingCommas(shown) : shown;
+        return edit()->isReadOnly() ? spoken(shown) : withSpokenDecimalMark(shown);
     }
     int toHeard(int shownOffset) const
     {

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QSize>
+#include <QString>
 #include <QSvgRenderer>
 
 // Q_INIT_RESOURCE must stand outside any namespace.
@@ -23,18 +25,22 @@ void loadAssets()
     QPixmapCache::setCacheLimit(0);
 }
 
+QPixmap drawnPicture(const QString& key, const QSize& size)
+{
+    QSvgRenderer renderer(key);
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end(); // before the pixmap is handed on
+    return pixmap;
+}
+
 QIcon programIcon()
 {
-    QSvgRenderer renderer(QString::fromLatin1(picture::kIcon));
     QIcon icon;
-    for (const int size : {16, 32, 64, 128}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (const int size : {16, 32, 64, 128})
+        icon.addPixmap(drawnPicture(QString::fromLatin1(picture::kIcon), QSize(size, size)));
     return icon;
 }
 

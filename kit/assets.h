@@ -2,6 +2,9 @@
 #define KIT_ASSETS_H
 
 class QIcon;
+class QPixmap;
+class QSize;
+class QString;
 
 namespace kit {
 
@@ -25,6 +28,9 @@ inline constexpr const char* kPictures[] = {
 // Registers the compiled-in pictures (":/...") of this static library and stops
 // Qt from keeping drawn pictures by name; call once before any window is built.
 void loadAssets();
+
+// A compiled-in picture drawn to fill a transparent pixmap of size pixels.
+QPixmap drawnPicture(const QString& key, const QSize& size);
 
 // The program's icon, drawn once at the sizes desktops and the about box ask for.
 QIcon programIcon();

@@ -38,8 +38,10 @@ public:
     virtual void setClipboardText(const QString& text) = 0;
     virtual void clearClipboard() = 0;
     // Runs changed each time the clipboard's content changes, for as long as
-    // receiver lives. Reading the clipboard waits on the program that owns it,
-    // so a window reads it when told of a change, never on a timer.
+    // receiver lives: at once when this program changed it, else when the
+    // program is next the active one. Reading the clipboard waits on the program
+    // that owns it, which may serve one reader at a time: a window reads it when
+    // told of a change, never on a timer of its own.
     virtual void watchClipboard(QObject* receiver, std::function<void()> changed) = 0;
 };
 

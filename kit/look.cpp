@@ -5,8 +5,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QWidget>
+
+#include "kit/assets.h"
 
 namespace kit {
 namespace {
@@ -120,13 +121,8 @@ void identify(QWidget* widget, const QString& objectName, const QString& accessi
 
 void showPicture(QLabel* label, const QString& resourceKey)
 {
-    QSvgRenderer renderer(resourceKey);
     const qreal ratio = label->devicePixelRatioF();
-    QPixmap pixmap(label->size() * ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
+    QPixmap pixmap = drawnPicture(resourceKey, label->size() * ratio);
     pixmap.setDevicePixelRatio(ratio);
     label->setPixmap(pixmap);
 }

@@ -8,24 +8,46 @@
 #include <optional>
 
 #include "core/numbers.h"
+#include "kit/announcer.h"
 #include "kit/desktopservices.h"
+#include "kit/spokennumbers.h"
 
 namespace kit {
+namespace {
+
+// Blanks, tabs and line feeds count for nothing, even inside a number, as the
+// reading sees it. Possessive, so that a long run of blanks is walked once.
+const QRegularExpression& leadingNumber()
+{
+    static const QRegularExpression expression(QStringLiteral("^[ \\t\\n]*+[-+]?[ \\t\\n]*+\\.?[ \\t\\n]*+[0-9]"));
+    return expression;
+}
+
+// The commas of text made as the reading takes them: the program's grouping
+// left out, else the decimal comma made the point the comma key types.
+QString withReadableCommas(const QString& text)
+{
+    // A first group that starts with no 0, then groups of exactly three, up to a point or the number's end.
+    static const QRegularExpression grouped(
+        QStringLiteral("^[ \\t\\n]*+[-+]?[1-9][0-9]{0,2}(,[0-9]{3})++(?![0-9]|,[0-9])"));
+    // The first comma between two digits of the whole part.
+    static const QRegularExpression decimalComma(
+        QStringLiteral("^[ \\t\\n]*+[-+]?[ \\t\\n]*+[0-9][0-9 \\t\\n]*+(?<=[0-9]),(?=[0-9])"));
+    QString readable = text;
+    if (const QRegularExpressionMatch group = grouped.match(text); group.hasMatch())
+        readable.replace(0, group.capturedLength(), group.captured().remove(QLatin1Char(',')));
+    else if (const QRegularExpressionMatch comma = decimalComma.match(text); comma.hasMatch())
+        readable[comma.capturedLength() - 1] = QLatin1Char('.');
+    return readable;
+}
+
+} // namespace
 
 QString pastedNumber(const QString& clipboardText)
 {
-    // As the reading sees it: blanks, tabs and line feeds count for nothing, even
-    // inside the number. Possessive, so that a long run of blanks is walked once.
-    static const QRegularExpression leadingNumber(QStringLiteral("^[ \\t\\n]*+[-+]?[ \\t\\n]*+\\.?[ \\t\\n]*+[0-9]"));
-    // One to three digits, then groups of exactly three, as the display masks write them.
-    static const QRegularExpression grouped(QStringLiteral("^[ \\t\\n]*+[-+]?[0-9]{1,3}(,[0-9]{3})+(?![0-9]|,[0-9])"));
-    if (!leadingNumber.match(clipboardText).hasMatch())
+    if (!leadingNumber().match(clipboardText).hasMatch())
         return {};
-    QString text = clipboardText;
-    const QRegularExpressionMatch group = grouped.match(text);
-    if (group.hasMatch())
-        text.replace(0, group.capturedLength(), group.captured().remove(QLatin1Char(',')));
-    const std::optional<double> value = core::readNumber(text.toStdString());
+    const std::optional<double> value = core::readNumber(withReadableCommas(clipboardText).toStdString());
     return value ? QString::fromStdString(core::plainText(*value)) : QString();
 }
 
@@ -36,13 +58,29 @@ NumberBox::NumberBox(const QString& text, QWidget* parent, DesktopServices& desk
 
 bool NumberBox::pasteNumber()
 {
-    const QString number = pastedNumber(m_desktop.clipboardText());
-    if (isReadOnly() || number.isNull())
+    if (isReadOnly())
         return false;
-    if (m_pasteReplacesText)
-        selectAll();
-    insert(number);
-    return true;
+    const QString number = pastedNumber(m_desktop.clipboardText());
+    if (!number.isNull()) {
+        if (m_pasteReplacesText)
+            selectAll();
+        insert(number);
+    }
+    Q_EMIT pasted(number);
+    return !number.isNull();
+}
+
+void sayPastes(QWidget* window, Announcer* voice)
+{
+    for (const NumberBox* box : window->findChildren<NumberBox*>())
+        QObject::connect(box, &NumberBox::pasted, voice,
+                         [voice](const QString& number) { voice->say(pastedNotice(number)); });
+}
+
+QString pastedNotice(const QString& number)
+{
+    return number.isNull() ? NumberBox::tr("No hay un número en el portapapeles")
+                           : NumberBox::tr("Pegado: %1").arg(spoken(number));
 }
 
 void NumberBox::keyPressEvent(QKeyEvent* event)

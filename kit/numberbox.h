@@ -14,12 +14,21 @@ namespace kit {
 
 class DesktopServices;
 
-// The plain text of the number clipboardText starts with, the program's
-// grouping commas ("8,000", "1,234.5") read as grouping, any other comma ending
-// the number as it always does; a null text when it starts with no number a
-// double can hold. Stricter than what a screen reader is spared
-// (kit::withoutGroupingCommas): text from elsewhere groups by threes or not at all.
+// The plain text of the number clipboardText starts with; a null text when it
+// starts with no number a double can hold. Commas as the program groups ("8,000",
+// "1,234.5": a first group of one to three digits without a leading 0, then
+// groups of three) are grouping, so a text that reads both ways ("1,250") is
+// read as the program writes it; else the first comma between digits is the
+// decimal comma ("0,500", "2,5", "3,1416").
 QString pastedNumber(const QString& clipboardText);
+
+class Announcer;
+
+// Has voice say what each paste into a number box of window put in, or that it
+// found no number.
+void sayPastes(QWidget* window, Announcer* voice);
+// What is said of a paste of number: "Pegado: 0,5", or that there was none (a null number).
+QString pastedNotice(const QString& number);
 
 class NumberBox : public QLineEdit {
     Q_OBJECT
@@ -32,9 +41,13 @@ public:
 
     // Replaces the selection, or the whole text when a paste is to replace it,
     // with the clipboard's number, if it holds one, and leaves the clipboard as
-    // it is; false when it holds none.
+    // it is; false when it holds none or the box is read-only.
     bool pasteNumber();
     void setPasteReplacesText(bool replaces) { m_pasteReplacesText = replaces; }
+
+Q_SIGNALS:
+    // After a paste into the box: the number put in, null when the clipboard held none.
+    void pasted(const QString& number);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,8 +1,11 @@
 #ifndef KIT_SPOKENNUMBERS_H
 #define KIT_SPOKENNUMBERS_H
 
-// How a shown number is to be heard: a listener takes the grouping comma of a
-// shown result for a decimal comma ("8,000" heard as eight), so it is left out.
+// How a shown number is to be heard. A listener takes the grouping comma of a
+// shown result for a decimal comma ("8,000" heard as eight), so it is left out;
+// and a speech voice reads the decimal point as its language writes numbers (a
+// Portuguese voice hears "3.1416" as thirty-one thousand), so the point is
+// spoken as the decimal mark of the program's language.
 
 #include <QString>
 
@@ -12,6 +15,15 @@ namespace kit {
 bool isGroupingComma(const QString& text, qsizetype i);
 // text as it is to be heard: without its grouping commas.
 QString withoutGroupingCommas(const QString& text);
+
+// The decimal mark of the language the program speaks: "," in Spanish, "." in English.
+QChar spokenDecimalMark();
+// text with each decimal point between digits written as spokenDecimalMark();
+// as long as text, character for character.
+QString withSpokenDecimalMark(const QString& text);
+// The spoken form of a text with numbers: without grouping commas, with the
+// language's decimal mark ("1,234.5" is "1234,5" in Spanish, "1234.5" in English).
+QString spoken(const QString& text);
 
 } // namespace kit
 

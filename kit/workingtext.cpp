@@ -128,7 +128,7 @@ private:
     void putNumber(const std::string& text)
     {
         const QString number = QString::fromStdString(text);
-        m_line.put(m_spoken ? withoutGroupingCommas(number) : number);
+        m_line.put(m_spoken ? spoken(number) : number);
     }
 
     // Closes the form that holds a rounded value, unit included.

@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Paredes x2 (ws):</source>
-        <translation>Both sides (s):</translation>
+        <translation>Side (s):</translation>
     </message>
     <message>
         <source>TRAPECIO</source>
@@ -866,6 +866,17 @@ Vantrelo: Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
+    <name>kit::NumberBox</name>
+    <message>
+        <source>No hay un número en el portapapeles</source>
+        <translation>No number on the clipboard</translation>
+    </message>
+    <message>
+        <source>Pegado: %1</source>
+        <translation>Pasted: %1</translation>
+    </message>
+</context>
+<context>
     <name>kit::Working</name>
     <message>
         <source>pi</source>
@@ -961,6 +972,14 @@ Vantrelo: Version %1.%2.%3</translation>
     <message>
         <source>Desarrollo copiado</source>
         <translation>Working copied</translation>
+    </message>
+</context>
+<context>
+    <name>kit::spoken</name>
+    <message>
+        <source>,</source>
+        <comment>the decimal mark of a number read aloud; one character</comment>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -1111,10 +1130,6 @@ Vantrelo: Version %1.%2.%3</translation>
     <message>
         <source>Copiado: %1</source>
         <translation>Copied: %1</translation>
-    </message>
-    <message>
-        <source>Pegado: %1</source>
-        <translation>Pasted: %1</translation>
     </message>
     <message>
         <source>Elija un valor de la lista para ver cómo se obtiene.</source>

@@ -318,7 +318,7 @@
     <message>
         <source>Paredes x2 (ws):</source>
         <comment>B + b + ws</comment>
-        <translation>Lados x2 (ls):</translation>
+        <translation>Ambos lados (ls):</translation>
     </message>
     <message>
         <source> ESFERA </source>
@@ -866,6 +866,17 @@ Vantrelo: Versão %1.%2.%3</translation>
     </message>
 </context>
 <context>
+    <name>kit::NumberBox</name>
+    <message>
+        <source>No hay un número en el portapapeles</source>
+        <translation>Não há um número na área de transferência</translation>
+    </message>
+    <message>
+        <source>Pegado: %1</source>
+        <translation>Colado: %1</translation>
+    </message>
+</context>
+<context>
     <name>kit::Working</name>
     <message>
         <source>pi</source>
@@ -961,6 +972,14 @@ Vantrelo: Versão %1.%2.%3</translation>
     <message>
         <source>Desarrollo copiado</source>
         <translation>Resolução copiada</translation>
+    </message>
+</context>
+<context>
+    <name>kit::spoken</name>
+    <message>
+        <source>,</source>
+        <comment>the decimal mark of a number read aloud; one character</comment>
+        <translation>,</translation>
     </message>
 </context>
 <context>
@@ -1111,10 +1130,6 @@ Vantrelo: Versão %1.%2.%3</translation>
     <message>
         <source>Copiado: %1</source>
         <translation>Copiado: %1</translation>
-    </message>
-    <message>
-        <source>Pegado: %1</source>
-        <translation>Colado: %1</translation>
     </message>
     <message>
         <source>Elija un valor de la lista para ver cómo se obtiene.</source>

@@ -35,11 +35,11 @@ constexpr OptionPlace kVolumeOptions[] = {{0, 1695}, {1, 2005}, {2, 1695}, {3, 1
 
 // Indexed by core::CalculatorId.
 constexpr CalculatorLayout kLayouts[] = {
-    {"frmPerimetro", QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Perímetro"), kPerimeterOptions, 1965, 100, 120,
+    {QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Perímetro"), kPerimeterOptions, 1965, 100, 120,
      QT_TRANSLATE_NOOP("ui::CalculatorWindow", "P")},
-    {"frmArea", QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Área"), kAreaOptions, 2085, 120, 120,
+    {QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Área"), kAreaOptions, 2085, 120, 120,
      QT_TRANSLATE_NOOP("ui::CalculatorWindow", "A")},
-    {"frmVolumen", QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Volumen"), kVolumeOptions, 1965, 105, 105,
+    {QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Volumen"), kVolumeOptions, 1965, 105, 105,
      QT_TRANSLATE_NOOP("ui::CalculatorWindow", "V")},
 };
 

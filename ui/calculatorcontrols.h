@@ -19,7 +19,7 @@ class DesktopServices;
 
 namespace ui {
 
-// What a calculator window is called, and where its layout differs from one kind
+// A calculator window's title, and where its layout differs from one kind
 // to another, in twips.
 struct OptionPlace {
     int row; // position in the button column, 0 at the top
@@ -27,7 +27,6 @@ struct OptionPlace {
 };
 
 struct CalculatorLayout {
-    const char* formName;
     const char* caption;
     core::Table<OptionPlace> options; // in button-number order, one per figure
     int label1Width;

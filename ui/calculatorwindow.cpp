@@ -15,6 +15,7 @@
 #include "kit/fittext.h"
 #include "kit/listchoices.h"
 #include "kit/look.h"
+#include "kit/numberbox.h"
 #include "kit/spokennumbers.h"
 #include "kit/workingpanel.h"
 #include "ui/coretext.h"
@@ -65,7 +66,6 @@ CalculatorWindow::CalculatorWindow(kit::ToolContext& context, const core::Calcul
       m_calculator(calculator),
       m_ui(buildCalculatorControls(this, calculator, context.desktop()))
 {
-    setObjectName(QString::fromUtf8(calculatorLayout(calculator.id).formName));
     setWindowTitle(tr(calculatorLayout(calculator.id).caption));
     kit::setClientSize(this, 5655, 4455);
     connectHandlers();
@@ -111,6 +111,7 @@ void CalculatorWindow::connectVoice()
     setAccessibleDescription(tr("F2 lee el resultado"));
     // The unit is part of what is said: a new unit alone, same number, is news too.
     const auto sayResult = [this] { m_voice->sayAfterPause(spokenResult()); };
+    kit::sayPastes(this, m_voice);
     connect(m_ui.txtAnswer, &QLineEdit::textChanged, m_voice, sayResult);
     connect(m_ui.Combo4, &QComboBox::currentTextChanged, m_voice, sayResult);
     for (QComboBox* list : {m_ui.Combo1, m_ui.Combo4, m_ui.Combo5})
@@ -141,7 +142,7 @@ core::Working CalculatorWindow::working() const
 
 QString CalculatorWindow::spokenResult() const
 {
-    const QString answer = kit::withoutGroupingCommas(m_ui.txtAnswer->text());
+    const QString answer = kit::spoken(m_ui.txtAnswer->text());
     // Only a number has a unit; a message is read as it stands.
     const bool number = !answer.isEmpty() && (answer.front().isDigit() || answer.front() == QLatin1Char('-'));
     if (!number)

@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
 #include <string>
 
-#include "core/numbers.h"
 #include "core/units.h"
 #include "kit/accessibility.h"
 #include "kit/announcer.h"
@@ -24,6 +24,7 @@
 #include "kit/numberbox.h"
 #include "kit/optionbutton.h"
 #include "kit/shapes.h"
+#include "kit/spokennumbers.h"
 #include "kit/workingpanel.h"
 #include "ui/coretext.h"
 
@@ -38,6 +39,7 @@ const QColor kPressed(220, 220, 220);
 constexpr int kRowHeight = 495; // twips: ten rows fill a list without scrolling
 constexpr int kCopyLeft = 8750;
 constexpr int kButtonSize = 495;
+constexpr int kClipCheckMs = 100; // from a change of the clipboard to the paste button's check
 
 // Top of the copy button beside each row of List3, in twips.
 constexpr int kCopyTop[] = {850, 1350, 1840, 2340, 2830, 3330, 3820, 4320, 4820, 5310};
@@ -78,20 +80,10 @@ void paintCategory(QRadioButton* option, const QColor& colour)
     option->setPalette(palette);
 }
 
-// The start of text that fits a box of maxLength characters, never half a surrogate pair.
-QString fitted(const QString& text, int maxLength)
-{
-    QString start = text.left(maxLength);
-    if (start.size() < text.size() && !start.isEmpty() && start.back().isHighSurrogate())
-        start.chop(1);
-    return start;
-}
-
 } // namespace
 
 ConverterWindow::ConverterWindow(kit::ToolContext& context) : kit::ToolWindow(context)
 {
-    setObjectName(QStringLiteral("frmConvert"));
     setWindowTitle(tr("Convertidor de unidades"));
     kit::setClientSize(this, 9375, 5895);
 
@@ -118,6 +110,7 @@ ConverterWindow::ConverterWindow(kit::ToolContext& context) : kit::ToolWindow(co
 
     connectHandlers();
     m_voice = new kit::Announcer(this);
+    kit::sayPastes(this, m_voice);
     buildWorking(context);
     Form_Load();
 }
@@ -273,7 +266,14 @@ void ConverterWindow::connectHandlers()
     connect(m_lblPaste, &kit::ClickLabel::clicked, this, &ConverterWindow::lblPaste_Click);
     connect(m_lblPaste, &kit::ClickLabel::mouseDown, this, &ConverterWindow::lblPaste_MouseDown);
     connect(m_lblPaste, &kit::ClickLabel::mouseUp, this, &ConverterWindow::lblPaste_MouseUp);
-    desktop().watchClipboard(this, [this] { tmrClip_Timer(); });
+    m_tmrClip = new QTimer(this);
+    m_tmrClip->setObjectName(QStringLiteral("tmrClip"));
+    m_tmrClip->setSingleShot(true);
+    m_tmrClip->setInterval(kClipCheckMs);
+    connect(m_tmrClip, &QTimer::timeout, this, &ConverterWindow::tmrClip_Timer);
+    // A moment after the notice, not inside it: the owner is still answering
+    // the programs that read a new clipboard at once.
+    desktop().watchClipboard(m_tmrClip, [this] { m_tmrClip->start(); });
     for (QObject* watched : {static_cast<QObject*>(m_txtCaja), static_cast<QObject*>(m_List3),
                              static_cast<QObject*>(m_lblCopy), static_cast<QObject*>(m_frmeCopy)})
         watched->installEventFilter(this);
@@ -299,19 +299,13 @@ bool ConverterWindow::eventFilter(QObject* watched, QEvent* event)
     return kit::ToolWindow::eventFilter(watched, event);
 }
 
-// Ctrl+C on the values uses the program's clipboard step, not the list's own;
-// Ctrl+V in the box is the box's paste, said aloud.
+// Ctrl+C on the values uses the program's clipboard step, not the list's own.
 bool ConverterWindow::clipboardKey(QObject* watched, const QKeyEvent* key)
 {
     if (watched == m_List3 && key->matches(QKeySequence::Copy)) {
         const int row = m_List3->selectedRow();
         if (isValue(row))
             copyRow(row);
-        return true;
-    }
-    if (watched == m_txtCaja && key->matches(QKeySequence::Paste)) {
-        if (m_txtCaja->pasteNumber())
-            m_voice->say(tr("Pegado: %1").arg(m_txtCaja->text()));
         return true;
     }
     return false;
@@ -430,16 +424,14 @@ void ConverterWindow::lblCopy_MouseUp()
     kit::setBackColour(m_frmeCopy, kit::kWindowBackground);
 }
 
-// A number goes in whole, so that a row copied and pasted back gives the same
-// rows; other text only as far as typing could go.
+// The box's own paste: a number goes in whole, so that a row copied and pasted
+// back gives the same rows, and is said. A clipboard that no longer starts with
+// a number is left as it is, and so is the box.
 void ConverterWindow::lblPaste_Click()
 {
-    const QString clipboard = desktop().clipboardText();
-    const QString number = kit::pastedNumber(clipboard);
-    m_txtCaja->setText(number.isNull() ? fitted(clipboard, m_txtCaja->typedLength()) : number);
-    desktop().clearClipboard();
-    // Screen readers leave a text set by the program unread.
-    m_voice->say(tr("Pegado: %1").arg(m_txtCaja->text()));
+    if (m_txtCaja->pasteNumber())
+        desktop().clearClipboard();
+    tmrClip_Timer(); // shown again only for a number put there since
     if (m_lblPaste->hasFocus())
         m_txtCaja->setFocus(Qt::OtherFocusReason); // on to the value just pasted
 }
@@ -454,10 +446,11 @@ void ConverterWindow::lblPaste_MouseUp()
     kit::setBackColour(m_lblPaste, kit::kWindowBackground);
 }
 
+// The clipboard as a paste would read it; beyond a double's range is no number to paste.
 void ConverterWindow::tmrClip_Timer()
 {
-    const std::optional<double> value = core::readNumber(desktop().clipboardText().toStdString());
-    m_lblPaste->setVisible(value && *value > 0); // beyond a double's range is no number to paste
+    const QString number = kit::pastedNumber(desktop().clipboardText());
+    m_lblPaste->setVisible(!number.isNull() && number.toDouble() > 0);
 }
 
 void ConverterWindow::Convertir()
@@ -478,7 +471,7 @@ QListWidgetItem* ConverterWindow::valueRow(const QString& text, const std::strin
 {
     auto* value = new QListWidgetItem(text);
     value->setToolTip(text);
-    value->setData(Qt::AccessibleTextRole, text + QLatin1Char(' ') + unitText(unitWords.c_str()));
+    value->setData(Qt::AccessibleTextRole, kit::spoken(text) + QLatin1Char(' ') + unitText(unitWords.c_str()));
     return value;
 }
 

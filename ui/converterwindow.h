@@ -27,6 +27,7 @@ class QKeyEvent;
 class QLabel;
 class QListWidgetItem;
 class QRadioButton;
+class QTimer;
 
 namespace kit {
 class ListBox;
@@ -109,6 +110,7 @@ private:
     QLabel* m_lblN = nullptr;
     QLabel* m_Label1 = nullptr;
     kit::Announcer* m_voice = nullptr;
+    QTimer* m_tmrClip = nullptr;
     kit::WorkingPanel* m_working = nullptr; // under the lists, its toggle under the equals sign
 
     std::int16_t m_UnidadLongitud = 0;

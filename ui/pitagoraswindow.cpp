@@ -24,6 +24,7 @@
 #include "kit/look.h"
 #include "kit/numberbox.h"
 #include "kit/shapes.h"
+#include "kit/spokennumbers.h"
 #include "kit/workingpanel.h"
 #include "kit/workingtext.h"
 
@@ -163,7 +164,6 @@ bool isKeyboardContextMenu(const QEvent* event)
 
 PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context)
 {
-    setObjectName(QStringLiteral("frmPitagoras"));
     setWindowTitle(tr("Teorema de Pitágoras y regla de tres"));
     setAccessibleDescription(tr("F2 lee la última respuesta. ") + modeKeyHint() + QLatin1Char(' ') + settingsHint());
     buildPanel();
@@ -174,6 +174,7 @@ PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context
     buildMenu();
     buildTimers();
     m_voice = new kit::Announcer(this);
+    kit::sayPastes(this, m_voice);
     kit::setClientSize(this, 6735, 1605);
     buildWorking(context);
     m_txtZ[1]->setFocus(); // the first box in reading order
@@ -545,8 +546,8 @@ void PitagorasWindow::eShow()
     if (action.outOfRange)
         writeBox(action.box, outOfRange());
     if (action.box >= 0) {
-        m_lastAnswer =
-            QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(), m_txtZ[action.box]->text());
+        m_lastAnswer = QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(),
+                                                    kit::spoken(m_txtZ[action.box]->text()));
         m_lastBox = action.box;
         if (!isTriangleBox(action.box)) {
             m_proportionAnswer = m_lastAnswer;

@@ -99,7 +99,6 @@ void tellWholeSentences(const std::array<kit::ClickLabel*, 3>& paragraphs)
 
 SobrePitWindow::SobrePitWindow(kit::ToolContext& context) : ToolWindow(context, MenuOnClose::Leave)
 {
-    setObjectName(QStringLiteral("frmSobrePit"));
     setWindowTitle(tr("Sobre Pitágoras"));
     kit::setBackColour(this, kWindowBack);
     setMouseTracking(true);

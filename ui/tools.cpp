@@ -1,5 +1,7 @@
 #include "ui/tools.h"
 
+#include <QLatin1String>
+
 #include "ui/calculatorwindow.h"
 #include "ui/converterwindow.h"
 #include "ui/pitagoraswindow.h"
@@ -8,27 +10,34 @@
 namespace ui {
 namespace {
 
-template <core::CalculatorId id>
-QWidget* makeCalculator(kit::ToolContext& context)
+QWidget* named(QWidget* window, const Tool& row)
 {
-    return new CalculatorWindow(context, core::calculator(id));
+    window->setObjectName(QLatin1String(row.formName));
+    return window;
+}
+
+QWidget* makeCalculator(kit::ToolContext& context, const Tool& row)
+{
+    return named(new CalculatorWindow(context, core::calculator(*row.calculator)), row);
 }
 
 template <typename Window>
-QWidget* make(kit::ToolContext& context)
+QWidget* make(kit::ToolContext& context, const Tool& row)
 {
-    return new Window(context);
+    return named(new Window(context), row);
 }
+
+constexpr Tool kRows[] = {
+    {"frmPerimetro", "figPerimetro", makeCalculator, core::CalculatorId::Perimeter},
+    {"frmArea", "figArea", makeCalculator, core::CalculatorId::Area},
+    {"frmVolumen", "figVolumen", makeCalculator, core::CalculatorId::Volume},
+    {"frmPitagoras", "pitTeorema", make<PitagorasWindow>, std::nullopt},
+    {"frmSobrePit", "pitAbout", make<SobrePitWindow>, std::nullopt},
+    {"frmConvert", "cmdButton2", make<ConverterWindow>, std::nullopt},
+};
 
 } // namespace
 
-constexpr ToolTable kTools = {{
-    {"frmPerimetro", "figPerimetro", makeCalculator<core::CalculatorId::Perimeter>},
-    {"frmArea", "figArea", makeCalculator<core::CalculatorId::Area>},
-    {"frmVolumen", "figVolumen", makeCalculator<core::CalculatorId::Volume>},
-    {"frmPitagoras", "pitTeorema", make<PitagorasWindow>},
-    {"frmSobrePit", "pitAbout", make<SobrePitWindow>},
-    {"frmConvert", "cmdButton2", make<ConverterWindow>},
-}};
+constexpr ToolTable kTools = kRows;
 
 } // namespace ui

@@ -127,7 +127,10 @@ QStringList faults(const QWidget* window, const QWidget* control)
     const QString who = controlName(control);
     if (isControl(control) && (name.trimmed().isEmpty() || name == control->objectName()))
         found << who + QStringLiteral(": no name");
-    if (!control->toolTip().isEmpty() && control->accessibleDescription() != control->toolTip().trimmed())
+    // The tooltip as it is heard: its numbers with the language's decimal mark.
+    const QString heardTip = control->toolTip().trimmed().replace(QLatin1Char('.'), QLatin1Char(','));
+    if (!control->toolTip().isEmpty()
+        && control->accessibleDescription().replace(QLatin1Char('.'), QLatin1Char(',')) != heardTip)
         found << who + QStringLiteral(": tooltip is not the description");
     if (qobject_cast<const QComboBox*>(control) && control->accessibleDescription().isEmpty()
         && !hasBuddy(window, control))
@@ -473,10 +476,10 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
     QTest::newRow("resultado tras la pausa") << "frmPerimetro" << "escribir 5, pausa" << QStringList{"Resultado: 20 centímetros"};
     QTest::newRow("fuera de rango, sin unidad") << "frmArea" << "escribir 1e200, pausa" << QStringList{"Resultado: Fuera de rango"};
     QTest::newRow("fila copiada, con su unidad") << "frmConvert" << "escribir 25 en la caja, Ctrl+C en los valores" << QStringList{"Copiado: 25 centímetros"};
-    QTest::newRow("valor pegado") << "frmConvert" << "copiar 304.8, Ctrl+V en la caja" << QStringList{"Pegado: 304.8"};
+    QTest::newRow("valor pegado") << "frmConvert" << "copiar 304.8, Ctrl+V en la caja" << QStringList{"Pegado: 304,8"};
     QTest::newRow("resultado agrupado, sin comas") << "frmVolumen" << "escribir 20, pausa" << QStringList{"Resultado: 8000 centímetros cúbicos"};
     QTest::newRow("F2 lo dice una vez") << "frmArea" << "escribir 3, F2, pausa" << QStringList{"Resultado: 9 centímetros cuadrados"};
-    QTest::newRow("unidad con flechas y su resultado") << "frmPerimetro" << "escribir 5, flecha en la unidad del resultado, pausa" << QStringList{"metros", "Resultado: 0.2 metros"};
+    QTest::newRow("unidad con flechas y su resultado") << "frmPerimetro" << "escribir 5, flecha en la unidad del resultado, pausa" << QStringList{"metros", "Resultado: 0,2 metros"};
     QTest::newRow("F2 sin respuesta") << "frmPitagoras" << "F2" << QStringList{"Sin respuesta todavía"};
     QTest::newRow("modo por su tecla") << "frmPitagoras" << "Control+M, Control+M" << QStringList{"Modo equivalencia", "Modo triángulo"};
     QTest::newRow("F2 con el triángulo fuera de vista") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, botón de modo, F2" << QStringList{"Hipotenusa: 5", "Modo equivalencia", "Sin respuesta todavía"};
@@ -485,9 +488,12 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
     QTest::newRow("F3 dice el desarrollo") << "frmPerimetro" << "escribir 5, F3" << QStringList{"P igual a l por 4, igual a 5 por 4, igual a 20 centímetros"};
     QTest::newRow("F3 otra vez lo oculta") << "frmArea" << "F3, F3" << QStringList{"A igual a l al cuadrado", "Desarrollo oculto"};
     QTest::newRow("desarrollo del triángulo") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, F3" << QStringList{"Hipotenusa: 5", "h igual a raíz cuadrada de a al cuadrado más b al cuadrado, igual a raíz cuadrada de 3 al cuadrado más 4 al cuadrado, igual a raíz cuadrada de 9 más 16, igual a raíz cuadrada de 25, igual a 5"};
-    QTest::newRow("desarrollo de una fila, copiado") << "frmConvert" << "escribir 25 en la caja, valores en metros, F3, Control+Mayúsculas+C" << QStringList{"25 centímetros igual a 25 por 0.01, igual a 0.25 metros abre paréntesis 1 centímetros igual a 0.01 metros cierra paréntesis", "Desarrollo copiado"};
-    QTest::newRow("Pi aceptado") << "frmMenu" << "abrir Pi, 3.1416" << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo", "Pi: 3.1416"};
-    QTest::newRow("Pi rechazado calla") << "frmMenu" << "abrir Pi, 3.2" << QStringList{"Cuadro de Pi abierto: 3.14159265358979; Tab para editarlo"};
+    QTest::newRow("desarrollo de una fila, copiado") << "frmConvert" << "escribir 25 en la caja, valores en metros, F3, Control+Mayúsculas+C" << QStringList{"25 centímetros igual a 25 por 0,01, igual a 0,25 metros abre paréntesis 1 centímetros igual a 0,01 metros cierra paréntesis", "Desarrollo copiado"};
+    QTest::newRow("Pi aceptado") << "frmMenu" << "abrir Pi, 3.1416" << QStringList{"Cuadro de Pi abierto: 3,14159265358979; Tab para editarlo", "Pi: 3,1416"};
+    QTest::newRow("medida pegada con coma decimal") << "frmPerimetro" << "copiar 0,500, Ctrl+V en la medida" << QStringList{"Pegado: 0,5"};
+    QTest::newRow("nada que pegar en un cateto") << "frmPitagoras" << "copiar abc, Ctrl+V en un cateto" << QStringList{"No hay un número en el portapapeles"};
+    QTest::newRow("Pi pegado") << "frmMenu" << "abrir Pi, copiar 3,1416, Ctrl+V en Pi" << QStringList{"Cuadro de Pi abierto: 3,14159265358979; Tab para editarlo", "Pegado: 3,1416"};
+    QTest::newRow("Pi rechazado calla") << "frmMenu" << "abrir Pi, 3.2" << QStringList{"Cuadro de Pi abierto: 3,14159265358979; Tab para editarlo"};
     // clang-format on
 }
 
@@ -519,6 +525,12 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
         {"escribir 25 en la caja", [&] { typeInto("txtCaja", "25"); }},
         {"copiar 304.8", [&] { m_fixture->desktop.clipboard = QStringLiteral("304.8"); }},
         {"Ctrl+V en la caja", [&] { QTest::keyClick(typeInto("txtCaja", ""), Qt::Key_V, Qt::ControlModifier); }},
+        {"copiar 0,500", [&] { m_fixture->desktop.clipboard = QStringLiteral("0,500"); }},
+        {"copiar abc", [&] { m_fixture->desktop.clipboard = QStringLiteral("abc"); }},
+        {"copiar 3,1416", [&] { m_fixture->desktop.clipboard = QStringLiteral("3,1416"); }},
+        {"Ctrl+V en la medida", [&] { QTest::keyClick(typeInto("Text1", ""), Qt::Key_V, Qt::ControlModifier); }},
+        {"Ctrl+V en un cateto", [&] { QTest::keyClick(typeInto("txtZ1", ""), Qt::Key_V, Qt::ControlModifier); }},
+        {"Ctrl+V en Pi", [&] { QTest::keyClick(typeInto("txtPi", ""), Qt::Key_V, Qt::ControlModifier); }},
         {"Ctrl+C en los valores",
          [&] {
              auto* values = opened->findChild<QWidget*>(QStringLiteral("List3"));
@@ -797,9 +809,13 @@ void tst_Accessibility::every_number_shows_whole()
     const QFont font = box->font();
     QCOMPARE(box->text(), text);
     // Screen readers cut what they read by the runs of text attributes: one run, the
-    // whole text. A result is heard, selected whole, without its grouping commas.
+    // whole text. A result is heard, selected whole, without its grouping commas,
+    // and every number with the Spanish decimal comma.
     QAccessibleTextInterface* heard = QAccessible::queryAccessibleInterface(box)->textInterface();
-    const QString spoken = box->isReadOnly() ? QString(text).remove(QLatin1Char(',')) : text;
+    QString spoken = text;
+    if (box->isReadOnly())
+        spoken.remove(QLatin1Char(','));
+    spoken.replace(QLatin1Char('.'), QLatin1Char(','));
     int runStart = -1;
     int runEnd = -1;
     heard->attributes(1, &runStart, &runEnd);

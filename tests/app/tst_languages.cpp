@@ -16,6 +16,7 @@
 
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
+#include "core/figures.h"
 #include "kit/clicklabel.h"
 #include "kit/fittext.h"
 #include "kit/language.h"
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void every_window_speaks_its_language();
     void results_are_the_same_numbers_data();
     void results_are_the_same_numbers();
+    void side_captions_ask_for_what_the_formula_adds_data();
+    void side_captions_ask_for_what_the_formula_adds();
     void messages_come_in_english();
     void hypotenuse_message_comes_in_english();
     void language_follows_the_desktop_data();
@@ -131,6 +134,35 @@ std::map<QString, QStringList> textsOf(const QWidget* window)
     return texts;
 }
 
+// The option buttons Option1 to OptionN.
+QStringList options(std::size_t count)
+{
+    QStringList names;
+    for (std::size_t n = 1; n <= count; ++n)
+        names << QStringLiteral("Option%1").arg(n);
+    return names;
+}
+
+// What a window's captions are checked after ("" for opening it): pressing each
+// control that changes them; in a calculator, choosing each of its figures, the
+// first being the one it opens on, and showing the working.
+QStringList statesOf(const QString& window)
+{
+    static const std::map<QString, QStringList> pressed = {
+        {QStringLiteral("frmMenu"),
+         {QString(), QStringLiteral("cmdButton0"), QStringLiteral("cmdButton1"), QStringLiteral("cmdButton2"),
+          QStringLiteral("lblLink0"), QStringLiteral("lblLink1")}},
+        {QStringLiteral("frmPitagoras"), {QString(), QStringLiteral("cmdMode")}},
+        {QStringLiteral("frmConvert"), options(3) << QStringLiteral("cmdDesarrollo")},
+    };
+    for (const ui::Tool& tool : ui::kTools) {
+        if (tool.calculator && window == QLatin1String(tool.formName))
+            return options(core::calculator(*tool.calculator).figures.size()) << QStringLiteral("cmdDesarrollo");
+    }
+    const auto own = pressed.find(window);
+    return own == pressed.end() ? QStringList{QString()} : own->second;
+}
+
 // A language's name in a row's name.
 QString inLanguage(const QString& language)
 {
@@ -186,30 +218,9 @@ void tst_Languages::every_caption_fits_its_control_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control"); // pressed, or hovered, before the check; "" for none
-    const std::map<QString, QStringList> controls = {
-        {QStringLiteral("frmInicio"), {QString()}},
-        {QStringLiteral("frmMenu"),
-         {QString(), QStringLiteral("cmdButton0"), QStringLiteral("cmdButton1"), QStringLiteral("cmdButton2"),
-          QStringLiteral("lblLink0"), QStringLiteral("lblLink1")}},
-        {QStringLiteral("frmPerimetro"), {QStringLiteral("cmdDesarrollo")}},
-        {QStringLiteral("frmArea"), {QStringLiteral("cmdDesarrollo")}},
-        {QStringLiteral("frmVolumen"), {QStringLiteral("cmdDesarrollo")}},
-        {QStringLiteral("frmPitagoras"), {QString(), QStringLiteral("cmdMode")}},
-        {QStringLiteral("frmSobrePit"), {QString()}},
-        {QStringLiteral("frmConvert"),
-         {QStringLiteral("Option1"), QStringLiteral("Option2"), QStringLiteral("Option3"),
-          QStringLiteral("cmdDesarrollo")}},
-    };
-    const std::map<QString, int> figures = {
-        {QStringLiteral("frmPerimetro"), 8}, {QStringLiteral("frmArea"), 9}, {QStringLiteral("frmVolumen"), 8}};
     for (const QString& language : kit::kLanguages) {
         for (const QString& window : ToolFixture::kFormNames) {
-            QStringList pressed = controls.at(window);
-            if (figures.count(window)) {
-                for (int n = 1; n <= figures.at(window); ++n)
-                    pressed << QStringLiteral("Option%1").arg(n);
-            }
-            for (const QString& control : pressed) {
+            for (const QString& control : statesOf(window)) {
                 const QString state =
                     control.isEmpty() ? QStringLiteral("al abrir") : QStringLiteral("tras ") + control;
                 const QString row = QStringLiteral("%1 %2 %3").arg(window, state, inLanguage(language));
@@ -350,6 +361,40 @@ void tst_Languages::results_are_the_same_numbers()
         else
             QCOMPARE(shown[1][row], shown[0][row]);
     }
+}
+
+// The rhomboid doubles the side typed, the trapezoid adds it as typed: the
+// caption asks for one side, or for both together, as its formula takes it.
+void tst_Languages::side_captions_ask_for_what_the_formula_adds_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("caption"); // of the last measure
+    QTest::addColumn<QString>("formula");
+    // clang-format off
+    QTest::newRow("romboide en español") << "es" << "Option6" << "Paredes x2 (ws):" << "P = bs + ws";
+    QTest::newRow("trapecio en español") << "es" << "Option7" << "Paredes x2 (ws):" << "B + b + ws";
+    QTest::newRow("romboide en inglés") << "en" << "Option6" << "Side (s):" << "P = 2b + 2s";
+    QTest::newRow("trapecio en inglés") << "en" << "Option7" << "Both sides (s):" << "B + b + s";
+    QTest::newRow("romboide en portugués") << "pt_BR" << "Option6" << "Lados x2 (ls):" << "P = bs + ls";
+    QTest::newRow("trapecio en portugués") << "pt_BR" << "Option7" << "Ambos lados (ls):" << "B + b + ls";
+    QTest::newRow("romboide en catalán") << "ca" << "Option6" << "Costats x2 (cs):" << "P = bs + cs";
+    QTest::newRow("trapecio en catalán") << "ca" << "Option7" << "Dos costats (cs):" << "B + b + cs";
+    // clang-format on
+}
+
+void tst_Languages::side_captions_ask_for_what_the_formula_adds()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, option);
+    QFETCH(QString, caption);
+    QFETCH(QString, formula);
+    speak(language);
+    QWidget* opened = open(QStringLiteral("frmPerimetro"));
+    opened->findChild<QAbstractButton*>(option)->click();
+    const QString last = option == QLatin1String("Option6") ? QStringLiteral("Label2") : QStringLiteral("Label3");
+    QCOMPARE(opened->findChild<QLabel*>(last)->text(), caption);
+    QCOMPARE(opened->findChild<QLabel*>(QStringLiteral("lblForm"))->text(), formula);
 }
 
 void tst_Languages::messages_come_in_english()

@@ -1,12 +1,11 @@
 #include <QtTest>
 
-#include <QAction>
 #include <QPointer>
 
 #include <memory>
 
 #include "app/program.h"
-#include "app/splashwindow.h"
+#include "tests/support/run.h"
 #include "tests/support/windows.h"
 #include "ui/tools.h"
 
@@ -37,10 +36,7 @@ namespace {
 QWidget* openFromMenu(QWidget* menu, const QString& item)
 {
     const QWidgetList before = QApplication::topLevelWidgets();
-    if (auto* action = menu->findChild<QAction*>(item))
-        action->trigger();
-    else
-        QMetaObject::invokeMethod(menu->findChild<QWidget*>(item), "clicked");
+    pressOpener(menu, item);
     const QWidgetList after = QApplication::topLevelWidgets();
     for (QWidget* window : after) {
         if (!before.contains(window) && window->isVisible())
@@ -71,12 +67,7 @@ void tst_MenuWayland::initTestCase()
     QVERIFY2(QGuiApplication::platformName().startsWith(QLatin1String("wayland")),
              "runs as a Wayland client, under tests/support/with-weston");
     m_program = std::make_unique<app::Program>(ui::kTools, QStringLiteral("es"));
-    m_program->start();
-    auto* splash = qobject_cast<app::SplashWindow*>(topLevel(QStringLiteral("frmInicio")));
-    QVERIFY(splash);
-    for (int tick = 1; tick <= 21; ++tick)
-        splash->Timer1_Timer();
-    m_menu = topLevel(QStringLiteral("frmMenu"));
+    m_menu = startToMenu(*m_program);
     QVERIFY(m_menu);
     QVERIFY(QTest::qWaitForWindowExposed(m_menu, 5000));
 }

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QPointer>
 
+#include <vector>
+
 #include "app/menuwindow.h"
 #include "core/numbers.h"
 #include "kit/clicklabel.h"
@@ -13,6 +15,7 @@
 #include "kit/toolwindow.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/toolfixture.h"
+#include "ui/tools.h"
 
 namespace {
 
@@ -30,17 +33,24 @@ using MenuOnClose = kit::ToolWindow::MenuOnClose;
 // converter; every other opener has no window.
 ui::ToolTable stubTools()
 {
-    ui::ToolTable tools = ui::kTools;
-    for (ui::Tool& tool : tools) {
-        const QLatin1String name(tool.formName);
-        if (name == QLatin1String("frmPerimetro") || name == QLatin1String("frmConvert"))
-            tool.make = [](kit::ToolContext& c) -> QWidget* { return new StubTool(c, MenuOnClose::Restore); };
-        else if (name == QLatin1String("frmSobrePit"))
-            tool.make = [](kit::ToolContext& c) -> QWidget* { return new StubTool(c, MenuOnClose::Leave); };
-        else
-            tool.make = nullptr;
-    }
-    return tools;
+    static const std::vector<ui::Tool> rows = [] {
+        std::vector<ui::Tool> tools(ui::kTools.begin(), ui::kTools.end());
+        for (ui::Tool& tool : tools) {
+            const QLatin1String name(tool.formName);
+            if (name == QLatin1String("frmPerimetro") || name == QLatin1String("frmConvert"))
+                tool.make = [](kit::ToolContext& c, const ui::Tool&) -> QWidget* {
+                    return new StubTool(c, MenuOnClose::Restore);
+                };
+            else if (name == QLatin1String("frmSobrePit"))
+                tool.make = [](kit::ToolContext& c, const ui::Tool&) -> QWidget* {
+                    return new StubTool(c, MenuOnClose::Leave);
+                };
+            else
+                tool.make = nullptr;
+        }
+        return tools;
+    }();
+    return {rows.data(), rows.size()};
 }
 
 void hover(QWidget* widget)

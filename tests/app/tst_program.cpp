@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/program.h"
-#include "app/splashwindow.h"
+#include "tests/support/run.h"
 #include "tests/support/windows.h"
 #include "ui/tools.h"
 
@@ -23,15 +23,10 @@ private Q_SLOTS:
 void tst_Program::ending_with_every_tool_open_removes_every_window()
 {
     auto program = std::make_unique<app::Program>(ui::kTools, QStringLiteral("es"));
-    program->start();
-    auto* splash = qobject_cast<app::SplashWindow*>(topLevel(QStringLiteral("frmInicio")));
-    QVERIFY(splash);
-    for (int tick = 1; tick <= 21; ++tick)
-        splash->Timer1_Timer();
-    QWidget* menu = topLevel(QStringLiteral("frmMenu"));
+    QWidget* menu = startToMenu(*program);
     QVERIFY(menu);
     for (const ui::Tool& tool : ui::kTools)
-        pressOpener(menu, tool.opener);
+        pressOpener(menu, QString::fromLatin1(tool.opener));
     for (const ui::Tool& tool : ui::kTools)
         QVERIFY2(topLevel(QString::fromLatin1(tool.formName)), tool.formName);
 

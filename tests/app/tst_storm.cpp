@@ -15,6 +15,7 @@
 #include "kit/clicklabel.h"
 #include "kit/toolwindow.h"
 #include "tests/support/toolfixture.h"
+#include "tests/support/windows.h"
 #include "ui/tools.h"
 
 // A long, seeded run of random user actions over the menu and every tool
@@ -125,11 +126,7 @@ QList<kit::ToolWindow*> tst_Storm::openTools() const
 
 void tst_Storm::openRandomTool()
 {
-    const QString opener = QString::fromLatin1(ui::kTools[index(ui::kTools.size())].opener);
-    if (auto* item = m_menu->findChild<QAction*>(opener))
-        item->trigger();
-    else
-        QTest::mouseClick(m_menu->findChild<kit::ClickLabel*>(opener), Qt::LeftButton);
+    pressOpener(m_menu, QString::fromLatin1(ui::kTools[index(ui::kTools.size())].opener));
     ++m_openings;
     // Timers run at once so that their work happens between the events below.
     for (kit::ToolWindow* tool : openTools()) {

@@ -3,7 +3,6 @@
 
 #include <QtTest>
 
-#include <QAction>
 #include <QPointer>
 #include <QWidget>
 
@@ -17,6 +16,7 @@
 #include "kit/toolcontext.h"
 #include "kit/toolwindow.h"
 #include "tests/support/fakedesktop.h"
+#include "tests/support/windows.h"
 #include "ui/tools.h"
 
 // The offscreen platform warns at every raise and keyboard grab it cannot do;
@@ -83,7 +83,7 @@ struct ToolFixture {
             window = new app::MenuWindow(context, ui::kTools, [] {});
         for (const ui::Tool& tool : ui::kTools) {
             if (formName == QLatin1String(tool.formName))
-                window = tool.make(context);
+                window = tool.make(context, tool);
         }
         if (!window)
             qFatal("no window %s", qPrintable(formName));
@@ -109,10 +109,7 @@ struct MenuFixture : ToolFixture {
     QWidget* open(const QString& opener)
     {
         const QWidgetList before = QApplication::topLevelWidgets();
-        if (auto* item = menu.findChild<QAction*>(opener))
-            item->trigger();
-        else
-            QTest::mouseClick(menu.findChild<QWidget*>(opener), Qt::LeftButton);
+        pressOpener(&menu, opener);
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (!before.contains(window) && window->isVisible() && qobject_cast<kit::ToolWindow*>(window)) {
                 window->activateWindow();

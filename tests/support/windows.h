@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 // The top-level window with the given form name, or nullptr.
@@ -16,14 +17,14 @@ inline QWidget* topLevel(const QString& name)
     return nullptr;
 }
 
-// Presses a tool's opener in the main menu (ui::kTools): a menu item, or the
-// converter's picture button.
-inline void pressOpener(QWidget* menu, const char* opener)
+// Presses a tool's opener in the main menu (ui::kTools) as a user does: a menu
+// item, or the converter's picture button.
+inline void pressOpener(QWidget* menu, const QString& opener)
 {
-    if (auto* item = menu->findChild<QAction*>(QString::fromLatin1(opener)))
+    if (auto* item = menu->findChild<QAction*>(opener))
         item->trigger();
     else
-        QMetaObject::invokeMethod(menu->findChild<QWidget*>(QString::fromLatin1(opener)), "clicked");
+        QTest::mouseClick(menu->findChild<QWidget*>(opener), Qt::LeftButton);
 }
 
 // A control's name in a failure message: its objectName, or its class without one.

@@ -7,11 +7,13 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 
 #include "core/figures.h"
 #include "tests/support/toolfixture.h"
+#include "ui/tools.h"
 
 using core::CalculatorId;
 
@@ -166,8 +168,9 @@ void tst_CalculatorWindow::cleanup()
 
 QWidget* tst_CalculatorWindow::open(CalculatorId id)
 {
-    // The calculators lead the table of tools, in the order of their ids.
-    QWidget* window = m_fixture->open(QString::fromLatin1(ui::kTools[static_cast<std::size_t>(id)].opener));
+    const auto tool =
+        std::find_if(ui::kTools.begin(), ui::kTools.end(), [id](const ui::Tool& t) { return t.calculator == id; });
+    QWidget* window = m_fixture->open(QString::fromLatin1(tool->opener));
     m_windows.emplace_back(window);
     return window;
 }
@@ -230,6 +233,10 @@ void tst_CalculatorWindow::every_figure_shows_its_result_data()
     // clang-format off
     QTest::newRow("perimetro cuadrado 5") << P << 1 << QStringList{"5"} << "P = L * 4" << "20";
     QTest::newRow("perimetro cuadrado 1,5") << P << 1 << QStringList{"1,5"} << "P = L * 4" << "6";
+    QTest::newRow("perimetro cuadrado, pegado 0,500") << P << 1 << QStringList{"pegar 0,500"} << "P = L * 4" << "2";
+    QTest::newRow("perimetro cuadrado, pegado 2,5") << P << 1 << QStringList{"pegar 2,5"} << "P = L * 4" << "10";
+    QTest::newRow("perimetro cuadrado, pegado 1,250") << P << 1 << QStringList{"pegar 1,250"} << "P = L * 4" << "5,000";
+    QTest::newRow("perimetro cuadrado, pegado abc") << P << 1 << QStringList{"pegar abc"} << "P = L * 4" << "0";
     QTest::newRow("perimetro cuadrado, 13 cifras tecleadas") << P << 1 << QStringList{"1234567890123"} << "P = L * 4" << "493,827,156,048";
     QTest::newRow("perimetro cuadrado, pegadas 16 cifras") << P << 1 << QStringList{"pegar 1234567890123.45"} << "P = L * 4" << "4,938,271,560,493.8";
     QTest::newRow("perimetro rectangulo 3 4") << P << 2 << QStringList{"3", "4"} << "P = b * 2 + h * 2" << "14";

@@ -10,9 +10,11 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <memory>
 
+#include "kit/announcer.h"
 #include "kit/look.h"
 #include "tests/support/toolfixture.h"
 #include "ui/converterwindow.h"
@@ -302,7 +304,7 @@ void tst_ConverterWindow::each_value_is_read_out_with_its_unit()
     open(0);
     enter(2, QStringLiteral("0.25")); // 0.25 Pulgada
     QCOMPARE(list(3)->item(0)->text(), QStringLiteral("6.35"));
-    QCOMPARE(list(3)->item(0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("6.35 milímetros"));
+    QCOMPARE(list(3)->item(0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("6,35 milímetros"));
     QCOMPARE(list(3)->item(0)->toolTip(), QStringLiteral("6.35"));
     enter(8, QStringLiteral("1e305")); // Milla
     QCOMPARE(list(3)->item(0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("Fuera de rango milímetros"));
@@ -496,6 +498,8 @@ void tst_ConverterWindow::paste_button_shows_after_copying_a_positive_value()
     enter(unit, text);
     copyRow(row);
     QCOMPARE(m_fixture->desktop.clipboard, copied);
+    QVERIFY(child<QTimer>("tmrClip")->isActive()); // the check comes a moment after the change
+    m_window->tmrClip_Timer();
     QCOMPARE(child<QWidget>("lblPaste")->isVisible(), shown);
 }
 
@@ -508,6 +512,15 @@ void tst_ConverterWindow::paste_button_shows_only_for_a_positive_number_data()
     QTest::newRow("número y letras") << "12abc" << true;
     QTest::newRow("más allá de un double") << "1E400" << false;
     QTest::newRow("1 MB de blancos y un 5") << QString(1 << 20, QLatin1Char(' ')) + QLatin1Char('5') << true;
+    QTest::newRow("medio con coma decimal") << "0,500" << true;
+    QTest::newRow("milésima con coma decimal") << "0,001" << true;
+    QTest::newRow("coma decimal") << "2,5" << true;
+    QTest::newRow("Pi con coma decimal") << "3,1416" << true;
+    QTest::newRow("agrupado con decimales") << "1,234.5" << true;
+    QTest::newRow("agrupado entero") << "8,000" << true;
+    QTest::newRow("se lee agrupado") << "1,250" << true;
+    QTest::newRow("negativo con coma decimal") << "-0,5" << false;
+    QTest::newRow("letras") << "abc" << false;
     // clang-format on
 }
 
@@ -527,31 +540,39 @@ void tst_ConverterWindow::paste_puts_the_copied_number_in_the_box_data()
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("firstRow");
+    QTest::addColumn<QString>("said");
     const QString megabyte(1 << 20, QLatin1Char('7'));
-    const QString emoji = QLatin1Char('x') + QString(13, QLatin1Char('1')) + QStringLiteral("\U0001F600");
+    const QString none = QStringLiteral("No hay un número en el portapapeles");
     // clang-format off
-    QTest::newRow("1 MB de cifras, más allá de un double") << "botón" << megabyte << QString(15, QLatin1Char('7')) << "7.77777777777777E+15";
-    QTest::newRow("caracteres de control") << "botón" << "\t1\n2\x01" "34" << "12" << "120";
-    QTest::newRow("texto sin partir un emoji") << "botón" << emoji << QLatin1Char('x') + QString(13, QLatin1Char('1')) << "0";
-    QTest::newRow("fila larga de Kilómetro²") << "botón" << "1.2345678901234E-10" << "1.2345678901234E-10" << "1.2345678901234E-09";
-    QTest::newRow("fila larga de Kilómetro² con Ctrl+V") << "Ctrl+V" << "1.2345678901234E-10" << "1.2345678901234E-10" << "1.2345678901234E-09";
-    QTest::newRow("fila de 16 caracteres") << "botón" << "1234567890123.45" << "1234567890123.45" << "12345678901234.5";
-    QTest::newRow("resultado agrupado con Ctrl+V") << "Ctrl+V" << "1,234.5" << "1234.5" << "12345";
-    QTest::newRow("resultado agrupado entero") << "botón" << "8,000" << "8000" << "80000";
-    QTest::newRow("resultado agrupado desde el menú") << "menú" << "1,234.5" << "1234.5" << "12345";
-    QTest::newRow("coma que no agrupa con Ctrl+V") << "Ctrl+V" << "3,5" << "3" << "30";
-    QTest::newRow("1 MB de cifras con Ctrl+V: nada cambia") << "Ctrl+V" << megabyte << "5" << "50";
-    QTest::newRow("portapapeles vacío con Ctrl+V: nada cambia") << "Ctrl+V" << "" << "5" << "50";
+    QTest::newRow("1 MB de cifras, más allá de un double: nada cambia") << "botón" << megabyte << "5" << "50" << none;
+    QTest::newRow("caracteres de control") << "botón" << "\t1\n2\x01" "34" << "12" << "120" << "Pegado: 12";
+    QTest::newRow("fila larga de Kilómetro²") << "botón" << "1.2345678901234E-10" << "1.2345678901234E-10" << "1.2345678901234E-09" << "Pegado: 1,2345678901234E-10";
+    QTest::newRow("fila larga de Kilómetro² con Ctrl+V") << "Ctrl+V" << "1.2345678901234E-10" << "1.2345678901234E-10" << "1.2345678901234E-09" << "Pegado: 1,2345678901234E-10";
+    QTest::newRow("fila de 16 caracteres") << "botón" << "1234567890123.45" << "1234567890123.45" << "12345678901234.5" << "Pegado: 1234567890123,45";
+    QTest::newRow("resultado agrupado con Ctrl+V") << "Ctrl+V" << "1,234.5" << "1234.5" << "12345" << "Pegado: 1234,5";
+    QTest::newRow("resultado agrupado entero") << "botón" << "8,000" << "8000" << "80000" << "Pegado: 8000";
+    QTest::newRow("resultado agrupado desde el menú") << "menú" << "1,234.5" << "1234.5" << "12345" << "Pegado: 1234,5";
+    QTest::newRow("se lee agrupado desde el menú") << "menú" << "1,250" << "1250" << "12500" << "Pegado: 1250";
+    QTest::newRow("medio con coma decimal con Ctrl+V") << "Ctrl+V" << "0,500" << "0.5" << "5" << "Pegado: 0,5";
+    QTest::newRow("milésima con coma decimal") << "botón" << "0,001" << "0.001" << "0.01" << "Pegado: 0,001";
+    QTest::newRow("coma decimal desde el menú") << "menú" << "2,5" << "2.5" << "25" << "Pegado: 2,5";
+    QTest::newRow("Pi con coma decimal") << "botón" << "3,1416" << "3.1416" << "31.416" << "Pegado: 3,1416";
+    QTest::newRow("letras con el botón: nada cambia") << "botón" << "abc" << "5" << "50" << none;
+    QTest::newRow("letras con Ctrl+V: nada cambia") << "Ctrl+V" << "abc" << "5" << "50" << none;
+    QTest::newRow("1 MB de cifras con Ctrl+V: nada cambia") << "Ctrl+V" << megabyte << "5" << "50" << none;
+    QTest::newRow("portapapeles vacío con Ctrl+V: nada cambia") << "Ctrl+V" << "" << "5" << "50" << none;
     // clang-format on
 }
 
-// The button empties the clipboard; the desktop's paste leaves it as it is.
+// The button empties the clipboard of the number it pasted; the desktop's paste
+// leaves it as it is.
 void tst_ConverterWindow::paste_puts_the_copied_number_in_the_box()
 {
     QFETCH(QString, how);
     QFETCH(QString, clipboard);
     QFETCH(QString, pasted);
     QFETCH(QString, firstRow);
+    QFETCH(QString, said);
     open(0);
     enter(1, QStringLiteral("5")); // 5 Centímetro, the cursor after it: a paste replaces the value all the same
     m_fixture->desktop.clipboard = clipboard;
@@ -563,7 +584,9 @@ void tst_ConverterWindow::paste_puts_the_copied_number_in_the_box()
         QTest::mouseClick(child<QWidget>("lblPaste"), Qt::LeftButton);
     QCOMPARE(box()->text(), pasted);
     QCOMPARE(list(3)->item(0)->text(), firstRow);
-    QCOMPARE(m_fixture->desktop.clipboard, how == QStringLiteral("botón") ? QString() : clipboard);
+    QCOMPARE(m_window->findChild<kit::Announcer*>()->text(), said);
+    const bool cleared = how == QStringLiteral("botón") && pasted != QLatin1String("5");
+    QCOMPARE(m_fixture->desktop.clipboard, cleared ? QString() : clipboard);
 }
 
 void tst_ConverterWindow::buttons_look_pressed_while_held_data()
