@@ -1,6 +1,7 @@
 // Keystroke latency inside the process, without a display server: one key into a
 // measure box of an area window until its answer box holds the new result, and
-// one key into the converter's input box until every value row is rewritten.
+// one key into the converter's input box until every value row is rewritten;
+// then both again with the working shown.
 // Each keystroke is timed on its own with a steady clock; the keys alternate
 // between a digit and Backspace so that every one changes the text. Then the
 // growth of resident memory while each tool is opened and closed 1,000 times.
@@ -179,6 +180,24 @@ int main(int argc, char* argv[])
 
     delete converter;
     delete area;
+
+    // The same with the working shown, which every keystroke writes anew; the
+    // converter's is that of a row in another unit.
+    var.workingShown = true;
+    area = open("frmArea", context);
+    text1 = area->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    answer = area->findChild<QLineEdit*>(QStringLiteral("txtAnswer"));
+    text1->setText(QStringLiteral("12.5"));
+    report("area_working", typeInto(text1, [answer] { return answer->text(); }));
+    converter = open("frmConvert", context);
+    caja = converter->findChild<QLineEdit*>(QStringLiteral("txtCaja"));
+    values = converter->findChild<QListWidget*>(QStringLiteral("List3"));
+    converter->findChild<QListWidget*>(QStringLiteral("List2"))->setCurrentRow(4);
+    caja->setText(QStringLiteral("12.5"));
+    report("converter_working", typeInto(caja, [values] { return allRows(values); }));
+    delete converter;
+    delete area;
+    var.workingShown = false;
 
     // Opened and closed through the real menu. BENCH_TOOLS=frmArea,... measures only
     // those, BENCH_OPENINGS rounds instead of 1,000 (for a run under heaptrack).

@@ -1,14 +1,21 @@
 #include "core/figures.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/numbers.h"
+#include "core/writing.h"
 
 namespace core {
 namespace {
 
 constexpr Measure L = Measure::Length;
 constexpr Measure N = Measure::None;
+
+// The three measure boxes, as the formulas read them.
+constexpr Expression t1 = measure(0);
+constexpr Expression t2 = measure(1);
+constexpr Expression t3 = measure(2);
 
 constexpr Factor kSame{Operation::Unchanged, 1.0};
 constexpr Factor times(double constant)
@@ -21,7 +28,9 @@ constexpr Factor over(double constant)
 }
 
 // Perimeters, in the input length unit. Each formula keeps the order of its
-// operations, since a different order can change the last bits of a result.
+// operations, since a different order can change the last bits of a result:
+// operations group from the left as written, and only the two operands of one
+// operation may trade places (b · 2 is b + b to the last bit).
 // The rhomboid's captions name doubled values but the user types one base and one
 // side; the trapezoid's sides are added once, as its formula text says.
 constexpr Figure kPerimeterFigures[] = {
@@ -31,42 +40,42 @@ constexpr Figure kPerimeterFigures[] = {
      ":/fig_cuadrado.svg",
      {CORE_TR("Figuras", "Lado (l):"), nullptr, nullptr},
      {L, N, N},
-     [](double t1, double, double, double) { return t1 * 4; }},
+     t1 * 4},
     {CORE_TR("Figuras", "RECTÁNGULO"),
      CORE_TR("Figuras", " RECTÁNGULO "),
      CORE_TR("Figuras", "P = b * 2 + h * 2"),
      ":/fig_rectangulo.svg",
      {CORE_TR("Figuras", "Base (b):"), CORE_TR("Figuras", "Altura (h):"), nullptr},
      {L, L, N},
-     [](double t1, double t2, double, double) { return (t1 + t1) + (t2 + t2); }},
+     t1 * 2 + t2 * 2},
     {CORE_TR("Figuras", "TRIÁNGULO"),
      CORE_TR("Figuras", " TRIÁNGULO "),
      CORE_TR("Figuras", "L1 + L2 + L3"),
      ":/fig_triangulo.svg",
      {CORE_TR("Figuras", "Lado 1 (l1):"), CORE_TR("Figuras", "Lado 2 (l2):"), CORE_TR("Figuras", "Lado 3 (l3):")},
      {L, L, L},
-     [](double t1, double t2, double t3, double) { return (t1 + t2) + t3; }},
+     t1 + t2 + t3},
     {CORE_TR("Figuras", "POLÍGONO REG."),
      CORE_TR("Figuras", " POLÍGONO REGULAR "),
      CORE_TR("Figuras", "P = L * #"),
      ":/fig_pentagono.svg",
      {CORE_TR("Figuras", "Lado (l):"), CORE_TR("Figuras", "No. lados (#):"), nullptr},
      {L, Measure::Count, N},
-     [](double t1, double t2, double, double) { return t1 * t2; }},
+     t1* t2},
     {CORE_TR("Figuras", "ROMBO"),
      CORE_TR("Figuras", " ROMBO "),
      CORE_TR("Figuras", "P = L * 4"),
      ":/fig_rombo.svg",
      {CORE_TR("Figuras", "Lado (l):"), nullptr, nullptr},
      {L, N, N},
-     [](double t1, double, double, double) { return t1 * 4; }},
+     t1 * 4},
     {CORE_TR("Figuras", "ROMBOIDE"),
      CORE_TR("Figuras", " ROMBOIDE "),
      CORE_TR("Figuras", "P = bs + ws"),
      ":/fig_romboide.svg",
      {CORE_TR("Figuras", "Bases x2 (bs):"), CORE_TR("Figuras", "Paredes x2 (ws):"), nullptr},
      {L, L, N},
-     [](double t1, double t2, double, double) { return (t1 + t1) + (t2 + t2); }},
+     t1 * 2 + t2 * 2},
     {CORE_TR("Figuras", "TRAPECIO"),
      CORE_TR("Figuras", " TRAPECIO "),
      CORE_TR("Figuras", "B + b + ws"),
@@ -74,14 +83,14 @@ constexpr Figure kPerimeterFigures[] = {
      {CORE_TR("Figuras", "Base Mayor (B):"), CORE_TR("Figuras", "Base Menor (b):"),
       CORE_TR_FOR("Figuras", "Paredes x2 (ws):", "B + b + ws")},
      {L, L, L},
-     [](double t1, double t2, double t3, double) { return (t1 + t2) + t3; }},
+     t1 + t2 + t3},
     {CORE_TR("Figuras", "CIRCUNFERENC."),
      CORE_TR("Figuras", " CIRCUNFERENCIA "),
      CORE_TR("Figuras", "Pi * D"),
      ":/fig_circulo.svg",
      {CORE_TR("Figuras", "Diametro (D):"), nullptr, nullptr},
      {L, N, N},
-     [](double t1, double, double, double pi) { return t1 * pi; }},
+     kPiValue* t1},
 };
 
 // Areas, in the square of the input unit; the sphere's entry is its surface.
@@ -92,63 +101,63 @@ constexpr Figure kAreaFigures[] = {
      ":/fig_cuadrado.svg",
      {CORE_TR("Figuras", "Lado (l):"), nullptr, nullptr},
      {L, N, N},
-     [](double t1, double, double, double) { return t1 * t1; }},
+     squared(t1)},
     {CORE_TR("Figuras", "RECTÁNGULO"),
      CORE_TR("Figuras", " RECTÁNGULO "),
      CORE_TR("Figuras", "A = b * h"),
      ":/fig_rectangulo.svg",
      {CORE_TR("Figuras", "Base (b):"), CORE_TR("Figuras", "Altura (h):"), nullptr},
      {L, L, N},
-     [](double t1, double t2, double, double) { return t1 * t2; }},
+     t1* t2},
     {CORE_TR("Figuras", "TRIÁNGULO"),
      CORE_TR("Figuras", " TRIÁNGULO "),
      CORE_TR("Figuras", "A = b * h / 2"),
      ":/fig_triangulo.svg",
      {CORE_TR("Figuras", "Base (b):"), CORE_TR("Figuras", "Altura (h):"), nullptr},
      {L, L, N},
-     [](double t1, double t2, double, double) { return (t1 * t2) / 2; }},
+     t1* t2 / 2},
     {CORE_TR("Figuras", "ROMBO"),
      CORE_TR("Figuras", " ROMBO "),
      CORE_TR("Figuras", "A = D * d / 2"),
      ":/fig_rombo.svg",
      {CORE_TR("Figuras", "Diagonal Mayor (D):"), CORE_TR("Figuras", "Diagonal Menor (d):"), nullptr},
      {L, L, N},
-     [](double t1, double t2, double, double) { return (t1 * t2) / 2; }},
+     t1* t2 / 2},
     {CORE_TR("Figuras", "TRAPECIO"),
      CORE_TR("Figuras", " TRAPECIO "),
      CORE_TR("Figuras", "A = (B + b) * h / 2"),
      ":/fig_trapecio.svg",
      {CORE_TR("Figuras", "Base Mayor (B):"), CORE_TR("Figuras", "Base Menor (b):"), CORE_TR("Figuras", "Altura (h):")},
      {L, L, L},
-     [](double t1, double t2, double t3, double) { return ((t1 + t2) * t3) / 2; }},
+     (t1 + t2) * t3 / 2},
     {CORE_TR("Figuras", "POLÍGONO REG."),
      CORE_TR("Figuras", " POLÍGONO REGULAR "),
      CORE_TR("Figuras", "A = L * # * a / 2"),
      ":/fig_pentagono.svg",
      {CORE_TR("Figuras", "Lado (l):"), CORE_TR("Figuras", "No. lados (#):"), CORE_TR("Figuras", "Apotema (a):")},
      {L, Measure::Count, L},
-     [](double t1, double t2, double t3, double) { return (t3 * (t2 * t1)) / 2; }},
+     t1* t2* t3 / 2},
     {CORE_TR("Figuras", "CÍRCULO"),
      CORE_TR("Figuras", " CÍRCULO "),
      CORE_TR("Figuras", "A = Pi * r²"),
      ":/fig_circulo.svg",
      {CORE_TR("Figuras", "Radio (r):"), nullptr, nullptr},
      {L, N, N},
-     [](double t1, double, double, double pi) { return (t1 * t1) * pi; }},
+     kPiValue* squared(t1)},
     {CORE_TR("Figuras", "ESFERA"),
      CORE_TR_FOR("Figuras", " ESFERA ", "A = Pi * 4 * r²"),
      CORE_TR("Figuras", "A = Pi * 4 * r²"),
      ":/fig_esfera.svg",
      {CORE_TR("Figuras", "Radio (r):"), nullptr, nullptr},
      {L, N, N},
-     [](double t1, double, double, double pi) { return (t1 * t1) * (pi * 4); }},
+     kPiValue * 4 * squared(t1)},
     {CORE_TR("Figuras", "ROMBOIDE"),
      CORE_TR("Figuras", " ROMBOIDE "),
      CORE_TR("Figuras", "A = b * h"),
      ":/fig_romboide.svg",
      {CORE_TR("Figuras", "Base (b):"), CORE_TR("Figuras", "Altura (h):"), nullptr},
      {L, L, N},
-     [](double t1, double t2, double, double) { return t1 * t2; }},
+     t1* t2},
 };
 
 // Volumes, in the cube of the input unit. The prism and the pyramid take their base
@@ -161,56 +170,56 @@ constexpr Figure kVolumeFigures[] = {
      ":/fig_cubo.svg",
      {CORE_TR("Figuras", "Arista (a):"), nullptr, nullptr},
      {L, N, N},
-     [](double t1, double, double, double) { return (t1 * t1) * t1; }},
+     cubed(t1)},
     {CORE_TR("Figuras", "PARALELEPÍPED."),
      CORE_TR("Figuras", " PARALELEPÍPEDO "),
      CORE_TR("Figuras", "V = a1 * a2 * a3"),
      ":/fig_paralelepipedo.svg",
      {CORE_TR("Figuras", "Arista 1 (a1):"), CORE_TR("Figuras", "Arista 2 (a2):"), CORE_TR("Figuras", "Arista 3 (a3):")},
      {L, L, L},
-     [](double t1, double t2, double t3, double) { return (t1 * t2) * t3; }},
+     t1* t2* t3},
     {CORE_TR("Figuras", "PRISMA"),
      CORE_TR("Figuras", " PRISMA "),
      CORE_TR("Figuras", "V = Ab * h"),
      ":/fig_prisma.svg",
      {CORE_TR("Figuras", "Área Base (Ab):"), CORE_TR("Figuras", "Altura (h):"), nullptr},
      {Measure::Area, L, N},
-     [](double t1, double t2, double, double) { return t1 * t2; }},
+     t1* t2},
     {CORE_TR("Figuras", "CILINDRO"),
      CORE_TR("Figuras", " CILINDRO "),
      CORE_TR("Figuras", "V = Pi * r² * h"),
      ":/fig_cilindro.svg",
      {CORE_TR("Figuras", "Radio (r):"), CORE_TR("Figuras", "Altura (h):"), nullptr},
      {L, L, N},
-     [](double t1, double t2, double, double pi) { return t2 * ((t1 * t1) * pi); }},
+     kPiValue* squared(t1) * t2},
     {CORE_TR("Figuras", "CONO"),
      CORE_TR("Figuras", " CONO "),
      CORE_TR("Figuras", "V = Pi * r² * h / 3"),
      ":/fig_cono.svg",
      {CORE_TR("Figuras", "Radio (r):"), CORE_TR("Figuras", "Altura (h):"), nullptr},
      {L, L, N},
-     [](double t1, double t2, double, double pi) { return (t2 * ((t1 * t1) * pi)) / 3; }},
+     kPiValue* squared(t1) * t2 / 3},
     {CORE_TR("Figuras", "PIRÁMIDE"),
      CORE_TR("Figuras", " PIRÁMIDE "),
      CORE_TR("Figuras", "V = Ab * h / 3"),
      ":/fig_piramide.svg",
      {CORE_TR("Figuras", "Área Base (Ab):"), CORE_TR("Figuras", "Altura (h):"), nullptr},
      {Measure::Area, L, N},
-     [](double t1, double t2, double, double) { return (t1 * t2) / 3; }},
+     t1* t2 / 3},
     {CORE_TR("Figuras", "ESFERA"),
      CORE_TR("Figuras", " ESFERA "),
      CORE_TR("Figuras", "V = 4/3 * Pi * r³"),
      ":/fig_esfera_solida.svg",
      {CORE_TR("Figuras", "Radio (r):"), nullptr, nullptr},
      {L, N, N},
-     [](double t1, double, double, double pi) { return (std::pow(t1, 3.0) * (pi * 4)) / 3; }},
+     4 * kPiValue* power3(t1) / 3},
     {CORE_TR("Figuras", "OCTAEDRO REG."),
      CORE_TR("Figuras", " OCTAEDRO REGULAR "),
      CORE_TR("Figuras", "V = Raiz(2) / 3 * a³"),
      ":/fig_octaedro.svg",
      {CORE_TR("Figuras", "Arista (a):"), nullptr, nullptr},
      {L, N, N},
-     [](double t1, double, double, double) { return (std::sqrt(2.0) / 3) * std::pow(t1, 3.0); }},
+     root(2) / 3 * power3(t1)},
 };
 
 // Factors between the input unit (rows: mm, cm, m, km) and the result unit
@@ -278,6 +287,94 @@ double apply(const Factor& factor, double value)
     return value;
 }
 
+// The measures the figure uses, read from their boxes (the others are 0), or
+// std::nullopt when one reads beyond the range of a double.
+std::optional<MeasureValues> readMeasures(const Figure& figure, const std::array<std::string, 3>& texts)
+{
+    MeasureValues t{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (figure.measures[i] == Measure::None)
+            continue;
+        const std::optional<double> value = readNumber(texts[i]);
+        if (!value)
+            return std::nullopt;
+        t[i] = *value;
+    }
+    return t;
+}
+
+// Whether any measure the figure uses has been typed: a box that is empty or
+// holds the placeholder "0" has no value yet.
+bool anyTyped(const Figure& figure, const std::array<std::string, 3>& texts)
+{
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (figure.measures[i] != Measure::None && !texts[i].empty() && texts[i] != "0")
+            return true;
+    return false;
+}
+
+// "= 25π" and the unit: the formula's value with π taken as 1.
+void appendPiMultiple(Working& out, const Expression& formula, const MeasureValues& t, const std::string& unit)
+{
+    const double multiple = valueOf(formula, t, 1.0);
+    if (!std::isfinite(multiple))
+        return;
+    append(out, Term::Number, plainText(multiple));
+    append(out, Term::Pi);
+    append(out, Term::Unit, unit);
+    append(out, Term::Equals);
+}
+
+// The value as the result box shows it: the plain value, and when the display
+// rule changes more than its grouping, Rounded and the box's text.
+void appendShown(Working& out, double value, const std::string& unit)
+{
+    const std::string plain = plainText(value);
+    std::string shown = displayText(plain);
+    std::string ungrouped = shown;
+    ungrouped.erase(std::remove(ungrouped.begin(), ungrouped.end(), ','), ungrouped.end());
+    if (readNumber(ungrouped) != readNumber(plain)) {
+        appendValue(out, value, unit);
+        append(out, Term::Rounded);
+    }
+    append(out, Term::Number, shown);
+    append(out, Term::Unit, unit);
+}
+
+// "(1 cm = 10 mm)", or "(10 mm = 1 cm)" for a factor that divides.
+void appendFactor(Working& out, const Factor& factor, const std::string& from, const std::string& to)
+{
+    const bool divides = factor.operation == Operation::Divide;
+    append(out, Term::Open);
+    appendValue(out, divides ? factor.constant : 1.0, from);
+    append(out, Term::Equals);
+    appendValue(out, divides ? 1.0 : factor.constant, to);
+    append(out, Term::Close);
+}
+
+// The result in the input unit and, when the result unit is another one of the
+// calculator's units, the conversion into it with its factor.
+void appendConverted(Working& out, const Calculator& calculator, std::string_view inputUnit,
+                     std::string_view resultUnit, double result)
+{
+    const std::string unit = std::string(inputUnit) + calculator.powerSuffix;
+    const int row = unitIndex(kLengthUnits, inputUnit);
+    const int column = unitIndex(calculator.resultUnits, resultUnit);
+    if (row < 0 || column < 0 || calculator.factors[row][column].operation == Operation::Unchanged) {
+        appendShown(out, result, unit);
+        return;
+    }
+    appendValue(out, result, unit);
+    append(out, Term::Equals);
+    const Conversion conversion = convertResult(calculator, inputUnit, resultUnit, result);
+    if (conversion.outcome != Converted::Value) {
+        append(out, Term::OutOfRange);
+        return;
+    }
+    appendShown(out, conversion.value, std::string(resultUnit));
+    appendFactor(out, calculator.factors[row][column], unit, std::string(resultUnit));
+}
+
 } // namespace
 
 const Calculator& calculator(CalculatorId id)
@@ -287,16 +384,10 @@ const Calculator& calculator(CalculatorId id)
 
 std::optional<double> figureResult(const Figure& figure, const std::array<std::string, 3>& texts, double pi)
 {
-    std::array<double, 3> t{};
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (figure.measures[i] == Measure::None)
-            continue;
-        const std::optional<double> value = readNumber(texts[i]);
-        if (!value)
-            return std::nullopt;
-        t[i] = *value;
-    }
-    const double result = figure.result(t[0], t[1], t[2], pi);
+    const std::optional<MeasureValues> t = readMeasures(figure, texts);
+    if (!t)
+        return std::nullopt;
+    const double result = valueOf(figure.result, *t, pi);
     if (!std::isfinite(result))
         return std::nullopt;
     return result;
@@ -313,6 +404,34 @@ Conversion convertResult(const Calculator& calculator, std::string_view inputUni
     if (!std::isfinite(value))
         return {Converted::Overflow, result};
     return {Converted::Value, value};
+}
+
+Working figureWorking(const Calculator& calculator, const Figure& figure, const std::array<std::string, 3>& texts,
+                      double pi, std::string_view inputUnit, std::string_view resultUnit)
+{
+    Working out;
+    appendLetters(out, figure.result, 0);
+    if (!anyTyped(figure, texts))
+        return out;
+    const std::optional<MeasureValues> t = readMeasures(figure, texts);
+    if (!t) {
+        append(out, Term::Equals);
+        append(out, Term::OutOfRange);
+        return out;
+    }
+    const NodeValues values = evaluate(figure.result, *t, pi);
+    if (!appendSteps(out, figure.result, values, true))
+        return out;
+    append(out, Term::Equals);
+    const double result = values[static_cast<std::size_t>(figure.result.root())];
+    if (!std::isfinite(result)) {
+        append(out, Term::OutOfRange);
+        return out;
+    }
+    if (hasPi(figure.result))
+        appendPiMultiple(out, figure.result, *t, std::string(inputUnit) + calculator.powerSuffix);
+    appendConverted(out, calculator, inputUnit, resultUnit, result);
+    return out;
 }
 
 std::string displayText(std::string_view answer)

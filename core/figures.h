@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/expression.h"
 #include "core/table.h"
 #include "core/translatable.h"
 
@@ -22,9 +23,6 @@ enum class CalculatorId { Perimeter, Area, Volume };
 // What a measure row holds; it decides whether the row and its unit label show.
 enum class Measure { None, Length, Count, Area };
 
-// A figure's result from the three measures (unused ones are 0) and Pi.
-using Formula = double (*)(double t1, double t2, double t3, double pi);
-
 struct Figure {
     const char* caption; // option button
     const char* toolTip;
@@ -32,7 +30,7 @@ struct Figure {
     const char* picture; // resource key
     std::array<const char*, 3> labels; // measure captions, nullptr where unused
     std::array<Measure, 3> measures;
-    Formula result;
+    Expression result; // over the three measures (unused ones are 0) and Pi
 };
 
 enum class Operation { Unchanged, Multiply, Divide };

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <optional>
 
+#include "core/expression.h"
 #include "core/numbers.h"
+#include "core/writing.h"
 
 namespace core {
 namespace {
@@ -160,7 +162,109 @@ SolverAction solveProportion(const BoxTexts& texts, const Ranks& rango, const So
     return {};
 }
 
+// The formula of each box, as its working shows it; the values themselves come
+// from the solving steps above, which guard against leaving the double range.
+constexpr Expression h = measure(0);
+constexpr Expression a = measure(1);
+constexpr Expression b = measure(2);
+constexpr Expression kA = measure(3);
+constexpr Expression kX = measure(4);
+constexpr Expression kB = measure(5);
+constexpr Expression kY = measure(6);
+
+constexpr Expression kFormulas[kBoxCount] = {
+    root(squared(a) + squared(b)),
+    root(squared(h) - squared(b)),
+    root(squared(h) - squared(a)),
+    kX* kB / kY,
+    kA* kY / kB,
+    kY* kA / kX,
+    kB* kX / kA,
+};
+
+// The answer of box as the solver computes it from the known values.
+double answer(int box, const MeasureValues& v)
+{
+    switch (box) {
+    case 0:
+        return hypotenuseFrom(v[2], v[1]);
+    case 1:
+        return leg(v[0], v[2]);
+    case 2:
+        return leg(v[0], v[1]);
+    default:
+        const ProportionCandidate& c = kProportionOrder[box - 3];
+        return proportion(v[c.left], v[c.right], v[c.divisor]);
+    }
+}
+
+enum class Known { Values, NotSolvable, OutOfRange };
+
+// The values of the boxes the answer of box is computed from.
+Known readKnown(const BoxTexts& texts, int box, MeasureValues& values)
+{
+    const int first = box < 3 ? 0 : 3;
+    for (int k = first; k < first + (box < 3 ? 3 : 4); ++k) {
+        if (k == box)
+            continue;
+        const std::optional<double> value = readNumber(texts[k]);
+        if (!value)
+            return Known::OutOfRange;
+        if (*value <= 0)
+            return Known::NotSolvable;
+        values[k] = *value;
+    }
+    // A leg needs a hypotenuse at least as long as the other leg.
+    return box == 1 || box == 2 ? (values[0] >= values[3 - box] ? Known::Values : Known::NotSolvable) : Known::Values;
+}
+
+// Whether the steps taken one by one, without the solver's guards, give its very answer.
+bool stepsGiveAnswer(const Expression& formula, const NodeValues& values, double value)
+{
+    for (std::size_t i = 0; i < formula.size(); ++i)
+        if (values[i] != 0 && !std::isnormal(values[i]))
+            return false;
+    return values[static_cast<std::size_t>(formula.root())] == value;
+}
+
+void appendAnswer(Working& out, int box, const MeasureValues& known, const SolverSettings& settings)
+{
+    const Expression& formula = kFormulas[box];
+    const NodeValues values = evaluate(formula, known, 0.0);
+    const double value = answer(box, known);
+    if (!appendSteps(out, formula, values, stepsGiveAnswer(formula, values, value) || !std::isfinite(value)))
+        return;
+    append(out, Term::Equals);
+    if (!std::isfinite(value)) {
+        append(out, Term::OutOfRange);
+        return;
+    }
+    const std::vector<std::string> texts = written(box, value, settings).texts;
+    append(out, Term::Number, texts.front());
+    if (texts.size() > 1) {
+        append(out, Term::Rounded);
+        append(out, Term::Number, texts.back());
+    }
+}
+
 } // namespace
+
+Working solverWorking(const BoxTexts& texts, bool modo, int box, const SolverSettings& settings)
+{
+    Working out;
+    const bool answered = box >= (modo ? 3 : 0) && box <= (modo ? 6 : 2);
+    const int shown = answered ? box : (modo ? 3 : 0);
+    appendLetters(out, kFormulas[shown], shown);
+    MeasureValues known{};
+    const Known outcome = answered ? readKnown(texts, box, known) : Known::NotSolvable;
+    if (outcome == Known::OutOfRange) {
+        append(out, Term::Equals);
+        append(out, Term::OutOfRange);
+    }
+    if (outcome == Known::Values)
+        appendAnswer(out, box, known, settings);
+    return out;
+}
 
 bool eVacios(const BoxTexts& texts, bool modo)
 {

@@ -7,6 +7,7 @@
 
 #include "core/numbers.h"
 #include "core/translatable.h"
+#include "core/writing.h"
 
 namespace core::CatalogoUnidades {
 namespace {
@@ -192,3 +193,57 @@ std::vector<Fila> ConvertirValor(std::int16_t categoria, std::int16_t desde, std
 }
 
 } // namespace core::CatalogoUnidades
+
+namespace core {
+namespace {
+
+bool isBlank(std::string_view text)
+{
+    return text.find_first_not_of(" \t\n") == std::string_view::npos;
+}
+
+// "1 Pie = 0.3048 Metro": how many units to make one unit from.
+void appendFactor(Working& out, double factor, const std::string& from, const std::string& to)
+{
+    appendValue(out, 1.0, from);
+    append(out, Term::Equals);
+    appendValue(out, factor, to);
+}
+
+} // namespace
+
+Working converterWorking(std::int16_t categoria, std::int16_t desde, std::int16_t hacia, std::string_view texto)
+{
+    const std::vector<std::string> names = CatalogoUnidades::Unidades(categoria);
+    const std::string& from = names.at(static_cast<std::size_t>(desde));
+    const std::string& to = names.at(static_cast<std::size_t>(hacia));
+    const double factor = CatalogoUnidades::Factor(categoria, desde, hacia);
+    Working out;
+    const std::optional<double> x = readNumber(texto);
+    if (isBlank(texto) || !x) {
+        isBlank(texto) ? appendFactor(out, factor, from, to) : append(out, Term::OutOfRange);
+        return out;
+    }
+    appendValue(out, *x, from);
+    if (desde == hacia)
+        return out;
+    append(out, Term::Equals);
+    appendValue(out, *x);
+    append(out, Term::Times);
+    appendValue(out, factor);
+    append(out, Term::Equals);
+    const CatalogoUnidades::Fila row =
+        CatalogoUnidades::ConvertirValor(categoria, desde, texto).at(static_cast<std::size_t>(hacia));
+    if (!row) {
+        append(out, Term::OutOfRange);
+        return out;
+    }
+    append(out, Term::Number, *row);
+    append(out, Term::Unit, to);
+    append(out, Term::Open);
+    appendFactor(out, factor, from, to);
+    append(out, Term::Close);
+    return out;
+}
+
+} // namespace core

@@ -44,6 +44,33 @@ struct Piece {
 
 using Working = std::vector<Piece>;
 
+// A working reads as a chain of forms of one value joined by Equals: the
+// formula with its letters (Result, then the expression over Measure and Pi
+// terms), the formula with the values put in, each step in the order the
+// program computes it, and the value with its unit. A note that gives a factor
+// may close it, as Open ... Close. Where the box shows the value rounded, the
+// value is followed by Rounded and the box's own text. OutOfRange ends a
+// working at the step whose value leaves the range of a double.
+
+// The working of a figure's result from the texts of its measure boxes, with
+// Pi, in inputUnit (a length unit's text) and then in resultUnit, as the
+// calculator shows it: the last value is the result box's text. When no
+// measure the figure uses has been typed (each box is empty or holds the
+// placeholder "0"), only the formula with its letters.
+Working figureWorking(const Calculator& calculator, const Figure& figure, const std::array<std::string, 3>& texts,
+                      double pi, std::string_view inputUnit, std::string_view resultUnit);
+
+// The working of the solver's answer in box (the box eShow wrote into) from
+// the texts of the other boxes of its part, modo telling the part; the last
+// value is the text the box shows. With no box (-1), or known boxes that do not
+// allow an answer, only the formula of the part's first target.
+Working solverWorking(const BoxTexts& texts, bool modo, int box, const SolverSettings& settings);
+
+// The working of one converter row: texto read in unit desde, written in unit
+// hacia of categoria, with the factor the row uses; the last value is the
+// row's text. For a text with no number in it, only the row's factor.
+Working converterWorking(std::int16_t categoria, std::int16_t desde, std::int16_t hacia, std::string_view texto);
+
 } // namespace core
 
 #endif

@@ -11,6 +11,7 @@ struct BasVar {
     double ValorPi = 0.0; // working Pi; set when the menu loads
     std::int16_t VentanasAbiertas = 0; // open tool windows
     std::int16_t TipoMedida = 0; // 0 length, 1 area, 2 volume: the converter opens on it
+    bool workingShown = false; // the tool windows show their results' working
 };
 
 } // namespace kit

@@ -877,6 +877,104 @@ Vantrelo: Versió %1.%2.%3</translation>
     </message>
 </context>
 <context>
+    <name>kit::Working</name>
+    <message>
+        <source>pi</source>
+        <translation>pi</translation>
+    </message>
+    <message>
+        <source>más</source>
+        <translation>més</translation>
+    </message>
+    <message>
+        <source>menos</source>
+        <translation>menys</translation>
+    </message>
+    <message>
+        <source>por</source>
+        <translation>per</translation>
+    </message>
+    <message>
+        <source>entre</source>
+        <translation>entre</translation>
+    </message>
+    <message>
+        <source>al cuadrado</source>
+        <translation>al quadrat</translation>
+    </message>
+    <message>
+        <source>al cubo</source>
+        <translation>al cub</translation>
+    </message>
+    <message>
+        <source>raíz cuadrada de</source>
+        <translation>arrel quadrada de</translation>
+    </message>
+    <message>
+        <source>abre paréntesis</source>
+        <translation>obre parèntesi</translation>
+    </message>
+    <message>
+        <source>cierra paréntesis</source>
+        <translation>tanca parèntesi</translation>
+    </message>
+    <message>
+        <source>igual a</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>redondeado a</source>
+        <translation>arrodonit a</translation>
+    </message>
+    <message>
+        <source>(redondeado)</source>
+        <translation>(arrodonit)</translation>
+    </message>
+</context>
+<context>
+    <name>kit::WorkingPanel</name>
+    <message>
+        <source>Desarrollo</source>
+        <translation>Desenvolupament</translation>
+    </message>
+    <message>
+        <source>Desarrollo del resultado</source>
+        <translation>Desenvolupament del resultat</translation>
+    </message>
+    <message>
+        <source> Se copia con Control+Mayúsculas+C </source>
+        <translation> Es copia amb Control+Maj+C </translation>
+    </message>
+    <message>
+        <source>Copiar el desarrollo</source>
+        <translation>Copia el desenvolupament</translation>
+    </message>
+    <message>
+        <source> Copiar el desarrollo (Control+Mayúsculas+C) </source>
+        <translation> Copia el desenvolupament (Control+Maj+C) </translation>
+    </message>
+    <message>
+        <source>F3 muestra u oculta el desarrollo del resultado.</source>
+        <translation>F3 mostra o amaga el desenvolupament del resultat.</translation>
+    </message>
+    <message>
+        <source> Muestra u oculta el desarrollo del resultado (F3) </source>
+        <translation> Mostra o amaga el desenvolupament del resultat (F3) </translation>
+    </message>
+    <message>
+        <source>Desarrollo (F3)</source>
+        <translation>Desenvolupament (F3)</translation>
+    </message>
+    <message>
+        <source>Desarrollo oculto</source>
+        <translation>Desenvolupament amagat</translation>
+    </message>
+    <message>
+        <source>Desarrollo copiado</source>
+        <translation>Desenvolupament copiat</translation>
+    </message>
+</context>
+<context>
     <name>kit::spoken</name>
     <message>
         <source>,</source>
@@ -962,6 +1060,18 @@ Vantrelo: Versió %1.%2.%3</translation>
         <source>Resultado: %1</source>
         <translation>Resultat: %1</translation>
     </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
 </context>
 <context>
     <name>ui::ConverterWindow</name>
@@ -1020,6 +1130,10 @@ Vantrelo: Versió %1.%2.%3</translation>
     <message>
         <source>Copiado: %1</source>
         <translation>Copiat: %1</translation>
+    </message>
+    <message>
+        <source>Elija un valor de la lista para ver cómo se obtiene.</source>
+        <translation>Trieu un valor de la llista per veure com s&apos;obté.</translation>
     </message>
 </context>
 <context>

@@ -877,6 +877,104 @@ Vantrelo: Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
+    <name>kit::Working</name>
+    <message>
+        <source>pi</source>
+        <translation>pi</translation>
+    </message>
+    <message>
+        <source>más</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>menos</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>por</source>
+        <translation>times</translation>
+    </message>
+    <message>
+        <source>entre</source>
+        <translation>divided by</translation>
+    </message>
+    <message>
+        <source>al cuadrado</source>
+        <translation>squared</translation>
+    </message>
+    <message>
+        <source>al cubo</source>
+        <translation>cubed</translation>
+    </message>
+    <message>
+        <source>raíz cuadrada de</source>
+        <translation>square root of</translation>
+    </message>
+    <message>
+        <source>abre paréntesis</source>
+        <translation>open bracket</translation>
+    </message>
+    <message>
+        <source>cierra paréntesis</source>
+        <translation>close bracket</translation>
+    </message>
+    <message>
+        <source>igual a</source>
+        <translation>equals</translation>
+    </message>
+    <message>
+        <source>redondeado a</source>
+        <translation>rounded to</translation>
+    </message>
+    <message>
+        <source>(redondeado)</source>
+        <translation>(rounded)</translation>
+    </message>
+</context>
+<context>
+    <name>kit::WorkingPanel</name>
+    <message>
+        <source>Desarrollo</source>
+        <translation>Working</translation>
+    </message>
+    <message>
+        <source>Desarrollo del resultado</source>
+        <translation>Working of the result</translation>
+    </message>
+    <message>
+        <source> Se copia con Control+Mayúsculas+C </source>
+        <translation> Copied with Control+Shift+C </translation>
+    </message>
+    <message>
+        <source>Copiar el desarrollo</source>
+        <translation>Copy the working</translation>
+    </message>
+    <message>
+        <source> Copiar el desarrollo (Control+Mayúsculas+C) </source>
+        <translation> Copy the working (Control+Shift+C) </translation>
+    </message>
+    <message>
+        <source>F3 muestra u oculta el desarrollo del resultado.</source>
+        <translation>F3 shows or hides the working of the result.</translation>
+    </message>
+    <message>
+        <source> Muestra u oculta el desarrollo del resultado (F3) </source>
+        <translation> Shows or hides the working of the result (F3) </translation>
+    </message>
+    <message>
+        <source>Desarrollo (F3)</source>
+        <translation>Working (F3)</translation>
+    </message>
+    <message>
+        <source>Desarrollo oculto</source>
+        <translation>Working hidden</translation>
+    </message>
+    <message>
+        <source>Desarrollo copiado</source>
+        <translation>Working copied</translation>
+    </message>
+</context>
+<context>
     <name>kit::spoken</name>
     <message>
         <source>,</source>
@@ -962,6 +1060,18 @@ Vantrelo: Version %1.%2.%3</translation>
         <source>Resultado: %1</source>
         <translation>Result: %1</translation>
     </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
 </context>
 <context>
     <name>ui::ConverterWindow</name>
@@ -1020,6 +1130,10 @@ Vantrelo: Version %1.%2.%3</translation>
     <message>
         <source>Copiado: %1</source>
         <translation>Copied: %1</translation>
+    </message>
+    <message>
+        <source>Elija un valor de la lista para ver cómo se obtiene.</source>
+        <translation>Choose a value in the list to see how it is worked out.</translation>
     </message>
 </context>
 <context>

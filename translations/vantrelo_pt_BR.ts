@@ -877,6 +877,104 @@ Vantrelo: Versão %1.%2.%3</translation>
     </message>
 </context>
 <context>
+    <name>kit::Working</name>
+    <message>
+        <source>pi</source>
+        <translation>pi</translation>
+    </message>
+    <message>
+        <source>más</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <source>menos</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>por</source>
+        <translation>vezes</translation>
+    </message>
+    <message>
+        <source>entre</source>
+        <translation>dividido por</translation>
+    </message>
+    <message>
+        <source>al cuadrado</source>
+        <translation>ao quadrado</translation>
+    </message>
+    <message>
+        <source>al cubo</source>
+        <translation>ao cubo</translation>
+    </message>
+    <message>
+        <source>raíz cuadrada de</source>
+        <translation>raiz quadrada de</translation>
+    </message>
+    <message>
+        <source>abre paréntesis</source>
+        <translation>abre parêntese</translation>
+    </message>
+    <message>
+        <source>cierra paréntesis</source>
+        <translation>fecha parêntese</translation>
+    </message>
+    <message>
+        <source>igual a</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>redondeado a</source>
+        <translation>arredondado para</translation>
+    </message>
+    <message>
+        <source>(redondeado)</source>
+        <translation>(arredondado)</translation>
+    </message>
+</context>
+<context>
+    <name>kit::WorkingPanel</name>
+    <message>
+        <source>Desarrollo</source>
+        <translation>Resolução</translation>
+    </message>
+    <message>
+        <source>Desarrollo del resultado</source>
+        <translation>Resolução do resultado</translation>
+    </message>
+    <message>
+        <source> Se copia con Control+Mayúsculas+C </source>
+        <translation> Copia-se com Control+Shift+C </translation>
+    </message>
+    <message>
+        <source>Copiar el desarrollo</source>
+        <translation>Copiar a resolução</translation>
+    </message>
+    <message>
+        <source> Copiar el desarrollo (Control+Mayúsculas+C) </source>
+        <translation> Copiar a resolução (Control+Shift+C) </translation>
+    </message>
+    <message>
+        <source>F3 muestra u oculta el desarrollo del resultado.</source>
+        <translation>F3 mostra ou oculta a resolução do resultado.</translation>
+    </message>
+    <message>
+        <source> Muestra u oculta el desarrollo del resultado (F3) </source>
+        <translation> Mostra ou oculta a resolução do resultado (F3) </translation>
+    </message>
+    <message>
+        <source>Desarrollo (F3)</source>
+        <translation>Resolução (F3)</translation>
+    </message>
+    <message>
+        <source>Desarrollo oculto</source>
+        <translation>Resolução oculta</translation>
+    </message>
+    <message>
+        <source>Desarrollo copiado</source>
+        <translation>Resolução copiada</translation>
+    </message>
+</context>
+<context>
     <name>kit::spoken</name>
     <message>
         <source>,</source>
@@ -962,6 +1060,18 @@ Vantrelo: Versão %1.%2.%3</translation>
         <source>Resultado: %1</source>
         <translation>Resultado: %1</translation>
     </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
 </context>
 <context>
     <name>ui::ConverterWindow</name>
@@ -1020,6 +1130,10 @@ Vantrelo: Versão %1.%2.%3</translation>
     <message>
         <source>Copiado: %1</source>
         <translation>Copiado: %1</translation>
+    </message>
+    <message>
+        <source>Elija un valor de la lista para ver cómo se obtiene.</source>
+        <translation>Escolha um valor da lista para ver como é obtido.</translation>
     </message>
 </context>
 <context>

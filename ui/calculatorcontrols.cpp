@@ -35,9 +35,12 @@ constexpr OptionPlace kVolumeOptions[] = {{0, 1695}, {1, 2005}, {2, 1695}, {3, 1
 
 // Indexed by core::CalculatorId.
 constexpr CalculatorLayout kLayouts[] = {
-    {QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Perímetro"), kPerimeterOptions, 1965, 100, 120},
-    {QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Área"), kAreaOptions, 2085, 120, 120},
-    {QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Volumen"), kVolumeOptions, 1965, 105, 105},
+    {QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Perímetro"), kPerimeterOptions, 1965, 100, 120,
+     QT_TRANSLATE_NOOP("ui::CalculatorWindow", "P")},
+    {QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Área"), kAreaOptions, 2085, 120, 120,
+     QT_TRANSLATE_NOOP("ui::CalculatorWindow", "A")},
+    {QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Volumen"), kVolumeOptions, 1965, 105, 105,
+     QT_TRANSLATE_NOOP("ui::CalculatorWindow", "V")},
 };
 
 const QColor kGrey(224, 224, 224);
@@ -213,6 +216,7 @@ void buildFormulaBar(QWidget* window, const core::Calculator& calculator, Calcul
     c.imgFig = new QLabel(frame3);
     kit::identify(c.imgFig, "imgFig", WindowText::tr("Dibujo de la figura"));
     kit::place(c.imgFig, 4920, 0, 495, 495);
+    c.Frame3 = frame3;
 }
 
 // The base area list lies on the window itself, exactly over Combo1.

@@ -7,6 +7,7 @@
 #include "core/figures.h"
 
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -31,6 +32,7 @@ struct CalculatorLayout {
     int label1Width;
     int label4Top;
     int formulaTop;
+    const char* resultLetter; // what the result is called in its working
 };
 
 const CalculatorLayout& calculatorLayout(core::CalculatorId id);
@@ -48,6 +50,7 @@ struct CalculatorControls {
     QLineEdit* txtAnswer = nullptr;
     QLabel* lblForm = nullptr;
     QLabel* imgFig = nullptr;
+    QFrame* Frame3 = nullptr; // the formula bar
 };
 
 // Builds every control of a calculator window in its place, colours, fonts, tab

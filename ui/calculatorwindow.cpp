@@ -16,6 +16,7 @@
 #include "kit/look.h"
 #include "kit/numberbox.h"
 #include "kit/spokennumbers.h"
+#include "kit/workingpanel.h"
 #include "ui/coretext.h"
 
 namespace ui {
@@ -44,6 +45,19 @@ std::string coreUnit(const QComboBox* list, const core::UnitList& units)
     return item >= 0 ? units.at(static_cast<std::size_t>(item)) : std::string();
 }
 
+// A unit of a calculator in words, from the words its list holds beside it.
+QString unitWords(const std::string& unit)
+{
+    for (const auto& [units, words] :
+         {std::pair{&core::kLengthUnits, &core::kLengthUnitWords}, std::pair{&core::kAreaUnits, &core::kAreaUnitWords},
+          std::pair{&core::kVolumeUnits, &core::kVolumeUnitWords}}) {
+        for (std::size_t i = 0; i < units->size(); ++i)
+            if (unit == (*units)[i])
+                return unitText((*words)[i]);
+    }
+    return unitText(unit.c_str());
+}
+
 } // namespace
 
 CalculatorWindow::CalculatorWindow(kit::ToolContext& context, const core::Calculator& calculator)
@@ -54,8 +68,11 @@ CalculatorWindow::CalculatorWindow(kit::ToolContext& context, const core::Calcul
     setWindowTitle(tr(calculatorLayout(calculator.id).caption));
     kit::setClientSize(this, 5655, 4455);
     connectHandlers();
+    m_working = new kit::WorkingPanel(this, context, {5655, 4455}, 3015, 11);
+    m_working->addToggle(m_ui.Frame3, 4500, 60);
     Form_Load();
     connectVoice();
+    m_working->start([this] { return working(); }, workingNames(), m_voice);
 }
 
 // Boxes and plain lists raise their handlers for changes made by code as well as by
@@ -96,6 +113,27 @@ void CalculatorWindow::connectVoice()
     kit::sayPastes(this, m_voice);
     connect(m_ui.txtAnswer, &QLineEdit::textChanged, m_voice, sayResult);
     connect(m_ui.Combo4, &QComboBox::currentTextChanged, m_voice, sayResult);
+}
+
+// The letters are the measure captions' and the result's own; units as the lists
+// show them and as they are read.
+kit::WorkingNames CalculatorWindow::workingNames() const
+{
+    const QString result = tr(calculatorLayout(m_calculator.id).resultLetter);
+    return {[this, result](const core::Piece& piece) {
+                return piece.term == core::Term::Result
+                           ? result
+                           : kit::captionLetter(m_ui.Label[static_cast<std::size_t>(piece.index)]->text());
+            },
+            [](const std::string& unit) { return unitText(unit.c_str()); }, &unitWords};
+}
+
+core::Working CalculatorWindow::working() const
+{
+    return core::figureWorking(
+        m_calculator, selectedFigure(),
+        {text(1)->text().toStdString(), text(2)->text().toStdString(), text(3)->text().toStdString()}, var().ValorPi,
+        coreUnit(m_ui.Combo1, core::kLengthUnits), coreUnit(m_ui.Combo4, m_calculator.resultUnits));
 }
 
 QString CalculatorWindow::spokenResult() const
@@ -180,6 +218,7 @@ void CalculatorWindow::eResultado()
         var().ValorPi);
     if (!m_result) {
         m_ui.txtAnswer->setText(outOfRange());
+        m_working->refresh();
         return;
     }
     m_ui.txtAnswer->setText(fromStd(core::plainText(*m_result)));
@@ -187,8 +226,14 @@ void CalculatorWindow::eResultado()
     Combo4_Click();
 }
 
-// A conversion beyond the double range says so and keeps the chosen unit.
 void CalculatorWindow::Combo4_Click()
+{
+    writeConverted();
+    m_working->refresh();
+}
+
+// A conversion beyond the double range says so and keeps the chosen unit.
+void CalculatorWindow::writeConverted()
 {
     const core::Conversion conversion =
         m_result ? converted(*m_result) : core::Conversion{core::Converted::Overflow, 0.0};

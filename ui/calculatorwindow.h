@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "core/figures.h"
+#include "core/working.h"
 #include "kit/toolwindow.h"
 #include "ui/calculatorcontrols.h"
 
@@ -20,6 +21,8 @@ class QKeyEvent;
 
 namespace kit {
 class Announcer;
+class WorkingPanel;
+struct WorkingNames;
 } // namespace kit
 
 namespace ui {
@@ -36,6 +39,8 @@ protected:
 private:
     void connectHandlers();
     void connectVoice();
+    kit::WorkingNames workingNames() const;
+    core::Working working() const;
     void pendingGotFocus();
     // The result as a screen reader says it, with its unit.
     QString spokenResult() const;
@@ -43,6 +48,7 @@ private:
     void Option_Click(int n);
     void Combo1_Click();
     void Combo4_Click();
+    void writeConverted();
     void Combo5_Click();
     void Text_Change(int n);
     void Text_GotFocus(int n);
@@ -60,6 +66,7 @@ private:
     // Last result, in the input unit (or its square or cube); none when it left the double range.
     std::optional<double> m_result = 0.0;
     kit::Announcer* m_voice = nullptr;
+    kit::WorkingPanel* m_working = nullptr; // under the formula bar, its toggle in the bar
     int m_gotFocusPending = 0; // the box whose focus-gained step is queued, or 0
 };
 

@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 
+#include <algorithm>
 #include <string>
 
 #include "core/units.h"
@@ -23,6 +25,7 @@
 #include "kit/optionbutton.h"
 #include "kit/shapes.h"
 #include "kit/spokennumbers.h"
+#include "kit/workingpanel.h"
 #include "ui/coretext.h"
 
 namespace ui {
@@ -108,7 +111,43 @@ ConverterWindow::ConverterWindow(kit::ToolContext& context) : kit::ToolWindow(co
     connectHandlers();
     m_voice = new kit::Announcer(this);
     kit::sayPastes(this, m_voice);
+    buildWorking(context);
     Form_Load();
+}
+
+void ConverterWindow::buildWorking(kit::ToolContext& context)
+{
+    m_working = new kit::WorkingPanel(this, context, {9375, 5895}, 1215, 14.25);
+    // Between the source units and the rest, as it stands between them.
+    QToolButton* toggle = m_working->addToggle(this, 3120, 1440);
+    setTabOrder(m_List1, toggle);
+    setTabOrder(toggle, m_List2);
+    m_working->setEmptyText(tr("Elija un valor de la lista para ver cómo se obtiene."));
+    m_working->start([this] { return rowWorking(); }, workingNames(), m_voice);
+}
+
+// Units as the lists name them, and in words as the values are read.
+kit::WorkingNames ConverterWindow::workingNames()
+{
+    return {[](const core::Piece&) { return QString(); },
+            [](const std::string& unit) { return unitText(unit.c_str()); },
+            [this](const std::string& unit) {
+                const std::vector<std::string> units = core::CatalogoUnidades::Unidades(shownCategory());
+                const auto found = std::find(units.begin(), units.end(), unit);
+                if (found == units.end())
+                    return unitText(unit.c_str());
+                const std::size_t row = static_cast<std::size_t>(found - units.begin());
+                return unitText(core::CatalogoUnidades::spokenNames(shownCategory()).at(row).c_str());
+            }};
+}
+
+core::Working ConverterWindow::rowWorking()
+{
+    const int row = m_List3->selectedRow();
+    if (row < 0)
+        return {};
+    return core::converterWorking(shownCategory(), rememberedUnit(), static_cast<std::int16_t>(row),
+                                  m_txtCaja->text().toStdString());
 }
 
 void ConverterWindow::buildLists()
@@ -323,9 +362,12 @@ void ConverterWindow::List1_Click()
     Convertir();
 }
 
+// A row chosen in either list comes through here; a recomputation refreshes
+// the working itself, after the rows are whole again.
 void ConverterWindow::List2_Click()
 {
     m_List3->selectRow(m_List2->selectedRow());
+    m_working->refresh();
 }
 
 void ConverterWindow::List3_Click()
@@ -423,6 +465,7 @@ void ConverterWindow::Convertir()
     for (std::size_t row = 0; row < rows.size(); ++row)
         m_List3->addItem(valueRow(rows[row] ? QString::fromStdString(*rows[row]) : outOfRange(), units.at(row)));
     m_List3->selectRow(m_List2->selectedRow());
+    m_working->refresh();
 }
 
 // A value row, read out with its unit in words, its tooltip showing it whole; made

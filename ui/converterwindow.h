@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/working.h"
 #include "kit/toolwindow.h"
 
 class QFrame;
@@ -34,6 +35,8 @@ class Announcer;
 class ClickLabel;
 class LineShape;
 class NumberBox;
+class WorkingPanel;
+struct WorkingNames;
 } // namespace kit
 
 namespace ui {
@@ -56,6 +59,10 @@ private:
     void buildPasteButton();
     void buildCopyButton();
     void connectHandlers();
+    void buildWorking(kit::ToolContext& context);
+    kit::WorkingNames workingNames();
+    // The working of the selected values row; none without one.
+    core::Working rowWorking();
 
     void Form_Load();
     void Option_Click(std::int16_t c);
@@ -103,6 +110,7 @@ private:
     QLabel* m_Label1 = nullptr;
     kit::Announcer* m_voice = nullptr;
     QTimer* m_tmrClip = nullptr;
+    kit::WorkingPanel* m_working = nullptr; // under the lists, its toggle under the equals sign
 
     std::int16_t m_UnidadLongitud = 0;
     std::int16_t m_UnidadArea = 0;

@@ -25,6 +25,8 @@
 #include "kit/numberbox.h"
 #include "kit/shapes.h"
 #include "kit/spokennumbers.h"
+#include "kit/workingpanel.h"
+#include "kit/workingtext.h"
 
 namespace ui {
 namespace {
@@ -35,23 +37,24 @@ struct BoxDesign {
     int top;
     const char* toolTip;
     const char* accessibleName;
+    const char* letter; // in the working
 };
 
 constexpr BoxDesign kBoxes[core::kBoxCount] = {
     {480, 1080, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Hipotenusa "),
-     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Hipotenusa")},
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Hipotenusa"), "h"},
     {480, 120, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Cateto A "),
-     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Cateto a")},
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Cateto a"), "a"},
     {480, 600, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Cateto B "),
-     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Cateto b")},
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Cateto b"), "b"},
     {2640, 120, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " A "),
-     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término A, numerador izquierdo")},
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término A, numerador izquierdo"), "A"},
     {2640, 1080, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " X "),
-     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término X, denominador izquierdo")},
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término X, denominador izquierdo"), "X"},
     {4680, 120, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " B "),
-     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término B, numerador derecho")},
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término B, numerador derecho"), "B"},
     {4680, 1080, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Y "),
-     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término Y, denominador derecho")},
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término Y, denominador derecho"), "Y"},
 };
 constexpr int kBoxWidth = 1935;
 constexpr int kBoxHeight = 405;
@@ -173,6 +176,7 @@ PitagorasWindow::PitagorasWindow(kit::ToolContext& context) : ToolWindow(context
     m_voice = new kit::Announcer(this);
     kit::sayPastes(this, m_voice);
     kit::setClientSize(this, 6735, 1605);
+    buildWorking(context);
     m_txtZ[1]->setFocus(); // the first box in reading order
     txtZ_GotFocus(1); // the focus comes with the window, yet the box is entered as if clicked
 }
@@ -283,6 +287,22 @@ void PitagorasWindow::buildTimers()
     m_tmrAuto->setObjectName(QStringLiteral("tmrAuto"));
     m_tmrAuto->setInterval(1000);
     connect(m_tmrAuto, &QTimer::timeout, this, &PitagorasWindow::tmrAuto_Timer);
+}
+
+void PitagorasWindow::buildWorking(kit::ToolContext& context)
+{
+    m_working = new kit::WorkingPanel(this, context, {6735, 1605}, 2055, 11);
+    m_working->addMenuItem(m_mMenu);
+    m_working->setEmptyText(tr("Sin respuesta todavía"));
+    const kit::WorkingNames names = {
+        [](const core::Piece& piece) { return QString::fromUtf8(kBoxes[piece.index].letter); }, {}, {}};
+    m_working->start([this] { return answerWorking(); }, names, m_voice);
+}
+
+core::Working PitagorasWindow::answerWorking() const
+{
+    const bool triangle = triangleInView();
+    return core::solverWorking(boxTexts(), !triangle, triangle ? m_triangleBox : m_proportionBox, m_settings);
 }
 
 bool PitagorasWindow::eventFilter(QObject* watched, QEvent* event)
@@ -413,17 +433,24 @@ void PitagorasWindow::tmrMode_Timer()
 {
     if (!m_Modo) {
         if (m_panelLeft >= 0)
-            m_tmrMode->stop();
+            stopSlide();
         else
             m_panelLeft += kSlideStep;
     } else {
         if (m_panelLeft <= kSlideEnd)
-            m_tmrMode->stop();
+            stopSlide();
         else
             m_panelLeft -= kSlideStep;
     }
     m_frmeMode->move(kit::px(m_panelLeft), 0);
     keepFocusInView();
+}
+
+// The working follows the answer in view.
+void PitagorasWindow::stopSlide()
+{
+    m_tmrMode->stop();
+    m_working->refresh();
 }
 
 // Boxes slid out of view take no focus, and the focus leaves one as it goes.
@@ -520,10 +547,13 @@ void PitagorasWindow::eShow()
     if (action.outOfRange)
         writeBox(action.box, outOfRange());
     if (action.box >= 0) {
-        QString& answer = isTriangleBox(action.box) ? m_triangleAnswer : m_proportionAnswer;
+        const bool triangle = isTriangleBox(action.box);
+        QString& answer = triangle ? m_triangleAnswer : m_proportionAnswer;
         answer = QStringLiteral("%1: %2").arg(tr(kBoxes[action.box].toolTip).trimmed(),
                                               kit::spoken(m_txtZ[action.box]->text()));
+        (triangle ? m_triangleBox : m_proportionBox) = action.box;
         m_voice->say(answer);
+        m_working->refresh();
     }
 }
 

@@ -23,6 +23,7 @@
 #include <array>
 
 #include "core/solver.h"
+#include "core/working.h"
 #include "kit/toolwindow.h"
 
 class QAction;
@@ -35,6 +36,7 @@ class QTimer;
 
 namespace kit {
 class Announcer;
+class WorkingPanel;
 } // namespace kit
 
 namespace ui {
@@ -64,6 +66,9 @@ private:
     void buildButtons();
     void buildMenu();
     void buildTimers();
+    void buildWorking(kit::ToolContext& context);
+    // The working of the answer F2 says: the last one, or the proportion's once slid.
+    core::Working answerWorking() const;
     bool filterBoxEvent(int index, QEvent* event);
 
     void frmeMode_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
@@ -84,6 +89,7 @@ private:
     bool triangleInView() const;
 
     void writeBox(int index, const QString& text);
+    void stopSlide();
     void keepFocusInView();
     QString modeText() const;
     void nameMode();
@@ -107,6 +113,9 @@ private:
     kit::Announcer* m_voice = nullptr;
     QString m_triangleAnswer; // the triangle's box the solver filled last and its text, as spoken
     QString m_proportionAnswer; // the same, of the proportion
+    int m_triangleBox = -1; // the triangle's box the solver filled last, or -1
+    int m_proportionBox = -1; // the same, of the proportion
+    kit::WorkingPanel* m_working = nullptr; // under the boxes, from the settings menu
     QAction* m_mDecimal = nullptr;
     QAction* m_mTime = nullptr;
 };

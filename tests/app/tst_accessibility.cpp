@@ -548,7 +548,11 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
     QTest::newRow("F2 de vuelta en el triángulo") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, botón de modo, proporción 2/4 = 3/Y, respuesta automática, botón de modo, F2" << QStringList{"Hipotenusa: 5", "Modo equivalencia", "Y: 6", "Modo triángulo", "Hipotenusa: 5"};
     QTest::newRow("F2 con el triángulo fuera de vista") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, botón de modo, F2" << QStringList{"Hipotenusa: 5", "Modo equivalencia", "Sin respuesta todavía"};
     QTest::newRow("ajuste desmarcado y vuelto a marcar") << "frmPitagoras" << "Sólo 4 decimales, Sólo 4 decimales" << QStringList{"Sólo 4 decimales: no marcada", "Sólo 4 decimales: marcada"};
-    QTest::newRow("descripción solo al abrir") << "frmPerimetro" << "activar, otra ventana, activar" << QStringList{"F2 lee el resultado"};
+    QTest::newRow("descripción solo al abrir") << "frmPerimetro" << "activar, otra ventana, activar" << QStringList{"F2 lee el resultado. F3 muestra u oculta el desarrollo del resultado."};
+    QTest::newRow("F3 dice el desarrollo") << "frmPerimetro" << "escribir 5, F3" << QStringList{"P igual a l por 4, igual a 5 por 4, igual a 20 centímetros"};
+    QTest::newRow("F3 otra vez lo oculta") << "frmArea" << "F3, F3" << QStringList{"A igual a l al cuadrado", "Desarrollo oculto"};
+    QTest::newRow("desarrollo del triángulo") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, F3" << QStringList{"Hipotenusa: 5", "h igual a raíz cuadrada de a al cuadrado más b al cuadrado, igual a raíz cuadrada de 3 al cuadrado más 4 al cuadrado, igual a raíz cuadrada de 9 más 16, igual a raíz cuadrada de 25, igual a 5"};
+    QTest::newRow("desarrollo de una fila, copiado") << "frmConvert" << "escribir 25 en la caja, valores en metros, F3, Control+Mayúsculas+C" << QStringList{"25 centímetros igual a 25 por 0,01, igual a 0,25 metros abre paréntesis 1 centímetros igual a 0,01 metros cierra paréntesis", "Desarrollo copiado"};
     QTest::newRow("Pi aceptado") << "frmMenu" << "abrir Pi, 3.1416" << QStringList{"Cuadro de Pi abierto: 3,14159265358979; Tab para editarlo", "Pi: 3,1416"};
     QTest::newRow("medida pegada con coma decimal") << "frmPerimetro" << "copiar 0,500, Ctrl+V en la medida" << QStringList{"Pegado: 0,5"};
     QTest::newRow("nada que pegar en un cateto") << "frmPitagoras" << "copiar abc, Ctrl+V en un cateto" << QStringList{"No hay un número en el portapapeles"};
@@ -572,6 +576,11 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
         return edit;
     };
     QWidget other; // as a message box takes the activation
+    const auto shortcut = [opened](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        opened->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(opened)); // for the window's shortcuts
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
     const std::map<QString, std::function<void()>> step = {
         {"escribir 5", [&] { typeInto("Text1", "5"); }},
         {"escribir 3", [&] { typeInto("Text1", "3"); }},
@@ -594,6 +603,9 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
          }},
         {"pausa", [&] { voice->pauseEnded(); }},
         {"F2", [&] { QTest::keyClick(opened->focusWidget() ? opened->focusWidget() : opened, Qt::Key_F2); }},
+        {"F3", [&] { shortcut(Qt::Key_F3); }},
+        {"Control+Mayúsculas+C", [&] { shortcut(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); }},
+        {"valores en metros", [&] { static_cast<kit::ListBox*>(opened->findChild<QWidget*>("List2"))->selectRow(6); }},
         {"flecha en la unidad del resultado",
          [&] {
              auto* unit = opened->findChild<QComboBox*>(QStringLiteral("Combo4"));

@@ -145,7 +145,7 @@ QStringList options(std::size_t count)
 
 // What a window's captions are checked after ("" for opening it): pressing each
 // control that changes them; in a calculator, choosing each of its figures, the
-// first being the one it opens on.
+// first being the one it opens on, and showing the working.
 QStringList statesOf(const QString& window)
 {
     static const std::map<QString, QStringList> pressed = {
@@ -153,11 +153,11 @@ QStringList statesOf(const QString& window)
          {QString(), QStringLiteral("cmdButton0"), QStringLiteral("cmdButton1"), QStringLiteral("cmdButton2"),
           QStringLiteral("lblLink0"), QStringLiteral("lblLink1")}},
         {QStringLiteral("frmPitagoras"), {QString(), QStringLiteral("cmdMode")}},
-        {QStringLiteral("frmConvert"), options(3)},
+        {QStringLiteral("frmConvert"), options(3) << QStringLiteral("cmdDesarrollo")},
     };
     for (const ui::Tool& tool : ui::kTools) {
         if (tool.calculator && window == QLatin1String(tool.formName))
-            return options(core::calculator(*tool.calculator).figures.size());
+            return options(core::calculator(*tool.calculator).figures.size()) << QStringLiteral("cmdDesarrollo");
     }
     const auto own = pressed.find(window);
     return own == pressed.end() ? QStringList{QString()} : own->second;

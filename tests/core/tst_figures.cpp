@@ -113,7 +113,7 @@ void tst_Figures::formulas_keep_their_order_of_operations()
     QFETCH(double, t2);
     QFETCH(double, t3);
     QFETCH(double, expected);
-    const double result = figure(id, n).result(t1, t2, t3, kPi);
+    const double result = core::valueOf(figure(id, n).result, {t1, t2, t3}, kPi);
     QVERIFY2(result == expected, qPrintable(QString::number(result, 'g', 17)));
 }
 

@@ -1,8 +1,10 @@
 #include <QtTest>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -94,6 +96,23 @@ bool visible(QWidget* window, const QString& name)
     return window->findChild<QWidget*>(name)->isVisibleTo(window);
 }
 
+// F3, or the toggle in the formula bar.
+void toggleWorking(QWidget* window, bool byKey)
+{
+    if (!byKey) {
+        window->findChild<QAbstractButton*>(QStringLiteral("cmdDesarrollo"))->click();
+        return;
+    }
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window)); // for the window's shortcut
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+}
+
+QString working(QWidget* window)
+{
+    return window->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"))->toPlainText();
+}
+
 } // namespace
 
 class tst_CalculatorWindow : public QObject {
@@ -124,6 +143,8 @@ private Q_SLOTS:
     void enter_moves_among_the_visible_boxes_data();
     void enter_moves_among_the_visible_boxes();
     void an_empty_box_shows_0_when_left();
+    void the_working_shows_follows_and_copies_data();
+    void the_working_shows_follows_and_copies();
 
 private:
     QWidget* open(CalculatorId id);
@@ -583,6 +604,51 @@ void tst_CalculatorWindow::an_empty_box_shows_0_when_left()
     QCoreApplication::processEvents();
     QCOMPARE(text(window, 2)->text(), QString());
     QCOMPARE(answer(window), "0");
+}
+
+void tst_CalculatorWindow::the_working_shows_follows_and_copies_data()
+{
+    QTest::addColumn<CalculatorId>("id");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<bool>("byKey"); // F3, or the toggle
+    QTest::addColumn<double>("pi");
+    QTest::addColumn<QStringList>("measures"); // typed once the working shows
+    QTest::addColumn<QString>("shown"); // "|" for a new line
+    // clang-format off
+    QTest::newRow("perimetro rectangulo, F3") << P << 2 << true << 3.14159265358979 << QStringList{"3", "4"} << "P = b · 2 + h · 2|= 3 · 2 + 4 · 2|= 6 + 8|= 14 cm";
+    QTest::newRow("area circulo, el boton") << A << 7 << false << 3.14159265358979 << QStringList{"3"} << "A = π · r²|= 3.14159265358979 · 3²|= 3.14159265358979 · 9|= 9π cm²|= 28.2743338823081 cm²|≈ 28.2743 cm² (redondeado)";
+    QTest::newRow("area circulo, Pi 3.1416") << A << 7 << true << 3.1416 << QStringList{"3"} << "A = π · r²|= 3.1416 · 3²|= 3.1416 · 9|= 9π cm²|= 28.2744 cm²";
+    QTest::newRow("volumen cubo sin medidas") << V << 1 << false << 3.14159265358979 << QStringList{} << "V = a³";
+    QTest::newRow("volumen cubo fuera de rango") << V << 1 << true << 3.14159265358979 << QStringList{"1e200"} << "V = a³|= 1E+200³|= Fuera de rango";
+    // clang-format on
+}
+
+// While shown the working follows each keystroke; it is copied as shown, it
+// shows in the next window too, and hidden again the window is its own size.
+void tst_CalculatorWindow::the_working_shows_follows_and_copies()
+{
+    QFETCH(CalculatorId, id);
+    QFETCH(int, option);
+    QFETCH(bool, byKey);
+    QFETCH(double, pi);
+    QFETCH(QStringList, measures);
+    QFETCH(QString, shown);
+    m_fixture->var.ValorPi = pi;
+    QWidget* window = open(id);
+    const QSize ownSize = window->size();
+    clickOption(window, option);
+    toggleWorking(window, byKey);
+    QVERIFY(visible(window, "frmeDesarrollo"));
+    QVERIFY(window->height() > ownSize.height());
+    for (int n = 1; n <= measures.size(); ++n)
+        QTest::keyClicks(text(window, n), measures[n - 1]);
+    QTRY_COMPARE(working(window), shown.replace('|', '\n'));
+    QTest::keyClick(text(window, 1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_fixture->desktop.clipboard, shown);
+    QVERIFY(visible(open(id), "frmeDesarrollo"));
+    toggleWorking(window, byKey);
+    QVERIFY(!visible(window, "frmeDesarrollo"));
+    QCOMPARE(window->size(), ownSize);
 }
 
 QTEST_MAIN(tst_CalculatorWindow)

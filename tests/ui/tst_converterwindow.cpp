@@ -1,11 +1,13 @@
 #include <QtTest>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTimer>
@@ -354,23 +356,29 @@ void tst_ConverterWindow::only_numbers_reach_the_clipboard_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("copied"); // empty: the clipboard keeps what it held
+    QTest::addColumn<QString>("working"); // the row's, "|" for a new line
     // clang-format off
-    QTest::newRow("1 pie en milímetros") << 4 << "1" << 0 << "304.8";
-    QTest::newRow("fila larga, entera") << 0 << "-1.2345678E-290" << 2 << "-4.86050314464859E-292";
-    QTest::newRow("fila fuera de rango") << 1 << "1e308" << 0 << "";
+    QTest::newRow("1 pie en milímetros") << 4 << "1" << 0 << "304.8" << "1 Pie = 1 · 304.8|= 304.8 Milímetro (1 Pie = 304.8 Milímetro)";
+    QTest::newRow("fila larga, entera") << 0 << "-1.2345678E-290" << 2 << "-4.86050314464859E-292" << "-1.2345678E-290 Milímetro = -1.2345678E-290 · 0.0393700787|= -4.86050314464859E-292 Pulgada (1 Milímetro = 0.0393700787 Pulgada)";
+    QTest::newRow("fila fuera de rango") << 1 << "1e308" << 0 << "" << "1E+308 Centímetro = 1E+308 · 10|= Fuera de rango";
     // clang-format on
 }
 
-// Ctrl+C on a row, the copy button and its screen-reader press alike.
+// Ctrl+C on a row, the copy button and its screen-reader press alike; the
+// row's working, shown before typing, follows it and goes whole with Ctrl+Shift+C.
 void tst_ConverterWindow::only_numbers_reach_the_clipboard()
 {
     QFETCH(int, unit);
     QFETCH(QString, typed);
     QFETCH(int, row);
     QFETCH(QString, copied);
+    QFETCH(QString, working);
     const QString before = QStringLiteral("antes");
     const QString expected = copied.isEmpty() ? before : copied;
     open(0);
+    const QSize ownSize = m_window->size();
+    clickRow(list(3), row);
+    child<QAbstractButton>("cmdDesarrollo")->click();
     enter(unit, typed);
     m_fixture->desktop.clipboard = before;
     clickRow(list(3), row);
@@ -383,6 +391,12 @@ void tst_ConverterWindow::only_numbers_reach_the_clipboard()
     QAccessibleInterface* button = QAccessible::queryAccessibleInterface(child<QWidget>("lblCopy"));
     button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(m_fixture->desktop.clipboard, expected);
+
+    QTRY_COMPARE(child<QPlainTextEdit>("txtDesarrollo")->toPlainText(), QString(working).replace('|', '\n'));
+    QTest::keyClick(list(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_fixture->desktop.clipboard, QString(working).replace('|', '\n'));
+    child<QAbstractButton>("cmdDesarrollo")->click();
+    QCOMPARE(m_window->size(), ownSize);
 }
 
 // The focus going from the values to the copy button beside them keeps it shown.

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -118,13 +119,16 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box_data()
     QTest::addColumn<bool>("automatic");
     QTest::addColumn<int>("target");
     QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("working"); // "|" for a new line
 
     // clang-format off
-    QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5";
-    QTest::newRow("triángulo 3 4 5 sin respuesta automática") << 1 << QStringList{"3", "4"} << false << 0 << "5";
-    QTest::newRow("proporción 2 3 4 da A 1.5") << 4 << QStringList{"2", "3", "4"} << false << 3 << "1.5";
-    QTest::newRow("hipotenusa fuera de rango") << 1 << QStringList{"1e308", "1.5e308"} << true << 0 << "Fuera de rango";
-    QTest::newRow("catetos 1,5 y 2 con la coma") << 1 << QStringList{"1,5", "2"} << false << 0 << "2.5";
+    // With automatic answering, its last tick recomputes leg a, the oldest box.
+    QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5" << "a = √(h² − b²)|= √(5² − 4²)|= √(25 − 16)|= √(9)|= 3";
+    QTest::newRow("triángulo 3 4 5 sin respuesta automática") << 1 << QStringList{"3", "4"} << false << 0 << "5" << "h = √(a² + b²)|= √(3² + 4²)|= √(9 + 16)|= √(25)|= 5";
+    QTest::newRow("proporción 2 3 4 da A 1.5") << 4 << QStringList{"2", "3", "4"} << false << 3 << "1.5" << "A = X · B / Y|= 2 · 3 / 4|= 6 / 4|= 1.5";
+    QTest::newRow("proporción 5 1 3 da A redondeada") << 4 << QStringList{"5", "1", "3"} << false << 3 << "1.6667" << "A = X · B / Y|= 5 · 1 / 3|= 5 / 3|= 1.66666666666667|≈ 1.6667 (redondeado)";
+    QTest::newRow("hipotenusa fuera de rango") << 1 << QStringList{"1e308", "1.5e308"} << true << 0 << "Fuera de rango" << "h = √(a² + b²)|= √(1E+308² + 1.5E+308²)|= Fuera de rango";
+    QTest::newRow("catetos 1,5 y 2 con la coma") << 1 << QStringList{"1,5", "2"} << false << 0 << "2.5" << "h = √(a² + b²)|= √(1.5² + 2²)|= √(2.25 + 4)|= √(6.25)|= 2.5";
     // clang-format on
 }
 
@@ -135,6 +139,7 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box()
     QFETCH(bool, automatic);
     QFETCH(int, target);
     QFETCH(QString, answer);
+    QFETCH(QString, working);
 
     if (!automatic)
         m_window->findChild<QAction*>(QStringLiteral("mTime"))->trigger();
@@ -157,6 +162,16 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box()
     m_window->tmrAuto_Timer();
     QCOMPARE(box(target)->text(), answer);
     QVERIFY(!timer("tmrAuto")->isActive());
+
+    // The working of the answer, from F3 or the settings menu, copied as it shows.
+    if (automatic)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    else
+        m_window->findChild<QAction*>(QStringLiteral("mDesarrollo"))->trigger();
+    const QString shown = m_window->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"))->toPlainText();
+    QCOMPARE(shown, working.replace('|', '\n'));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_fixture->desktop.clipboard, working);
 }
 
 void tst_PitagorasWindow::automatic_answer_recomputes_the_oldest_box_data()

@@ -1,0 +1,33 @@
+#ifndef KIT_WORKINGTEXT_H
+#define KIT_WORKINGTEXT_H
+
+// A result's working as the windows write it (symbols, each further form of the
+// value on a line of its own) and as a screen reader says it (words, in the
+// language of the run, numbers as every spoken number is).
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+#include "core/working.h"
+
+namespace kit {
+
+// What the letters and units of a working stand for in one window.
+struct WorkingNames {
+    std::function<QString(const core::Piece&)> letter; // of a Measure or the Result
+    std::function<QString(const std::string&)> unit; // as the window shows it
+    std::function<QString(const std::string&)> unitWords; // as it is heard after a number
+};
+
+QString writtenWorking(const core::Working& working, const WorkingNames& names);
+QString spokenWorking(const core::Working& working, const WorkingNames& names);
+
+// The letter a measure caption gives its measure: "Base (b):" gives "b"; a
+// caption without one gives itself, without its colon.
+QString captionLetter(const QString& caption);
+
+} // namespace kit
+
+#endif
