@@ -243,7 +243,7 @@ void PitagorasWindow::buildButtons()
     m_cmdMode = new QPushButton(tr("Equivalencia"), this);
     m_cmdMode->setObjectName(QStringLiteral("cmdMode"));
     m_cmdMode->setAccessibleDescription(tr("Cambia entre triángulo y equivalencia"));
-    nameMode();
+    m_cmdMode->setAccessibleName(modeText());
     kit::place(m_cmdMode, 120, 2040, 3135, 390);
     m_cmdShow = new QPushButton(tr("Resolver"), this);
     kit::identify(m_cmdShow, QStringLiteral("cmdShow"), tr("Resolver"));
@@ -301,8 +301,7 @@ void PitagorasWindow::buildWorking(kit::ToolContext& context)
 
 core::Working PitagorasWindow::answerWorking() const
 {
-    const bool triangle = triangleInView();
-    return core::solverWorking(boxTexts(), !triangle, triangle ? m_triangleBox : m_proportionBox, m_settings);
+    return core::solverWorking(boxTexts(), m_Modo, m_Modo ? m_proportionBox : m_triangleBox, m_settings);
 }
 
 bool PitagorasWindow::eventFilter(QObject* watched, QEvent* event)
@@ -433,24 +432,17 @@ void PitagorasWindow::tmrMode_Timer()
 {
     if (!m_Modo) {
         if (m_panelLeft >= 0)
-            stopSlide();
+            m_tmrMode->stop();
         else
             m_panelLeft += kSlideStep;
     } else {
         if (m_panelLeft <= kSlideEnd)
-            stopSlide();
+            m_tmrMode->stop();
         else
             m_panelLeft -= kSlideStep;
     }
     m_frmeMode->move(kit::px(m_panelLeft), 0);
     keepFocusInView();
-}
-
-// The working follows the answer in view.
-void PitagorasWindow::stopSlide()
-{
-    m_tmrMode->stop();
-    m_working->refresh();
 }
 
 // Boxes slid out of view take no focus, and the focus leaves one as it goes.
@@ -562,24 +554,21 @@ QString PitagorasWindow::modeText() const
     return m_Modo ? tr("Modo equivalencia") : tr("Modo triángulo");
 }
 
-// The part the mode shows: the triangle at rest, the proportion slid.
+// The part the mode names: the one the panel shows or slides to, or the
+// proportion while the user types in Y, which stays in view beside the triangle.
 void PitagorasWindow::sayAnswerInView()
 {
-    const QString& answer = triangleInView() ? m_triangleAnswer : m_proportionAnswer;
+    const QString& answer = m_Modo ? m_proportionAnswer : m_triangleAnswer;
     m_voice->say(answer.isEmpty() ? tr("Sin respuesta todavía") : answer);
-}
-
-bool PitagorasWindow::triangleInView() const
-{
-    // While the panel slides, the side it slides to.
-    return m_tmrMode->isActive() ? !m_Modo : m_panelLeft == 0;
 }
 
 // The button is read out by the mode in use, whatever its caption offers.
 void PitagorasWindow::nameMode()
 {
-    if (m_cmdMode->accessibleName() != modeText())
-        m_cmdMode->setAccessibleName(modeText());
+    if (m_cmdMode->accessibleName() == modeText())
+        return;
+    m_cmdMode->setAccessibleName(modeText());
+    m_working->refresh(); // the working follows the part in use
 }
 
 // A mode change shows nothing at the focus: it is said.

@@ -67,7 +67,7 @@ private:
     void buildMenu();
     void buildTimers();
     void buildWorking(kit::ToolContext& context);
-    // The working of the answer F2 says: the last one, or the proportion's once slid.
+    // The working of the answer F2 says: that of the part in use.
     core::Working answerWorking() const;
     bool filterBoxEvent(int index, QEvent* event);
 
@@ -86,10 +86,8 @@ private:
     void eVacios();
     void eShow();
     void sayAnswerInView();
-    bool triangleInView() const;
 
     void writeBox(int index, const QString& text);
-    void stopSlide();
     void keepFocusInView();
     QString modeText() const;
     void nameMode();
