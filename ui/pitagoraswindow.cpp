@@ -23,6 +23,7 @@
 #include "kit/look.h"
 #include "kit/numberbox.h"
 #include "kit/shapes.h"
+#include "ui/coretext.h"
 
 namespace ui {
 namespace {
