@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/version.h"
 #include "kit/language.h"
 
 namespace app {
@@ -72,14 +73,6 @@ constexpr QtOptionRow kQtOptions[] = {
 
 // How much of a refused value the error line repeats.
 constexpr int kShownLength = 40;
-
-QString version()
-{
-    return QStringLiteral("%1.%2.%3")
-        .arg(VANTRELO_VERSION_MAJOR)
-        .arg(VANTRELO_VERSION_MINOR)
-        .arg(VANTRELO_VERSION_PATCH);
-}
 
 QString optionNames(const OptionRow& row)
 {
@@ -218,7 +211,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     if (parser.isSet(QStringLiteral("help")))
         return {CommandLine::Action::Help, helpText(), language};
     if (parser.isSet(QStringLiteral("version")))
-        return {CommandLine::Action::Version, QStringLiteral("vantrelo %1\n").arg(version()), language};
+        return {CommandLine::Action::Version, QStringLiteral("vantrelo %1\n").arg(QLatin1String(kVersion)), language};
     return {CommandLine::Action::Run, QString(), language};
 }
 

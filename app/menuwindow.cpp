@@ -10,6 +10,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "app/version.h"
 #include "core/numbers.h"
 #include "kit/accessibility.h"
 #include "kit/announcer.h"
@@ -84,10 +85,7 @@ QPoint popupPoint(const QWidget* button)
 
 QString aboutText()
 {
-    return MenuWindow::tr("Milvane\r\nVantrelo: Versión %1.%2.%3")
-        .arg(VANTRELO_VERSION_MAJOR)
-        .arg(VANTRELO_VERSION_MINOR)
-        .arg(VANTRELO_VERSION_PATCH);
+    return MenuWindow::tr("Milvane\r\nVantrelo: Versión %1").arg(QLatin1String(kVersion));
 }
 
 } // namespace

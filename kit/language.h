@@ -8,12 +8,9 @@
 #include <QStringList>
 #include <QTranslator>
 
-namespace kit {
+#include "kit/languages.h"
 
-// Language codes that ship, Spanish (the source) first: a language ("es"), or a
-// language with its region ("pt_BR") where the region matters.
-inline const QStringList kLanguages = {QStringLiteral("es"), QStringLiteral("en"), QStringLiteral("pt_BR"),
-                                       QStringLiteral("ca")};
+namespace kit {
 
 // The code of shipped that a wanted language asks for, or empty when none does.
 // The wanted code may be in any case, with "_" or "-" before its region, and may

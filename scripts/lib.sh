@@ -14,10 +14,18 @@ BENCH_PACKAGES=(libbenchmark-dev xvfb xauth)
 # which gets one line per step.
 SETUP_LOG=build/setup.log
 
-# Ends the run after a step failed: where its whole output is, and how it ended.
+# Ends the run after a step failed: where its whole output is, and how it ended
+# (for a build, what the first command that failed said).
 setup_failed() {
-  echo "That failed. The whole output is in $SETUP_LOG, which ends with:" >&2
-  tail -n 8 "$SETUP_LOG" | sed 's/^/    /' >&2
+  local failed
+  failed=$(sed -n '/^FAILED: /,$p' "$SETUP_LOG" | head -n 20)
+  if [ -n "$failed" ]; then
+    echo "That failed. The whole output is in $SETUP_LOG; the first error:" >&2
+    printf '%s\n' "$failed" | sed 's/^/    /' >&2
+  else
+    echo "That failed. The whole output is in $SETUP_LOG, which ends with:" >&2
+    tail -n 8 "$SETUP_LOG" | sed 's/^/    /' >&2
+  fi
   exit 1
 }
 
@@ -81,22 +89,26 @@ configure_build() {
   done
 }
 
-# Builds the given targets into the log, with ninja's progress on one line: a
-# counter that runs in place on a terminal (ninja counts its own check of the
-# build files first), the word alone otherwise. Nothing is shown when everything
-# is up to date. (The scripts set pipefail, so a failed build fails the pipe.)
+# Builds the given targets of the build folder BUILD_DIR (build/ unless set)
+# into the log, with ninja's progress on one line: a counter that runs in place
+# on a terminal, the word alone otherwise. Nothing is shown when everything is up
+# to date. (The scripts set pipefail, so a failed build fails the pipe.)
 build_quietly() {
+  local dir=${BUILD_DIR:-build}
   mkdir -p build
-  printf '\n== %s Building %s\n' "$(date '+%F %T')" "$*" >>"$SETUP_LOG"
-  if ! cmake --build build --target "$@" 2>&1 | tee -a "$SETUP_LOG" | show_build_progress; then
+  printf '\n== %s Building %s in %s\n' "$(date '+%F %T')" "$*" "$dir" >>"$SETUP_LOG"
+  if ! cmake --build "$dir" --target "$@" 2>&1 | tee -a "$SETUP_LOG" | show_build_progress; then
     setup_failed
   fi
 }
 
+# ninja's own check of the build files ("Re-checking globbed directories") is
+# no part of the progress: alone, it means nothing was to be built.
 show_build_progress() {
   local line shown=""
   while IFS= read -r line; do
-    [[ $line =~ ^\[([0-9]+/[0-9]+)\] ]] || continue
+    [[ $line =~ ^\[([0-9]+/[0-9]+)\]\ (.*) ]] || continue
+    [[ ${BASH_REMATCH[2]} == Re-checking* ]] && continue
     if [ -t 1 ]; then
       printf '\rBuilding... %s ' "${BASH_REMATCH[1]}"
     elif [ -z "$shown" ]; then

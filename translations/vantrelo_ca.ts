@@ -774,9 +774,9 @@ Accepta també les opcions de Qt per a programes gràfics, com ara -style.
     </message>
     <message>
         <source>Milvane<byte value="xd"/>
-Vantrelo: Versión %1.%2.%3</source>
+Vantrelo: Versión %1</source>
         <translation>Milvane<byte value="xd"/>
-Vantrelo: Versió %1.%2.%3</translation>
+Vantrelo: Versió %1</translation>
     </message>
     <message>
         <source>Vantrelo - Menú</source>
@@ -855,6 +855,12 @@ Vantrelo: Versió %1.%2.%3</translation>
         <source>vantrelo: no se pudo conectar con ningún sistema de ventanas (DISPLAY=%1, WAYLAND_DISPLAY=%2).
 </source>
         <translation>vantrelo: no s&apos;ha pogut connectar amb cap sistema de finestres (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+</translation>
+    </message>
+    <message>
+        <source>vantrelo: un compositor Wayland responde en WAYLAND_DISPLAY=%1, pero falta el complemento de Qt para Wayland: instale el paquete qt6-wayland.
+</source>
+        <translation>vantrelo: un compositor Wayland respon a WAYLAND_DISPLAY=%1, però hi falta el connector del Qt per al Wayland: instal·leu el paquet qt6-wayland.
 </translation>
     </message>
 </context>

@@ -762,9 +762,9 @@ Also accepts Qt&apos;s options for graphical programs, such as -style.
     </message>
     <message>
         <source>Milvane<byte value="xd"/>
-Vantrelo: Versión %1.%2.%3</source>
+Vantrelo: Versión %1</source>
         <translation>Milvane<byte value="xd"/>
-Vantrelo: Version %1.%2.%3</translation>
+Vantrelo: Version %1</translation>
     </message>
     <message>
         <source>Vantrelo - Menú</source>
@@ -855,6 +855,12 @@ Vantrelo: Version %1.%2.%3</translation>
         <source>vantrelo: no se pudo conectar con ningún sistema de ventanas (DISPLAY=%1, WAYLAND_DISPLAY=%2).
 </source>
         <translation>vantrelo: could not connect to any window system (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+</translation>
+    </message>
+    <message>
+        <source>vantrelo: un compositor Wayland responde en WAYLAND_DISPLAY=%1, pero falta el complemento de Qt para Wayland: instale el paquete qt6-wayland.
+</source>
+        <translation>vantrelo: a Wayland compositor answers at WAYLAND_DISPLAY=%1, but Qt&apos;s Wayland plugin is missing: install the package qt6-wayland.
 </translation>
     </message>
 </context>

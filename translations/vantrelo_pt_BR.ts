@@ -774,9 +774,9 @@ Aceita também as opções do Qt para programas gráficos, como -style.
     </message>
     <message>
         <source>Milvane<byte value="xd"/>
-Vantrelo: Versión %1.%2.%3</source>
+Vantrelo: Versión %1</source>
         <translation>Milvane<byte value="xd"/>
-Vantrelo: Versão %1.%2.%3</translation>
+Vantrelo: Versão %1</translation>
     </message>
     <message>
         <source>Vantrelo - Menú</source>
@@ -855,6 +855,12 @@ Vantrelo: Versão %1.%2.%3</translation>
         <source>vantrelo: no se pudo conectar con ningún sistema de ventanas (DISPLAY=%1, WAYLAND_DISPLAY=%2).
 </source>
         <translation>vantrelo: não foi possível conectar a nenhum sistema de janelas (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+</translation>
+    </message>
+    <message>
+        <source>vantrelo: un compositor Wayland responde en WAYLAND_DISPLAY=%1, pero falta el complemento de Qt para Wayland: instale el paquete qt6-wayland.
+</source>
+        <translation>vantrelo: um compositor Wayland responde em WAYLAND_DISPLAY=%1, mas falta o plugin do Qt para Wayland: instale o pacote qt6-wayland.
 </translation>
     </message>
 </context>

@@ -27,6 +27,7 @@
 #include "kit/spokennumbers.h"
 #include "kit/workingpanel.h"
 #include "kit/workingtext.h"
+#include "ui/coretext.h"
 
 namespace ui {
 namespace {

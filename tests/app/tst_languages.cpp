@@ -16,6 +16,7 @@
 
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
+#include "app/version.h"
 #include "core/figures.h"
 #include "kit/clicklabel.h"
 #include "kit/fittext.h"
@@ -425,7 +426,7 @@ void tst_Languages::messages_come_in_english()
     QCOMPARE(m_fixture->desktop.openedAddresses,
              std::vector<QUrl>(2, QUrl(QStringLiteral("https://en.wikipedia.org/wiki/Pythagoras"))));
     QCOMPARE(m_fixture->desktop.aboutOtherText,
-             QStringLiteral("Milvane\r\nVantrelo: Version %1").arg(QStringLiteral(VANTRELO_VERSION)));
+             QStringLiteral("Milvane\r\nVantrelo: Version %1").arg(QLatin1String(app::kVersion)));
     QCOMPARE(m_fixture->desktop.questions, QStringList{"You are about to close everything. Are you sure?"});
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/menuwindow.h"
+#include "app/version.h"
 #include "core/numbers.h"
 #include "kit/clicklabel.h"
 #include "kit/shapes.h"
@@ -286,7 +287,8 @@ void tst_MenuWindow::about_link_shows_maker_and_version()
     QTest::mouseClick(child<kit::ClickLabel>(QStringLiteral("lblLink0")), Qt::LeftButton);
     QCOMPARE(m_fixture->desktop.aboutBoxes, 1);
     QCOMPARE(m_fixture->desktop.aboutAppText, QStringLiteral("Vantrelo"));
-    QCOMPARE(m_fixture->desktop.aboutOtherText, QStringLiteral("Milvane\r\nVantrelo: Versión 3.1.1"));
+    QCOMPARE(m_fixture->desktop.aboutOtherText,
+             QStringLiteral("Milvane\r\nVantrelo: Versión %1").arg(QLatin1String(app::kVersion)));
 }
 
 void tst_MenuWindow::closing_without_tools_ends_without_asking()
