@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <cmath>
+
 #include "core/units.h"
 
 namespace cu = core::CatalogoUnidades;
@@ -25,8 +27,8 @@ private Q_SLOTS:
     void every_category_has_a_square_table_with_ones_on_the_diagonal();
     void unit_names_are_the_listed_texts_data();
     void unit_names_are_the_listed_texts();
-    void tables_hold_the_published_figures_data();
-    void tables_hold_the_published_figures();
+    void every_factor_agrees_with_the_sizes_of_its_units_data();
+    void every_factor_agrees_with_the_sizes_of_its_units();
     void litro_and_decimetro_cubico_are_the_same_unit();
     void converts_one_value_into_every_unit_data();
     void converts_one_value_into_every_unit();
@@ -86,35 +88,39 @@ void tst_Units::unit_names_are_the_listed_texts()
     QCOMPARE(QString::fromStdString(names.at(static_cast<std::size_t>(unidad))), name);
 }
 
-void tst_Units::tables_hold_the_published_figures_data()
+// The sizes of the units in metres, square metres and cubic metres, from their
+// definitions (the inch is 0.0254 m, the mile 1,609.344 m, the barrel 42 US
+// gallons of 231 cubic inches), not from the tables: each published factor,
+// rounded as it is, must agree with their quotient to its published digits.
+void tst_Units::every_factor_agrees_with_the_sizes_of_its_units_data()
 {
+    constexpr double inch = 0.0254, foot = 0.3048, yard = 0.9144, mile = 1609.344;
+    constexpr double barrel = 42 * 231 * inch * inch * inch;
     QTest::addColumn<int>("categoria");
-    QTest::addColumn<int>("desde");
-    QTest::addColumn<int>("hacia");
-    QTest::addColumn<double>("factor");
+    QTest::addColumn<QList<double>>("sizes");
     // clang-format off
-    QTest::newRow("kilómetro a yarda") << 0 << 7 << 5 << 1093.6132983;
-    QTest::newRow("milla a pulgada") << 0 << 8 << 2 << 63360.0;
-    QTest::newRow("pulgada² a centímetro²") << 1 << 1 << 0 << 6.4516004163;
-    QTest::newRow("pulgada² a yarda²") << 1 << 1 << 4 << 0.000771605;
-    QTest::newRow("yarda² a pulgada²") << 1 << 4 << 1 << 1295.9999666;
-    QTest::newRow("área a milla²") << 1 << 6 << 9 << 3.86102e-5;
-    QTest::newRow("centímetro³ a barril") << 2 << 0 << 7 << 6.2898e-6;
-    QTest::newRow("centílitro a barril") << 2 << 1 << 7 << 6.28981e-5;
-    QTest::newRow("barril a metro³") << 2 << 7 << 8 << 0.1589872386;
-    QTest::newRow("centímetro³ a kilometro³") << 2 << 0 << 9 << 1e-15;
+    QTest::newRow("longitud") << 0 << QList<double>{0.001, 0.01, inch, 0.1, foot, yard, 1, 1000, mile};
+    QTest::newRow("área") << 1 << QList<double>{1e-4, inch * inch, 0.01, foot * foot, yard * yard, 1, 100, 1e4, 1e6, mile * mile};
+    QTest::newRow("volumen") << 2 << QList<double>{1e-6, 1e-5, 1e-4, 1e-3, 1e-3, 0.01, 0.1, barrel, 1, 1e9};
     // clang-format on
 }
 
-void tst_Units::tables_hold_the_published_figures()
+void tst_Units::every_factor_agrees_with_the_sizes_of_its_units()
 {
     QFETCH(int, categoria);
-    QFETCH(int, desde);
-    QFETCH(int, hacia);
-    QFETCH(double, factor);
-    const double actual = cu::Factor(static_cast<std::int16_t>(categoria), static_cast<std::int16_t>(desde),
-                                     static_cast<std::int16_t>(hacia));
-    QVERIFY2(actual == factor, qPrintable(QString::number(actual, 'g', 17)));
+    QFETCH(QList<double>, sizes);
+    for (qsizetype desde = 0; desde < sizes.size(); ++desde) {
+        for (qsizetype hacia = 0; hacia < sizes.size(); ++hacia) {
+            const double factor = cu::Factor(static_cast<std::int16_t>(categoria), static_cast<std::int16_t>(desde),
+                                             static_cast<std::int16_t>(hacia));
+            const double exact = sizes[desde] / sizes[hacia];
+            QVERIFY2(std::abs(factor - exact) <= 2e-6 * exact, qPrintable(QStringLiteral("%1 a %2: %3, no %4")
+                                                                              .arg(desde)
+                                                                              .arg(hacia)
+                                                                              .arg(factor, 0, 'g', 12)
+                                                                              .arg(exact, 0, 'g', 12)));
+        }
+    }
 }
 
 void tst_Units::litro_and_decimetro_cubico_are_the_same_unit()
