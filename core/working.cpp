@@ -1,5 +1,6 @@
 #include "core/writing.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/numbers.h"
@@ -134,7 +135,32 @@ bool inRange(const Expression& expression, const NodeValues& values, int level)
     return true;
 }
 
+// The last Number before the note that may close a working, or working.size().
+std::size_t lastValue(const Working& working)
+{
+    std::size_t end = working.size();
+    if (end > 0 && working[end - 1].term == Term::Close)
+        while (end > 0 && working[--end].term != Term::Open) {}
+    while (end > 0)
+        if (working[--end].term == Term::Number)
+            return end;
+    return working.size();
+}
+
+std::string ungrouped(std::string text)
+{
+    text.erase(std::remove(text.begin(), text.end(), ','), text.end());
+    return text;
+}
+
 } // namespace
+
+void endAtShown(Working& working, std::string_view shown)
+{
+    const std::size_t value = lastValue(working);
+    if (value < working.size() && readNumber(ungrouped(working[value].text)) == readNumber(shown))
+        working[value].text = std::string(shown);
+}
 
 void append(Working& out, Term term, std::string text, int index)
 {

@@ -71,6 +71,11 @@ Working solverWorking(const BoxTexts& texts, bool modo, int box, const SolverSet
 // row's text. For a text with no number in it, only the row's factor.
 Working converterWorking(std::int16_t categoria, std::int16_t desde, std::int16_t hacia, std::string_view texto);
 
+// working, its last value written as a box that shows it as shown: a box
+// shows the plain value where the grouped one would be cut. A working whose
+// last value is another number is left as it is.
+void endAtShown(Working& working, std::string_view shown);
+
 } // namespace core
 
 #endif

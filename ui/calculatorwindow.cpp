@@ -130,10 +130,12 @@ kit::WorkingNames CalculatorWindow::workingNames() const
 
 core::Working CalculatorWindow::working() const
 {
-    return core::figureWorking(
+    core::Working working = core::figureWorking(
         m_calculator, selectedFigure(),
         {text(1)->text().toStdString(), text(2)->text().toStdString(), text(3)->text().toStdString()}, var().ValorPi,
         coreUnit(m_ui.Combo1, core::kLengthUnits), coreUnit(m_ui.Combo4, m_calculator.resultUnits));
+    core::endAtShown(working, m_ui.txtAnswer->text().toStdString()); // the box may show the plain value
+    return working;
 }
 
 QString CalculatorWindow::spokenResult() const

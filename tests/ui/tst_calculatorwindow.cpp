@@ -619,6 +619,7 @@ void tst_CalculatorWindow::the_working_shows_follows_and_copies_data()
     QTest::newRow("area circulo, el boton") << A << 7 << false << 3.14159265358979 << QStringList{"3"} << "A = π · r²|= 3.14159265358979 · 3²|= 3.14159265358979 · 9|= 9π cm²|= 28.2743338823081 cm²|≈ 28.2743 cm² (redondeado)";
     QTest::newRow("area circulo, Pi 3.1416") << A << 7 << true << 3.1416 << QStringList{"3"} << "A = π · r²|= 3.1416 · 3²|= 3.1416 · 9|= 9π cm²|= 28.2744 cm²";
     QTest::newRow("volumen cubo sin medidas") << V << 1 << false << 3.14159265358979 << QStringList{} << "V = a³";
+    QTest::newRow("volumen cubo, la caja sin agrupar") << V << 1 << true << 3.14159265358979 << QStringList{"1e16"} << "V = a³|= 1E+16³|= 1E+48 cm³";
     QTest::newRow("volumen cubo fuera de rango") << V << 1 << true << 3.14159265358979 << QStringList{"1e200"} << "V = a³|= 1E+200³|= Fuera de rango";
     // clang-format on
 }
