@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "kit/readonlytext.h"
+
 namespace kit {
 namespace {
 
@@ -20,7 +22,7 @@ QString valueInWords(const QComboBox* box)
 
 // Qt's own interface of a list or list box, with the set-focus action that every
 // other control has: assistive technology moves the focus through it.
-class FocusableList : public QAccessibleInterface, public QAccessibleActionInterface, public QAccessibleTextInterface {
+class FocusableList : public QAccessibleInterface, public QAccessibleActionInterface, public ReadOnlyText {
 public:
     explicit FocusableList(QAccessibleInterface* own)
         : m_own(own), m_ownId(QAccessible::uniqueId(own)), m_object(own->object())
@@ -68,32 +70,13 @@ public:
             return static_cast<QAccessibleActionInterface*>(this);
         // A closed list box shows its value as text; screen readers read it from there.
         if (type == QAccessible::TextInterface && qobject_cast<const QComboBox*>(m_object.data()))
-            return static_cast<QAccessibleTextInterface*>(this);
+            return static_cast<ReadOnlyText*>(this);
         return m_own->interface_cast(type);
     }
 
     // The value, read only, with no caret or selection of its own.
-    QString text(int startOffset, int endOffset) const override
-    {
-        return text(QAccessible::Value).mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return static_cast<int>(text(QAccessible::Value).size()); }
-    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* startOffset, int* endOffset) const override
-    {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
+    using ReadOnlyText::text;
+    QString heardText() const override { return text(QAccessible::Value); }
 
     QStringList actionNames() const override
     {

@@ -13,6 +13,7 @@
 #include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/look.h"
+#include "kit/readonlytext.h"
 #include "kit/toolcontext.h"
 
 namespace kit {
@@ -33,14 +34,14 @@ private:
 
 // Read-only text whose value and text are the working in words: the symbols a
 // screen reader would spell out, or skip, are said as the operators they are.
-class AccessibleWorking : public QAccessibleWidget, public QAccessibleTextInterface {
+class AccessibleWorking : public QAccessibleWidget, public ReadOnlyText {
 public:
     explicit AccessibleWorking(WorkingBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
         if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface*>(this);
+            return static_cast<ReadOnlyText*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
     QAccessible::State state() const override
@@ -53,33 +54,11 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Value ? heard() : QAccessibleWidget::text(t);
+        return t == QAccessible::Value ? heardText() : QAccessibleWidget::text(t);
     }
 
-    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int startOffset, int endOffset) const override
-    {
-        return heard().mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return static_cast<int>(heard().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* startOffset, int* endOffset) const override
-    {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
-
-private:
-    QString heard() const { return static_cast<const WorkingBox*>(widget())->heard(); }
+    using ReadOnlyText::text;
+    QString heardText() const override { return static_cast<const WorkingBox*>(widget())->heard(); }
 };
 
 QAccessibleInterface* workingFactory(const QString& className, QObject* object)
