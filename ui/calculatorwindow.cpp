@@ -75,6 +75,14 @@ CalculatorWindow::CalculatorWindow(kit::ToolContext& context, const core::Calcul
     m_working->start([this] { return working(); }, workingNames(), m_voice);
 }
 
+// The lists still signal while the window's base deletes them, when the
+// handlers and the voice they would call are gone.
+CalculatorWindow::~CalculatorWindow()
+{
+    for (QComboBox* list : findChildren<QComboBox*>())
+        list->blockSignals(true);
+}
+
 // Boxes and plain lists raise their handlers for changes made by code as well as by
 // the user. Three lists run theirs for every choice from the list, the same item
 // again included, and the code that selects in them runs the handler itself: the

@@ -31,6 +31,7 @@ class CalculatorWindow : public kit::ToolWindow {
     Q_OBJECT
 public:
     CalculatorWindow(kit::ToolContext& context, const core::Calculator& calculator);
+    ~CalculatorWindow() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
