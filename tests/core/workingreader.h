@@ -11,11 +11,24 @@
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
+#include <locale>
 #include <optional>
+#include <sstream>
+#include <string>
 
 #include "core/working.h"
 
 namespace reader {
+
+// A number as written, read in long double, so that one just past the largest double still reads.
+inline std::optional<long double> number(const std::string& text)
+{
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    long double value = 0;
+    in >> value;
+    return in && in.peek() == std::char_traits<char>::eof() ? std::optional(value) : std::nullopt;
+}
 
 inline QString symbol(const core::Piece& piece, const QString& previous)
 {
@@ -143,8 +156,11 @@ private:
     }
     long double primary()
     {
-        if (is(core::Term::Number))
-            return QString::fromStdString(m_working[m_at++].text).toDouble(&m_ok);
+        if (is(core::Term::Number)) {
+            const std::optional<long double> v = number(m_working[m_at++].text);
+            m_ok = m_ok && v;
+            return v.value_or(0);
+        }
         const bool root = take(core::Term::Root);
         m_ok = m_ok && take(core::Term::Open);
         const long double v = sum();
@@ -172,7 +188,7 @@ inline std::optional<long double> formValue(const core::Working& working, int n)
 // decimals a box keeps, and to 12 significant digits.
 inline bool agrees(long double value, const QString& box)
 {
-    const long double shown = QString(box).remove(',').toDouble();
+    const long double shown = number(QString(box).remove(',').toStdString()).value_or(NAN);
     const long double off = std::fabs(value - shown);
     return off <= 0.00005L + 1e-12L || off <= 1e-12L * std::fabs(shown);
 }
