@@ -4,6 +4,7 @@
 #include "core/numbers.h"
 #include "core/solver.h"
 #include "core/units.h"
+#include "core/working.h"
 
 namespace {
 
@@ -59,6 +60,17 @@ void BM_CalculatorResult(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CalculatorResult);
+
+// The same keystroke's working, shown beside the result.
+void BM_FigureWorking(benchmark::State& state)
+{
+    const core::Calculator& area = core::calculator(core::CalculatorId::Area);
+    const core::Figure& circle = area.figures[6];
+    const std::array<std::string, 3> texts{"12.5", "0", "0"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::figureWorking(area, circle, texts, 3.14159265358979, "cm", "m²"));
+}
+BENCHMARK(BM_FigureWorking);
 
 void BM_SolverHypotenuse(benchmark::State& state)
 {

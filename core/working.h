@@ -63,12 +63,12 @@ Working figureWorking(const Calculator& calculator, const Figure& figure, const 
 // The working of the solver's answer in box (the box eShow wrote into) from
 // the texts of the other boxes of its part, modo telling the part; the last
 // value is the text the box shows. With no box (-1), or known boxes that do not
-// allow an answer, only the formula of the part's first target.
+// allow an answer, only the formula: with no box, the hypotenuse's or A's.
 Working solverWorking(const BoxTexts& texts, bool modo, int box, const SolverSettings& settings);
 
 // The working of one converter row: texto read in unit desde, written in unit
 // hacia of categoria, with the factor the row uses; the last value is the
-// row's text. For a text with no number in it, only the row's factor.
+// row's text. For a blank text, only the row's factor ("1 Pie = 0.3048 Metro").
 Working converterWorking(std::int16_t categoria, std::int16_t desde, std::int16_t hacia, std::string_view texto);
 
 // working, its last value written as a box that shows it as shown: a box

@@ -1,6 +1,8 @@
 #include <QtTest>
 
 #include "core/solver.h"
+#include "core/working.h"
+#include "workingreader.h"
 
 Q_DECLARE_METATYPE(core::Ranks)
 
@@ -32,6 +34,23 @@ QStringList written(const core::SolverAction& action)
     return list;
 }
 
+const QStringList kLetters{"h", "a", "b", "A", "X", "B", "Y"};
+
+// The working of the answer just written: it ends at the text the box shows, and
+// its form with the values put in, read independently, gives that value.
+void checkWorking(core::BoxTexts texts, bool modo, const core::SolverSettings& settings, int box,
+                  const QStringList& written)
+{
+    texts[box] = written.last().toStdString();
+    const core::Working working = core::solverWorking(texts, modo, box, settings);
+    QCOMPARE(reader::lastValue(working), written.last());
+    if (written.last() == QLatin1String("Fuera de rango"))
+        return;
+    const std::optional<long double> value = reader::formValue(working, 2);
+    QVERIFY(value);
+    QVERIFY2(reader::agrees(*value, written.last()), qPrintable(reader::text(working, kLetters)));
+}
+
 } // namespace
 
 class tst_Solver : public QObject {
@@ -41,6 +60,8 @@ private Q_SLOTS:
     void eVacios();
     void eShow_data();
     void eShow();
+    void working_data();
+    void working();
 };
 
 void tst_Solver::eVacios_data()
@@ -154,6 +175,41 @@ void tst_Solver::eShow()
     QCOMPARE(action.box, box);
     QCOMPARE(::written(action), written);
     QCOMPARE(action.hypotenuseMessage, message);
+    if (box >= 0)
+        checkWorking(boxes(triangle, proportion), modo, core::SolverSettings{decimals, automatic}, box, written);
+}
+
+void tst_Solver::working_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("modo");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<bool>("decimals");
+    QTest::addColumn<QString>("working");
+    // clang-format off
+    QTest::newRow("hipotenusa") << QStringList{"5", "3", "4", "0", "0", "0", "0"} << false << 0 << true << "h = √(a² + b²) = √(3² + 4²) = √(9 + 16) = √(25) = 5";
+    QTest::newRow("cateto a") << QStringList{"5", "3", "4", "0", "0", "0", "0"} << false << 1 << true << "a = √(h² − b²) = √(5² − 4²) = √(25 − 16) = √(9) = 3";
+    QTest::newRow("redondeada a 4 decimales") << QStringList{"1.4142", "1", "1", "0", "0", "0", "0"} << false << 0 << true << "h = √(a² + b²) = √(1² + 1²) = √(1 + 1) = √(2) = 1.4142135623731 ≈ 1.4142";
+    QTest::newRow("A de la proporción") << QStringList{"0", "0", "0", "1.5", "2", "3", "4"} << true << 3 << true << "A = X · B / Y = 2 · 3 / 4 = 6 / 4 = 1.5";
+    QTest::newRow("Y de la proporción") << QStringList{"0", "0", "0", "1", "2", "3", "6"} << true << 6 << true << "Y = B · X / A = 3 · 2 / 1 = 6 / 1 = 6";
+    QTest::newRow("cuadrados desbordados sin pasos") << QStringList{"1E+200", "1", "1e200", "0", "0", "0", "0"} << false << 0 << true << "h = √(a² + b²) = √(1² + 1E+200²) = 1E+200";
+    QTest::newRow("cociente fuera de rango") << QStringList{"0", "0", "0", "0", "1e300", "10", "1e-10"} << true << 3 << true << "A = X · B / Y = 1E+300 · 10 / 1E-10 = 1E+301 / 1E-10 = Fuera de rango";
+    QTest::newRow("sin respuesta aún") << QStringList{"0", "0", "0", "0", "0", "0", "0"} << false << -1 << true << "h = √(a² + b²)";
+    QTest::newRow("hipotenusa menor que el cateto") << QStringList{"3", "0", "5", "0", "0", "0", "0"} << false << 1 << true << "a = √(h² − b²)";
+    // clang-format on
+}
+
+void tst_Solver::working()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(bool, modo);
+    QFETCH(int, box);
+    QFETCH(bool, decimals);
+    QFETCH(QString, working);
+    QCOMPARE(reader::text(core::solverWorking(boxes(texts.mid(0, 3), texts.mid(3)), modo, box,
+                                              core::SolverSettings{decimals, true}),
+                          kLetters),
+             working);
 }
 
 QTEST_GUILESS_MAIN(tst_Solver)

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "core/units.h"
+#include "core/working.h"
+#include "workingreader.h"
 
 namespace cu = core::CatalogoUnidades;
 
@@ -14,6 +16,25 @@ QString joined(const std::vector<cu::Fila>& rows)
     QStringList parts;
     for (const cu::Fila& row : rows)
         parts << (row ? QString::fromStdString(*row) : QStringLiteral("fuera"));
+    return parts.join(QLatin1Char(';'));
+}
+
+// Each row's working ends at the row's text, and its product, read
+// independently, gives the row's value.
+QString workedRows(std::int16_t categoria, std::int16_t desde, const QString& texto)
+{
+    QStringList parts;
+    const auto count = static_cast<std::int16_t>(cu::Unidades(categoria).size());
+    for (std::int16_t hacia = 0; hacia < count; ++hacia) {
+        const core::Working working = core::converterWorking(categoria, desde, hacia, texto.toStdString());
+        const QString last = reader::lastValue(working);
+        const std::optional<long double> product = reader::formValue(working, 1);
+        const bool read =
+            hacia == desde || last == QLatin1String("Fuera de rango") || (product && reader::agrees(*product, last));
+        parts << (last == QLatin1String("Fuera de rango") ? QStringLiteral("fuera")
+                  : read                                  ? last
+                                                          : QStringLiteral("?"));
+    }
     return parts.join(QLatin1Char(';'));
 }
 
@@ -32,6 +53,8 @@ private Q_SLOTS:
     void litro_and_decimetro_cubico_are_the_same_unit();
     void converts_one_value_into_every_unit_data();
     void converts_one_value_into_every_unit();
+    void a_row_shows_its_working_data();
+    void a_row_shows_its_working();
     void products_below_the_smallest_double_show_as_zero();
     void text_without_a_number_converts_as_zero_data();
     void text_without_a_number_converts_as_zero();
@@ -165,6 +188,38 @@ void tst_Units::converts_one_value_into_every_unit()
     const auto result =
         cu::ConvertirValor(static_cast<std::int16_t>(categoria), static_cast<std::int16_t>(desde), texto.toStdString());
     QCOMPARE(joined(result), rows);
+    QCOMPARE(workedRows(static_cast<std::int16_t>(categoria), static_cast<std::int16_t>(desde), texto), rows);
+}
+
+void tst_Units::a_row_shows_its_working_data()
+{
+    QTest::addColumn<int>("categoria");
+    QTest::addColumn<int>("desde");
+    QTest::addColumn<int>("hacia");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("working");
+    // clang-format off
+    QTest::newRow("5 pies en metros") << 0 << 4 << 6 << "5" << "5 Pie = 5 · 0.3048 = 1.524 Metro (1 Pie = 0.3048 Metro)";
+    QTest::newRow("1 pie² en pulgadas²") << 1 << 3 << 1 << "1" << "1 Pie² = 1 · 143.99999628 = 143.99999628 Pulgada² (1 Pie² = 143.99999628 Pulgada²)";
+    QTest::newRow("2 litros en barriles") << 2 << 3 << 7 << "2" << "2 Litro = 2 · 0.006289813 = 0.012579626 Barril Liq. EE.UU. (1 Litro = 0.006289813 Barril Liq. EE.UU.)";
+    QTest::newRow("la misma unidad") << 0 << 4 << 4 << "5" << "5 Pie";
+    QTest::newRow("sin texto, el factor") << 0 << 4 << 6 << "" << "1 Pie = 0.3048 Metro";
+    QTest::newRow("producto fuera de rango") << 2 << 9 << 0 << "1E300" << "1E+300 Kilometro³ = 1E+300 · 1E+15 = Fuera de rango";
+    QTest::newRow("lectura fuera de rango") << 2 << 9 << 0 << "1E400" << "Fuera de rango";
+    // clang-format on
+}
+
+void tst_Units::a_row_shows_its_working()
+{
+    QFETCH(int, categoria);
+    QFETCH(int, desde);
+    QFETCH(int, hacia);
+    QFETCH(QString, texto);
+    QFETCH(QString, working);
+    const core::Working w =
+        core::converterWorking(static_cast<std::int16_t>(categoria), static_cast<std::int16_t>(desde),
+                               static_cast<std::int16_t>(hacia), texto.toStdString());
+    QCOMPARE(reader::text(w, {}), working);
 }
 
 void tst_Units::products_below_the_smallest_double_show_as_zero()

@@ -1,12 +1,13 @@
 // Arbitrary box texts, ranks and settings into the solver: at most one box
-// changes, only to number texts or the out-of-range text, and a message never
-// comes with a write.
+// changes, only to number texts or the out-of-range text, a message never
+// comes with a write, and the answer's working ends at the text the box shows.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "core/numbers.h"
 #include "core/solver.h"
+#include "core/working.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -42,5 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (text.find_first_not_of("0123456789-.E+") != std::string::npos || !core::readNumber(text))
             std::abort();
     }
+    texts[static_cast<std::size_t>(action.box)] = action.outOfRange ? "" : action.texts.back();
+    const core::Working working = core::solverWorking(texts, modo, action.box, settings);
+    const core::Piece& last = working.back();
+    if (action.outOfRange ? last.term != core::Term::OutOfRange : last.text != action.texts.back())
+        std::abort();
     return 0;
 }

@@ -1,11 +1,31 @@
 // Arbitrary input text in any category and source unit: a full set of rows,
-// each a number text that reads back or a clean "beyond range" row.
+// each a number text that reads back or a clean "beyond range" row, and one
+// row's working ends at that row's text.
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "core/numbers.h"
 #include "core/units.h"
+#include "core/working.h"
+
+namespace {
+
+// The row's value as its working gives it: the last number before the closing
+// note, if any, or the empty text after OutOfRange.
+std::string shownValue(const core::Working& working)
+{
+    std::size_t end = working.size();
+    if (working.back().term == core::Term::Close)
+        while (working[end - 1].term != core::Term::Open)
+            --end;
+    while (working[end - 1].term != core::Term::Number && working[end - 1].term != core::Term::OutOfRange)
+        --end;
+    return working[end - 1].text;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -28,5 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!core::readNumber(*row))
             std::abort();
     }
+    const auto hacia = static_cast<std::int16_t>((data[0] / 3) % unitCount);
+    const core::CatalogoUnidades::Fila& row = rows[static_cast<std::size_t>(hacia)];
+    const bool blank = texto.find_first_not_of(" \t\n") == std::string_view::npos;
+    const core::Working working = core::converterWorking(categoria, desde, hacia, texto);
+    if (!blank && shownValue(working) != row.value_or(""))
+        std::abort();
     return 0;
 }
