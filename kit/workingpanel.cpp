@@ -72,29 +72,34 @@ QAccessibleInterface* workingFactory(const QString& className, QObject* object)
 } // namespace
 
 WorkingPanel::WorkingPanel(QWidget* window, ToolContext& context, QSize clientTwips, int height, double points)
-    : QObject(window), m_window(window), m_context(context), m_client(clientTwips), m_height(height)
+    : QObject(window), m_window(window), m_context(context), m_client(clientTwips), m_height(height), m_points(points)
 {
     static const bool installed = (QAccessible::installFactory(workingFactory), true);
     Q_UNUSED(installed);
-    m_frame = new QFrame(window);
+    new QShortcut(QKeySequence(Qt::Key_F3), window, this, &WorkingPanel::toggle);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), window, this, &WorkingPanel::copy);
+}
+
+// Made when first shown: a window whose working is never asked for holds none of it.
+void WorkingPanel::buildPanel()
+{
+    m_frame = new QFrame(m_window);
     m_frame->setFrameShape(QFrame::NoFrame);
     m_frame->setObjectName(QStringLiteral("frmeDesarrollo"));
     exposePanel(m_frame, tr("Desarrollo"));
     setBackColour(m_frame, kWindowBackground);
     place(m_frame, 0, m_client.height(), m_client.width(), m_height);
-    buildText(points);
+    buildText();
     buildCopyButton();
-    m_frame->hide();
-    new QShortcut(QKeySequence(Qt::Key_F3), window, this, &WorkingPanel::toggle);
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), window, this, &WorkingPanel::copy);
 }
 
-void WorkingPanel::buildText(double points)
+void WorkingPanel::buildText()
 {
     m_text = new WorkingBox(m_frame, *this);
     m_text->setReadOnly(true);
     m_text->setTabChangesFocus(true);
-    m_text->setFont(font(Typeface::Calibri, points));
+    m_text->setFont(font(Typeface::Calibri, m_points));
+    m_text->setPlaceholderText(m_emptyText);
     identify(m_text, QStringLiteral("txtDesarrollo"), tr("Desarrollo del resultado"),
              tr(" Se copia con Control+Mayúsculas+C "));
     place(m_text, kMargin, kMargin / 2, m_client.width() - 3 * kMargin - kButtonSize, m_height - kMargin);
@@ -132,7 +137,7 @@ void WorkingPanel::start(std::function<core::Working()> source, WorkingNames nam
 
 void WorkingPanel::setEmptyText(const QString& text)
 {
-    m_text->setPlaceholderText(text);
+    m_emptyText = text;
 }
 
 QToolButton* WorkingPanel::addToggle(QWidget* parent, int left, int top)
@@ -173,7 +178,7 @@ QString WorkingPanel::text() const
 QString WorkingPanel::spoken() const
 {
     const QString spoken = spokenWorking(m_shown && !m_pending ? m_working : m_source(), m_names);
-    return spoken.isEmpty() ? m_text->placeholderText() : spoken;
+    return spoken.isEmpty() ? m_emptyText : spoken;
 }
 
 // Written once the result is: the working never holds up a keystroke's result,
@@ -218,7 +223,10 @@ void WorkingPanel::setShown(bool shown)
     m_shown = shown;
     m_context.var().workingShown = shown;
     m_window->setFixedSize(px(m_client.width()), px(m_client.height() + (shown ? m_height : 0)));
-    m_frame->setVisible(shown);
+    if (shown && !m_frame)
+        buildPanel();
+    if (m_frame)
+        m_frame->setVisible(shown);
     m_written.clear();
     write();
     Q_EMIT shownChanged(shown);

@@ -67,7 +67,8 @@ Q_SIGNALS:
 private:
     void setShown(bool shown);
     void write();
-    void buildText(double points);
+    void buildPanel();
+    void buildText();
     void buildCopyButton();
 
     QWidget* m_window;
@@ -75,6 +76,8 @@ private:
     Announcer* m_voice = nullptr;
     QSize m_client; // twips
     int m_height; // twips
+    double m_points; // of the working's text
+    QString m_emptyText;
     bool m_shown = false;
     QFrame* m_frame = nullptr;
     QPlainTextEdit* m_text = nullptr;
