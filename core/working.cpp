@@ -135,18 +135,6 @@ bool inRange(const Expression& expression, const NodeValues& values, int level)
     return true;
 }
 
-// The last Number before the note that may close a working, or working.size().
-std::size_t lastValue(const Working& working)
-{
-    std::size_t end = working.size();
-    if (end > 0 && working[end - 1].term == Term::Close)
-        while (end > 0 && working[--end].term != Term::Open) {}
-    while (end > 0)
-        if (working[--end].term == Term::Number)
-            return end;
-    return working.size();
-}
-
 std::string ungrouped(std::string text)
 {
     text.erase(std::remove(text.begin(), text.end(), ','), text.end());
@@ -155,10 +143,24 @@ std::string ungrouped(std::string text)
 
 } // namespace
 
+std::size_t finalValue(const Working& working)
+{
+    std::size_t end = working.size();
+    if (end > 0 && working[end - 1].term == Term::Close)
+        while (end > 0 && working[--end].term != Term::Open) {}
+    while (end > 0) {
+        const Term term = working[--end].term;
+        if (term == Term::Number || term == Term::OutOfRange)
+            return end;
+    }
+    return working.size();
+}
+
 void endAtShown(Working& working, std::string_view shown)
 {
-    const std::size_t value = lastValue(working);
-    if (value < working.size() && readNumber(ungrouped(working[value].text)) == readNumber(shown))
+    const std::size_t value = finalValue(working);
+    if (value < working.size() && working[value].term == Term::Number
+        && readNumber(ungrouped(working[value].text)) == readNumber(shown))
         working[value].text = std::string(shown);
 }
 

@@ -71,6 +71,10 @@ Working solverWorking(const BoxTexts& texts, bool modo, int box, const SolverSet
 // row's text. For a blank text, only the row's factor ("1 Pie = 0.3048 Metro").
 Working converterWorking(std::int16_t categoria, std::int16_t desde, std::int16_t hacia, std::string_view texto);
 
+// Where working's value ends up: its last Number before the note that may
+// close it, or its OutOfRange; working.size() when it has neither.
+std::size_t finalValue(const Working& working);
+
 // working, its last value written as a box that shows it as shown: a box
 // shows the plain value where the grouped one would be cut. A working whose
 // last value is another number is left as it is.

@@ -10,13 +10,6 @@ bool between(const QString& text, qsizetype i, QChar c)
     return text.at(i) == c && i > 0 && text.at(i - 1).isDigit() && i + 1 < text.size() && text.at(i + 1).isDigit();
 }
 
-} // namespace
-
-bool isGroupingComma(const QString& text, qsizetype i)
-{
-    return between(text, i, QLatin1Char(','));
-}
-
 QString withoutGroupingCommas(const QString& text)
 {
     QString heard;
@@ -32,6 +25,13 @@ QChar spokenDecimalMark()
     const QString mark =
         QCoreApplication::translate("kit::spoken", ",", "the decimal mark of a number read aloud; one character");
     return mark.size() == 1 ? mark.front() : QLatin1Char(',');
+}
+
+} // namespace
+
+bool isGroupingComma(const QString& text, qsizetype i)
+{
+    return between(text, i, QLatin1Char(','));
 }
 
 QString withSpokenDecimalMark(const QString& text)

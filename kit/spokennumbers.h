@@ -13,12 +13,7 @@ namespace kit {
 
 // Whether text[i] is a comma between digits: the grouping of a shown result.
 bool isGroupingComma(const QString& text, qsizetype i);
-// text as it is to be heard: without its grouping commas.
-QString withoutGroupingCommas(const QString& text);
-
-// The decimal mark of the language the program speaks: "," in Spanish, "." in English.
-QChar spokenDecimalMark();
-// text with each decimal point between digits written as spokenDecimalMark();
+// text with each decimal point between digits written as the language's decimal mark;
 // as long as text, character for character.
 QString withSpokenDecimalMark(const QString& text);
 // The spoken form of a text with numbers: without grouping commas, with the

@@ -90,17 +90,11 @@ inline QString text(const core::Working& working, const QStringList& letters, co
 // note, or "Fuera de rango".
 inline QString lastValue(const core::Working& working)
 {
-    std::size_t end = working.size();
-    if (end > 0 && working[end - 1].term == core::Term::Close)
-        while (end > 0 && working[end - 1].term != core::Term::Open)
-            --end;
-    for (std::size_t i = end; i > 0; --i) {
-        if (working[i - 1].term == core::Term::OutOfRange)
-            return QStringLiteral("Fuera de rango");
-        if (working[i - 1].term == core::Term::Number)
-            return QString::fromStdString(working[i - 1].text);
-    }
-    return {};
+    const std::size_t value = core::finalValue(working);
+    if (value == working.size())
+        return {};
+    return working[value].term == core::Term::OutOfRange ? QStringLiteral("Fuera de rango")
+                                                         : QString::fromStdString(working[value].text);
 }
 
 // An ordinary reading of the pieces from position to the next Equals outside brackets.

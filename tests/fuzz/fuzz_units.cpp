@@ -16,13 +16,8 @@ namespace {
 // note, if any, or the empty text after OutOfRange.
 std::string shownValue(const core::Working& working)
 {
-    std::size_t end = working.size();
-    if (working.back().term == core::Term::Close)
-        while (working[end - 1].term != core::Term::Open)
-            --end;
-    while (working[end - 1].term != core::Term::Number && working[end - 1].term != core::Term::OutOfRange)
-        --end;
-    return working[end - 1].text;
+    const std::size_t value = core::finalValue(working);
+    return value < working.size() ? working[value].text : std::string();
 }
 
 } // namespace

@@ -30,15 +30,10 @@ std::optional<std::string> resultBox(const core::Calculator& calculator, const c
 // The last value before a closing note, or nothing after OutOfRange.
 std::optional<std::string> lastValue(const core::Working& working)
 {
-    std::size_t end = working.size();
-    if (working.back().term == core::Term::Close)
-        while (working[end - 1].term != core::Term::Open)
-            --end;
-    while (working[end - 1].term != core::Term::Number && working[end - 1].term != core::Term::OutOfRange)
-        --end;
-    if (working[end - 1].term == core::Term::OutOfRange)
+    const std::size_t value = core::finalValue(working);
+    if (value == working.size() || working[value].term == core::Term::OutOfRange)
         return std::nullopt;
-    return working[end - 1].text;
+    return working[value].text;
 }
 
 } // namespace
