@@ -111,6 +111,9 @@ constexpr Category<10> kVolumen{{
     {CORE_TR("Unidades", "Kilometro³"), CORE_TR("Unidades", "kilómetros cúbicos"), cube(tenTo(3))},
 }};
 
+// The converter's lists show ten rows, each with its place on screen.
+static_assert(kLongitud.size() <= 10 && kArea.size() <= 10 && kVolumen.size() <= 10);
+
 // Calls visit with the table of categoria; the one place that maps a category to its data.
 template <typename Visit>
 decltype(auto) withCategory(std::int16_t categoria, Visit visit)
