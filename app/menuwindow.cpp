@@ -15,6 +15,7 @@
 #include "kit/accessibility.h"
 #include "kit/announcer.h"
 #include "kit/assets.h"
+#include "kit/basvar.h"
 #include "kit/clicklabel.h"
 #include "kit/look.h"
 #include "kit/numberbox.h"
@@ -27,7 +28,7 @@ namespace {
 const QColor kStripColour(20, 20, 20);
 const QColor kLinkColour(10, 10, 10);
 const QColor kStripText(224, 224, 224);
-const QString kPiDefault = QStringLiteral("3.14159265358979");
+const QString kPiDefault = QString::fromStdString(core::plainText(kit::kDefaultPi));
 
 struct ButtonRow {
     const char* objectName;
@@ -331,7 +332,7 @@ void MenuWindow::lblLink_MouseUp(int index)
 void MenuWindow::lblLink_Click(int index)
 {
     if (index == 0) {
-        m_context.desktop().about(this, QStringLiteral("Vantrelo"), aboutText(), windowIcon());
+        m_context.desktop().about(this, QLatin1String(kName), aboutText(), windowIcon());
     } else if (m_txtPi->isVisible()) {
         showPlainPi();
         m_txtPi->hide();

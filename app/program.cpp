@@ -8,6 +8,7 @@
 
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
+#include "app/version.h"
 #include "kit/assets.h"
 
 namespace app {
@@ -25,9 +26,9 @@ void endRun()
 Program::Program(const ui::ToolTable& tools, const QString& language) : m_translations(language), m_tools(tools)
 {
     kit::loadAssets();
-    QApplication::setApplicationName(QStringLiteral("Vantrelo"));
+    QApplication::setApplicationName(QLatin1String(kName));
     // The installed entry's id: Wayland desktops match the windows to its icon and name.
-    QApplication::setDesktopFileName(QStringLiteral("com.milvane.Vantrelo"));
+    QApplication::setDesktopFileName(QLatin1String(kAppId));
     // Every window shows the application's icon: none sets one of its own.
     QApplication::setWindowIcon(kit::programIcon());
     // The run ends only through the menu or the splash's "x", never because

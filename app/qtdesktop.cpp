@@ -15,10 +15,12 @@
 #include <ifaddrs.h>
 #include <net/if.h>
 
+#include "app/version.h"
+
 namespace app {
 namespace {
 
-const QString kTitle = QStringLiteral("Vantrelo");
+const QString kTitle = QLatin1String(kName);
 
 QMessageBox::Icon boxIcon(kit::DesktopServices::Icon icon)
 {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "app/version.h"
 #include "kit/clicklabel.h"
 #include "kit/look.h"
 #include "kit/shapes.h"
@@ -25,7 +26,7 @@ SplashWindow::SplashWindow(std::function<void()> showMenu, std::function<void()>
 {
     setObjectName(QStringLiteral("frmInicio"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Vantrelo"));
+    setWindowTitle(QLatin1String(kName));
     kit::setClientSize(this, 7815, 4455);
     buildControls();
     Form_Load();
@@ -33,8 +34,8 @@ SplashWindow::SplashWindow(std::function<void()> showMenu, std::function<void()>
 
 void SplashWindow::buildControls()
 {
-    auto* lblName = new QLabel(QStringLiteral("Vantrelo"), this);
-    kit::identify(lblName, QStringLiteral("lblName"), QStringLiteral("Vantrelo"));
+    auto* lblName = new QLabel(QLatin1String(kName), this);
+    kit::identify(lblName, QStringLiteral("lblName"), lblName->text());
     kit::place(lblName, 0, 1920, 7815, 735);
     lblName->setAlignment(Qt::AlignCenter);
     lblName->setFont(kit::font(kit::Typeface::SegoeUISemibold, 26.25));

@@ -161,7 +161,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     kit::loadAssets();
     kit::BasVar var;
-    var.ValorPi = 3.14159265358979;
+    var.ValorPi = kit::kDefaultPi;
     app::QtDesktop desktop;
     kit::ToolContext context(var, desktop);
 

@@ -4,132 +4,115 @@
 #include <cassert>
 #include <cmath>
 #include <cstddef>
+#include <cstdlib>
+#include <initializer_list>
+#include <numeric>
+#include <optional>
+#include <string>
 
 #include "core/numbers.h"
 #include "core/translatable.h"
+#include "core/working.h"
 #include "core/writing.h"
 
 namespace core::CatalogoUnidades {
 namespace {
 
-// One unit: its name as the lists show it, its name in words and, column by
-// column in list order, how many of each unit of its category make one of it.
-template <std::size_t N>
+// A unit's size in its category's own unit (the metre, the square metre or the
+// cubic metre), held exactly as digits · 10^exponent: every unit here is a whole
+// number of a power of ten of those, so each factor is the quotient of two exact
+// sizes, rounded once. The tables are constant expressions: digits that
+// overflowed would not compile.
+struct Size {
+    std::int64_t digits;
+    int exponent;
+};
+
+constexpr Size operator*(Size a, Size b)
+{
+    return {a.digits * b.digits, a.exponent + b.exponent};
+}
+constexpr Size operator*(std::int64_t count, Size a)
+{
+    return {count * a.digits, a.exponent};
+}
+constexpr Size tenTo(int exponent)
+{
+    return {1, exponent};
+}
+constexpr Size square(Size a)
+{
+    return a * a;
+}
+constexpr Size cube(Size a)
+{
+    return a * a * a;
+}
+
+constexpr Size kInch{254, -4}; // 0.0254 m
+constexpr Size kFoot = 12 * kInch;
+constexpr Size kYard = 3 * kFoot;
+constexpr Size kMile{1609344, -3}; // 1609.344 m, 5280 feet
+constexpr Size kLitre = cube(tenTo(-1));
+constexpr Size kUsGallon = 231 * cube(kInch);
+
+// One unit: its name as the lists show it, its name in words and its size.
 struct UnitRow {
     std::string_view name;
     std::string_view spoken;
-    std::array<double, N> factors;
+    Size size;
 };
 
 template <std::size_t N>
-using Category = std::array<UnitRow<N>, N>;
-
-// The published conversion tables, copied figure by figure: row = source unit,
-// column = target unit. They are deliberately not derived from unit sizes,
-// because their rounding shows in the results users compare (one "Pie²" is
-// 143.99999628 "Pulgada²"), and mirror entries are not always reciprocals.
-// "Área" is the unit of 100 m²; the barrel is the US liquid barrel.
+using Category = std::array<UnitRow, N>;
 
 constexpr Category<9> kLongitud{{
-    {CORE_TR("Unidades", "Milímetro"),
-     CORE_TR("Unidades", "milímetros"),
-     {1, 0.1, 0.0393700787, 0.01, 0.0032808399, 0.0010936133, 0.001, 1e-6, 6.21371e-7}},
-    {CORE_TR("Unidades", "Centímetro"),
-     CORE_TR("Unidades", "centímetros"),
-     {10, 1, 0.3937007874, 0.1, 0.032808399, 0.010936133, 0.01, 1e-5, 6.21371e-6}},
-    {CORE_TR("Unidades", "Pulgada"),
-     CORE_TR("Unidades", "pulgadas"),
-     {25.4, 2.54, 1, 0.254, 0.0833333333, 0.0277777778, 0.0254, 2.54e-5, 1.57828e-5}},
-    {CORE_TR("Unidades", "Decímetro"),
-     CORE_TR("Unidades", "decímetros"),
-     {100, 10, 3.937007874, 1, 0.3280839895, 0.1093613298, 0.1, 0.0001, 6.21371e-5}},
-    {CORE_TR("Unidades", "Pie"),
-     CORE_TR("Unidades", "pies"),
-     {304.8, 30.48, 12, 3.048, 1, 0.3333333333, 0.3048, 0.0003048, 0.0001893939}},
-    {CORE_TR("Unidades", "Yarda"),
-     CORE_TR("Unidades", "yardas"),
-     {914.4, 91.44, 36, 9.144, 3, 1, 0.9144, 0.0009144, 0.0005681818}},
-    {CORE_TR("Unidades", "Metro"),
-     CORE_TR("Unidades", "metros"),
-     {1000, 100, 39.37007874, 10, 3.280839895, 1.0936132983, 1, 0.001, 0.0006213712}},
-    {CORE_TR("Unidades", "Kilómetro"),
-     CORE_TR("Unidades", "kilómetros"),
-     {1e6, 1e5, 39370.07874, 10000, 3280.839895, 1093.6132983, 1000, 1, 0.6213711922}},
-    {CORE_TR("Unidades", "Milla"),
-     CORE_TR("Unidades", "millas"),
-     {1609344, 160934.4, 63360, 16093.44, 5280, 1760, 1609.344, 1.609344, 1}},
+    {CORE_TR("Unidades", "Milímetro"), CORE_TR("Unidades", "milímetros"), tenTo(-3)},
+    {CORE_TR("Unidades", "Centímetro"), CORE_TR("Unidades", "centímetros"), tenTo(-2)},
+    {CORE_TR("Unidades", "Pulgada"), CORE_TR("Unidades", "pulgadas"), kInch},
+    {CORE_TR("Unidades", "Decímetro"), CORE_TR("Unidades", "decímetros"), tenTo(-1)},
+    {CORE_TR("Unidades", "Pie"), CORE_TR("Unidades", "pies"), kFoot},
+    {CORE_TR("Unidades", "Yarda"), CORE_TR("Unidades", "yardas"), kYard},
+    {CORE_TR("Unidades", "Metro"), CORE_TR("Unidades", "metros"), tenTo(0)},
+    {CORE_TR("Unidades", "Kilómetro"), CORE_TR("Unidades", "kilómetros"), tenTo(3)},
+    {CORE_TR("Unidades", "Milla"), CORE_TR("Unidades", "millas"), kMile},
 }};
 
+// "Área" is the are, 100 m². The square mile is the international mile's,
+// 2589988.110336 m², the size the figure once listed here (2589987.8322 m²) is
+// nearest to; the US survey mile's would be 2589998.47 m².
 constexpr Category<10> kArea{{
-    {CORE_TR("Unidades", "Centímetro²"),
-     CORE_TR("Unidades", "centímetros cuadrados"),
-     {1, 0.1550003, 0.01, 0.001076391, 0.000119599, 0.0001, 1e-6, 1e-8, 1e-10, 3.861022e-11}},
-    {CORE_TR("Unidades", "Pulgada²"),
-     CORE_TR("Unidades", "pulgadas cuadradas"),
-     {6.4516004163, 1, 0.0645160042, 0.0069444446, 0.000771605, 0.00064516, 6.4516e-6, 6.4516004163e-8,
-      6.4516004163e-10, 2.4909771142e-10}},
-    {CORE_TR("Unidades", "Decímetro²"),
-     CORE_TR("Unidades", "decímetros cuadrados"),
-     {100, 15.50003, 1, 0.1076391, 0.0119599, 0.01, 0.0001, 1e-6, 1e-8, 3.861022e-9}},
-    {CORE_TR("Unidades", "Pie²"),
-     CORE_TR("Unidades", "pies cuadrados"),
-     {929.03043597, 143.99999628, 9.2903043597, 1, 0.1111111111, 0.0929030436, 0.0009290304, 9.2903e-6, 9.2903043597e-8,
-      3.5870069519e-8}},
-    {CORE_TR("Unidades", "Yarda²"),
-     CORE_TR("Unidades", "yardas cuadradas"),
-     {8361.2739237, 1295.9999666, 83.612739237, 9, 1, 0.8361273924, 0.0083612739, 8.36127e-5, 8.3612739237e-7,
-      3.2283062567e-7}},
-    {CORE_TR("Unidades", "Metro²"),
-     CORE_TR("Unidades", "metros cuadrados"),
-     {10000, 1550.003, 100, 10.76391, 1.19599, 1, 0.01, 0.0001, 1e-6, 3.861022e-7}},
-    {CORE_TR("Unidades", "Área"),
-     CORE_TR("Unidades", "áreas"),
-     {1e6, 155000.3, 10000, 1076.391, 119.599, 100, 1, 0.01, 0.0001, 3.86102e-5}},
-    {CORE_TR("Unidades", "Hectárea"),
-     CORE_TR("Unidades", "hectáreas"),
-     {1e8, 15500030, 1e6, 107639.1, 11959.9, 10000, 100, 1, 0.01, 0.003861022}},
-    {CORE_TR("Unidades", "Kilómetro²"),
-     CORE_TR("Unidades", "kilómetros cuadrados"),
-     {1e10, 1550003000, 1e8, 10763910, 1195990, 1e6, 10000, 100, 1, 0.3861022}},
-    {CORE_TR("Unidades", "Milla²"),
-     CORE_TR("Unidades", "millas cuadradas"),
-     {25899878322, 4014488909.9, 258998783.22, 27878395.927, 3097599.5475, 2589987.8322, 25899.878322, 258.99878322,
-      2.5899878322, 1}},
+    {CORE_TR("Unidades", "Centímetro²"), CORE_TR("Unidades", "centímetros cuadrados"), square(tenTo(-2))},
+    {CORE_TR("Unidades", "Pulgada²"), CORE_TR("Unidades", "pulgadas cuadradas"), square(kInch)},
+    {CORE_TR("Unidades", "Decímetro²"), CORE_TR("Unidades", "decímetros cuadrados"), square(tenTo(-1))},
+    {CORE_TR("Unidades", "Pie²"), CORE_TR("Unidades", "pies cuadrados"), square(kFoot)},
+    {CORE_TR("Unidades", "Yarda²"), CORE_TR("Unidades", "yardas cuadradas"), square(kYard)},
+    {CORE_TR("Unidades", "Metro²"), CORE_TR("Unidades", "metros cuadrados"), tenTo(0)},
+    {CORE_TR("Unidades", "Área"), CORE_TR("Unidades", "áreas"), tenTo(2)},
+    {CORE_TR("Unidades", "Hectárea"), CORE_TR("Unidades", "hectáreas"), tenTo(4)},
+    {CORE_TR("Unidades", "Kilómetro²"), CORE_TR("Unidades", "kilómetros cuadrados"), square(tenTo(3))},
+    {CORE_TR("Unidades", "Milla²"), CORE_TR("Unidades", "millas cuadradas"), square(kMile)},
 }};
 
+// The barrel is the one of 42 US gallons, 158.987294928 L, the size its figure
+// once listed here (158.98723857 L) is nearest to, though its name says liquid
+// barrel: the US liquid barrel of 31.5 gallons would be 119.240471196 L.
 constexpr Category<10> kVolumen{{
-    {CORE_TR("Unidades", "Centímetro³"),
-     CORE_TR("Unidades", "centímetros cúbicos"),
-     {1, 0.1, 0.01, 0.001, 0.001, 0.0001, 1e-5, 6.2898e-6, 1e-6, 1e-15}},
-    {CORE_TR("Unidades", "Centílitro"),
-     CORE_TR("Unidades", "centilitros"),
-     {10, 1, 0.1, 0.01, 0.01, 0.001, 0.0001, 6.28981e-5, 1e-5, 1e-14}},
-    {CORE_TR("Unidades", "Decílitro"),
-     CORE_TR("Unidades", "decilitros"),
-     {100, 10, 1, 0.1, 0.1, 0.01, 0.001, 0.0006289813, 0.0001, 1e-13}},
-    {CORE_TR("Unidades", "Litro"),
-     CORE_TR("Unidades", "litros"),
-     {1000, 100, 10, 1, 1, 0.1, 0.01, 0.006289813, 0.001, 1e-12}},
-    {CORE_TR("Unidades", "Decímetro³"),
-     CORE_TR("Unidades", "decímetros cúbicos"),
-     {1000, 100, 10, 1, 1, 0.1, 0.01, 0.006289813, 0.001, 1e-12}},
-    {CORE_TR("Unidades", "Decalitro"),
-     CORE_TR("Unidades", "decalitros"),
-     {10000, 1000, 100, 10, 10, 1, 0.1, 0.06289813, 0.01, 1e-11}},
-    {CORE_TR("Unidades", "Hectalitro"),
-     CORE_TR("Unidades", "hectolitros"),
-     {1e5, 10000, 1000, 100, 100, 10, 1, 0.6289813, 0.1, 1e-10}},
-    {CORE_TR("Unidades", "Barril Liq. EE.UU."),
-     CORE_TR("Unidades", "barriles líquidos estadounidenses"),
-     {158987.23857, 15898.723857, 1589.8723857, 158.98723857, 158.98723857, 15.898723857, 1.5898723857, 1, 0.1589872386,
-      1.5898723857e-10}},
-    {CORE_TR("Unidades", "Metro³"),
-     CORE_TR("Unidades", "metros cúbicos"),
-     {1e6, 1e5, 10000, 1000, 1000, 100, 10, 6.289813, 1, 1e-9}},
-    {CORE_TR("Unidades", "Kilometro³"),
-     CORE_TR("Unidades", "kilómetros cúbicos"),
-     {1e15, 1e14, 1e13, 1e12, 1e12, 1e11, 1e10, 6289813000, 1e9, 1}},
+    {CORE_TR("Unidades", "Centímetro³"), CORE_TR("Unidades", "centímetros cúbicos"), cube(tenTo(-2))},
+    {CORE_TR("Unidades", "Centílitro"), CORE_TR("Unidades", "centilitros"), tenTo(-2) * kLitre},
+    {CORE_TR("Unidades", "Decílitro"), CORE_TR("Unidades", "decilitros"), tenTo(-1) * kLitre},
+    {CORE_TR("Unidades", "Litro"), CORE_TR("Unidades", "litros"), kLitre},
+    {CORE_TR("Unidades", "Decímetro³"), CORE_TR("Unidades", "decímetros cúbicos"), cube(tenTo(-1))},
+    {CORE_TR("Unidades", "Decalitro"), CORE_TR("Unidades", "decalitros"), tenTo(1) * kLitre},
+    {CORE_TR("Unidades", "Hectalitro"), CORE_TR("Unidades", "hectolitros"), tenTo(2) * kLitre},
+    {CORE_TR("Unidades", "Barril Liq. EE.UU."), CORE_TR("Unidades", "barriles líquidos estadounidenses"),
+     42 * kUsGallon},
+    {CORE_TR("Unidades", "Metro³"), CORE_TR("Unidades", "metros cúbicos"), tenTo(0)},
+    {CORE_TR("Unidades", "Kilometro³"), CORE_TR("Unidades", "kilómetros cúbicos"), cube(tenTo(3))},
 }};
+
+// The converter's lists show ten rows, each with its place on screen.
+static_assert(kLongitud.size() <= 10 && kArea.size() <= 10 && kVolumen.size() <= 10);
 
 // Calls visit with the table of categoria; the one place that maps a category to its data.
 template <typename Visit>
@@ -144,6 +127,23 @@ decltype(auto) withCategory(std::int16_t categoria, Visit visit)
     default:
         return visit(kVolumen);
     }
+}
+
+// a in units of b, rounded once: the digits' quotient is worked in long double,
+// whose 64 digits hold every power of ten used here exactly.
+double quotient(Size a, Size b)
+{
+    long double scale = 1;
+    for (int e = std::abs(a.exponent - b.exponent); e > 0; --e)
+        scale *= 10;
+    const long double digits = static_cast<long double>(a.digits) / static_cast<long double>(b.digits);
+    return static_cast<double>(a.exponent >= b.exponent ? digits * scale : digits / scale);
+}
+
+Size sizeOf(std::int16_t categoria, std::int16_t unidad)
+{
+    return withCategory(categoria,
+                        [unidad](const auto& table) { return table.at(static_cast<std::size_t>(unidad)).size; });
 }
 
 } // namespace
@@ -170,26 +170,21 @@ std::vector<std::string> spokenNames(std::int16_t categoria)
 
 double Factor(std::int16_t categoria, std::int16_t desde, std::int16_t hacia)
 {
-    return withCategory(categoria, [desde, hacia](const auto& table) {
-        return table.at(static_cast<std::size_t>(desde)).factors.at(static_cast<std::size_t>(hacia));
-    });
+    return quotient(sizeOf(categoria, desde), sizeOf(categoria, hacia));
 }
 
 std::vector<Fila> ConvertirValor(std::int16_t categoria, std::int16_t desde, std::string_view texto)
 {
     const std::optional<double> x = readNumber(texto);
-    return withCategory(categoria, [x, desde](const auto& table) {
-        std::vector<Fila> rows(table.size()); // no value until one is computed
-        if (!x)
-            return rows;
-        const auto& factors = table.at(static_cast<std::size_t>(desde)).factors;
-        for (std::size_t k = 0; k < factors.size(); ++k) {
-            const double value = *x * factors[k];
-            if (std::isfinite(value))
-                rows[k] = plainText(value);
-        }
+    std::vector<Fila> rows(withCategory(categoria, [](const auto& table) { return table.size(); })); // no value yet
+    if (!x)
         return rows;
-    });
+    for (std::size_t hacia = 0; hacia < rows.size(); ++hacia) {
+        const double value = *x * Factor(categoria, desde, static_cast<std::int16_t>(hacia));
+        if (std::isfinite(value))
+            rows[hacia] = plainText(value);
+    }
+    return rows;
 }
 
 } // namespace core::CatalogoUnidades
@@ -197,17 +192,136 @@ std::vector<Fila> ConvertirValor(std::int16_t categoria, std::int16_t desde, std
 namespace core {
 namespace {
 
+constexpr std::int64_t kLargestWritten = 999'999'999'999'999; // the program writes 15 significant digits
+
+// A number as the program writes it: digits · 10^exponent, digits without a trailing zero.
+struct WrittenNumber {
+    std::int64_t digits = 0;
+    int exponent = 0;
+};
+
+bool operator==(WrittenNumber a, WrittenNumber b)
+{
+    return a.digits == b.digits && a.exponent == b.exponent;
+}
+
+WrittenNumber normalised(std::int64_t digits, int exponent)
+{
+    if (digits == 0)
+        return {};
+    for (; digits % 10 == 0; digits /= 10)
+        ++exponent;
+    return {digits, exponent};
+}
+
+// text as plainText writes it ("-1.5E-07"), so its digits fit.
+WrittenNumber writtenNumber(const std::string& text)
+{
+    std::int64_t digits = 0;
+    int exponent = 0;
+    bool afterPoint = false;
+    std::size_t at = 0;
+    for (; at < text.size() && text[at] != 'E'; ++at) {
+        afterPoint = afterPoint || text[at] == '.';
+        if (text[at] >= '0' && text[at] <= '9') {
+            digits = digits * 10 + (text[at] - '0');
+            exponent -= afterPoint ? 1 : 0;
+        }
+    }
+    if (at < text.size())
+        exponent += std::stoi(text.substr(at + 1));
+    return normalised(text.front() == '-' ? -digits : digits, exponent);
+}
+
+// a in units of b, when it has at most 15 significant digits. The quotient
+// ends only when the divisor, in lowest terms, is made of 2s and 5s; over 2 is
+// 5 over 10, over 5 is 2 over 10, and the digits then gain no trailing zero.
+std::optional<WrittenNumber> exactQuotient(CatalogoUnidades::Size a, CatalogoUnidades::Size b)
+{
+    const std::int64_t common = std::gcd(a.digits, b.digits);
+    std::int64_t digits = a.digits / common;
+    std::int64_t divisor = b.digits / common;
+    int exponent = a.exponent - b.exponent;
+    for (; divisor % 10 == 0; divisor /= 10)
+        --exponent;
+    for (const int prime : {2, 5}) {
+        for (; divisor % prime == 0; divisor /= prime, --exponent) {
+            if (digits > kLargestWritten / (10 / prime))
+                return std::nullopt;
+            digits *= 10 / prime;
+        }
+    }
+    return divisor == 1 ? std::optional(normalised(digits, exponent)) : std::nullopt;
+}
+
+// x · f, when it has at most 15 significant digits. A 2 of one and a 5 of the
+// other make a trailing zero of the product; what is left of them makes none.
+std::optional<WrittenNumber> exactProduct(WrittenNumber x, WrittenNumber f)
+{
+    if (x.digits == 0 || f.digits == 0)
+        return WrittenNumber{};
+    std::int64_t a = std::abs(x.digits);
+    std::int64_t b = std::abs(f.digits);
+    int exponent = x.exponent + f.exponent;
+    while ((a % 2 == 0 && b % 5 == 0) || (a % 5 == 0 && b % 2 == 0)) {
+        const bool twoInA = a % 2 == 0 && b % 5 == 0;
+        a /= twoInA ? 2 : 5;
+        b /= twoInA ? 5 : 2;
+        ++exponent;
+    }
+    if (a > kLargestWritten / b)
+        return std::nullopt;
+    return WrittenNumber{(x.digits < 0) != (f.digits < 0) ? -a * b : a * b, exponent};
+}
+
+// Equals where text is exactly the value, Rounded where it is not.
+Term relation(const std::optional<WrittenNumber>& exact, const std::string& text)
+{
+    return exact && *exact == writtenNumber(text) ? Term::Equals : Term::Rounded;
+}
+
 bool isBlank(std::string_view text)
 {
     return text.find_first_not_of(" \t\n") == std::string_view::npos;
 }
 
+// One row's factor as the working writes it, and whether that is the factor
+// itself or the factor rounded.
+struct WrittenFactor {
+    double value;
+    Term relation;
+};
+
+WrittenFactor writtenFactor(std::int16_t categoria, std::int16_t desde, std::int16_t hacia)
+{
+    const double factor = CatalogoUnidades::Factor(categoria, desde, hacia);
+    const auto exact =
+        exactQuotient(CatalogoUnidades::sizeOf(categoria, desde), CatalogoUnidades::sizeOf(categoria, hacia));
+    return {factor, relation(exact, plainText(factor))};
+}
+
 // "1 Pie = 0.3048 Metro": how many units to make one unit from.
-void appendFactor(Working& out, double factor, const std::string& from, const std::string& to)
+void appendFactor(Working& out, const WrittenFactor& factor, const std::string& from, const std::string& to)
 {
     appendValue(out, 1.0, from);
-    append(out, Term::Equals);
-    appendValue(out, factor, to);
+    append(out, factor.relation);
+    appendValue(out, factor.value, to);
+}
+
+// "= 5 · 0.3048 = 1.524": the value times the factor, then the row's text.
+void appendProduct(Working& out, double x, const WrittenFactor& factor, const CatalogoUnidades::Fila& row)
+{
+    append(out, factor.relation);
+    appendValue(out, x);
+    append(out, Term::Times);
+    appendValue(out, factor.value);
+    if (!row) {
+        append(out, Term::Equals);
+        append(out, Term::OutOfRange);
+        return;
+    }
+    append(out, relation(exactProduct(writtenNumber(plainText(x)), writtenNumber(plainText(factor.value))), *row));
+    append(out, Term::Number, *row);
 }
 
 } // namespace
@@ -217,7 +331,7 @@ Working converterWorking(std::int16_t categoria, std::int16_t desde, std::int16_
     const std::vector<std::string> names = CatalogoUnidades::Unidades(categoria);
     const std::string& from = names.at(static_cast<std::size_t>(desde));
     const std::string& to = names.at(static_cast<std::size_t>(hacia));
-    const double factor = CatalogoUnidades::Factor(categoria, desde, hacia);
+    const WrittenFactor factor = writtenFactor(categoria, desde, hacia);
     Working out;
     const std::optional<double> x = readNumber(texto);
     if (isBlank(texto) || !x) {
@@ -227,18 +341,11 @@ Working converterWorking(std::int16_t categoria, std::int16_t desde, std::int16_
     appendValue(out, *x, from);
     if (desde == hacia)
         return out;
-    append(out, Term::Equals);
-    appendValue(out, *x);
-    append(out, Term::Times);
-    appendValue(out, factor);
-    append(out, Term::Equals);
     const CatalogoUnidades::Fila row =
         CatalogoUnidades::ConvertirValor(categoria, desde, texto).at(static_cast<std::size_t>(hacia));
-    if (!row) {
-        append(out, Term::OutOfRange);
+    appendProduct(out, *x, factor, row);
+    if (!row)
         return out;
-    }
-    append(out, Term::Number, *row);
     append(out, Term::Unit, to);
     append(out, Term::Open);
     appendFactor(out, factor, from, to);

@@ -2,8 +2,9 @@
 #define CORE_UNITS_H
 
 // The converter's catalogue: three measure categories (0 length, 1 area,
-// 2 volume), the ordered unit names of each and a fixed table of pairwise
-// factors. A unit is known by its position in its category's list.
+// 2 volume), the ordered units of each and each unit's exact size, from which
+// every factor between two units follows. A unit is known by its position in
+// its category's list.
 
 #include <cstdint>
 #include <optional>
@@ -19,7 +20,8 @@ std::vector<std::string> Unidades(std::int16_t categoria);
 // The same names in words, as a screen reader says them after a number.
 std::vector<std::string> spokenNames(std::int16_t categoria);
 
-// How many units hacia make one unit desde, exactly as the table holds it.
+// How many units hacia make one unit desde: the quotient of their exact sizes,
+// to the nearest double.
 double Factor(std::int16_t categoria, std::int16_t desde, std::int16_t hacia);
 
 // One row of a conversion: the plain number text of its value, or std::nullopt

@@ -5,6 +5,10 @@
 
 namespace kit {
 
+// Pi until the user sets another in the menu, whose box writes it as the
+// program writes every number: "3.14159265358979".
+inline constexpr double kDefaultPi = 3.14159265358979;
+
 // The few values that outlive any one window. One instance lives in the Program
 // and reaches the menu and the tool windows by reference.
 struct BasVar {

@@ -72,7 +72,6 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    Q_EMIT doubleClicked();
     event->accept();
 }
 

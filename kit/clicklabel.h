@@ -6,8 +6,9 @@
 namespace kit {
 
 // A label or picture that reports the mouse as the windows' handlers need it:
-// every movement over it (with or without buttons), button down and up, click
-// (release over it after a press on it) and double-click.
+// every movement over it (with or without buttons), button down and up, and
+// click (release over it after a press on it). A double-click's second press
+// is no new button down; its release is an up and a click.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -24,7 +25,6 @@ Q_SIGNALS:
     void mouseDown(Qt::MouseButton button);
     void mouseUp(Qt::MouseButton button);
     void clicked();
-    void doubleClicked();
     void tabbedInto();
 
 protected:

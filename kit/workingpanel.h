@@ -48,7 +48,6 @@ public:
     // The same as a tickable item of menu.
     QAction* addMenuItem(QMenu* menu);
 
-    bool isShown() const { return m_shown; }
     // The working as shown and as copied, and as it is heard.
     QString text() const;
     QString spoken() const;

@@ -1,6 +1,9 @@
 // Arbitrary input text in any category and source unit: a full set of rows,
 // each a number text that reads back or a clean "beyond range" row, and one
-// row's working ends at that row's text.
+// row's working ends at that row's text, whose "=" and "≈" say how the
+// written value times the written factor gives it.
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -18,6 +21,25 @@ std::string shownValue(const core::Working& working)
 {
     const std::size_t value = core::finalValue(working);
     return value < working.size() ? working[value].text : std::string();
+}
+
+// The product step, "x · f = row" or "x · f ≈ row", read in long double: "="
+// within what reading the texts can lose, "≈" within the row's 15 digits. A
+// row below the normal doubles keeps fewer digits and is left out.
+bool productHolds(const core::Working& working)
+{
+    std::size_t times = 0;
+    while (times < working.size() && working[times].term != core::Term::Times)
+        ++times;
+    if (times == 0 || times + 3 >= working.size() || working[times + 3].term != core::Term::Number)
+        return true;
+    const long double x = std::strtold(working[times - 1].text.c_str(), nullptr);
+    const long double factor = std::strtold(working[times + 1].text.c_str(), nullptr);
+    const long double row = std::strtold(working[times + 3].text.c_str(), nullptr);
+    if (std::fabs(row) < DBL_MIN)
+        return true;
+    const long double off = std::fabs(x * factor - row) / std::fabs(row);
+    return off <= (working[times + 2].term == core::Term::Equals ? 1e-18L : 1e-14L);
 }
 
 } // namespace
@@ -47,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const core::CatalogoUnidades::Fila& row = rows[static_cast<std::size_t>(hacia)];
     const bool blank = texto.find_first_not_of(" \t\n") == std::string_view::npos;
     const core::Working working = core::converterWorking(categoria, desde, hacia, texto);
-    if (!blank && shownValue(working) != row.value_or(""))
+    if (!blank && (shownValue(working) != row.value_or("") || !productHolds(working)))
         std::abort();
     return 0;
 }

@@ -46,7 +46,7 @@ struct ToolFixture {
     {
         silenceOffscreenNotices();
         kit::loadAssets();
-        var.ValorPi = 3.14159265358979;
+        var.ValorPi = kit::kDefaultPi;
     }
 
     // Tool windows a test left open, or a pressed control opened on its own, go
