@@ -258,6 +258,7 @@ void WorkingPanel::buildText()
              tr(" Se copia con Control+Mayúsculas+C "));
     place(m_text, kMargin, 0, m_client.width() - 3 * kMargin - kButtonSize, kButtonSize);
     showFocusMark(m_text);
+    QWidget::setTabOrder(m_toggle, m_text); // under its bar, it comes after it
 }
 
 void WorkingPanel::buildCopyButton()
@@ -270,6 +271,7 @@ void WorkingPanel::buildCopyButton()
     place(copy, m_client.width() - kMargin - kButtonSize, 0, kButtonSize, kButtonSize);
     copy->setIconSize(copy->size() - QSize(8, 8));
     showFocusMark(copy);
+    QWidget::setTabOrder(m_text, copy);
     connect(copy, &QToolButton::clicked, this, &WorkingPanel::copy);
 }
 
