@@ -123,6 +123,7 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box_data()
 
     // clang-format off
     QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5" << "h = √(a² + b²)|= √(3² + 4²)|= √(9 + 16)|= √(25)|= 5";
+    QTest::newRow("catetos 1 y 2 con respuesta automática: el cateto a sigue siendo 1") << 1 << QStringList{"1", "2"} << true << 0 << "2.2361" << "h = √(a² + b²)|= √(1² + 2²)|= √(1 + 4)|= √(5)|= 2.23606797749979|≈ 2.2361 (redondeado)";
     QTest::newRow("proporción 7 3 10 da Y con respuesta automática") << 3 << QStringList{"7", "3", "10"} << true << 6 << "4.2857" << "Y = B · X / A|= 10 · 3 / 7|= 30 / 7|= 4.28571428571429|≈ 4.2857 (redondeado)";
     QTest::newRow("triángulo 3 4 5 sin respuesta automática") << 1 << QStringList{"3", "4"} << false << 0 << "5" << "h = √(a² + b²)|= √(3² + 4²)|= √(9 + 16)|= √(25)|= 5";
     QTest::newRow("proporción 2 3 4 da A 1.5") << 4 << QStringList{"2", "3", "4"} << false << 3 << "1.5" << "A = X · B / Y|= 2 · 3 / 4|= 6 / 4|= 1.5";
@@ -162,20 +163,24 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
     else
         m_window->findChild<QAction*>(QStringLiteral("mDesarrollo"))->trigger();
-    // A Tab round, which empties each "0" it enters and puts it back, is no
-    // change; the answer just written is not solved again. Two seconds on, the
-    // working is still the answer's.
+    // The answer just written is not solved again, and a Tab round, which
+    // empties each "0" it enters and puts it back, is no change: two seconds
+    // after each, the working is still the answer's.
+    working.replace('|', '\n');
+    const QString linedUp = QString(working).replace(QLatin1String("\n"), QLatin1String("\n\t"));
+    const auto twoSecondsOn = [this] {
+        for (int second = 0; second < 2 && timer("tmrAuto")->isActive(); ++second)
+            m_window->tmrAuto_Timer();
+        QCoreApplication::processEvents();
+        return m_window->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"))->toPlainText();
+    };
+    QCOMPARE(twoSecondsOn(), linedUp);
     for (int step = 0; step < core::kBoxCount + 2; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCoreApplication::processEvents();
     }
-    for (int second = 0; second < 2 && timer("tmrAuto")->isActive(); ++second)
-        m_window->tmrAuto_Timer();
-    QCoreApplication::processEvents();
+    QCOMPARE(twoSecondsOn(), linedUp);
     QCOMPARE(box(target)->text(), answer);
-    const QString shown = m_window->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"))->toPlainText();
-    working.replace('|', '\n');
-    QCOMPARE(shown, QString(working).replace(QLatin1String("\n"), QLatin1String("\n\t"))); // lined up
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(m_fixture->desktop.clipboard, working);
 }
