@@ -2,12 +2,21 @@
 
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QIcon>
 #include <QMenu>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
 
 #include "kit/accessibility.h"
 #include "kit/announcer.h"
@@ -19,18 +28,142 @@
 namespace kit {
 namespace {
 
-constexpr int kMargin = 120; // twips round the text and the button
+constexpr int kMargin = 120; // twips round the bar, the text and the button
 constexpr int kButtonSize = 495;
+constexpr int kBarHeight = 375;
+constexpr int kBarStrip = kBarHeight + 60; // the window's foot that holds the bar
+constexpr double kPoints = 12; // the working's text in every window, as the formula bar's
+// Lines are lined up on their equals signs while the first one's left side
+// takes no more of the width than this share; a longer one would push the
+// rest into wrapping.
+constexpr double kWidestLeftSide = 0.4;
 
-// The working's text box, which reads as the working is said.
+// The bar is drawn like the windows' formula bar, its edge and its arrow dark
+// enough to stand out 3:1 from the bar and from the window around it.
+const QColor kBarBack(224, 224, 224);
+const QColor kBarEdge(96, 96, 96);
+// The result's line, in the colour of the calculators' result bar.
+const QColor kResultBack(255, 255, 192);
+
+// The working's text box, which reads as the working is said and shows the
+// focus mark every box has, round its text too.
 class WorkingBox : public QPlainTextEdit {
 public:
     WorkingBox(QWidget* parent, const WorkingPanel& panel) : QPlainTextEdit(parent), m_panel(panel) {}
     QString heard() const { return m_panel.spoken(); }
 
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPlainTextEdit::paintEvent(event);
+        QPainter painter(viewport());
+        drawFocusMark(this, painter, rect().translated(-viewport()->pos()));
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QPlainTextEdit::focusInEvent(event);
+        viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QPlainTextEdit::focusOutEvent(event);
+        viewport()->update();
+    }
+
 private:
     const WorkingPanel& m_panel;
 };
+
+// The bar that shows and hides the working: its name after an arrow that
+// points to the panel when it shows, and along the bar when it does not.
+class WorkingToggle : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillRect(rect(), underMouse() ? kBarBack.lighter(106) : kBarBack);
+        painter.setPen(kBarEdge);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        const qreal side = height() * 0.36;
+        const QPointF centre(kFocusMarkRoom + 4 + side / 2, height() / 2.0);
+        QPolygonF arrow;
+        if (isChecked())
+            arrow << centre + QPointF(-side / 2, -side / 4) << centre + QPointF(side / 2, -side / 4)
+                  << centre + QPointF(0, side / 3);
+        else
+            arrow << centre + QPointF(-side / 4, -side / 2) << centre + QPointF(-side / 4, side / 2)
+                  << centre + QPointF(side / 3, 0);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawPolygon(arrow);
+        painter.setPen(Qt::black);
+        const int textLeft = static_cast<int>(centre.x() + side);
+        painter.drawText(rect().adjusted(textLeft, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, text());
+        drawFocusMark(this, painter);
+    }
+};
+
+// Where the equals signs of a working's lines stand: at its first line's, when
+// that leaves room for the rest; 0 to leave them at the left.
+qreal equalsColumn(const QString& firstLine, const QFontMetricsF& metrics, qreal width)
+{
+    const qsizetype equals = firstLine.indexOf(QStringLiteral(" = "));
+    if (equals < 0)
+        return 0;
+    const qreal column = metrics.horizontalAdvance(firstLine.left(equals + 1));
+    return column <= width * kWidestLeftSide ? column : 0;
+}
+
+// A further form of the value, or a note on it: it stands in the equals signs' column.
+bool continuesTheFirst(const QString& line)
+{
+    static const QString starts = QStringLiteral("=≈(");
+    return !line.isEmpty() && starts.contains(line.front());
+}
+
+// The lines as shown: each further one after a tab that takes it to the
+// first's equals sign; the result's, the last further form, stands out.
+void showLinedUp(QPlainTextEdit* box, const QString& written, bool hasValue)
+{
+    QStringList lines = written.split(QLatin1Char('\n'));
+    const QFontMetricsF metrics(box->font());
+    const qreal column = equalsColumn(lines.front(), metrics, box->viewport()->width());
+    int result = -1;
+    for (int i = 1; i < lines.size(); ++i) {
+        if (!continuesTheFirst(lines[i]))
+            continue;
+        if (lines[i].front() != QLatin1Char('('))
+            result = i;
+        if (column > 0)
+            lines[i].prepend(QLatin1Char('\t'));
+    }
+    box->setTabStopDistance(column > 0 ? column : metrics.horizontalAdvance(QLatin1Char(' ')));
+    box->setPlainText(lines.join(QLatin1Char('\n')));
+    if (!hasValue || result < 0)
+        return;
+    QTextCursor line(box->document()->findBlockByNumber(result));
+    QTextBlockFormat band;
+    band.setBackground(kResultBack);
+    line.setBlockFormat(band);
+    line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    line.mergeCharFormat(bold);
+}
+
+// The height of the box's lines as laid out, frame included.
+int linesHeight(const QPlainTextEdit* box)
+{
+    const QTextDocument* document = box->document();
+    qreal height = 2 * document->documentMargin();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        height += document->documentLayout()->blockBoundingRect(block).height();
+    return static_cast<int>(std::ceil(height)) + 2 * box->frameWidth();
+}
 
 // Read-only text whose value and text are the working in words: the symbols a
 // screen reader would spell out, or skip, are said as the operators they are.
@@ -71,13 +204,34 @@ QAccessibleInterface* workingFactory(const QString& className, QObject* object)
 
 } // namespace
 
-WorkingPanel::WorkingPanel(QWidget* window, ToolContext& context, QSize clientTwips, int height, double points)
-    : QObject(window), m_window(window), m_context(context), m_client(clientTwips), m_height(height), m_points(points)
+WorkingPanel::WorkingPanel(QWidget* window, ToolContext& context, QSize clientTwips)
+    : QObject(window), m_window(window), m_context(context), m_client(clientTwips)
 {
     static const bool installed = (QAccessible::installFactory(workingFactory), true);
     Q_UNUSED(installed);
     new QShortcut(QKeySequence(Qt::Key_F3), window, this, &WorkingPanel::toggle);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), window, this, &WorkingPanel::copy);
+    buildToggle();
+    m_window->setFixedSize(px(m_client.width()), px(m_client.height() + kBarStrip));
+    centreOnScreen(m_window);
+}
+
+// Across the window's foot, after everything else in the tab order.
+void WorkingPanel::buildToggle()
+{
+    auto* toggle = new WorkingToggle(m_window);
+    m_toggle = toggle;
+    identify(toggle, QStringLiteral("cmdDesarrollo"), tr("Desarrollo"),
+             tr(" Muestra u oculta el desarrollo del resultado (F3) "));
+    toggle->setText(tr("Desarrollo"));
+    toggle->setCheckable(true);
+    toggle->setFont(font(Typeface::Calibri, kPoints));
+    toggle->setFocusPolicy(Qt::StrongFocus);
+    toggle->setAttribute(Qt::WA_Hover);
+    setBackColour(toggle, kBarBack);
+    place(toggle, kMargin, m_client.height(), m_client.width() - 2 * kMargin, kBarHeight);
+    connect(this, &WorkingPanel::shownChanged, toggle, &QToolButton::setChecked);
+    connect(toggle, &QToolButton::clicked, this, &WorkingPanel::toggle);
 }
 
 // Made when first shown: a window whose working is never asked for holds none of it.
@@ -88,7 +242,7 @@ void WorkingPanel::buildPanel()
     m_frame->setObjectName(QStringLiteral("frmeDesarrollo"));
     exposePanel(m_frame, tr("Desarrollo"));
     setBackColour(m_frame, kWindowBackground);
-    place(m_frame, 0, m_client.height(), m_client.width(), m_height);
+    place(m_frame, 0, m_client.height() + kBarStrip, m_client.width(), kMargin);
     buildText();
     buildCopyButton();
 }
@@ -98,12 +252,13 @@ void WorkingPanel::buildText()
     m_text = new WorkingBox(m_frame, *this);
     m_text->setReadOnly(true);
     m_text->setTabChangesFocus(true);
-    m_text->setFont(font(Typeface::Calibri, m_points));
-    m_text->setPlaceholderText(m_emptyText);
+    m_text->setFont(font(Typeface::Calibri, kPoints));
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     identify(m_text, QStringLiteral("txtDesarrollo"), tr("Desarrollo del resultado"),
              tr(" Se copia con Control+Mayúsculas+C "));
-    place(m_text, kMargin, kMargin / 2, m_client.width() - 3 * kMargin - kButtonSize, m_height - kMargin);
+    place(m_text, kMargin, 0, m_client.width() - 3 * kMargin - kButtonSize, kButtonSize);
     showFocusMark(m_text);
+    QWidget::setTabOrder(m_toggle, m_text); // under its bar, it comes after it
 }
 
 void WorkingPanel::buildCopyButton()
@@ -113,9 +268,10 @@ void WorkingPanel::buildCopyButton()
              tr(" Copiar el desarrollo (Control+Mayúsculas+C) "));
     copy->setIcon(QIcon(QString::fromLatin1(picture::kCopy)));
     copy->setAutoRaise(true);
-    place(copy, m_client.width() - kMargin - kButtonSize, kMargin / 2, kButtonSize, kButtonSize);
+    place(copy, m_client.width() - kMargin - kButtonSize, 0, kButtonSize, kButtonSize);
     copy->setIconSize(copy->size() - QSize(8, 8));
     showFocusMark(copy);
+    QWidget::setTabOrder(m_text, copy);
     connect(copy, &QToolButton::clicked, this, &WorkingPanel::copy);
 }
 
@@ -135,28 +291,9 @@ void WorkingPanel::start(std::function<core::Working()> source, WorkingNames nam
     }
 }
 
-void WorkingPanel::setEmptyText(const QString& text)
+void WorkingPanel::setWhyNone(std::function<QString()> why)
 {
-    m_emptyText = text;
-}
-
-QToolButton* WorkingPanel::addToggle(QWidget* parent, int left, int top)
-{
-    auto* toggle = new QToolButton(parent);
-    identify(toggle, QStringLiteral("cmdDesarrollo"), tr("Desarrollo"),
-             tr(" Muestra u oculta el desarrollo del resultado (F3) "));
-    toggle->setCheckable(true);
-    toggle->setAutoRaise(true);
-    place(toggle, left, top, 375, 375);
-    showFocusMark(toggle);
-    const auto follow = [toggle](bool shown) {
-        toggle->setChecked(shown);
-        toggle->setArrowType(shown ? Qt::UpArrow : Qt::DownArrow);
-    };
-    follow(m_shown);
-    connect(this, &WorkingPanel::shownChanged, toggle, follow);
-    connect(toggle, &QToolButton::clicked, this, &WorkingPanel::toggle);
-    return toggle;
+    m_whyNone = std::move(why);
 }
 
 QAction* WorkingPanel::addMenuItem(QMenu* menu)
@@ -170,15 +307,27 @@ QAction* WorkingPanel::addMenuItem(QMenu* menu)
     return item;
 }
 
+// The working's text, and under it why it holds no value where it holds none.
+QString WorkingPanel::writtenNow(const core::Working& working) const
+{
+    const QString written = writtenWorking(working, m_names);
+    if (written.isEmpty() || !m_whyNone || core::finalValue(working) < working.size())
+        return written;
+    const QString why = m_whyNone();
+    return why.isEmpty() ? written : written + QLatin1Char('\n') + why;
+}
+
 QString WorkingPanel::text() const
 {
-    return m_shown && !m_pending ? m_written : writtenWorking(m_source(), m_names);
+    return m_shown && !m_pending ? m_written : writtenNow(m_source());
 }
 
 QString WorkingPanel::spoken() const
 {
-    const QString spoken = spokenWorking(m_shown && !m_pending ? m_working : m_source(), m_names);
-    return spoken.isEmpty() ? m_emptyText : spoken;
+    const core::Working working = m_shown && !m_pending ? m_working : m_source();
+    const QString spoken = spokenWorking(working, m_names);
+    const QString why = m_whyNone && core::finalValue(working) == working.size() ? m_whyNone() : QString();
+    return spoken.isEmpty() || why.isEmpty() ? spoken + why : spoken + QStringLiteral(". ") + why;
 }
 
 // Written once the result is: the working never holds up a keystroke's result,
@@ -197,11 +346,37 @@ void WorkingPanel::write()
     if (!m_shown)
         return;
     m_working = m_source();
-    QString written = writtenWorking(m_working, m_names);
-    if (written == m_written)
+    QString written = writtenNow(m_working);
+    if (m_laidOut && written == m_written)
         return;
+    m_laidOut = true;
     m_written = std::move(written);
-    m_text->setPlainText(m_written);
+    if (m_whyNone)
+        m_text->setPlaceholderText(m_whyNone());
+    showLinedUp(m_text, m_written, core::finalValue(m_working) < m_working.size());
+    fit();
+}
+
+// As high as the lines, as far as the screen has room under the window's
+// top; the window moves up where it would leave the screen. Where the lines
+// are higher still, the last one stays in view.
+void WorkingPanel::fit()
+{
+    const int above = px(m_client.height() + kBarStrip);
+    const int below = px(kMargin);
+    int height = linesHeight(m_text);
+    if (const QScreen* screen = m_window->screen()) {
+        const QRect room = screen->availableGeometry();
+        const int decorations = m_window->frameGeometry().height() - m_window->height();
+        height = std::min(height, std::max(room.height() - decorations - above - below, px(kButtonSize)));
+        const int overflow = m_window->frameGeometry().top() + decorations + above + height + below - room.bottom();
+        if (overflow > 0)
+            m_window->move(m_window->x(), std::max(room.top(), m_window->y() - overflow));
+    }
+    m_text->resize(m_text->width(), height);
+    m_frame->resize(m_frame->width(), height + below);
+    m_window->setFixedSize(px(m_client.width()), above + height + below);
+    m_text->verticalScrollBar()->setValue(m_text->verticalScrollBar()->maximum());
 }
 
 void WorkingPanel::toggle()
@@ -216,18 +391,17 @@ void WorkingPanel::copy()
     m_voice->say(tr("Desarrollo copiado"));
 }
 
-// The window grows by the panel's height, and gives it back: the same size as
-// before to the pixel.
+// Hidden, the window is its own size and the bar, to the pixel.
 void WorkingPanel::setShown(bool shown)
 {
     m_shown = shown;
     m_context.var().workingShown = shown;
-    m_window->setFixedSize(px(m_client.width()), px(m_client.height() + (shown ? m_height : 0)));
+    m_window->setFixedSize(px(m_client.width()), px(m_client.height() + kBarStrip));
     if (shown && !m_frame)
         buildPanel();
     if (m_frame)
         m_frame->setVisible(shown);
-    m_written.clear();
+    m_laidOut = false;
     write();
     Q_EMIT shownChanged(shown);
 }

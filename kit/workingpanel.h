@@ -2,14 +2,16 @@
 #define KIT_WORKINGPANEL_H
 
 // The working of a window's result, in a panel under the window's own controls.
-// Hidden, it takes no room and the window looks as it always did; F3, a toggle
-// control or a menu item show it, and the window grows by the panel's height
-// until it is hidden again. The choice is the program's (BasVar), so windows
-// opened later show it too. While shown it is written anew at every refresh,
-// which the window calls wherever its result changes. Ctrl+Shift+C and the
-// panel's copy button put it on the clipboard as plain text; Ctrl+C keeps its
-// meaning. Screen readers hear it in words: F3 says it, and its text box reads
-// as it is said.
+// A bar labelled "Desarrollo" across the window's foot shows and hides it, as
+// F3 and a menu item do; it also captions the panel while it shows. Hidden, the
+// window is its own size plus that bar; shown, the window grows by the panel,
+// which is as high as the working's lines, as far as the screen allows, and
+// keeps the last line, the result, in view. The choice is the program's
+// (BasVar), so windows opened later show it too. While shown it is written
+// anew at every refresh, which the window calls wherever its result changes.
+// Ctrl+Shift+C and the panel's copy button put it on the clipboard as plain
+// text; Ctrl+C keeps its meaning. Screen readers hear it in words: F3 says it,
+// and its text box reads as it is said.
 
 #include <QObject>
 #include <QSize>
@@ -34,21 +36,22 @@ class ToolContext;
 class WorkingPanel : public QObject {
     Q_OBJECT
 public:
-    // Under a client area of clientWidth × clientHeight twips, height twips high,
-    // its text in Calibri of that many points.
-    WorkingPanel(QWidget* window, ToolContext& context, QSize clientTwips, int height, double points);
+    // Under a client area of clientWidth × clientHeight twips, which the
+    // window keeps; the bar comes under it.
+    WorkingPanel(QWidget* window, ToolContext& context, QSize clientTwips);
 
     // Where the working comes from, how its letters and units are named and
     // who says it; the program's choice applies from here on.
     void start(std::function<core::Working()> source, WorkingNames names, Announcer* voice);
-    // What the panel says while there is no working to show.
-    void setEmptyText(const QString& text);
-    // A control that shows and hides the panel, at a place in twips of parent.
-    QToolButton* addToggle(QWidget* parent, int left, int top);
+    // Why the working holds no value, when it holds none: said on a line of
+    // its own under the formula, or alone in place of an empty working.
+    void setWhyNone(std::function<QString()> why);
     // The same as a tickable item of menu.
     QAction* addMenuItem(QMenu* menu);
+    // The bar that shows and hides it, for the window's tab order.
+    QToolButton* toggleBar() const { return m_toggle; }
 
-    // The working as shown and as copied, and as it is heard.
+    // The working as copied, and as it is heard.
     QString text() const;
     QString spoken() const;
 
@@ -66,18 +69,20 @@ Q_SIGNALS:
 private:
     void setShown(bool shown);
     void write();
+    void fit();
+    void buildToggle();
     void buildPanel();
     void buildText();
     void buildCopyButton();
+    QString writtenNow(const core::Working& working) const;
 
     QWidget* m_window;
     ToolContext& m_context;
     Announcer* m_voice = nullptr;
     QSize m_client; // twips
-    int m_height; // twips
-    double m_points; // of the working's text
-    QString m_emptyText;
+    std::function<QString()> m_whyNone;
     bool m_shown = false;
+    QToolButton* m_toggle = nullptr;
     QFrame* m_frame = nullptr;
     QPlainTextEdit* m_text = nullptr;
     std::function<core::Working()> m_source;
@@ -85,6 +90,7 @@ private:
     core::Working m_working; // the one shown
     QString m_written; // and its text
     bool m_pending = false; // to be written anew
+    bool m_laidOut = false; // the panel fits what it shows
 };
 
 } // namespace kit

@@ -102,7 +102,7 @@ private:
             putEquals();
             break;
         case core::Term::Open:
-            putOpen(previous == core::Term::Root);
+            putOpen(previous == core::Term::Root, previous == core::Term::Unit);
             break;
         case core::Term::Close:
             putClose();
@@ -154,13 +154,17 @@ private:
     }
 
     // A root's group is heard as what the root is "of", without its brackets.
-    void putOpen(bool ofRoot)
+    // A note after the value's unit, which gives a factor, is written on a line
+    // of its own: it is no part of the chain of equal forms.
+    void putOpen(bool ofRoot, bool note)
     {
         const bool silent = m_spoken && ofRoot;
         if (m_groups.empty())
             putRoundedNote();
         m_groups.push_back(silent);
-        if (!silent)
+        if (note && !m_spoken)
+            m_line.put(QStringLiteral("\n") + QString::fromUtf8(look(core::Term::Open).symbol), true, true);
+        else if (!silent)
             putOperator(core::Term::Open);
     }
 

@@ -1300,6 +1300,10 @@ Vantrelo: Versió %1</translation>
         <source>%1: no marcada</source>
         <translation>%1: no verificat</translation>
     </message>
+    <message>
+        <source>Sin respuesta: los valores conocidos deben ser positivos.</source>
+        <translation>Sense resposta: els valors coneguts han de ser positius.</translation>
+    </message>
 </context>
 <context>
     <name>ui::SobrePitWindow</name>

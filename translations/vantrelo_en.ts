@@ -1300,6 +1300,10 @@ Vantrelo: Version %1</translation>
         <source>%1: no marcada</source>
         <translation>%1: not checked</translation>
     </message>
+    <message>
+        <source>Sin respuesta: los valores conocidos deben ser positivos.</source>
+        <translation>No answer: the known values must be positive.</translation>
+    </message>
 </context>
 <context>
     <name>ui::SobrePitWindow</name>

@@ -1300,6 +1300,10 @@ Vantrelo: Versão %1</translation>
         <source>%1: no marcada</source>
         <translation>%1: não selecionada</translation>
     </message>
+    <message>
+        <source>Sin respuesta: los valores conocidos deben ser positivos.</source>
+        <translation>Sem resposta: os valores conhecidos devem ser positivos.</translation>
+    </message>
 </context>
 <context>
     <name>ui::SobrePitWindow</name>

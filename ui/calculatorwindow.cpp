@@ -68,8 +68,7 @@ CalculatorWindow::CalculatorWindow(kit::ToolContext& context, const core::Calcul
     setWindowTitle(tr(calculatorLayout(calculator.id).caption));
     kit::setClientSize(this, 5655, 4455);
     connectHandlers();
-    m_working = new kit::WorkingPanel(this, context, {5655, 4455}, 3015, 11);
-    m_working->addToggle(m_ui.Frame3, 4500, 60);
+    m_working = new kit::WorkingPanel(this, context, {5655, 4455});
     Form_Load();
     connectVoice();
     m_working->start([this] { return working(); }, workingNames(), m_voice);

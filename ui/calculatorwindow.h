@@ -67,7 +67,7 @@ private:
     // Last result, in the input unit (or its square or cube); none when it left the double range.
     std::optional<double> m_result = 0.0;
     kit::Announcer* m_voice = nullptr;
-    kit::WorkingPanel* m_working = nullptr; // under the formula bar, its toggle in the bar
+    kit::WorkingPanel* m_working = nullptr; // under the formula bar, its bar across the foot
     int m_gotFocusPending = 0; // the box whose focus-gained step is queued, or 0
 };
 

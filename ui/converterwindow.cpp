@@ -117,12 +117,11 @@ ConverterWindow::ConverterWindow(kit::ToolContext& context) : kit::ToolWindow(co
 
 void ConverterWindow::buildWorking(kit::ToolContext& context)
 {
-    m_working = new kit::WorkingPanel(this, context, {9375, 5895}, 1215, 14.25);
-    // Between the source units and the rest, as it stands between them.
-    QToolButton* toggle = m_working->addToggle(this, 3120, 1440);
-    setTabOrder(m_List1, toggle);
-    setTabOrder(toggle, m_List2);
-    m_working->setEmptyText(tr("Elija un valor de la lista para ver cómo se obtiene."));
+    m_working = new kit::WorkingPanel(this, context, {9375, 5895});
+    // Under the lists, it comes after them.
+    setTabOrder(m_lblCopy, m_working->toggleBar());
+    setTabOrder(m_working->toggleBar(), m_Option[0]);
+    m_working->setWhyNone([] { return tr("Elija un valor de la lista para ver cómo se obtiene."); });
     m_working->start([this] { return rowWorking(); }, workingNames(), m_voice);
 }
 

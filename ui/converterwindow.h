@@ -110,7 +110,7 @@ private:
     QLabel* m_Label1 = nullptr;
     kit::Announcer* m_voice = nullptr;
     QTimer* m_tmrClip = nullptr;
-    kit::WorkingPanel* m_working = nullptr; // under the lists, its toggle under the equals sign
+    kit::WorkingPanel* m_working = nullptr; // under the lists, its bar across the foot
 
     std::int16_t m_UnidadLongitud = 0;
     std::int16_t m_UnidadArea = 0;

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 #include "core/numbers.h"
 #include "kit/accessibility.h"
@@ -292,9 +293,9 @@ void PitagorasWindow::buildTimers()
 
 void PitagorasWindow::buildWorking(kit::ToolContext& context)
 {
-    m_working = new kit::WorkingPanel(this, context, {6735, 1605}, 2055, 11);
+    m_working = new kit::WorkingPanel(this, context, {6735, 1605});
     m_working->addMenuItem(m_mMenu);
-    m_working->setEmptyText(tr("Sin respuesta todavía"));
+    m_working->setWhyNone([this] { return whyNoAnswer(); });
     const kit::WorkingNames names = {
         [](const core::Piece& piece) { return QString::fromUtf8(kBoxes[piece.index].letter); }, {}, {}};
     m_working->start([this] { return answerWorking(); }, names, m_voice);
@@ -303,6 +304,21 @@ void PitagorasWindow::buildWorking(kit::ToolContext& context)
 core::Working PitagorasWindow::answerWorking() const
 {
     return core::solverWorking(boxTexts(), m_Modo, m_Modo ? m_proportionBox : m_triangleBox, m_settings);
+}
+
+QString PitagorasWindow::whyNoAnswer() const
+{
+    if (!m_Modo && !m_triangleMessage.isEmpty())
+        return m_triangleMessage;
+    const int first = m_Modo ? kLastTriangleBox + 1 : 0;
+    for (int box = first; box <= lastBoxOfPart(first); ++box) {
+        const std::optional<double> value = core::readNumber(m_txtZ[box]->text().toStdString());
+        if (!value)
+            return outOfRange();
+        if (*value < 0)
+            return tr("Sin respuesta: los valores conocidos deben ser positivos.");
+    }
+    return tr("Sin respuesta todavía");
 }
 
 bool PitagorasWindow::eventFilter(QObject* watched, QEvent* event)
@@ -468,22 +484,37 @@ void PitagorasWindow::tmrAuto_Timer()
     nameMode();
     eVacios();
     eShow();
-    // Also cancels the countdown that the solver's own write started.
     m_tmrAuto->stop();
 }
 
 void PitagorasWindow::txtZ_Change(int index)
 {
+    // Trading "0" for nothing reads the same to the solver.
+    if (m_writer == Writer::Placeholder)
+        return;
     m_UltimaCaja = index;
     m_tmrAuto->stop();
-    if (m_settings.automaticAnswer)
+    // The answer just written is not solved again: the countdown waits for the user.
+    if (m_settings.automaticAnswer && m_writer == Writer::User)
         m_tmrAuto->start();
+    forgetAnswer(index); // the solver names its box once its texts are in
+}
+
+void PitagorasWindow::forgetAnswer(int box, const QString& message)
+{
+    if (isTriangleBox(box)) {
+        m_triangleBox = -1;
+        m_triangleMessage = message;
+    } else {
+        m_proportionBox = -1;
+    }
+    m_working->refresh();
 }
 
 void PitagorasWindow::txtZ_GotFocus(int index)
 {
     if (m_txtZ[index]->text() == QLatin1String("0"))
-        writeBox(index, QString());
+        writeBox(index, QString(), Writer::Placeholder);
     const int first = firstBoxOfPart(index);
     const int last = lastBoxOfPart(index);
     for (int box = first; box <= last; ++box)
@@ -494,8 +525,10 @@ void PitagorasWindow::txtZ_GotFocus(int index)
 
 void PitagorasWindow::txtZ_LostFocus(int index)
 {
-    if (core::readNumber(m_txtZ[index]->text().toStdString()) == 0.0)
-        writeBox(index, QStringLiteral("0"));
+    // Putting back the "0" that entering took away is no change; replacing a text is.
+    const QString text = m_txtZ[index]->text();
+    if (core::readNumber(text.toStdString()) == 0.0)
+        writeBox(index, QStringLiteral("0"), text.isEmpty() ? Writer::Placeholder : Writer::User);
 }
 
 void PitagorasWindow::txtZ_KeyDown(int index, int keyCode)
@@ -504,7 +537,7 @@ void PitagorasWindow::txtZ_KeyDown(int index, int keyCode)
         return;
     // The space itself is still typed afterwards.
     for (int box = firstBoxOfPart(index); box <= lastBoxOfPart(index); ++box)
-        writeBox(box, QStringLiteral("0"));
+        writeBox(box, QStringLiteral("0"), Writer::User);
 }
 
 void PitagorasWindow::txtZ_KeyPress(int index, int& keyAscii)
@@ -533,12 +566,15 @@ void PitagorasWindow::eVacios()
 void PitagorasWindow::eShow()
 {
     const core::SolverAction action = core::eShow(boxTexts(), m_Modo, m_Rango, m_settings);
-    if (action.hypotenuseMessage)
-        desktop().message(this, tr("La hipotenusa debe ser mayor que los catetos."), kit::DesktopServices::Icon::Error);
+    if (action.hypotenuseMessage) {
+        const QString message = tr("La hipotenusa debe ser mayor que los catetos.");
+        forgetAnswer(0, message);
+        desktop().message(this, message, kit::DesktopServices::Icon::Error);
+    }
     for (const std::string& text : action.texts)
-        writeBox(action.box, QString::fromStdString(text));
+        writeBox(action.box, QString::fromStdString(text), Writer::Solver);
     if (action.outOfRange)
-        writeBox(action.box, outOfRange());
+        writeBox(action.box, outOfRange(), Writer::Solver);
     if (action.box >= 0) {
         const bool triangle = isTriangleBox(action.box);
         QString& answer = triangle ? m_triangleAnswer : m_proportionAnswer;
@@ -578,11 +614,14 @@ void PitagorasWindow::sayMode()
     m_voice->say(modeText());
 }
 
-void PitagorasWindow::writeBox(int index, const QString& text)
+void PitagorasWindow::writeBox(int index, const QString& text, Writer writer)
 {
     // Writing the text a box already holds is no change.
-    if (m_txtZ[index]->text() != text)
-        m_txtZ[index]->setText(text);
+    if (m_txtZ[index]->text() == text)
+        return;
+    m_writer = writer;
+    m_txtZ[index]->setText(text);
+    m_writer = Writer::User;
 }
 
 core::BoxTexts PitagorasWindow::boxTexts() const

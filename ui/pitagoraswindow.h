@@ -4,8 +4,10 @@
 // frmPitagoras: the right triangle (txtZ0 hypotenuse, txtZ1 and txtZ2 legs) and
 // the proportion A / X = B / Y (txtZ3 to txtZ6) on one panel, frmeMode.
 //
-// Data flow: every change of a box records it in UltimaCaja and restarts the
-// one-second countdown tmrAuto. Enter moves to the next box of the same part
+// Data flow: every change the user makes to a box records it in UltimaCaja and
+// restarts the one-second countdown tmrAuto; the solver's own answer records it
+// and stops the countdown, so that an answer is not solved again, and emptying
+// a box's "0" on entry and writing it back on leaving are no change. Enter moves to the next box of the same part
 // and, when exactly one box of the part reads 0 (Listo), asks core::eShow which
 // box to fill; tmrAuto asks the same without that condition. The window holds
 // what the solver reads (Modo, the active part; Rango, how recently each box
@@ -15,6 +17,9 @@
 // queued so that an Enter finishes solving before the next box reacts.
 // cmdMode (Control+M) flips Modo and starts tmrMode, which slides the panel in
 // twips; boxes slid out of view take no focus.
+// The working under the boxes is that of the answer of the part in use while
+// the boxes still hold it; after any change, or a message, it is the part's
+// formula and why there is no answer.
 // The settings menu mMenu opens on a right click on the free panel, and from
 // the keyboard anywhere in the window (context-menu key or Shift+F10).
 
@@ -67,8 +72,10 @@ private:
     void buildMenu();
     void buildTimers();
     void buildWorking(kit::ToolContext& context);
-    // The working of the answer F2 says: that of the part in use.
+    // The working of the answer of the part in use, or its formula when the boxes hold none.
     core::Working answerWorking() const;
+    // Why the part in use holds no answer: the message, or what the boxes lack.
+    QString whyNoAnswer() const;
     bool filterBoxEvent(int index, QEvent* event);
 
     void frmeMode_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
@@ -87,7 +94,11 @@ private:
     void eShow();
     void sayAnswerInView();
 
-    void writeBox(int index, const QString& text);
+    // Who writes into a box: the user, the solver, or the window trading "0" for nothing.
+    enum class Writer { User, Solver, Placeholder };
+    void writeBox(int index, const QString& text, Writer writer);
+    // The part of box holds no answer any more; message says why, where the solver said it.
+    void forgetAnswer(int box, const QString& message = {});
     void keepFocusInView();
     QString modeText() const;
     void nameMode();
@@ -111,8 +122,10 @@ private:
     kit::Announcer* m_voice = nullptr;
     QString m_triangleAnswer; // the triangle's box the solver filled last and its text, as spoken
     QString m_proportionAnswer; // the same, of the proportion
-    int m_triangleBox = -1; // the triangle's box the solver filled last, or -1
+    int m_triangleBox = -1; // the triangle's box whose answer the boxes hold, or -1
     int m_proportionBox = -1; // the same, of the proportion
+    QString m_triangleMessage; // why the triangle holds no answer, where the solver said it
+    Writer m_writer = Writer::User; // of the change under way
     kit::WorkingPanel* m_working = nullptr; // under the boxes, from the settings menu
     QAction* m_mDecimal = nullptr;
     QAction* m_mTime = nullptr;

@@ -4,9 +4,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
 
 #include <functional>
 #include <map>
@@ -116,6 +118,84 @@ QStringList captionsCutOff(const QWidget* window)
     return cut;
 }
 
+// A working shown with values that make it long: a rounded value, a factor
+// note, the most steps. Its name stands for a control in a row.
+struct LongWorking {
+    const char* window;
+    const char* name;
+    const char* option; // the figure; none in the solver
+    QStringList boxes;
+    QStringList texts;
+    int resultUnit; // the calculator's result unit, or -1 for the one it opens on
+};
+
+const std::vector<LongWorking>& longWorkings()
+{
+    static const std::vector<LongWorking> workings = {
+        {"frmVolumen", "desarrollo del cono", "Option5", {"Text1", "Text2"}, {"5", "5"}, 2},
+        {"frmVolumen", "desarrollo de la esfera", "Option7", {"Text1"}, {"2.5"}, -1},
+        {"frmPitagoras", "desarrollo de la hipotenusa", "", {"txtZ1", "txtZ2"}, {"1.5", "2.2"}, -1},
+    };
+    return workings;
+}
+
+const LongWorking* longWorking(const QString& name)
+{
+    for (const LongWorking& working : longWorkings())
+        if (name == QLatin1String(working.name))
+            return &working;
+    return nullptr;
+}
+
+void showLongWorking(QWidget* window, const LongWorking& working)
+{
+    if (*working.option)
+        window->findChild<QAbstractButton*>(QLatin1String(working.option))->click();
+    for (int i = 0; i < working.boxes.size(); ++i)
+        window->findChild<QLineEdit*>(working.boxes[i])->setText(working.texts[i]);
+    if (working.resultUnit >= 0) {
+        auto* unit = window->findChild<QComboBox*>(QStringLiteral("Combo4"));
+        unit->setCurrentIndex(working.resultUnit);
+        Q_EMIT unit->activated(working.resultUnit);
+    }
+    if (auto* solver = qobject_cast<ui::PitagorasWindow*>(window))
+        solver->tmrAuto_Timer();
+    window->findChild<QAbstractButton*>(QStringLiteral("cmdDesarrollo"))->click();
+    QCoreApplication::processEvents(); // the working is written once the result is
+}
+
+// A shown working whose last line, the result, is not whole in view, or whose
+// further lines do not stand at the first one's equals sign.
+QStringList workingCutOff(const QWidget* window)
+{
+    const auto* box = window->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"));
+    if (!box || !box->isVisibleTo(window))
+        return {};
+    QStringList cut;
+    QTextCursor end(box->document());
+    end.movePosition(QTextCursor::End);
+    const QRect last = box->cursorRect(end);
+    if (last.top() < 0 || last.bottom() >= box->viewport()->height())
+        cut << QStringLiteral("txtDesarrollo: last line at %1 to %2 of %3 px")
+                   .arg(last.top())
+                   .arg(last.bottom())
+                   .arg(box->viewport()->height());
+    const auto equalsAt = [box](const QTextBlock& block) {
+        QTextCursor at(block);
+        at.setPosition(block.position() + static_cast<int>(block.text().indexOf(QLatin1Char('='))));
+        return box->cursorRect(at).left();
+    };
+    const QTextBlock first = box->document()->firstBlock();
+    for (QTextBlock block = first.next(); block.isValid(); block = block.next()) {
+        if (block.text().startsWith(QLatin1String("\t=")) && equalsAt(block) != equalsAt(first))
+            cut << QStringLiteral("txtDesarrollo: \"=\" at %1 px, not %2 px: %3")
+                       .arg(equalsAt(block))
+                       .arg(equalsAt(first))
+                       .arg(block.text());
+    }
+    return cut;
+}
+
 // Every text a window shows or gives a screen reader, by control.
 std::map<QString, QStringList> textsOf(const QWidget* window)
 {
@@ -153,12 +233,20 @@ QStringList statesOf(const QString& window)
         {QStringLiteral("frmMenu"),
          {QString(), QStringLiteral("cmdButton0"), QStringLiteral("cmdButton1"), QStringLiteral("cmdButton2"),
           QStringLiteral("lblLink0"), QStringLiteral("lblLink1")}},
-        {QStringLiteral("frmPitagoras"), {QString(), QStringLiteral("cmdMode")}},
+        {QStringLiteral("frmPitagoras"),
+         {QString(), QStringLiteral("cmdMode"), QStringLiteral("cmdDesarrollo"),
+          QStringLiteral("desarrollo de la hipotenusa")}},
         {QStringLiteral("frmConvert"), options(3) << QStringLiteral("cmdDesarrollo")},
     };
     for (const ui::Tool& tool : ui::kTools) {
-        if (tool.calculator && window == QLatin1String(tool.formName))
-            return options(core::calculator(*tool.calculator).figures.size()) << QStringLiteral("cmdDesarrollo");
+        if (tool.calculator && window == QLatin1String(tool.formName)) {
+            QStringList states = options(core::calculator(*tool.calculator).figures.size());
+            states << QStringLiteral("cmdDesarrollo");
+            for (const LongWorking& working : longWorkings())
+                if (window == QLatin1String(working.window))
+                    states << QString::fromUtf8(working.name);
+            return states;
+        }
     }
     const auto own = pressed.find(window);
     return own == pressed.end() ? QStringList{QString()} : own->second;
@@ -233,7 +321,9 @@ void tst_Languages::every_caption_fits_its_control_data()
 
 // Layouts are the same in every language, so each caption must fit the room
 // the Spanish one has: in one line where it is one line, in the label's
-// height where it wraps; list rows shrink no further than they may.
+// height where it wraps; list rows shrink no further than they may. A working
+// keeps its result in view and its equals signs in one column. The same rows
+// run at twice the scale (tst_languages_2x).
 void tst_Languages::every_caption_fits_its_control()
 {
     QFETCH(QString, language);
@@ -241,7 +331,9 @@ void tst_Languages::every_caption_fits_its_control()
     QFETCH(QString, control);
     speak(language);
     QWidget* opened = open(window);
-    if (!control.isEmpty()) {
+    if (const LongWorking* working = longWorking(control)) {
+        showLongWorking(opened, *working);
+    } else if (!control.isEmpty()) {
         auto* target = opened->findChild<QWidget*>(control);
         QVERIFY(target);
         if (auto* button = qobject_cast<QAbstractButton*>(target))
@@ -249,7 +341,7 @@ void tst_Languages::every_caption_fits_its_control()
         else
             QVERIFY(QMetaObject::invokeMethod(target, "mouseMoved"));
     }
-    const QStringList cut = captionsCutOff(opened);
+    const QStringList cut = captionsCutOff(opened) + workingCutOff(opened);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("\n"))));
 }
 

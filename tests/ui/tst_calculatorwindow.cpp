@@ -96,7 +96,7 @@ bool visible(QWidget* window, const QString& name)
     return window->findChild<QWidget*>(name)->isVisibleTo(window);
 }
 
-// F3, or the toggle in the formula bar.
+// F3, or the bar across the window's foot.
 void toggleWorking(QWidget* window, bool byKey)
 {
     if (!byKey) {
@@ -108,9 +108,10 @@ void toggleWorking(QWidget* window, bool byKey)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
 }
 
+// The working as shown, without the tabs that line its equals signs up.
 QString working(QWidget* window)
 {
-    return window->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"))->toPlainText();
+    return window->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"))->toPlainText().remove(QLatin1Char('\t'));
 }
 
 } // namespace

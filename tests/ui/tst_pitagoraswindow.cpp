@@ -122,8 +122,9 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box_data()
     QTest::addColumn<QString>("working"); // "|" for a new line
 
     // clang-format off
-    // With automatic answering, its last tick recomputes leg a, the oldest box.
-    QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5" << "a = √(h² − b²)|= √(5² − 4²)|= √(25 − 16)|= √(9)|= 3";
+    QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5" << "h = √(a² + b²)|= √(3² + 4²)|= √(9 + 16)|= √(25)|= 5";
+    QTest::newRow("catetos 1 y 2 con respuesta automática: el cateto a sigue siendo 1") << 1 << QStringList{"1", "2"} << true << 0 << "2.2361" << "h = √(a² + b²)|= √(1² + 2²)|= √(1 + 4)|= √(5)|= 2.23606797749979|≈ 2.2361 (redondeado)";
+    QTest::newRow("proporción 7 3 10 da Y con respuesta automática") << 3 << QStringList{"7", "3", "10"} << true << 6 << "4.2857" << "Y = B · X / A|= 10 · 3 / 7|= 30 / 7|= 4.28571428571429|≈ 4.2857 (redondeado)";
     QTest::newRow("triángulo 3 4 5 sin respuesta automática") << 1 << QStringList{"3", "4"} << false << 0 << "5" << "h = √(a² + b²)|= √(3² + 4²)|= √(9 + 16)|= √(25)|= 5";
     QTest::newRow("proporción 2 3 4 da A 1.5") << 4 << QStringList{"2", "3", "4"} << false << 3 << "1.5" << "A = X · B / Y|= 2 · 3 / 4|= 6 / 4|= 1.5";
     QTest::newRow("proporción 5 1 3 da A redondeada") << 4 << QStringList{"5", "1", "3"} << false << 3 << "1.6667" << "A = X · B / Y|= 5 · 1 / 3|= 5 / 3|= 1.66666666666667|≈ 1.6667 (redondeado)";
@@ -156,20 +157,30 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box()
     QCOMPARE(QApplication::focusWidget(), box(target));
     QCOMPARE(box(target)->cursorPosition(), answer.size());
     QVERIFY(m_fixture->desktop.messages.empty());
-    // The last change (the answer, or the emptied "0") restarted the countdown;
-    // its tick finds nothing to change and stops it.
-    QCOMPARE(timer("tmrAuto")->isActive(), automatic);
-    m_window->tmrAuto_Timer();
-    QCOMPARE(box(target)->text(), answer);
-    QVERIFY(!timer("tmrAuto")->isActive());
 
     // The working of the answer, from F3 or the settings menu, copied as it shows.
     if (automatic)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
     else
         m_window->findChild<QAction*>(QStringLiteral("mDesarrollo"))->trigger();
-    const QString shown = m_window->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"))->toPlainText();
-    QCOMPARE(shown, working.replace('|', '\n'));
+    // The answer just written is not solved again, and a Tab round, which
+    // empties each "0" it enters and puts it back, is no change: two seconds
+    // after each, the working is still the answer's.
+    working.replace('|', '\n');
+    const QString linedUp = QString(working).replace(QLatin1String("\n"), QLatin1String("\n\t"));
+    const auto twoSecondsOn = [this] {
+        for (int second = 0; second < 2 && timer("tmrAuto")->isActive(); ++second)
+            m_window->tmrAuto_Timer();
+        QCoreApplication::processEvents();
+        return m_window->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"))->toPlainText();
+    };
+    QCOMPARE(twoSecondsOn(), linedUp);
+    for (int step = 0; step < core::kBoxCount + 2; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(twoSecondsOn(), linedUp);
+    QCOMPARE(box(target)->text(), answer);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(m_fixture->desktop.clipboard, working);
 }
@@ -180,10 +191,12 @@ void tst_PitagorasWindow::automatic_answer_recomputes_the_oldest_box_data()
     QTest::addColumn<QString>("newText");
     QTest::addColumn<QStringList>("triangle");
     QTest::addColumn<int>("messages");
+    QTest::addColumn<QString>("working"); // "|" for a new line
 
     // clang-format off
-    QTest::newRow("cateto b cambiado: la hipotenusa es la más antigua") << QList<int>{1, 2} << "4.5" << QStringList{"5.4083", "3", "4.5"} << 0;
-    QTest::newRow("cateto a cambiado a 6: el cateto b es el más antiguo") << QList<int>{1} << "6" << QStringList{"5", "6", "4"} << 1;
+    QTest::newRow("cateto b cambiado: la hipotenusa es la más antigua") << QList<int>{1, 2} << "4.5" << QStringList{"5.4083", "3", "4.5"} << 0 << "h = √(a² + b²)|= √(3² + 4.5²)|= √(9 + 20.25)|= √(29.25)|= 5.40832691319598|≈ 5.4083 (redondeado)";
+    QTest::newRow("cateto a cambiado a 6: el cateto b es el más antiguo") << QList<int>{1} << "6" << QStringList{"5", "6", "4"} << 1 << "h = √(a² + b²)|La hipotenusa debe ser mayor que los catetos.";
+    QTest::newRow("cateto a negativo: sin respuesta") << QList<int>{1} << "-3" << QStringList{"5", "-3", "4"} << 0 << "h = √(a² + b²)|Sin respuesta: los valores conocidos deben ser positivos.";
     // clang-format on
 }
 
@@ -193,7 +206,9 @@ void tst_PitagorasWindow::automatic_answer_recomputes_the_oldest_box()
     QFETCH(QString, newText);
     QFETCH(QStringList, triangle);
     QFETCH(int, messages);
+    QFETCH(QString, working);
 
+    m_window->findChild<QAction*>(QStringLiteral("mDesarrollo"))->trigger();
     clickBox(1);
     QTest::keyClicks(box(1), QStringLiteral("3"));
     pressEnter(1);
@@ -221,6 +236,10 @@ void tst_PitagorasWindow::automatic_answer_recomputes_the_oldest_box()
         QCOMPARE(m_fixture->desktop.messages.front().icon, kit::DesktopServices::Icon::Error);
     }
     QVERIFY(!timer("tmrAuto")->isActive());
+    // The working of the boxes as they are: never the earlier answer's.
+    QCoreApplication::processEvents();
+    QString shown = m_window->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"))->toPlainText();
+    QCOMPARE(shown.remove(QLatin1Char('\t')), working.replace('|', '\n'));
 }
 
 void tst_PitagorasWindow::space_resets_only_its_own_part_data()
