@@ -41,6 +41,8 @@ inline constexpr std::size_t kMaxNodes = 9;
 // The nodes in postfix order: operands before their operation, the whole formula last.
 class Expression {
 public:
+    // No formula: where a table may leave one out.
+    constexpr Expression() = default;
     // A whole constant, such as the 2 of "b · 2"; implicit so that formulas read as written.
     constexpr Expression(int constant) { push(Node{Op::Constant, double(constant)}); }
     constexpr explicit Expression(Node leaf) { push(leaf); }

@@ -31,6 +31,7 @@ struct Figure {
     std::array<const char*, 3> labels; // measure captions, nullptr where unused
     std::array<Measure, 3> measures;
     Expression result; // over the three measures (unused ones are 0) and Pi
+    Expression letters = {}; // the formula bar's formula where it is written otherwise than result
 };
 
 enum class Operation { Unchanged, Multiply, Divide };
@@ -89,6 +90,9 @@ struct Conversion {
 // when either text is none of the calculator's units, Overflow when it leaves the double range.
 Conversion convertResult(const Calculator& calculator, std::string_view inputUnit, std::string_view resultUnit,
                          double result);
+
+// The formula a figure's working starts with: the formula bar's.
+const Expression& formulaOf(const Figure& figure);
 
 // The result box's text after the display rule: whole values grouped without
 // decimals, others with up to four decimals, and "0" for anything that reads as 0.

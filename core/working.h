@@ -33,13 +33,20 @@ enum class Term : std::uint8_t {
     Equals, // each further form of the same value
     Unit, // text: a unit as its list names it (untranslated)
     OutOfRange, // the working stops here: the next value leaves the range of a double
-    Rounded, // the value after it is the one before, rounded to what the box shows
+    Rounded, // ≈: the value after it is the one before changed; index: rounded to that many decimals, or 0
+    Fraction, // the bar of a fraction written as one number: "4/3", "125π/6"
+    PiTaken, // ≈: the value after it is the one before with π taken as the Pi in use
 };
 
 struct Piece {
     Term term;
     std::string text = {};
     int index = 0;
+
+    friend bool operator==(const Piece& a, const Piece& b)
+    {
+        return a.term == b.term && a.text == b.text && a.index == b.index;
+    }
 };
 
 using Working = std::vector<Piece>;

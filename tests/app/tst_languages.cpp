@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -374,13 +375,13 @@ void tst_Languages::side_captions_ask_for_what_the_formula_adds_data()
     QTest::addColumn<QString>("formula");
     // clang-format off
     QTest::newRow("romboide en español") << "es" << "Option6" << "Paredes x2 (ws):" << "P = bs + ws";
-    QTest::newRow("trapecio en español") << "es" << "Option7" << "Paredes x2 (ws):" << "B + b + ws";
-    QTest::newRow("romboide en inglés") << "en" << "Option6" << "Side (s):" << "P = 2b + 2s";
-    QTest::newRow("trapecio en inglés") << "en" << "Option7" << "Both sides (s):" << "B + b + s";
+    QTest::newRow("trapecio en español") << "es" << "Option7" << "Paredes x2 (ws):" << "P = B + b + ws";
+    QTest::newRow("romboide en inglés") << "en" << "Option6" << "Sides x2 (ss):" << "P = bs + ss";
+    QTest::newRow("trapecio en inglés") << "en" << "Option7" << "Both sides (s):" << "P = B + b + s";
     QTest::newRow("romboide en portugués") << "pt_BR" << "Option6" << "Lados x2 (ls):" << "P = bs + ls";
-    QTest::newRow("trapecio en portugués") << "pt_BR" << "Option7" << "Ambos lados (ls):" << "B + b + ls";
+    QTest::newRow("trapecio en portugués") << "pt_BR" << "Option7" << "Ambos lados (ls):" << "P = B + b + ls";
     QTest::newRow("romboide en catalán") << "ca" << "Option6" << "Costats x2 (cs):" << "P = bs + cs";
-    QTest::newRow("trapecio en catalán") << "ca" << "Option7" << "Dos costats (cs):" << "B + b + cs";
+    QTest::newRow("trapecio en catalán") << "ca" << "Option7" << "Dos costats (cs):" << "P = B + b + cs";
     // clang-format on
 }
 
@@ -396,6 +397,10 @@ void tst_Languages::side_captions_ask_for_what_the_formula_adds()
     const QString last = option == QLatin1String("Option6") ? QStringLiteral("Label2") : QStringLiteral("Label3");
     QCOMPARE(opened->findChild<QLabel*>(last)->text(), caption);
     QCOMPARE(opened->findChild<QLabel*>(QStringLiteral("lblForm"))->text(), formula);
+    // The working starts with the formula bar's formula, in its own typography.
+    opened->findChild<QAbstractButton*>(QStringLiteral("cmdDesarrollo"))->click();
+    const QString working = opened->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"))->toPlainText();
+    QCOMPARE(working.section('\n', 0, 0), QString(formula).replace(QStringLiteral(" * "), QStringLiteral(" · ")));
 }
 
 void tst_Languages::messages_come_in_english()

@@ -359,7 +359,7 @@ void tst_ConverterWindow::only_numbers_reach_the_clipboard_data()
     QTest::addColumn<QString>("working"); // the row's, "|" for a new line
     // clang-format off
     QTest::newRow("1 pie en milímetros") << 4 << "1" << 0 << "304.8" << "1 Pie = 1 · 304.8|= 304.8 Milímetro (1 Pie = 304.8 Milímetro)";
-    QTest::newRow("fila larga, entera") << 0 << "-1.2345678E-290" << 2 << "-4.86050314464859E-292" << "-1.2345678E-290 Milímetro = -1.2345678E-290 · 0.0393700787|= -4.86050314464859E-292 Pulgada (1 Milímetro = 0.0393700787 Pulgada)";
+    QTest::newRow("fila larga, entera") << 0 << "-1.2345678E-290" << 2 << "-4.86050314464859E-292" << "−1.2345678E-290 Milímetro = −1.2345678E-290 · 0.0393700787|= −4.86050314464859E-292 Pulgada (1 Milímetro = 0.0393700787 Pulgada)";
     QTest::newRow("fila fuera de rango") << 1 << "1e308" << 0 << "" << "1E+308 Centímetro = 1E+308 · 10|= Fuera de rango";
     // clang-format on
 }

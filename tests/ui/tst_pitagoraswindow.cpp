@@ -123,12 +123,12 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box_data()
 
     // clang-format off
     // With automatic answering, its last tick recomputes leg a, the oldest box.
-    QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5" << "a = √(h² − b²)|= √(5² − 4²)|= √(25 − 16)|= √(9)|= 3";
-    QTest::newRow("triángulo 3 4 5 sin respuesta automática") << 1 << QStringList{"3", "4"} << false << 0 << "5" << "h = √(a² + b²)|= √(3² + 4²)|= √(9 + 16)|= √(25)|= 5";
+    QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5" << "x = √(h² − y²)|= √((5 − 4) · (5 + 4))|= √(1 · 9)|= √9|= 3";
+    QTest::newRow("triángulo 3 4 5 sin respuesta automática") << 1 << QStringList{"3", "4"} << false << 0 << "5" << "h = √(x² + y²)|= √(3² + 4²)|= √(9 + 16)|= √25|= 5";
     QTest::newRow("proporción 2 3 4 da A 1.5") << 4 << QStringList{"2", "3", "4"} << false << 3 << "1.5" << "A = X · B / Y|= 2 · 3 / 4|= 6 / 4|= 1.5";
-    QTest::newRow("proporción 5 1 3 da A redondeada") << 4 << QStringList{"5", "1", "3"} << false << 3 << "1.6667" << "A = X · B / Y|= 5 · 1 / 3|= 5 / 3|= 1.66666666666667|≈ 1.6667 (redondeado)";
-    QTest::newRow("hipotenusa fuera de rango") << 1 << QStringList{"1e308", "1.5e308"} << true << 0 << "Fuera de rango" << "h = √(a² + b²)|= √(1E+308² + 1.5E+308²)|= Fuera de rango";
-    QTest::newRow("catetos 1,5 y 2 con la coma") << 1 << QStringList{"1,5", "2"} << false << 0 << "2.5" << "h = √(a² + b²)|= √(1.5² + 2²)|= √(2.25 + 4)|= √(6.25)|= 2.5";
+    QTest::newRow("proporción 5 1 3 da A redondeada") << 4 << QStringList{"5", "1", "3"} << false << 3 << "1.6667" << "A = X · B / Y|= 5 · 1 / 3|= 5/3|≈ 1.6667 (redondeado a 4 decimales)";
+    QTest::newRow("hipotenusa fuera de rango") << 1 << QStringList{"1e308", "1.5e308"} << true << 0 << "Fuera de rango" << "h = √(x² + y²)|= √((1E+308)² + (1.5E+308)²)|= √(1E+616 + 2.25E+616)|= √(3.25E+616)|= 5E+307√13|= Fuera de rango";
+    QTest::newRow("catetos 1,5 y 2 con la coma") << 1 << QStringList{"1,5", "2"} << false << 0 << "2.5" << "h = √(x² + y²)|= √(1.5² + 2²)|= √(2.25 + 4)|= √6.25|= 2.5";
     // clang-format on
 }
 
