@@ -312,7 +312,9 @@ inline bool holds(const Relation& r, const Value& before, const Value& after, lo
     const long double off = std::fabs(a - b);
     if (r.decimals > 0)
         return off <= 0.5L * std::pow(10.0L, -r.decimals) + 1e-12L * std::fabs(a);
-    return off <= 1e-12L * std::max(std::fabs(a), std::fabs(b)) || (b == 0 && std::fabs(a) < DBL_MIN);
+    // Below the normal doubles a value keeps fewer digits, down to none.
+    return off <= 1e-12L * std::max(std::fabs(a), std::fabs(b)) || (std::fabs(b) < DBL_MIN && off <= DBL_TRUE_MIN)
+           || (b == 0 && std::fabs(a) < DBL_MIN);
 }
 
 // Every relation of the working read back: "=" exact, "≈" within what it
