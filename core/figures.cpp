@@ -336,21 +336,21 @@ void appendConverted(Working& out, const Calculator& calculator, std::string_vie
     const std::string unit = std::string(inputUnit) + calculator.powerSuffix;
     const int row = unitIndex(kLengthUnits, inputUnit);
     const int column = unitIndex(calculator.resultUnits, resultUnit);
-    if (row < 0 || column < 0 || calculator.factors[row][column].operation == Operation::Unchanged) {
-        appendShown(out, reached, plainText(result), displayText(plainText(result)), kMaskDecimal.maxDecimals, unit);
-        return;
-    }
-    const Conversion conversion = convertResult(calculator, inputUnit, resultUnit, result);
-    if (conversion.outcome != Converted::Value) {
+    const bool converts = row >= 0 && column >= 0 && calculator.factors[row][column].operation != Operation::Unchanged;
+    const std::optional<ResultText> box = resultText(calculator, result, inputUnit, resultUnit, plainText(result));
+    if (!box) {
         append(out, Term::Equals);
         append(out, Term::OutOfRange);
+        return;
+    }
+    if (!converts) {
+        appendShown(out, reached, box->plain, box->shown, kMaskDecimal.maxDecimals, unit);
         return;
     }
     const Factor& factor = calculator.factors[row][column];
     const std::string to(resultUnit);
     appendConversion(out, reached, factor.constant, factor.operation == Operation::Divide, to);
-    const std::string plain = plainText(conversion.value);
-    appendShown(out, reached, plain, displayText(plain), kMaskDecimal.maxDecimals, to);
+    appendShown(out, reached, box->plain, box->shown, kMaskDecimal.maxDecimals, to);
     appendFactor(out, factor, unit, to);
 }
 
@@ -383,6 +383,18 @@ Conversion convertResult(const Calculator& calculator, std::string_view inputUni
     if (!std::isfinite(value))
         return {Converted::Overflow, result};
     return {Converted::Value, value};
+}
+
+std::optional<ResultText> resultText(const Calculator& calculator, const std::optional<double>& result,
+                                     std::string_view inputUnit, std::string_view resultUnit,
+                                     const std::optional<std::string>& kept)
+{
+    const Conversion conversion =
+        result ? convertResult(calculator, inputUnit, resultUnit, *result) : Conversion{Converted::Overflow, 0.0};
+    if (conversion.outcome == Converted::Overflow || (conversion.outcome == Converted::NoMatch && !kept))
+        return std::nullopt;
+    const std::string plain = conversion.outcome == Converted::Value ? plainText(conversion.value) : *kept;
+    return ResultText{plain, displayText(plain)};
 }
 
 const Expression& formulaOf(const Figure& figure)

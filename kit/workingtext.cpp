@@ -99,8 +99,7 @@ private:
             m_line.put(m_spoken ? m_names.unitWords(piece.text) : m_names.unit(piece.text));
             break;
         case core::Term::OutOfRange:
-            // The windows' own text for a value beyond the range of a double.
-            m_line.put(QCoreApplication::translate("Valores", "Fuera de rango"));
+            m_line.put(outOfRangeText());
             break;
         case core::Term::Equals:
             putEquals();
@@ -219,6 +218,11 @@ QString writtenWorking(const core::Working& working, const WorkingNames& names)
 QString spokenWorking(const core::Working& working, const WorkingNames& names)
 {
     return Reader(names, true).read(working);
+}
+
+QString outOfRangeText()
+{
+    return QCoreApplication::translate("Valores", "Fuera de rango");
 }
 
 QString captionLetter(const QString& caption)

@@ -42,16 +42,15 @@ QString workingTypography(QString formula)
     return formula.replace(" * ", " · ").replace("Pi", "π").replace(QRegularExpression("\\w+\\((\\d+)\\)"), "√\\1");
 }
 
-// The result box's text as the window writes it: the converted plain value after the display rule.
+// The result box's text as the window writes it, the grouped text where it fits.
 QString resultBox(const core::Calculator& calculator, const core::Figure& figure,
                   const std::array<std::string, 3>& texts, double pi, const std::string& input,
                   const std::string& result)
 {
     const std::optional<double> value = core::figureResult(figure, texts, pi);
-    const core::Conversion conversion = core::convertResult(calculator, input, result, value.value_or(0));
-    if (!value || conversion.outcome == Converted::Overflow)
-        return QStringLiteral("Fuera de rango");
-    return QString::fromStdString(core::displayText(core::plainText(conversion.value)));
+    const std::optional<core::ResultText> box = core::resultText(
+        calculator, value, input, result, value ? std::optional(core::plainText(*value)) : std::nullopt);
+    return box ? QString::fromStdString(box->shown) : QStringLiteral("Fuera de rango");
 }
 
 } // namespace

@@ -21,12 +21,9 @@ std::optional<std::string> resultBox(const core::Calculator& calculator, const c
                                      const char* result)
 {
     const std::optional<double> value = core::figureResult(figure, texts, pi);
-    if (!value)
-        return std::nullopt;
-    const core::Conversion conversion = core::convertResult(calculator, input, result, *value);
-    if (conversion.outcome == core::Converted::Overflow)
-        return std::nullopt;
-    return core::displayText(core::plainText(conversion.value));
+    const std::optional<core::ResultText> box = core::resultText(
+        calculator, value, input, result, value ? std::optional(core::plainText(*value)) : std::nullopt);
+    return box ? std::optional(box->shown) : std::nullopt;
 }
 
 // The last value before a closing note, or nothing after OutOfRange.
