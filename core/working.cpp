@@ -299,16 +299,18 @@ Leaves leaves(const Expression& expression, const MeasureValues& measures, doubl
 
 struct Step {
     Frontier frontier;
-    MaybeExact exact;
+    MaybeExact exact; // of the form as written
+    long double value; // the formula's, in long double
     int level;
     Term joiner; // to the form before
 };
 
 // The form at level: every node at most that many operations above the leaves written as its value.
-Step valueForm(const Expression& expression, const Leaves& l, const std::vector<MaybeExact>& exact,
-               const std::vector<long double>& wide, int level, bool piSymbol)
+Step valueForm(const Expression& expression, const Leaves& l, int level, bool piSymbol)
 {
-    Step step{Frontier(expression.size()), {}, level, Term::Equals};
+    const std::vector<MaybeExact>& exact = l.exact;
+    const std::vector<long double>& wide = l.wide;
+    Step step{Frontier(expression.size()), {}, wide[static_cast<std::size_t>(expression.root())], level, Term::Equals};
     std::vector<MaybeExact> written(expression.size());
     std::vector<bool> known(expression.size(), false);
     for (std::size_t i = 0; i < expression.size(); ++i) {
@@ -354,32 +356,33 @@ bool inRange(const Expression& expression, const NodeValues& values, int level)
 // The forms from the values put in to the formula's value: exact with π a
 // symbol where every step is short, else the values put in, π taken, and the
 // steps in decimals where they are not short.
+// The leaves' values and every node's, exactly where it can be and in long double.
+Leaves evaluated(const Expression& expression, const MeasureValues& measures, double pi, bool piSymbol)
+{
+    const std::vector<bool> none(expression.size(), false);
+    Leaves l = leaves(expression, measures, pi, piSymbol);
+    evaluateAll(expression, l.exact, none);
+    evaluateAll(expression, l.wide, none);
+    return l;
+}
+
+// The forms from the values put in to the formula's value: exact with π a
+// symbol where every step is short, else the values put in, π taken, and the
+// steps in decimals where they are not short.
 std::vector<Step> steps(const Expression& expression, const MeasureValues& measures, double pi)
 {
     const int top = expression[static_cast<std::size_t>(expression.root())].height;
-    const std::vector<bool> none(expression.size(), false);
-    Leaves symbolic = leaves(expression, measures, pi, true);
-    evaluateAll(expression, symbolic.exact, none);
-    evaluateAll(expression, symbolic.wide, none);
+    const Leaves symbolic = evaluated(expression, measures, pi, true);
     const bool exact =
         std::all_of(symbolic.exact.begin(), symbolic.exact.end(), [](const MaybeExact& x) { return x && isShort(*x); });
-    std::vector<Step> out;
-    if (exact) {
-        for (int level = 0; level <= top; ++level)
-            out.push_back(valueForm(expression, symbolic, symbolic.exact, symbolic.wide, level, true));
-        return out;
-    }
-    out.push_back(valueForm(expression, symbolic, symbolic.exact, symbolic.wide, 0, true));
-    Leaves numeric = leaves(expression, measures, pi, false);
-    evaluateAll(expression, numeric.exact, none);
-    evaluateAll(expression, numeric.wide, none);
-    for (int level = 0; level <= top; ++level) {
-        out.push_back(valueForm(expression, numeric, numeric.exact, numeric.wide, level, false));
-        if (level == 0 && !hasPi(expression))
-            out.pop_back();
-        else if (level == 0)
-            out.back().joiner = Term::PiTaken;
-    }
+    std::vector<Step> out{valueForm(expression, symbolic, 0, true)};
+    const Leaves numeric = exact ? symbolic : evaluated(expression, measures, pi, false);
+    for (int level = exact ? 1 : 0; level <= top; ++level)
+        out.push_back(valueForm(expression, numeric, level, exact));
+    if (!exact && hasPi(expression))
+        out[1].joiner = Term::PiTaken;
+    else if (!exact)
+        out.erase(out.begin() + 1); // the values put in once more
     return out;
 }
 
@@ -484,10 +487,9 @@ std::optional<Reached> appendSteps(Working& out, const Expression& expression, c
             formAt = out.size();
         }
         out.insert(out.end(), form.begin(), form.end());
-        reached = reachedBy(form, step.exact, 0);
+        reached = reachedBy(form, step.exact, step.value);
         previous = std::move(form);
     }
-    reached.value = reached.exact ? approximate(*reached.exact, pi) : readNumber(reached.text).value_or(0);
     return reached;
 }
 

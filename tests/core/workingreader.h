@@ -108,8 +108,9 @@ inline QString lastValue(const core::Working& working)
 // π^k, each in long double, so that "9π" and "28.26" are never the same.
 struct Value {
     long double c[3] = {0, 0, 0};
+    long double scale = 0; // the largest number it was worked out from, for long double's own rounding
 
-    static Value of(long double x) { return {{x, 0, 0}}; }
+    static Value of(long double x) { return {{x, 0, 0}, std::fabs(x)}; }
     bool hasPi() const { return c[1] != 0 || c[2] != 0; }
     long double at(long double pi) const { return c[0] + pi * (c[1] + pi * c[2]); }
 };
@@ -118,11 +119,13 @@ inline Value operator+(Value a, const Value& b)
 {
     for (int k = 0; k < 3; ++k)
         a.c[k] += b.c[k];
+    a.scale = std::max(a.scale, b.scale);
     return a;
 }
 inline Value operator*(const Value& a, const Value& b)
 {
     Value out;
+    out.scale = std::max({a.scale, b.scale, a.scale * b.scale});
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
             if (a.c[i] != 0 && b.c[j] != 0)
@@ -133,6 +136,7 @@ inline Value scaled(Value a, long double x)
 {
     for (long double& c : a.c)
         c *= x;
+    a.scale = std::max(a.scale, a.scale * std::fabs(x));
     return a;
 }
 
@@ -188,7 +192,9 @@ private:
     Value divided(const Value& a, const Value& b)
     {
         m_ok = m_ok && !b.hasPi();
-        return scaled(a, 1 / b.c[0]);
+        Value out = scaled(a, 1 / b.c[0]);
+        out.scale = std::max(out.scale, b.scale);
+        return out;
     }
     Value power()
     {
@@ -224,7 +230,7 @@ private:
             return Value::of(v.value_or(0));
         }
         if (take(core::Term::Pi))
-            return {{0, 1, 0}};
+            return {{0, 1, 0}, kRealPi};
         if (take(core::Term::Root)) {
             const Value v = atom();
             m_ok = m_ok && !v.hasPi();
@@ -294,19 +300,21 @@ inline Note noteOf(const core::Working& working)
             number(working[n - 3].text).value_or(NAN) / number(working[n - 6].text).value_or(NAN)};
 }
 
-// Whether a and b agree: exactly, up to long double's own rounding.
-inline bool same(long double a, long double b)
+// Whether a and b, worked out from numbers up to scale, agree: exactly, up to long double's own rounding.
+inline bool same(long double a, long double b, long double scale)
 {
-    return std::fabs(a - b) <= 1e-17L * std::max(std::fabs(a), std::fabs(b));
+    return std::fabs(a - b) <= 1e-17L * std::max({std::fabs(a), std::fabs(b), scale});
 }
 
 // Whether after is before changed as the relation says.
 inline bool holds(const Relation& r, const Value& before, const Value& after, long double pi)
 {
+    const long double scale = std::max(before.scale, after.scale);
     if (r.joiner == core::Term::Equals)
-        return same(before.c[0], after.c[0]) && same(before.c[1], after.c[1]) && same(before.c[2], after.c[2]);
+        return same(before.c[0], after.c[0], scale) && same(before.c[1], after.c[1], scale)
+               && same(before.c[2], after.c[2], scale);
     if (r.joiner == core::Term::PiTaken)
-        return !after.hasPi() && same(before.at(pi), after.c[0]);
+        return !after.hasPi() && same(before.at(pi), after.c[0], scale * pi);
     const long double a = before.at(kRealPi);
     const long double b = after.at(kRealPi);
     const long double off = std::fabs(a - b);
