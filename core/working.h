@@ -51,13 +51,16 @@ struct Piece {
 
 using Working = std::vector<Piece>;
 
-// A working reads as a chain of forms of one value joined by Equals: the
-// formula with its letters (Result, then the expression over Measure and Pi
-// terms), the formula with the values put in, each step in the order the
-// program computes it, and the value with its unit. A note that gives a factor
-// may close it, as Open ... Close. Where the box shows the value rounded, the
-// value is followed by Rounded and the box's own text. OutOfRange ends a
-// working at the step whose value leaves the range of a double.
+// A working reads as a chain of forms of one value: the formula with its
+// letters as the formula bar writes it (Result, then the expression over
+// Measure and Pi terms), the formula with the values put in, each step in the
+// order the program computes it, and the value with its unit. Forms are joined
+// by Equals only where they are exactly equal (π the real π); PiTaken puts the
+// Pi in use in for π, once; Rounded joins a value to a shorter one (to the
+// box's decimals, or to 15 digits in a step). Exact values are written as
+// numbers with roots, π and fractions ("6√2", "125π/6"). A note that gives a
+// factor may close it, as Open ... Close. OutOfRange ends a working at the step
+// whose value leaves the range of a double.
 
 // The working of a figure's result from the texts of its measure boxes, with
 // Pi, in inputUnit (a length unit's text) and then in resultUnit, as the
