@@ -45,6 +45,8 @@ private Q_SLOTS:
     void results_are_the_same_numbers();
     void side_captions_ask_for_what_the_formula_adds_data();
     void side_captions_ask_for_what_the_formula_adds();
+    void the_working_starts_with_the_formula_bar_data();
+    void the_working_starts_with_the_formula_bar();
     void messages_come_in_english();
     void hypotenuse_message_comes_in_english();
     void language_follows_the_desktop_data();
@@ -397,10 +399,37 @@ void tst_Languages::side_captions_ask_for_what_the_formula_adds()
     const QString last = option == QLatin1String("Option6") ? QStringLiteral("Label2") : QStringLiteral("Label3");
     QCOMPARE(opened->findChild<QLabel*>(last)->text(), caption);
     QCOMPARE(opened->findChild<QLabel*>(QStringLiteral("lblForm"))->text(), formula);
-    // The working starts with the formula bar's formula, in its own typography.
+}
+
+void tst_Languages::the_working_starts_with_the_formula_bar_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window");
+    for (const QString& language : kit::kLanguages)
+        for (const ui::Tool& tool : ui::kTools)
+            if (tool.calculator)
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(tool.formName, inLanguage(language))))
+                    << language << QString::fromUtf8(tool.formName);
+}
+
+// Every figure's working starts with its formula bar's formula, the same
+// letters in the working's typography ("·" for "*", "π" for "Pi", "√2" for "Raiz(2)").
+void tst_Languages::the_working_starts_with_the_formula_bar()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    speak(language);
+    QWidget* opened = open(window);
     opened->findChild<QAbstractButton*>(QStringLiteral("cmdDesarrollo"))->click();
-    const QString working = opened->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"))->toPlainText();
-    QCOMPARE(working.section('\n', 0, 0), QString(formula).replace(QStringLiteral(" * "), QStringLiteral(" · ")));
+    const QStringList figures = statesOf(window).filter(QStringLiteral("Option"));
+    for (const QString& option : figures) {
+        opened->findChild<QAbstractButton*>(option)->click();
+        QString bar = opened->findChild<QLabel*>(QStringLiteral("lblForm"))->text();
+        bar.replace(QStringLiteral(" * "), QStringLiteral(" · ")).replace(QStringLiteral("Pi"), QStringLiteral("π"));
+        bar.replace(QRegularExpression(QStringLiteral("\\w+\\((\\d+)\\)")), QStringLiteral("√\\1"));
+        const auto* working = opened->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"));
+        QTRY_COMPARE(working->toPlainText().section(QLatin1Char('\n'), 0, 0), bar);
+    }
 }
 
 void tst_Languages::messages_come_in_english()
