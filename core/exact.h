@@ -40,6 +40,10 @@ MaybeExact operator-(const MaybeExact& a, const MaybeExact& b);
 MaybeExact operator*(const MaybeExact& a, const MaybeExact& b);
 MaybeExact operator/(const MaybeExact& a, const MaybeExact& b);
 MaybeExact squareRoot(const MaybeExact& a);
+inline MaybeExact power3(const MaybeExact& a)
+{
+    return a * a * a;
+}
 
 // a with π taken as piValue.
 MaybeExact withPi(const MaybeExact& a, const MaybeExact& piValue);

@@ -213,52 +213,6 @@ private:
     const Frontier* m_values;
 };
 
-long double operation(Op op, long double a, long double b)
-{
-    switch (op) {
-    case Op::Plus:
-        return a + b;
-    case Op::Minus:
-        return a - b;
-    case Op::Times:
-        return a * b;
-    case Op::Over:
-        return a / b;
-    case Op::Squared:
-        return a * a;
-    case Op::Cubed:
-    case Op::Power3:
-        return a * a * a;
-    case Op::Root:
-        return std::sqrt(a);
-    default:
-        return a;
-    }
-}
-
-MaybeExact operation(Op op, const MaybeExact& a, const MaybeExact& b)
-{
-    switch (op) {
-    case Op::Plus:
-        return a + b;
-    case Op::Minus:
-        return a - b;
-    case Op::Times:
-        return a * b;
-    case Op::Over:
-        return a / b;
-    case Op::Squared:
-        return a * a;
-    case Op::Cubed:
-    case Op::Power3:
-        return a * a * a;
-    case Op::Root:
-        return squareRoot(a);
-    default:
-        return a;
-    }
-}
-
 // Every node's value in long double and, where it has one, exactly, from the
 // leaves' values; node values already known (a form's frontier) are kept.
 template <typename Value>
@@ -268,8 +222,8 @@ void evaluateAll(const Expression& expression, std::vector<Value>& values, const
         const Node& n = expression[i];
         if (known[i] || n.left < 0)
             continue;
-        values[i] = operation(n.op, values[static_cast<std::size_t>(n.left)],
-                              n.right < 0 ? Value{} : values[static_cast<std::size_t>(n.right)]);
+        values[i] = operation<Value>(n.op, values[static_cast<std::size_t>(n.left)],
+                                     n.right < 0 ? Value{} : values[static_cast<std::size_t>(n.right)]);
     }
 }
 
