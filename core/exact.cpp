@@ -33,6 +33,9 @@ bool scaleByTen(std::int64_t& n, int k)
 // its numerator free of 10; zero as 0.
 MaybeExact normal(Exact a)
 {
+    constexpr std::int64_t kLowest = std::numeric_limits<std::int64_t>::min(); // has no negative
+    if (a.numerator == kLowest || a.denominator == kLowest)
+        return std::nullopt;
     if (a.denominator < 0) {
         a.numerator = -a.numerator;
         a.denominator = -a.denominator;
