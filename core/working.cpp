@@ -75,7 +75,10 @@ Written exactForm(const Exact& x)
     const bool fraction = x.denominator != 1 && wholeFraction(x, n, d);
     const std::string coefficient = fraction ? std::to_string(n) : decimalText(x.numerator, x.exponent);
     Written w{{}, x};
-    if (coefficient != "1" || (x.radicand == 1 && x.pi == 0))
+    const bool symbol = x.radicand != 1 || x.pi != 0;
+    if (symbol && coefficient == "-1")
+        w.pieces.push_back(Piece{Term::Minus}); // "−π"
+    else if (coefficient != "1" || !symbol)
         w.pieces.push_back(Piece{Term::Number, coefficient});
     if (x.radicand != 1) {
         w.pieces.push_back(Piece{Term::Root});
@@ -97,7 +100,8 @@ bool isComposite(const Written& w)
 
 bool isNegative(const Written& w)
 {
-    return w.pieces.front().term == Term::Number && w.pieces.front().text.front() == '-';
+    const Piece& first = w.pieces.front();
+    return first.term == Term::Minus || (first.term == Term::Number && first.text.front() == '-');
 }
 
 bool isExponentForm(const Written& w)
@@ -154,8 +158,9 @@ private:
     void writeValue(const Written& w, const Node* parent, bool right)
     {
         const bool apart = parent
-                           && (isComposite(w) ? isPower(parent->op) || (parent->op == Op::Over && right)
-                                              : isNegative(w) || (isExponentForm(w) && isPower(parent->op)));
+                           && (isNegative(w)
+                               || (isComposite(w) ? isPower(parent->op) || (parent->op == Op::Over && right)
+                                                  : isExponentForm(w) && isPower(parent->op)));
         grouped(apart, [&] { m_out.insert(m_out.end(), w.pieces.begin(), w.pieces.end()); });
     }
 

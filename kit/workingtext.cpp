@@ -114,6 +114,14 @@ private:
         case core::Term::PiTaken:
             putRounded(piece);
             break;
+        case core::Term::Minus:
+            // A sign, where nothing stands before it to subtract from, is written against its value: "−π".
+            if (previous == core::Term::Equals || previous == core::Term::Open || previous == core::Term::Rounded
+                || previous == core::Term::PiTaken)
+                putOperator(piece.term, false, true);
+            else
+                putOperator(piece.term);
+            break;
         default:
             // A multiple of π or of a root is written against its number: "25π", "6√2".
             putOperator(piece.term, (piece.term == core::Term::Pi || piece.term == core::Term::Root)
@@ -121,13 +129,13 @@ private:
         }
     }
 
-    void putOperator(core::Term term, bool joinsBefore = false)
+    void putOperator(core::Term term, bool joinsBefore = false, bool joinsAfter = false)
     {
         const TermLook& own = look(term);
         if (m_spoken)
             m_line.put(WorkingWords::tr(own.words));
         else
-            m_line.put(QString::fromUtf8(own.symbol), joinsBefore || own.joinsBefore, own.joinsAfter);
+            m_line.put(QString::fromUtf8(own.symbol), joinsBefore || own.joinsBefore, joinsAfter || own.joinsAfter);
     }
 
     // A negative number is written with the minus sign of a subtraction.

@@ -268,6 +268,7 @@ void tst_Figures::every_working_reads_back_as_its_result_data()
     QTest::newRow("V esfera de 2.5 m con Pi 3.15") << V << 7 << QStringList{"2.5", "0", "0"} << 3.15 << "m" << "m³" << "65.625" << "V = 4/3 · π · r³ = 4 · π · 2.5³ / 3 = 4π · 15.625 / 3 = 62.5π / 3 = 125π/6 m³ ≈ 3.15 · 125/6 = 65.625 m³";
     QTest::newRow("V cono de 1 y 1") << V << 5 << QStringList{"1", "1", "0"} << kPi << "cm" << "cm³" << "1.0472" << "V = π · r² · h / 3 = π · 1² · 1 / 3 = π · 1 · 1 / 3 = π · 1 / 3 = π/3 cm³ ≈ 3.14159265358979 · 1/3 ≈ 1.0472 cm³";
     QTest::newRow("V potencia de un numero en forma E") << V << 1 << QStringList{"1e-7", "0", "0"} << kPi << "cm" << "m³" << "0" << "V = a³ = (1E-07)³ = 1E-21 cm³ = 1E-27 m³ ≈ 0 m³ (1 cm³ = 1E-06 m³)";
+    QTest::newRow("V cilindro de altura negativa") << V << 4 << QStringList{"1", "-1", "0"} << 3.14 << "cm" << "cm³" << "-3.14" << "V = π · r² · h = π · 1² · (-1) = π · 1 · (-1) = π · (-1) = −π cm³ ≈ 3.14 · (-1) = -3.14 cm³";
     QTest::newRow("V unidad tecleada sin convertir") << V << 1 << QStringList{"2", "0", "0"} << kPi << "cm" << "dm³" << "8" << "V = a³ = 2³ = 8 cm³";
     QTest::newRow("redondeo a 0 en km") << P << 1 << QStringList{"0.001", "0", "0"} << kPi << "cm" << "km" << "0" << "P = l · 4 = 0.001 · 4 = 0.004 cm = 4E-08 km ≈ 0 km (100000 cm = 1 km)";
     QTest::newRow("sin medidas tecleadas") << P << 2 << QStringList{"", "0", "0"} << kPi << "cm" << "mm" << "0" << "P = b · 2 + h · 2";

@@ -45,8 +45,8 @@ inline QString symbol(const core::Piece& piece, const QString& previous)
         return QStringLiteral("π");
     case core::Term::Plus:
         return QStringLiteral(" + ");
-    case core::Term::Minus:
-        return QStringLiteral(" − ");
+    case core::Term::Minus: // a sign where nothing stands before it to subtract from
+        return previous.endsWith(' ') || previous.endsWith('(') ? QStringLiteral("−") : QStringLiteral(" − ");
     case core::Term::Times:
         return QStringLiteral(" · ");
     case core::Term::Over:
@@ -167,7 +167,7 @@ private:
 
     Value sum()
     {
-        Value v = product();
+        Value v = take(core::Term::Minus) ? scaled(product(), -1) : product(); // a sign: "−π"
         for (;;) {
             if (take(core::Term::Plus))
                 v = v + product();
