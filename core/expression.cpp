@@ -5,30 +5,6 @@
 namespace core {
 namespace {
 
-double operation(Op op, double a, double b)
-{
-    switch (op) {
-    case Op::Plus:
-        return a + b;
-    case Op::Minus:
-        return a - b;
-    case Op::Times:
-        return a * b;
-    case Op::Over:
-        return a / b;
-    case Op::Squared:
-        return a * a;
-    case Op::Cubed:
-        return (a * a) * a;
-    case Op::Power3:
-        return std::pow(a, 3.0);
-    case Op::Root:
-        return std::sqrt(a);
-    default:
-        return a;
-    }
-}
-
 double leaf(const Node& node, const MeasureValues& measures, double pi)
 {
     switch (node.op) {
@@ -48,9 +24,10 @@ NodeValues evaluate(const Expression& expression, const MeasureValues& measures,
     NodeValues values{};
     for (std::size_t i = 0; i < expression.size(); ++i) {
         const Node& node = expression[i];
-        values[i] = node.left < 0 ? leaf(node, measures, pi)
-                                  : operation(node.op, values[static_cast<std::size_t>(node.left)],
-                                              node.right < 0 ? 0.0 : values[static_cast<std::size_t>(node.right)]);
+        values[i] = node.left < 0
+                        ? leaf(node, measures, pi)
+                        : operation<double>(node.op, values[static_cast<std::size_t>(node.left)],
+                                            node.right < 0 ? 0.0 : values[static_cast<std::size_t>(node.right)]);
     }
     return values;
 }

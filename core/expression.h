@@ -8,6 +8,7 @@
 // the working is written from the same nodes, so the two cannot drift apart.
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -41,6 +42,8 @@ inline constexpr std::size_t kMaxNodes = 9;
 // The nodes in postfix order: operands before their operation, the whole formula last.
 class Expression {
 public:
+    // No formula: where a table may leave one out.
+    constexpr Expression() = default;
     // A whole constant, such as the 2 of "b · 2"; implicit so that formulas read as written.
     constexpr Expression(int constant) { push(Node{Op::Constant, double(constant)}); }
     constexpr explicit Expression(Node leaf) { push(leaf); }
@@ -122,6 +125,52 @@ constexpr Expression power3(const Expression& x)
 constexpr Expression root(const Expression& x)
 {
     return Expression::unary(Op::Root, x);
+}
+
+// The general power x³ and the square root, for each kind of value an
+// operation is carried out on (the working's exact values have their own).
+inline double power3(double x)
+{
+    return std::pow(x, 3.0);
+}
+inline long double power3(long double x)
+{
+    return x * x * x;
+}
+inline double squareRoot(double x)
+{
+    return std::sqrt(x);
+}
+inline long double squareRoot(long double x)
+{
+    return std::sqrt(x);
+}
+
+// One operation on its operands' values (b unused by the unary ones): the
+// program's doubles, and the working's long doubles and exact values alike.
+template <typename Value>
+Value operation(Op op, const Value& a, const Value& b)
+{
+    switch (op) {
+    case Op::Plus:
+        return a + b;
+    case Op::Minus:
+        return a - b;
+    case Op::Times:
+        return a * b;
+    case Op::Over:
+        return a / b;
+    case Op::Squared:
+        return a * a;
+    case Op::Cubed:
+        return a * a * a; // (a · a) · a
+    case Op::Power3:
+        return power3(a);
+    case Op::Root:
+        return squareRoot(a);
+    default:
+        return a;
+    }
 }
 
 // The values of the boxes a formula reads, by box: a calculator's three

@@ -31,12 +31,14 @@ constexpr Factor over(double constant)
 // operations, since a different order can change the last bits of a result:
 // operations group from the left as written, and only the two operands of one
 // operation may trade places (b · 2 is b + b to the last bit).
-// The rhomboid's captions name doubled values but the user types one base and one
-// side; the trapezoid's sides are added once, as its formula text says.
+// The rhomboid's captions and formula name the doubled base and side (bs, ws)
+// while the user types one of each, so its working puts each in doubled; the
+// trapezoid's sides are added once, as its formula text says. The first line
+// of a working is the formula bar's, written as letters where it differs.
 constexpr Figure kPerimeterFigures[] = {
     {CORE_TR("Figuras", "CUADRADO"),
      CORE_TR("Figuras", " CUADRADO "),
-     CORE_TR("Figuras", "P = L * 4"),
+     CORE_TR("Figuras", "P = l * 4"),
      ":/fig_cuadrado.svg",
      {CORE_TR("Figuras", "Lado (l):"), nullptr, nullptr},
      {L, N, N},
@@ -50,21 +52,21 @@ constexpr Figure kPerimeterFigures[] = {
      t1 * 2 + t2 * 2},
     {CORE_TR("Figuras", "TRIÁNGULO"),
      CORE_TR("Figuras", " TRIÁNGULO "),
-     CORE_TR("Figuras", "L1 + L2 + L3"),
+     CORE_TR("Figuras", "P = l1 + l2 + l3"),
      ":/fig_triangulo.svg",
      {CORE_TR("Figuras", "Lado 1 (l1):"), CORE_TR("Figuras", "Lado 2 (l2):"), CORE_TR("Figuras", "Lado 3 (l3):")},
      {L, L, L},
      t1 + t2 + t3},
     {CORE_TR("Figuras", "POLÍGONO REG."),
      CORE_TR("Figuras", " POLÍGONO REGULAR "),
-     CORE_TR("Figuras", "P = L * #"),
+     CORE_TR("Figuras", "P = l * #"),
      ":/fig_pentagono.svg",
      {CORE_TR("Figuras", "Lado (l):"), CORE_TR("Figuras", "No. lados (#):"), nullptr},
      {L, Measure::Count, N},
      t1* t2},
     {CORE_TR("Figuras", "ROMBO"),
      CORE_TR("Figuras", " ROMBO "),
-     CORE_TR("Figuras", "P = L * 4"),
+     CORE_TR("Figuras", "P = l * 4"),
      ":/fig_rombo.svg",
      {CORE_TR("Figuras", "Lado (l):"), nullptr, nullptr},
      {L, N, N},
@@ -75,18 +77,19 @@ constexpr Figure kPerimeterFigures[] = {
      ":/fig_romboide.svg",
      {CORE_TR("Figuras", "Bases x2 (bs):"), CORE_TR("Figuras", "Paredes x2 (ws):"), nullptr},
      {L, L, N},
-     t1 * 2 + t2 * 2},
+     t1 * 2 + t2 * 2,
+     t1 + t2},
     {CORE_TR("Figuras", "TRAPECIO"),
      CORE_TR("Figuras", " TRAPECIO "),
-     CORE_TR("Figuras", "B + b + ws"),
+     CORE_TR("Figuras", "P = B + b + ws"),
      ":/fig_trapecio.svg",
      {CORE_TR("Figuras", "Base Mayor (B):"), CORE_TR("Figuras", "Base Menor (b):"),
-      CORE_TR_FOR("Figuras", "Paredes x2 (ws):", "B + b + ws")},
+      CORE_TR_FOR("Figuras", "Paredes x2 (ws):", "P = B + b + ws")},
      {L, L, L},
      t1 + t2 + t3},
     {CORE_TR("Figuras", "CIRCUNFERENC."),
      CORE_TR("Figuras", " CIRCUNFERENCIA "),
-     CORE_TR("Figuras", "Pi * D"),
+     CORE_TR("Figuras", "P = Pi * D"),
      ":/fig_circulo.svg",
      {CORE_TR("Figuras", "Diametro (D):"), nullptr, nullptr},
      {L, N, N},
@@ -97,7 +100,7 @@ constexpr Figure kPerimeterFigures[] = {
 constexpr Figure kAreaFigures[] = {
     {CORE_TR("Figuras", "CUADRADO"),
      CORE_TR("Figuras", " CUADRADO "),
-     CORE_TR("Figuras", "A = L²"),
+     CORE_TR("Figuras", "A = l²"),
      ":/fig_cuadrado.svg",
      {CORE_TR("Figuras", "Lado (l):"), nullptr, nullptr},
      {L, N, N},
@@ -132,7 +135,7 @@ constexpr Figure kAreaFigures[] = {
      (t1 + t2) * t3 / 2},
     {CORE_TR("Figuras", "POLÍGONO REG."),
      CORE_TR("Figuras", " POLÍGONO REGULAR "),
-     CORE_TR("Figuras", "A = L * # * a / 2"),
+     CORE_TR("Figuras", "A = l * # * a / 2"),
      ":/fig_pentagono.svg",
      {CORE_TR("Figuras", "Lado (l):"), CORE_TR("Figuras", "No. lados (#):"), CORE_TR("Figuras", "Apotema (a):")},
      {L, Measure::Count, L},
@@ -212,7 +215,8 @@ constexpr Figure kVolumeFigures[] = {
      ":/fig_esfera_solida.svg",
      {CORE_TR("Figuras", "Radio (r):"), nullptr, nullptr},
      {L, N, N},
-     4 * kPiValue* power3(t1) / 3},
+     4 * kPiValue* power3(t1) / 3,
+     Expression(4) / 3 * kPiValue* cubed(t1)},
     {CORE_TR("Figuras", "OCTAEDRO REG."),
      CORE_TR("Figuras", " OCTAEDRO REGULAR "),
      CORE_TR("Figuras", "V = Raiz(2) / 3 * a³"),
@@ -313,34 +317,6 @@ bool anyTyped(const Figure& figure, const std::array<std::string, 3>& texts)
     return false;
 }
 
-// "= 25π" and the unit: the formula's value with π taken as 1.
-void appendPiMultiple(Working& out, const Expression& formula, const MeasureValues& t, const std::string& unit)
-{
-    const double multiple = valueOf(formula, t, 1.0);
-    if (!std::isfinite(multiple))
-        return;
-    append(out, Term::Number, plainText(multiple));
-    append(out, Term::Pi);
-    append(out, Term::Unit, unit);
-    append(out, Term::Equals);
-}
-
-// The value as the result box shows it: the plain value, and when the display
-// rule changes more than its grouping, Rounded and the box's text.
-void appendShown(Working& out, double value, const std::string& unit)
-{
-    const std::string plain = plainText(value);
-    std::string shown = displayText(plain);
-    std::string ungrouped = shown;
-    ungrouped.erase(std::remove(ungrouped.begin(), ungrouped.end(), ','), ungrouped.end());
-    if (readNumber(ungrouped) != readNumber(plain)) {
-        appendValue(out, value, unit);
-        append(out, Term::Rounded);
-    }
-    append(out, Term::Number, shown);
-    append(out, Term::Unit, unit);
-}
-
 // "(1 cm = 10 mm)", or "(10 mm = 1 cm)" for a factor that divides.
 void appendFactor(Working& out, const Factor& factor, const std::string& from, const std::string& to)
 {
@@ -352,27 +328,30 @@ void appendFactor(Working& out, const Factor& factor, const std::string& from, c
     append(out, Term::Close);
 }
 
-// The result in the input unit and, when the result unit is another one of the
-// calculator's units, the conversion into it with its factor.
+// From the result in the input unit to the result box's text: when the result
+// unit is another one of the calculator's units, the conversion into it with its factor.
 void appendConverted(Working& out, const Calculator& calculator, std::string_view inputUnit,
-                     std::string_view resultUnit, double result)
+                     std::string_view resultUnit, double result, Reached& reached)
 {
     const std::string unit = std::string(inputUnit) + calculator.powerSuffix;
     const int row = unitIndex(kLengthUnits, inputUnit);
     const int column = unitIndex(calculator.resultUnits, resultUnit);
-    if (row < 0 || column < 0 || calculator.factors[row][column].operation == Operation::Unchanged) {
-        appendShown(out, result, unit);
-        return;
-    }
-    appendValue(out, result, unit);
-    append(out, Term::Equals);
-    const Conversion conversion = convertResult(calculator, inputUnit, resultUnit, result);
-    if (conversion.outcome != Converted::Value) {
+    const bool converts = row >= 0 && column >= 0 && calculator.factors[row][column].operation != Operation::Unchanged;
+    const std::optional<ResultText> box = resultText(calculator, result, inputUnit, resultUnit, plainText(result));
+    if (!box) {
+        append(out, Term::Equals);
         append(out, Term::OutOfRange);
         return;
     }
-    appendShown(out, conversion.value, std::string(resultUnit));
-    appendFactor(out, calculator.factors[row][column], unit, std::string(resultUnit));
+    if (!converts) {
+        appendShown(out, reached, box->plain, box->shown, kMaskDecimal.maxDecimals, unit);
+        return;
+    }
+    const Factor& factor = calculator.factors[row][column];
+    const std::string to(resultUnit);
+    appendConversion(out, reached, factor.constant, factor.operation == Operation::Divide, to);
+    appendShown(out, reached, box->plain, box->shown, kMaskDecimal.maxDecimals, to);
+    appendFactor(out, factor, unit, to);
 }
 
 } // namespace
@@ -406,11 +385,28 @@ Conversion convertResult(const Calculator& calculator, std::string_view inputUni
     return {Converted::Value, value};
 }
 
+std::optional<ResultText> resultText(const Calculator& calculator, const std::optional<double>& result,
+                                     std::string_view inputUnit, std::string_view resultUnit,
+                                     const std::optional<std::string>& kept)
+{
+    const Conversion conversion =
+        result ? convertResult(calculator, inputUnit, resultUnit, *result) : Conversion{Converted::Overflow, 0.0};
+    if (conversion.outcome == Converted::Overflow || (conversion.outcome == Converted::NoMatch && !kept))
+        return std::nullopt;
+    const std::string plain = conversion.outcome == Converted::Value ? plainText(conversion.value) : *kept;
+    return ResultText{plain, displayText(plain)};
+}
+
+const Expression& formulaOf(const Figure& figure)
+{
+    return figure.letters.size() > 0 ? figure.letters : figure.result;
+}
+
 Working figureWorking(const Calculator& calculator, const Figure& figure, const std::array<std::string, 3>& texts,
                       double pi, std::string_view inputUnit, std::string_view resultUnit)
 {
     Working out;
-    appendLetters(out, figure.result, 0);
+    appendLetters(out, formulaOf(figure), 0);
     if (!anyTyped(figure, texts))
         return out;
     const std::optional<MeasureValues> t = readMeasures(figure, texts);
@@ -419,18 +415,13 @@ Working figureWorking(const Calculator& calculator, const Figure& figure, const 
         append(out, Term::OutOfRange);
         return out;
     }
-    const NodeValues values = evaluate(figure.result, *t, pi);
-    if (!appendSteps(out, figure.result, values, true))
+    std::optional<Reached> reached = appendSteps(out, figure.result, *t, pi, true);
+    if (!reached)
         return out;
-    append(out, Term::Equals);
-    const double result = values[static_cast<std::size_t>(figure.result.root())];
-    if (!std::isfinite(result)) {
-        append(out, Term::OutOfRange);
-        return out;
-    }
-    if (hasPi(figure.result))
-        appendPiMultiple(out, figure.result, *t, std::string(inputUnit) + calculator.powerSuffix);
-    appendConverted(out, calculator, inputUnit, resultUnit, result);
+    const std::string unit = std::string(inputUnit) + calculator.powerSuffix;
+    append(out, Term::Unit, unit);
+    appendPiTaken(out, *reached, pi, unit);
+    appendConverted(out, calculator, inputUnit, resultUnit, valueOf(figure.result, *t, pi), *reached);
     return out;
 }
 

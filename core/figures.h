@@ -31,6 +31,7 @@ struct Figure {
     std::array<const char*, 3> labels; // measure captions, nullptr where unused
     std::array<Measure, 3> measures;
     Expression result; // over the three measures (unused ones are 0) and Pi
+    Expression letters = {}; // the formula bar's formula where it is written otherwise than result
 };
 
 enum class Operation { Unchanged, Multiply, Divide };
@@ -89,6 +90,24 @@ struct Conversion {
 // when either text is none of the calculator's units, Overflow when it leaves the double range.
 Conversion convertResult(const Calculator& calculator, std::string_view inputUnit, std::string_view resultUnit,
                          double result);
+
+// The result box's text: the display rule's (shown), and the plain value it
+// comes from, which the box shows instead where shown would be cut.
+struct ResultText {
+    std::string plain;
+    std::string shown;
+};
+
+// What the result box shows for result (in the input unit, or its square or
+// cube) in resultUnit; std::nullopt where it says "Fuera de rango". A result
+// unit that is none of the calculator's converts nothing: the box keeps what it
+// holds, kept (its number as it shows it, or std::nullopt for "Fuera de rango").
+std::optional<ResultText> resultText(const Calculator& calculator, const std::optional<double>& result,
+                                     std::string_view inputUnit, std::string_view resultUnit,
+                                     const std::optional<std::string>& kept);
+
+// The formula a figure's working starts with: the formula bar's.
+const Expression& formulaOf(const Figure& figure);
 
 // The result box's text after the display rule: whole values grouped without
 // decimals, others with up to four decimals, and "0" for anything that reads as 0.

@@ -96,9 +96,9 @@ struct Decimal {
     int exponent = 0; // value = d.ddd × 10^exponent
 };
 
-Decimal toDecimal(double value)
+Decimal toDecimal(long double value)
 {
-    char buffer[40];
+    char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
@@ -220,11 +220,11 @@ std::optional<double> readNumber(std::string_view text)
     return negative ? -value : value;
 }
 
-std::string plainText(double value)
+namespace {
+
+// A decimal as plainText writes it: exponent form below 0.0001 and from 1E+15 on.
+std::string written(const Decimal& d)
 {
-    if (value == 0.0 || !std::isfinite(value))
-        return "0";
-    const Decimal d = toDecimal(value);
     if (d.exponent < -4 || d.exponent >= 15)
         return exponentForm(d);
     const Fixed f = toFixed(d);
@@ -233,6 +233,43 @@ std::string plainText(double value)
     if (!f.fraction.empty())
         text += "." + f.fraction;
     return text;
+}
+
+} // namespace
+
+std::string plainText(double value)
+{
+    if (value == 0.0 || !std::isfinite(value))
+        return "0";
+    return written(toDecimal(value));
+}
+
+std::string wideText(long double value)
+{
+    if (value == 0.0L || !std::isfinite(value))
+        return "0";
+    return written(toDecimal(value));
+}
+
+std::string ungroupedText(std::string_view text)
+{
+    std::string out(text);
+    out.erase(std::remove(out.begin(), out.end(), ','), out.end());
+    return out;
+}
+
+std::string decimalText(std::int64_t mantissa, int exponent)
+{
+    if (mantissa == 0)
+        return "0";
+    Decimal d;
+    d.negative = mantissa < 0;
+    d.digits = std::to_string(mantissa);
+    if (d.negative)
+        d.digits.erase(0, 1);
+    d.exponent = exponent + static_cast<int>(d.digits.size()) - 1;
+    d.digits.erase(d.digits.find_last_not_of('0') + 1);
+    return written(d);
 }
 
 std::string maskedText(double value, const NumberMask& mask)

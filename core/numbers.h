@@ -6,6 +6,7 @@
 // maskedText. None of them looks at the user's locale: "." is always the decimal
 // point and "," the thousands separator.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,16 @@ std::optional<double> readNumber(std::string_view text);
 // value at 15 significant digits, trailing zeros dropped, no grouping, exponent
 // form ("1E-05", "1E+15") below 0.0001 and from 1E+15 on. value must be finite.
 std::string plainText(double value);
+
+// text without its thousands separators, as a box's grouped number is read back.
+std::string ungroupedText(std::string_view text);
+
+// value at 15 significant digits, written as plainText writes a double; for the
+// working's steps, whose values may lie beyond a double's range.
+std::string wideText(long double value);
+
+// mantissa × 10^exponent with all its digits, written as plainText writes a number.
+std::string decimalText(std::int64_t mantissa, int exponent);
 
 // A display mask such as "#,##0.####": "0" is a digit always shown, "#" a digit
 // shown when significant, "," before the point asks for thousands grouping.

@@ -1,6 +1,7 @@
 #include "core/solver.h"
 
 #include <cmath>
+#include <cstddef>
 #include <optional>
 
 #include "core/expression.h"
@@ -42,6 +43,33 @@ constexpr ProportionCandidate kProportionOrder[] = {
     {6, 5, 4, 3}, // Y = B * X / A
 };
 
+// Each box's answer as one description: the formula its working starts with
+// (the window's letters, as a student writes it) and the one its value is
+// computed by, which the working's steps follow. A leg is the root of
+// (h - y)(h + y), which keeps the digits that h² - y² loses when the two are close.
+struct Formula {
+    Expression letters;
+    Expression computed;
+};
+
+constexpr Expression h = measure(0);
+constexpr Expression x = measure(1);
+constexpr Expression y = measure(2);
+constexpr Expression kA = measure(3);
+constexpr Expression kX = measure(4);
+constexpr Expression kB = measure(5);
+constexpr Expression kY = measure(6);
+
+constexpr Formula kFormulas[kBoxCount] = {
+    {root(squared(x) + squared(y)), root(squared(x) + squared(y))},
+    {root(squared(h) - squared(y)), root((h - y) * (h + y))},
+    {root(squared(h) - squared(x)), root((h - x) * (h + x))},
+    {kX * kB / kY, kX* kB / kY},
+    {kA * kY / kB, kA* kY / kB},
+    {kY * kA / kX, kY* kA / kX},
+    {kB * kX / kA, kB* kX / kA},
+};
+
 bool isCandidate(const BoxTexts& texts, const Ranks& rango, const SolverSettings& settings, int box)
 {
     return texts[box] == "0" || (settings.automaticAnswer && rango[box] == 0);
@@ -81,16 +109,17 @@ SolverAction solution(int target, double value, const SolverSettings& settings)
     return std::isfinite(value) ? written(target, value, settings) : outOfRange(target);
 }
 
-// The hypotenuse as the root of b² + a², which every answer in range keeps
-// digit for digit; hypot, which scales, where the sum leaves the normal doubles.
+// The operations of each formula, guarded where a step leaves the normal
+// doubles; where none does, each gives its formula's value to the last bit.
+
+// The hypotenuse as the root of b² + a²; hypot, which scales, where the sum leaves the normal doubles.
 double hypotenuseFrom(double b, double a)
 {
     const double sum = b * b + a * a;
     return std::isnormal(sum) ? std::sqrt(sum) : std::hypot(b, a);
 }
 
-// A leg as the root of (h - b)(h + b), which keeps the digits that h² - b² loses
-// when the two are close. Both are first scaled by a power of two, which changes
+// A leg as the root of (h - b)(h + b). Both are first scaled by a power of two, which changes
 // no digit, so that neither the sum nor the product leaves the double range.
 double leg(double hypotenuse, double other)
 {
@@ -115,11 +144,58 @@ double proportion(double left, double right, double divisor)
     return std::ldexp(mantissa, leftExponent + rightExponent - divisorExponent);
 }
 
+// Whether every step of formula is a normal double, or an exact 0: a difference
+// of equal values, or an operation on one.
+bool staysNormal(const Expression& formula, const NodeValues& steps)
+{
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const Node& n = formula[i];
+        const bool zeroOperand = n.left >= 0
+                                 && (steps[static_cast<std::size_t>(n.left)] == 0
+                                     || (n.right >= 0 && steps[static_cast<std::size_t>(n.right)] == 0));
+        if (!std::isnormal(steps[i]) && !(steps[i] == 0 && (n.op == Op::Minus || zeroOperand)))
+            return false;
+    }
+    return true;
+}
+
+// The answer of box from the values of the others: its formula's value where
+// every step stays a normal double, else the guarded operations.
+double answer(int box, const MeasureValues& v)
+{
+    const Expression& formula = kFormulas[box].computed;
+    const NodeValues steps = evaluate(formula, v, 0.0);
+    if (staysNormal(formula, steps))
+        return steps[static_cast<std::size_t>(formula.root())];
+    switch (box) {
+    case 0:
+        return hypotenuseFrom(v[2], v[1]);
+    case 1:
+        return leg(v[0], v[2]);
+    case 2:
+        return leg(v[0], v[1]);
+    default:
+        const ProportionCandidate& c = kProportionOrder[box - 3];
+        return proportion(v[c.left], v[c.right], v[c.divisor]);
+    }
+}
+
+// The known values of a part, by box.
+MeasureValues knownValues(int first, double firstValue, int second, double secondValue)
+{
+    MeasureValues v{};
+    v[static_cast<std::size_t>(first)] = firstValue;
+    v[static_cast<std::size_t>(second)] = secondValue;
+    return v;
+}
+
 SolverAction solveLeg(const BoxTexts& texts, const TriangleCandidate& candidate, double hypotenuse, double other,
                       const SolverSettings& settings)
 {
     if (hypotenuse >= other)
-        return written(candidate.target, leg(hypotenuse, other), settings);
+        return written(candidate.target,
+                       answer(candidate.target, knownValues(candidate.first, hypotenuse, candidate.second, other)),
+                       settings);
     // A box that is empty, shows 0 or a length gets the complaint; one with a negative number does not.
     const std::optional<double> current = readNumber(texts[candidate.target]);
     SolverAction action;
@@ -139,7 +215,9 @@ SolverAction solveTriangle(const BoxTexts& texts, const Ranks& rango, const Solv
         if (*first <= 0 || *second <= 0)
             continue;
         if (candidate.hypotenuse)
-            return solution(candidate.target, hypotenuseFrom(*first, *second), settings);
+            return solution(candidate.target,
+                            answer(candidate.target, knownValues(candidate.first, *first, candidate.second, *second)),
+                            settings);
         return solveLeg(texts, candidate, *first, *second, settings);
     }
     return {};
@@ -157,45 +235,11 @@ SolverAction solveProportion(const BoxTexts& texts, const Ranks& rango, const So
             return {};
         if (*left <= 0 || *right <= 0 || *divisor <= 0)
             continue;
-        return solution(candidate.target, proportion(*left, *right, *divisor), settings);
+        MeasureValues v = knownValues(candidate.left, *left, candidate.right, *right);
+        v[static_cast<std::size_t>(candidate.divisor)] = *divisor;
+        return solution(candidate.target, answer(candidate.target, v), settings);
     }
     return {};
-}
-
-// The formula of each box, as its working shows it; the values themselves come
-// from the solving steps above, which guard against leaving the double range.
-constexpr Expression h = measure(0);
-constexpr Expression a = measure(1);
-constexpr Expression b = measure(2);
-constexpr Expression kA = measure(3);
-constexpr Expression kX = measure(4);
-constexpr Expression kB = measure(5);
-constexpr Expression kY = measure(6);
-
-constexpr Expression kFormulas[kBoxCount] = {
-    root(squared(a) + squared(b)),
-    root(squared(h) - squared(b)),
-    root(squared(h) - squared(a)),
-    kX* kB / kY,
-    kA* kY / kB,
-    kY* kA / kX,
-    kB* kX / kA,
-};
-
-// The answer of box as the solver computes it from the known values.
-double answer(int box, const MeasureValues& v)
-{
-    switch (box) {
-    case 0:
-        return hypotenuseFrom(v[2], v[1]);
-    case 1:
-        return leg(v[0], v[2]);
-    case 2:
-        return leg(v[0], v[1]);
-    default:
-        const ProportionCandidate& c = kProportionOrder[box - 3];
-        return proportion(v[c.left], v[c.right], v[c.divisor]);
-    }
 }
 
 enum class Known { Values, NotSolvable, OutOfRange };
@@ -218,33 +262,17 @@ Known readKnown(const BoxTexts& texts, int box, MeasureValues& values)
     return box == 1 || box == 2 ? (values[0] >= values[3 - box] ? Known::Values : Known::NotSolvable) : Known::Values;
 }
 
-// Whether the steps taken one by one, without the solver's guards, give its very answer.
-bool stepsGiveAnswer(const Expression& formula, const NodeValues& values, double value)
-{
-    for (std::size_t i = 0; i < formula.size(); ++i)
-        if (values[i] != 0 && !std::isnormal(values[i]))
-            return false;
-    return values[static_cast<std::size_t>(formula.root())] == value;
-}
-
 void appendAnswer(Working& out, int box, const MeasureValues& known, const SolverSettings& settings)
 {
-    const Expression& formula = kFormulas[box];
-    const NodeValues values = evaluate(formula, known, 0.0);
+    const std::optional<Reached> reached = appendSteps(out, kFormulas[box].computed, known, 0.0, false);
     const double value = answer(box, known);
-    if (!appendSteps(out, formula, values, stepsGiveAnswer(formula, values, value) || !std::isfinite(value)))
-        return;
-    append(out, Term::Equals);
-    if (!std::isfinite(value)) {
+    if (!reached || !std::isfinite(value)) {
+        append(out, Term::Equals);
         append(out, Term::OutOfRange);
         return;
     }
     const std::vector<std::string> texts = written(box, value, settings).texts;
-    append(out, Term::Number, texts.front());
-    if (texts.size() > 1) {
-        append(out, Term::Rounded);
-        append(out, Term::Number, texts.back());
-    }
+    appendShown(out, *reached, texts.front(), texts.back(), kMaskSolver.maxDecimals, {});
 }
 
 } // namespace
@@ -254,7 +282,7 @@ Working solverWorking(const BoxTexts& texts, bool modo, int box, const SolverSet
     Working out;
     const bool answered = box >= (modo ? 3 : 0) && box <= (modo ? 6 : 2);
     const int shown = answered ? box : (modo ? 3 : 0);
-    appendLetters(out, kFormulas[shown], shown);
+    appendLetters(out, kFormulas[shown].letters, shown);
     MeasureValues known{};
     const Known outcome = answered ? readKnown(texts, box, known) : Known::NotSolvable;
     if (outcome == Known::OutOfRange) {

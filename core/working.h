@@ -33,24 +33,34 @@ enum class Term : std::uint8_t {
     Equals, // each further form of the same value
     Unit, // text: a unit as its list names it (untranslated)
     OutOfRange, // the working stops here: the next value leaves the range of a double
-    Rounded, // the value after it is the one before, rounded to what the box shows
+    Rounded, // ≈: the value after it is the one before changed; index: rounded to that many decimals, or 0
+    Fraction, // the bar of a fraction written as one number: "4/3", "125π/6"
+    PiTaken, // ≈: the value after it is the one before with π taken as the Pi in use
 };
 
 struct Piece {
     Term term;
     std::string text = {};
     int index = 0;
+
+    friend bool operator==(const Piece& a, const Piece& b)
+    {
+        return a.term == b.term && a.text == b.text && a.index == b.index;
+    }
 };
 
 using Working = std::vector<Piece>;
 
-// A working reads as a chain of forms of one value joined by Equals: the
-// formula with its letters (Result, then the expression over Measure and Pi
-// terms), the formula with the values put in, each step in the order the
-// program computes it, and the value with its unit. A note that gives a factor
-// may close it, as Open ... Close. Where the box shows the value rounded, the
-// value is followed by Rounded and the box's own text. OutOfRange ends a
-// working at the step whose value leaves the range of a double.
+// A working reads as a chain of forms of one value: the formula with its
+// letters as the formula bar writes it (Result, then the expression over
+// Measure and Pi terms), the formula with the values put in, each step in the
+// order the program computes it, and the value with its unit. Forms are joined
+// by Equals only where they are exactly equal (π the real π); PiTaken puts the
+// Pi in use in for π, once; Rounded joins a value to a shorter one (to the
+// box's decimals, or to 15 digits in a step). Exact values are written as
+// numbers with roots, π and fractions ("6√2", "125π/6"). A note that gives a
+// factor may close it, as Open ... Close. OutOfRange ends a working at the step
+// whose value leaves the range of a double.
 
 // The working of a figure's result from the texts of its measure boxes, with
 // Pi, in inputUnit (a length unit's text) and then in resultUnit, as the

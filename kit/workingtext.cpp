@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <iterator>
 #include <vector>
 
 #include "kit/spokennumbers.h"
@@ -40,7 +41,10 @@ constexpr TermLook kLooks[] = {
     {"", "", false, false}, // Unit
     {"", "", false, false}, // OutOfRange
     {"≈", QT_TRANSLATE_NOOP("kit::Working", "redondeado a"), false, false},
+    {"/", QT_TRANSLATE_NOOP("kit::Working", "entre"), true, true}, // Fraction
+    {"≈", QT_TRANSLATE_NOOP("kit::Working", "aproximadamente"), false, false}, // PiTaken
 };
+static_assert(std::size(kLooks) == static_cast<std::size_t>(core::Term::PiTaken) + 1, "one row per core::Term");
 
 const TermLook& look(core::Term term)
 {
@@ -95,46 +99,61 @@ private:
             m_line.put(m_spoken ? m_names.unitWords(piece.text) : m_names.unit(piece.text));
             break;
         case core::Term::OutOfRange:
-            // The windows' own text for a value beyond the range of a double.
-            m_line.put(QCoreApplication::translate("Valores", "Fuera de rango"));
+            m_line.put(outOfRangeText());
             break;
         case core::Term::Equals:
             putEquals();
             break;
         case core::Term::Open:
-            putOpen(previous == core::Term::Root, previous == core::Term::Unit);
+            putOpen(previous);
             break;
         case core::Term::Close:
             putClose();
             break;
         case core::Term::Rounded:
-            putRounded();
+        case core::Term::PiTaken:
+            putRounded(piece);
+            break;
+        case core::Term::Minus:
+            // A sign, where nothing stands before it to subtract from, is written against its value: "−π".
+            if (previous == core::Term::Equals || previous == core::Term::Open || previous == core::Term::Rounded
+                || previous == core::Term::PiTaken)
+                putOperator(piece.term, false, true);
+            else
+                putOperator(piece.term);
             break;
         default:
-            // A multiple of π is written against its number: "25π".
-            putOperator(piece.term, piece.term == core::Term::Pi && previous == core::Term::Number);
+            // A multiple of π or of a root is written against its number: "25π", "6√2".
+            putOperator(piece.term, (piece.term == core::Term::Pi || piece.term == core::Term::Root)
+                                        && previous == core::Term::Number);
         }
     }
 
-    void putOperator(core::Term term, bool joinsBefore = false)
+    void putOperator(core::Term term, bool joinsBefore = false, bool joinsAfter = false)
     {
         const TermLook& own = look(term);
         if (m_spoken)
             m_line.put(WorkingWords::tr(own.words));
         else
-            m_line.put(QString::fromUtf8(own.symbol), joinsBefore || own.joinsBefore, own.joinsAfter);
+            m_line.put(QString::fromUtf8(own.symbol), joinsBefore || own.joinsBefore, joinsAfter || own.joinsAfter);
     }
 
+    // A negative number is written with the minus sign of a subtraction.
     void putNumber(const std::string& text)
     {
         const QString number = QString::fromStdString(text);
-        m_line.put(m_spoken ? spoken(number) : number);
+        if (m_spoken)
+            m_line.put(spoken(number));
+        else
+            m_line.put(number.startsWith(QLatin1Char('-')) ? QStringLiteral("−") + number.mid(1) : number);
     }
 
-    // Closes the form that holds a rounded value, unit included.
+    // Closes the form that holds a rounded value, unit included; said once, with the decimals where it gives them.
     void putRoundedNote()
     {
-        if (m_roundedNote)
+        if (m_roundedNote && m_roundedDecimals > 0)
+            m_line.put(WorkingWords::tr("(redondeado a %1 decimales)").arg(m_roundedDecimals));
+        else if (m_roundedNote)
             m_line.put(WorkingWords::tr("(redondeado)"));
         m_roundedNote = false;
     }
@@ -156,10 +175,11 @@ private:
     // A root's group is heard as what the root is "of", without its brackets.
     // A note after the value's unit, which gives a factor, is written on a line
     // of its own: it is no part of the chain of equal forms.
-    void putOpen(bool ofRoot, bool note)
+    void putOpen(core::Term previous)
     {
-        const bool silent = m_spoken && ofRoot;
-        if (m_groups.empty())
+        const bool silent = m_spoken && previous == core::Term::Root;
+        const bool note = m_groups.empty() && previous == core::Term::Unit;
+        if (note)
             putRoundedNote();
         m_groups.push_back(silent);
         if (note && !m_spoken)
@@ -177,15 +197,18 @@ private:
             putOperator(core::Term::Close);
     }
 
-    // The value as the box rounds it starts a line too.
-    void putRounded()
+    // A changed value starts a line too; a rounded one says so after it, π taken shows its value.
+    void putRounded(const core::Piece& piece)
     {
+        putRoundedNote();
+        const TermLook& own = look(piece.term);
         if (m_spoken) {
-            m_line.put(QStringLiteral(", ") + WorkingWords::tr(look(core::Term::Rounded).words), true);
+            m_line.put(QStringLiteral(", ") + WorkingWords::tr(own.words), true);
             return;
         }
-        m_line.put(QStringLiteral("\n") + QString::fromUtf8(look(core::Term::Rounded).symbol), true);
-        m_roundedNote = true;
+        m_line.put(QStringLiteral("\n") + QString::fromUtf8(own.symbol), true);
+        m_roundedNote = piece.term == core::Term::Rounded;
+        m_roundedDecimals = piece.index;
     }
 
     const WorkingNames& m_names;
@@ -194,6 +217,7 @@ private:
     std::vector<bool> m_groups; // the open brackets, each true when it is not heard
     int m_forms = 0; // the equals signs outside brackets so far
     bool m_roundedNote = false; // the form under way holds a rounded value
+    int m_roundedDecimals = 0; // to which it was rounded, where the working says
 };
 
 } // namespace
@@ -206,6 +230,11 @@ QString writtenWorking(const core::Working& working, const WorkingNames& names)
 QString spokenWorking(const core::Working& working, const WorkingNames& names)
 {
     return Reader(names, true).read(working);
+}
+
+QString outOfRangeText()
+{
+    return QCoreApplication::translate("Valores", "Fuera de rango");
 }
 
 QString captionLetter(const QString& caption)

@@ -24,6 +24,9 @@ struct WorkingNames {
 QString writtenWorking(const core::Working& working, const WorkingNames& names);
 QString spokenWorking(const core::Working& working, const WorkingNames& names);
 
+// The windows' own text for a value beyond the range of a double, in the language of the run.
+QString outOfRangeText();
+
 // The letter a measure caption gives its measure: "Base (b):" gives "b"; a
 // caption without one gives itself, without its colon.
 QString captionLetter(const QString& caption);

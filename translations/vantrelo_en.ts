@@ -12,8 +12,8 @@
         <translation> SQUARE </translation>
     </message>
     <message>
-        <source>P = L * 4</source>
-        <translation>P = S * 4</translation>
+        <source>P = l * 4</source>
+        <translation>P = s * 4</translation>
     </message>
     <message>
         <source>Lado (l):</source>
@@ -48,8 +48,8 @@
         <translation> TRIANGLE </translation>
     </message>
     <message>
-        <source>L1 + L2 + L3</source>
-        <translation>S1 + S2 + S3</translation>
+        <source>P = l1 + l2 + l3</source>
+        <translation>P = s1 + s2 + s3</translation>
     </message>
     <message>
         <source>Lado 1 (l1):</source>
@@ -72,8 +72,8 @@
         <translation> REGULAR POLYGON </translation>
     </message>
     <message>
-        <source>P = L * #</source>
-        <translation>P = S * #</translation>
+        <source>P = l * #</source>
+        <translation>P = s * #</translation>
     </message>
     <message>
         <source>No. lados (#):</source>
@@ -97,15 +97,15 @@
     </message>
     <message>
         <source>P = bs + ws</source>
-        <translation>P = 2b + 2s</translation>
+        <translation>P = bs + ss</translation>
     </message>
     <message>
         <source>Bases x2 (bs):</source>
-        <translation>Base (b):</translation>
+        <translation>Bases x2 (bs):</translation>
     </message>
     <message>
         <source>Paredes x2 (ws):</source>
-        <translation>Side (s):</translation>
+        <translation>Sides x2 (ss):</translation>
     </message>
     <message>
         <source>TRAPECIO</source>
@@ -116,8 +116,8 @@
         <translation> TRAPEZOID </translation>
     </message>
     <message>
-        <source>B + b + ws</source>
-        <translation>B + b + s</translation>
+        <source>P = B + b + ws</source>
+        <translation>P = B + b + s</translation>
     </message>
     <message>
         <source>Base Mayor (B):</source>
@@ -136,16 +136,16 @@
         <translation> CIRCUMFERENCE </translation>
     </message>
     <message>
-        <source>Pi * D</source>
-        <translation>Pi * D</translation>
+        <source>P = Pi * D</source>
+        <translation>P = Pi * D</translation>
     </message>
     <message>
         <source>Diametro (D):</source>
         <translation>Diameter (D):</translation>
     </message>
     <message>
-        <source>A = L²</source>
-        <translation>A = S²</translation>
+        <source>A = l²</source>
+        <translation>A = s²</translation>
     </message>
     <message>
         <source>A = b * h</source>
@@ -172,8 +172,8 @@
         <translation>A = (B + b) * h / 2</translation>
     </message>
     <message>
-        <source>A = L * # * a / 2</source>
-        <translation>A = S * # * a / 2</translation>
+        <source>A = l * # * a / 2</source>
+        <translation>A = s * # * a / 2</translation>
     </message>
     <message>
         <source>Apotema (a):</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source> ESFERA </source>
-        <translation> SPHERE SURFACE </translation>
+        <translation> SPHERE </translation>
     </message>
     <message>
         <source>A = Pi * 4 * r²</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Paredes x2 (ws):</source>
-        <comment>B + b + ws</comment>
+        <comment>P = B + b + ws</comment>
         <translation>Both sides (s):</translation>
     </message>
     <message>
@@ -935,6 +935,14 @@ Vantrelo: Version %1</translation>
     <message>
         <source>(redondeado)</source>
         <translation>(rounded)</translation>
+    </message>
+    <message>
+        <source>aproximadamente</source>
+        <translation>approximately</translation>
+    </message>
+    <message>
+        <source>(redondeado a %1 decimales)</source>
+        <translation>(rounded to %1 decimal places)</translation>
     </message>
 </context>
 <context>

@@ -241,25 +241,24 @@ void CalculatorWindow::Combo4_Click()
     m_working->refresh();
 }
 
-// A conversion beyond the double range says so and keeps the chosen unit.
+// A conversion beyond the double range says so and keeps the chosen unit; no
+// unit chosen yet leaves the box's value as it was.
 void CalculatorWindow::writeConverted()
 {
-    const core::Conversion conversion =
-        m_result ? converted(*m_result) : core::Conversion{core::Converted::Overflow, 0.0};
-    if (conversion.outcome == core::Converted::Overflow) {
+    const QString current = m_ui.txtAnswer->text();
+    const std::optional<core::ResultText> box =
+        core::resultText(m_calculator, m_result, coreUnit(m_ui.Combo1, core::kLengthUnits),
+                         coreUnit(m_ui.Combo4, m_calculator.resultUnits),
+                         current == outOfRange() ? std::nullopt : std::optional<std::string>(current.toStdString()));
+    if (!box) {
         m_ui.txtAnswer->setText(outOfRange());
         return;
     }
-    if (conversion.outcome == core::Converted::Value)
-        m_ui.txtAnswer->setText(fromStd(core::plainText(conversion.value)));
-    // No unit chosen yet leaves the text as it was, and the out-of-range text is no number.
-    const QString plain = m_ui.txtAnswer->text();
-    if (plain == outOfRange())
-        return;
-    m_ui.txtAnswer->setText(fromStd(core::displayText(plain.toStdString())));
+    m_ui.txtAnswer->setText(fromStd(box->plain));
+    m_ui.txtAnswer->setText(fromStd(box->shown));
     // Cut, a grouped number would read as a smaller one; its plain form is short.
     if (!kit::showsWhole(m_ui.txtAnswer))
-        m_ui.txtAnswer->setText(plain);
+        m_ui.txtAnswer->setText(fromStd(box->plain));
 }
 
 // Choosing the result unit runs Combo4_Click in a plain list, and nothing in the
@@ -342,12 +341,6 @@ const core::Figure& CalculatorWindow::selectedFigure() const
     while (i + 1 < m_ui.Option.size() && !m_ui.Option[i]->isChecked())
         ++i;
     return m_calculator.figures[i];
-}
-
-core::Conversion CalculatorWindow::converted(double result) const
-{
-    return core::convertResult(m_calculator, coreUnit(m_ui.Combo1, core::kLengthUnits),
-                               coreUnit(m_ui.Combo4, m_calculator.resultUnits), result);
 }
 
 } // namespace ui

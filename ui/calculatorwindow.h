@@ -59,7 +59,6 @@ private:
 
     void setMeasureCaption(int row, const QString& caption);
     const core::Figure& selectedFigure() const;
-    core::Conversion converted(double result) const;
     QLineEdit* text(int n) const { return m_ui.Text[static_cast<std::size_t>(n - 1)]; }
 
     const core::Calculator& m_calculator;

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "kit/workingtext.h"
+
 namespace ui {
 
 QString figureText(const char* text, const char* formula)
@@ -17,7 +19,7 @@ QString unitText(const char* text)
 
 QString outOfRange()
 {
-    return QCoreApplication::translate("Valores", "Fuera de rango");
+    return kit::outOfRangeText();
 }
 
 } // namespace ui

@@ -39,16 +39,16 @@ struct BoxDesign {
     int top;
     const char* toolTip;
     const char* accessibleName;
-    const char* letter; // in the working
+    const char* letter; // in the working, as the box's own label ("x=")
 };
 
 constexpr BoxDesign kBoxes[core::kBoxCount] = {
     {480, 1080, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Hipotenusa "),
      QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Hipotenusa"), "h"},
     {480, 120, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Cateto A "),
-     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Cateto a"), "a"},
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Cateto a"), "x"},
     {480, 600, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " Cateto B "),
-     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Cateto b"), "b"},
+     QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Cateto b"), "y"},
     {2640, 120, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " A "),
      QT_TRANSLATE_NOOP("ui::PitagorasWindow", "Término A, numerador izquierdo"), "A"},
     {2640, 1080, QT_TRANSLATE_NOOP("ui::PitagorasWindow", " X "),

@@ -46,6 +46,8 @@ private Q_SLOTS:
     void results_are_the_same_numbers();
     void side_captions_ask_for_what_the_formula_adds_data();
     void side_captions_ask_for_what_the_formula_adds();
+    void the_working_starts_with_the_formula_bar_data();
+    void the_working_starts_with_the_formula_bar();
     void messages_come_in_english();
     void hypotenuse_message_comes_in_english();
     void language_follows_the_desktop_data();
@@ -466,13 +468,13 @@ void tst_Languages::side_captions_ask_for_what_the_formula_adds_data()
     QTest::addColumn<QString>("formula");
     // clang-format off
     QTest::newRow("romboide en español") << "es" << "Option6" << "Paredes x2 (ws):" << "P = bs + ws";
-    QTest::newRow("trapecio en español") << "es" << "Option7" << "Paredes x2 (ws):" << "B + b + ws";
-    QTest::newRow("romboide en inglés") << "en" << "Option6" << "Side (s):" << "P = 2b + 2s";
-    QTest::newRow("trapecio en inglés") << "en" << "Option7" << "Both sides (s):" << "B + b + s";
+    QTest::newRow("trapecio en español") << "es" << "Option7" << "Paredes x2 (ws):" << "P = B + b + ws";
+    QTest::newRow("romboide en inglés") << "en" << "Option6" << "Sides x2 (ss):" << "P = bs + ss";
+    QTest::newRow("trapecio en inglés") << "en" << "Option7" << "Both sides (s):" << "P = B + b + s";
     QTest::newRow("romboide en portugués") << "pt_BR" << "Option6" << "Lados x2 (ls):" << "P = bs + ls";
-    QTest::newRow("trapecio en portugués") << "pt_BR" << "Option7" << "Ambos lados (ls):" << "B + b + ls";
+    QTest::newRow("trapecio en portugués") << "pt_BR" << "Option7" << "Ambos lados (ls):" << "P = B + b + ls";
     QTest::newRow("romboide en catalán") << "ca" << "Option6" << "Costats x2 (cs):" << "P = bs + cs";
-    QTest::newRow("trapecio en catalán") << "ca" << "Option7" << "Dos costats (cs):" << "B + b + cs";
+    QTest::newRow("trapecio en catalán") << "ca" << "Option7" << "Dos costats (cs):" << "P = B + b + cs";
     // clang-format on
 }
 
@@ -488,6 +490,37 @@ void tst_Languages::side_captions_ask_for_what_the_formula_adds()
     const QString last = option == QLatin1String("Option6") ? QStringLiteral("Label2") : QStringLiteral("Label3");
     QCOMPARE(opened->findChild<QLabel*>(last)->text(), caption);
     QCOMPARE(opened->findChild<QLabel*>(QStringLiteral("lblForm"))->text(), formula);
+}
+
+void tst_Languages::the_working_starts_with_the_formula_bar_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window");
+    for (const QString& language : kit::kLanguages)
+        for (const ui::Tool& tool : ui::kTools)
+            if (tool.calculator)
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(tool.formName, inLanguage(language))))
+                    << language << QString::fromUtf8(tool.formName);
+}
+
+// Every figure's working starts with its formula bar's formula, the same
+// letters in the working's typography ("·" for "*", "π" for "Pi", "√2" for "Raiz(2)").
+void tst_Languages::the_working_starts_with_the_formula_bar()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    speak(language);
+    QWidget* opened = open(window);
+    opened->findChild<QAbstractButton*>(QStringLiteral("cmdDesarrollo"))->click();
+    const QStringList figures = statesOf(window).filter(QStringLiteral("Option"));
+    for (const QString& option : figures) {
+        opened->findChild<QAbstractButton*>(option)->click();
+        QString bar = opened->findChild<QLabel*>(QStringLiteral("lblForm"))->text();
+        bar.replace(QStringLiteral(" * "), QStringLiteral(" · ")).replace(QStringLiteral("Pi"), QStringLiteral("π"));
+        bar.replace(QRegularExpression(QStringLiteral("\\w+\\((\\d+)\\)")), QStringLiteral("√\\1"));
+        const auto* working = opened->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"));
+        QTRY_COMPARE(working->toPlainText().section(QLatin1Char('\n'), 0, 0), bar);
+    }
 }
 
 void tst_Languages::messages_come_in_english()

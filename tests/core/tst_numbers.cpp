@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
 
+#include "core/exact.h"
 #include "core/numbers.h"
 
 // The number rules every window reads and writes through.
@@ -19,6 +21,8 @@ private Q_SLOTS:
     void plainText_readsBack();
     void maskedText_data();
     void maskedText();
+    void exact_data();
+    void exact();
 };
 
 void tst_Numbers::readNumber_data()
@@ -158,6 +162,57 @@ void tst_Numbers::maskedText()
     QFETCH(QString, expected);
     const core::NumberMask numberMask(mask.toStdString());
     QCOMPARE(QString::fromStdString(core::maskedText(value, numberMask)), expected);
+}
+
+void tst_Numbers::exact_data()
+{
+    QTest::addColumn<QString>("a"); // a number as written, "pi", or "√" and a number
+    QTest::addColumn<QString>("operation"); // + - * /, or "" for a alone
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>(
+        "expected"); // canonical: numerator/denominator (no 2, 5) E exponent r radicand p π, or "none"
+    // clang-format off
+    QTest::newRow("raíz que se simplifica") << "√72" << "" << "" << "6/1 E0 r2 p0";
+    QTest::newRow("raíz exacta de un decimal") << "√6.25" << "" << "" << "25/1 E-1 r1 p0";
+    QTest::newRow("raíz de una fracción") << "√0.5" << "" << "" << "5/1 E-1 r2 p0";
+    QTest::newRow("fracción reducida") << "20" << "/" << "6" << "1/3 E1 r1 p0";
+    QTest::newRow("decimales exactos") << "0.1" << "+" << "0.2" << "3/1 E-1 r1 p0";
+    QTest::newRow("por debajo de un double") << "1E-300" << "*" << "1E-20" << "1/1 E-320 r1 p0";
+    QTest::newRow("múltiplo de pi") << "pi" << "*" << "2.5" << "25/1 E-1 r1 p1";
+    QTest::newRow("raíces que se multiplican") << "√72" << "*" << "√8" << "24/1 E0 r1 p0";
+    QTest::newRow("entre una raíz") << "1" << "/" << "√2" << "5/1 E-1 r2 p0";
+    QTest::newRow("desbordamiento se rinde") << "9223372036854775807" << "*" << "3" << "none";
+    QTest::newRow("pi al cuadrado se rinde") << "pi" << "*" << "pi" << "none";
+    QTest::newRow("suma de raíces distintas se rinde") << "√2" << "+" << "1" << "none";
+    QTest::newRow("raíz de negativo se rinde") << "√-4" << "" << "" << "none";
+    // clang-format on
+}
+
+// Exact values are kept reduced and simplified, and give up rather than overflow or lose their form.
+void tst_Numbers::exact()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, operation);
+    QFETCH(QString, b);
+    QFETCH(QString, expected);
+    const auto value = [](const QString& text) {
+        if (text == QLatin1String("pi"))
+            return core::MaybeExact(core::kExactPi);
+        if (text.startsWith(QStringLiteral("√")))
+            return core::squareRoot(core::exactFromText(text.mid(1).toStdString()));
+        return core::exactFromText(text.toStdString());
+    };
+    const std::map<QString, core::MaybeExact (*)(const core::MaybeExact&, const core::MaybeExact&)> operations{
+        {"+", core::operator+ }, {"-", core::operator- }, {"*", core::operator* }, {"/", core::operator/ } };
+    const core::MaybeExact x = operation.isEmpty() ? value(a) : operations.at(operation)(value(a), value(b));
+    const QString written = x ? QStringLiteral("%1/%2 E%3 r%4 p%5")
+                                    .arg(x->numerator)
+                                    .arg(x->denominator)
+                                    .arg(x->exponent)
+                                    .arg(x->radicand)
+                                    .arg(x->pi)
+                              : QStringLiteral("none");
+    QCOMPARE(written, expected);
 }
 
 QTEST_GUILESS_MAIN(tst_Numbers)

@@ -1,12 +1,14 @@
 // Arbitrary measure texts, figure, units and Pi into a figure's working: it
-// never fails, and once a measure is typed it ends at the result box's text,
-// or says the result is out of range exactly when the box does.
+// never fails, once a measure is typed it ends at the result box's text, or
+// says the result is out of range exactly when the box does, and every
+// relation in it holds when read back independently.
 #include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
+#include "../core/workingreader.h"
 #include "core/figures.h"
 #include "core/numbers.h"
 #include "core/working.h"
@@ -19,12 +21,9 @@ std::optional<std::string> resultBox(const core::Calculator& calculator, const c
                                      const char* result)
 {
     const std::optional<double> value = core::figureResult(figure, texts, pi);
-    if (!value)
-        return std::nullopt;
-    const core::Conversion conversion = core::convertResult(calculator, input, result, *value);
-    if (conversion.outcome == core::Converted::Overflow)
-        return std::nullopt;
-    return core::displayText(core::plainText(conversion.value));
+    const std::optional<core::ResultText> box = core::resultText(
+        calculator, value, input, result, value ? std::optional(core::plainText(*value)) : std::nullopt);
+    return box ? std::optional(box->shown) : std::nullopt;
 }
 
 // The last value before a closing note, or nothing after OutOfRange.
@@ -60,6 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < texts.size(); ++i)
         typed = typed || (figure.measures[i] != core::Measure::None && !texts[i].empty() && texts[i] != "0");
     if (typed && lastValue(working) != resultBox(calculator, figure, texts, pi, input, result))
+        std::abort();
+    if (!reader::checkRelations(working, *reader::number(core::plainText(pi))).isEmpty())
         std::abort();
     return 0;
 }

@@ -122,14 +122,14 @@ void tst_PitagorasWindow::enter_walk_solves_the_missing_box_data()
     QTest::addColumn<QString>("working"); // "|" for a new line
 
     // clang-format off
-    QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5" << "h = √(a² + b²)|= √(3² + 4²)|= √(9 + 16)|= √(25)|= 5";
-    QTest::newRow("catetos 1 y 2 con respuesta automática: el cateto a sigue siendo 1") << 1 << QStringList{"1", "2"} << true << 0 << "2.2361" << "h = √(a² + b²)|= √(1² + 2²)|= √(1 + 4)|= √(5)|= 2.23606797749979|≈ 2.2361 (redondeado)";
-    QTest::newRow("proporción 7 3 10 da Y con respuesta automática") << 3 << QStringList{"7", "3", "10"} << true << 6 << "4.2857" << "Y = B · X / A|= 10 · 3 / 7|= 30 / 7|= 4.28571428571429|≈ 4.2857 (redondeado)";
-    QTest::newRow("triángulo 3 4 5 sin respuesta automática") << 1 << QStringList{"3", "4"} << false << 0 << "5" << "h = √(a² + b²)|= √(3² + 4²)|= √(9 + 16)|= √(25)|= 5";
+    QTest::newRow("triángulo 3 4 5 con respuesta automática") << 1 << QStringList{"3", "4"} << true << 0 << "5" << "h = √(x² + y²)|= √(3² + 4²)|= √(9 + 16)|= √25|= 5";
+    QTest::newRow("catetos 1 y 2 con respuesta automática: el cateto x sigue siendo 1") << 1 << QStringList{"1", "2"} << true << 0 << "2.2361" << "h = √(x² + y²)|= √(1² + 2²)|= √(1 + 4)|= √5|≈ 2.2361 (redondeado a 4 decimales)";
+    QTest::newRow("proporción 7 3 10 da Y con respuesta automática") << 3 << QStringList{"7", "3", "10"} << true << 6 << "4.2857" << "Y = B · X / A|= 10 · 3 / 7|= 30/7|≈ 4.2857 (redondeado a 4 decimales)";
+    QTest::newRow("triángulo 3 4 5 sin respuesta automática") << 1 << QStringList{"3", "4"} << false << 0 << "5" << "h = √(x² + y²)|= √(3² + 4²)|= √(9 + 16)|= √25|= 5";
     QTest::newRow("proporción 2 3 4 da A 1.5") << 4 << QStringList{"2", "3", "4"} << false << 3 << "1.5" << "A = X · B / Y|= 2 · 3 / 4|= 6 / 4|= 1.5";
-    QTest::newRow("proporción 5 1 3 da A redondeada") << 4 << QStringList{"5", "1", "3"} << false << 3 << "1.6667" << "A = X · B / Y|= 5 · 1 / 3|= 5 / 3|= 1.66666666666667|≈ 1.6667 (redondeado)";
-    QTest::newRow("hipotenusa fuera de rango") << 1 << QStringList{"1e308", "1.5e308"} << true << 0 << "Fuera de rango" << "h = √(a² + b²)|= √(1E+308² + 1.5E+308²)|= Fuera de rango";
-    QTest::newRow("catetos 1,5 y 2 con la coma") << 1 << QStringList{"1,5", "2"} << false << 0 << "2.5" << "h = √(a² + b²)|= √(1.5² + 2²)|= √(2.25 + 4)|= √(6.25)|= 2.5";
+    QTest::newRow("proporción 5 1 3 da A redondeada") << 4 << QStringList{"5", "1", "3"} << false << 3 << "1.6667" << "A = X · B / Y|= 5 · 1 / 3|= 5/3|≈ 1.6667 (redondeado a 4 decimales)";
+    QTest::newRow("hipotenusa fuera de rango") << 1 << QStringList{"1e308", "1.5e308"} << true << 0 << "Fuera de rango" << "h = √(x² + y²)|= √((1E+308)² + (1.5E+308)²)|= √(1E+616 + 2.25E+616)|= √(3.25E+616)|= 5E+307√13|= Fuera de rango";
+    QTest::newRow("catetos 1,5 y 2 con la coma") << 1 << QStringList{"1,5", "2"} << false << 0 << "2.5" << "h = √(x² + y²)|= √(1.5² + 2²)|= √(2.25 + 4)|= √6.25|= 2.5";
     // clang-format on
 }
 
@@ -194,9 +194,9 @@ void tst_PitagorasWindow::automatic_answer_recomputes_the_oldest_box_data()
     QTest::addColumn<QString>("working"); // "|" for a new line
 
     // clang-format off
-    QTest::newRow("cateto b cambiado: la hipotenusa es la más antigua") << QList<int>{1, 2} << "4.5" << QStringList{"5.4083", "3", "4.5"} << 0 << "h = √(a² + b²)|= √(3² + 4.5²)|= √(9 + 20.25)|= √(29.25)|= 5.40832691319598|≈ 5.4083 (redondeado)";
-    QTest::newRow("cateto a cambiado a 6: el cateto b es el más antiguo") << QList<int>{1} << "6" << QStringList{"5", "6", "4"} << 1 << "h = √(a² + b²)|La hipotenusa debe ser mayor que los catetos.";
-    QTest::newRow("cateto a negativo: sin respuesta") << QList<int>{1} << "-3" << QStringList{"5", "-3", "4"} << 0 << "h = √(a² + b²)|Sin respuesta: los valores conocidos deben ser positivos.";
+    QTest::newRow("cateto y cambiado: la hipotenusa es la más antigua") << QList<int>{1, 2} << "4.5" << QStringList{"5.4083", "3", "4.5"} << 0 << "h = √(x² + y²)|= √(3² + 4.5²)|= √(9 + 20.25)|= √29.25|= 1.5√13|≈ 5.4083 (redondeado a 4 decimales)";
+    QTest::newRow("cateto x cambiado a 6: el cateto y es el más antiguo") << QList<int>{1} << "6" << QStringList{"5", "6", "4"} << 1 << "h = √(x² + y²)|La hipotenusa debe ser mayor que los catetos.";
+    QTest::newRow("cateto x negativo: sin respuesta") << QList<int>{1} << "-3" << QStringList{"5", "-3", "4"} << 0 << "h = √(x² + y²)|Sin respuesta: los valores conocidos deben ser positivos.";
     // clang-format on
 }
 
