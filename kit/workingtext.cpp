@@ -1,6 +1,7 @@
 #include "kit/workingtext.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <iterator>
 #include <vector>
@@ -247,6 +248,19 @@ QString captionLetter(const QString& caption)
     if (letter.endsWith(QLatin1Char(':')))
         letter.chop(1);
     return letter;
+}
+
+QString formulaLetter(const QString& formula, const QString& letter)
+{
+    static const QRegularExpression word(QStringLiteral("\\w+"));
+    QString spelled = letter;
+    for (const QRegularExpressionMatch& match : word.globalMatch(formula)) {
+        if (match.captured() == letter)
+            return letter;
+        if (match.captured().compare(letter, Qt::CaseInsensitive) == 0)
+            spelled = match.captured();
+    }
+    return spelled;
 }
 
 } // namespace kit

@@ -30,6 +30,9 @@ QString outOfRangeText();
 // The letter a measure caption gives its measure: "Base (b):" gives "b"; a
 // caption without one gives itself, without its colon.
 QString captionLetter(const QString& caption);
+// letter as formula spells it, where the formula writes it in another case
+// ("l" in "P = L * 4" is "L"); letter itself otherwise.
+QString formulaLetter(const QString& formula, const QString& letter);
 
 } // namespace kit
 

@@ -12,8 +12,8 @@
         <translation> QUADRAT </translation>
     </message>
     <message>
-        <source>P = l * 4</source>
-        <translation>P = c * 4</translation>
+        <source>P = L * 4</source>
+        <translation>P = C * 4</translation>
     </message>
     <message>
         <source>Lado (l):</source>
@@ -48,8 +48,8 @@
         <translation> TRIANGLE </translation>
     </message>
     <message>
-        <source>P = l1 + l2 + l3</source>
-        <translation>P = c1 + c2 + c3</translation>
+        <source>L1 + L2 + L3</source>
+        <translation>C1 + C2 + C3</translation>
     </message>
     <message>
         <source>Lado 1 (l1):</source>
@@ -72,8 +72,8 @@
         <translation> POLÍGON REGULAR </translation>
     </message>
     <message>
-        <source>P = l * #</source>
-        <translation>P = c * #</translation>
+        <source>P = L * #</source>
+        <translation>P = C * #</translation>
     </message>
     <message>
         <source>No. lados (#):</source>
@@ -116,8 +116,8 @@
         <translation> TRAPEZI </translation>
     </message>
     <message>
-        <source>P = B + b + ws</source>
-        <translation>P = B + b + cs</translation>
+        <source>B + b + ws</source>
+        <translation>B + b + cs</translation>
     </message>
     <message>
         <source>Base Mayor (B):</source>
@@ -136,16 +136,16 @@
         <translation> CIRCUMFERÈNCIA </translation>
     </message>
     <message>
-        <source>P = Pi * D</source>
-        <translation>P = Pi * D</translation>
+        <source>Pi * D</source>
+        <translation>Pi * D</translation>
     </message>
     <message>
         <source>Diametro (D):</source>
         <translation>Diàmetre (D):</translation>
     </message>
     <message>
-        <source>A = l²</source>
-        <translation>A = c²</translation>
+        <source>A = L²</source>
+        <translation>A = C²</translation>
     </message>
     <message>
         <source>A = b * h</source>
@@ -172,8 +172,8 @@
         <translation>A = (B + b) * h / 2</translation>
     </message>
     <message>
-        <source>A = l * # * a / 2</source>
-        <translation>A = c * # * a / 2</translation>
+        <source>A = L * # * a / 2</source>
+        <translation>A = C * # * a / 2</translation>
     </message>
     <message>
         <source>Apotema (a):</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Paredes x2 (ws):</source>
-        <comment>P = B + b + ws</comment>
+        <comment>B + b + ws</comment>
         <translation>Dos costats (cs):</translation>
     </message>
     <message>

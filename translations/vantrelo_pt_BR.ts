@@ -12,8 +12,8 @@
         <translation> QUADRADO </translation>
     </message>
     <message>
-        <source>P = l * 4</source>
-        <translation>P = l * 4</translation>
+        <source>P = L * 4</source>
+        <translation>P = L * 4</translation>
     </message>
     <message>
         <source>Lado (l):</source>
@@ -48,8 +48,8 @@
         <translation> TRIÂNGULO </translation>
     </message>
     <message>
-        <source>P = l1 + l2 + l3</source>
-        <translation>P = l1 + l2 + l3</translation>
+        <source>L1 + L2 + L3</source>
+        <translation>L1 + L2 + L3</translation>
     </message>
     <message>
         <source>Lado 1 (l1):</source>
@@ -72,8 +72,8 @@
         <translation> POLÍGONO REGULAR </translation>
     </message>
     <message>
-        <source>P = l * #</source>
-        <translation>P = l * #</translation>
+        <source>P = L * #</source>
+        <translation>P = L * #</translation>
     </message>
     <message>
         <source>No. lados (#):</source>
@@ -116,8 +116,8 @@
         <translation> TRAPÉZIO </translation>
     </message>
     <message>
-        <source>P = B + b + ws</source>
-        <translation>P = B + b + ls</translation>
+        <source>B + b + ws</source>
+        <translation>B + b + ls</translation>
     </message>
     <message>
         <source>Base Mayor (B):</source>
@@ -136,16 +136,16 @@
         <translation> CIRCUNFERÊNCIA </translation>
     </message>
     <message>
-        <source>P = Pi * D</source>
-        <translation>P = Pi * D</translation>
+        <source>Pi * D</source>
+        <translation>Pi * D</translation>
     </message>
     <message>
         <source>Diametro (D):</source>
         <translation>Diâmetro (D):</translation>
     </message>
     <message>
-        <source>A = l²</source>
-        <translation>A = l²</translation>
+        <source>A = L²</source>
+        <translation>A = L²</translation>
     </message>
     <message>
         <source>A = b * h</source>
@@ -172,8 +172,8 @@
         <translation>A = (B + b) * h / 2</translation>
     </message>
     <message>
-        <source>A = l * # * a / 2</source>
-        <translation>A = l * # * a / 2</translation>
+        <source>A = L * # * a / 2</source>
+        <translation>A = L * # * a / 2</translation>
     </message>
     <message>
         <source>Apotema (a):</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Paredes x2 (ws):</source>
-        <comment>P = B + b + ws</comment>
+        <comment>B + b + ws</comment>
         <translation>Ambos lados (ls):</translation>
     </message>
     <message>

@@ -122,15 +122,17 @@ void CalculatorWindow::connectVoice()
     connect(m_ui.Combo4, &QComboBox::currentTextChanged, m_voice, sayResult);
 }
 
-// The letters are the measure captions' and the result's own; units as the lists
-// show them and as they are read.
+// The letters are the measure captions' as the formula bar spells them, and the
+// result's own; units as the lists show them and as they are read.
 kit::WorkingNames CalculatorWindow::workingNames() const
 {
     const QString result = tr(calculatorLayout(m_calculator.id).resultLetter);
     return {[this, result](const core::Piece& piece) {
                 return piece.term == core::Term::Result
                            ? result
-                           : kit::captionLetter(m_ui.Label[static_cast<std::size_t>(piece.index)]->text());
+                           : kit::formulaLetter(
+                               m_ui.lblForm->text(),
+                               kit::captionLetter(m_ui.Label[static_cast<std::size_t>(piece.index)]->text()));
             },
             [](const std::string& unit) { return unitText(unit.c_str()); }, &unitWords};
 }

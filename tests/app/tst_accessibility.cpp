@@ -549,8 +549,8 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
     QTest::newRow("F2 con el triángulo fuera de vista") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, botón de modo, F2" << QStringList{"Hipotenusa: 5", "Modo equivalencia", "Sin respuesta todavía"};
     QTest::newRow("ajuste desmarcado y vuelto a marcar") << "frmPitagoras" << "Sólo 4 decimales, Sólo 4 decimales" << QStringList{"Sólo 4 decimales: no marcada", "Sólo 4 decimales: marcada"};
     QTest::newRow("descripción solo al abrir") << "frmPerimetro" << "activar, otra ventana, activar" << QStringList{"F2 lee el resultado. F3 muestra u oculta el desarrollo del resultado."};
-    QTest::newRow("F3 dice el desarrollo") << "frmPerimetro" << "escribir 5, F3" << QStringList{"P igual a l por 4, igual a 5 por 4, igual a 20 centímetros"};
-    QTest::newRow("F3 otra vez lo oculta") << "frmArea" << "F3, F3" << QStringList{"A igual a l al cuadrado", "Desarrollo oculto"};
+    QTest::newRow("F3 dice el desarrollo") << "frmPerimetro" << "escribir 5, F3" << QStringList{"P igual a L por 4, igual a 5 por 4, igual a 20 centímetros"};
+    QTest::newRow("F3 otra vez lo oculta") << "frmArea" << "F3, F3" << QStringList{"A igual a L al cuadrado", "Desarrollo oculto"};
     QTest::newRow("desarrollo del triángulo") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, F3" << QStringList{"Hipotenusa: 5", "h igual a raíz cuadrada de x al cuadrado más y al cuadrado, igual a raíz cuadrada de 3 al cuadrado más 4 al cuadrado, igual a raíz cuadrada de 9 más 16, igual a raíz cuadrada de 25, igual a 5"};
     QTest::newRow("desarrollo de una fila, copiado") << "frmConvert" << "escribir 25 en la caja, valores en metros, F3, Control+Mayúsculas+C" << QStringList{"25 centímetros igual a 25 por 0,01, igual a 0,25 metros abre paréntesis 1 centímetros igual a 0,01 metros cierra paréntesis", "Desarrollo copiado"};
     QTest::newRow("Pi aceptado") << "frmMenu" << "abrir Pi, 3.1416" << QStringList{"Cuadro de Pi abierto: 3,14159265358979; Tab para editarlo", "Pi: 3,1416"};

@@ -468,13 +468,13 @@ void tst_Languages::side_captions_ask_for_what_the_formula_adds_data()
     QTest::addColumn<QString>("formula");
     // clang-format off
     QTest::newRow("romboide en español") << "es" << "Option6" << "Paredes x2 (ws):" << "P = bs + ws";
-    QTest::newRow("trapecio en español") << "es" << "Option7" << "Paredes x2 (ws):" << "P = B + b + ws";
+    QTest::newRow("trapecio en español") << "es" << "Option7" << "Paredes x2 (ws):" << "B + b + ws";
     QTest::newRow("romboide en inglés") << "en" << "Option6" << "Sides x2 (ss):" << "P = bs + ss";
-    QTest::newRow("trapecio en inglés") << "en" << "Option7" << "Both sides (s):" << "P = B + b + s";
+    QTest::newRow("trapecio en inglés") << "en" << "Option7" << "Both sides (s):" << "B + b + s";
     QTest::newRow("romboide en portugués") << "pt_BR" << "Option6" << "Lados x2 (ls):" << "P = bs + ls";
-    QTest::newRow("trapecio en portugués") << "pt_BR" << "Option7" << "Ambos lados (ls):" << "P = B + b + ls";
+    QTest::newRow("trapecio en portugués") << "pt_BR" << "Option7" << "Ambos lados (ls):" << "B + b + ls";
     QTest::newRow("romboide en catalán") << "ca" << "Option6" << "Costats x2 (cs):" << "P = bs + cs";
-    QTest::newRow("trapecio en catalán") << "ca" << "Option7" << "Dos costats (cs):" << "P = B + b + cs";
+    QTest::newRow("trapecio en catalán") << "ca" << "Option7" << "Dos costats (cs):" << "B + b + cs";
     // clang-format on
 }
 
@@ -519,7 +519,9 @@ void tst_Languages::the_working_starts_with_the_formula_bar()
         bar.replace(QStringLiteral(" * "), QStringLiteral(" · ")).replace(QStringLiteral("Pi"), QStringLiteral("π"));
         bar.replace(QRegularExpression(QStringLiteral("\\w+\\((\\d+)\\)")), QStringLiteral("√\\1"));
         const auto* working = opened->findChild<QPlainTextEdit*>(QStringLiteral("txtDesarrollo"));
-        QTRY_COMPARE(working->toPlainText().section(QLatin1Char('\n'), 0, 0), bar);
+        // A bar without its result letter ("L1 + L2 + L3") is the formula after it.
+        const auto first = [working] { return working->toPlainText().section(QLatin1Char('\n'), 0, 0); };
+        QTRY_COMPARE(bar.contains(QLatin1Char('=')) ? first() : first().section(QStringLiteral(" = "), 1), bar);
     }
 }
 
