@@ -126,10 +126,22 @@ void identify(QWidget* widget, const QString& objectName, const QString& accessi
 {
     widget->setObjectName(objectName);
     widget->setAccessibleName(accessibleName);
-    if (!toolTip.isEmpty()) {
-        widget->setToolTip(toolTip);
-        widget->setAccessibleDescription(toolTip.trimmed());
+    if (toolTip.isEmpty())
+        return;
+    widget->setToolTip(toolTip);
+    QString description = toolTip.trimmed();
+    const QString name = accessibleName.trimmed();
+    const bool wholeName = description.size() == name.size() || !description.at(name.size()).isLetterOrNumber();
+    if (!name.isEmpty() && description.startsWith(name, Qt::CaseInsensitive) && wholeName) {
+        description.remove(0, name.size());
+        // The brackets and stops that only set it apart from the name go too.
+        const QString apart = QStringLiteral(" ().,:;");
+        while (!description.isEmpty() && apart.contains(description.front()))
+            description.remove(0, 1);
+        while (!description.isEmpty() && apart.contains(description.back()))
+            description.chop(1);
     }
+    widget->setAccessibleDescription(description);
 }
 
 void showPicture(QLabel* label, const QString& resourceKey)

@@ -1,6 +1,5 @@
 #include "kit/workingpanel.h"
 
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QFrame>
 #include <QIcon>
@@ -10,10 +9,10 @@
 #include <QToolButton>
 
 #include "kit/accessibility.h"
+#include "kit/accessibleworking.h"
 #include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/look.h"
-#include "kit/readonlytext.h"
 #include "kit/toolcontext.h"
 
 namespace kit {
@@ -22,60 +21,11 @@ namespace {
 constexpr int kMargin = 120; // twips round the text and the button
 constexpr int kButtonSize = 495;
 
-// The working's text box, which reads as the working is said.
-class WorkingBox : public QPlainTextEdit {
-public:
-    WorkingBox(QWidget* parent, const WorkingPanel& panel) : QPlainTextEdit(parent), m_panel(panel) {}
-    QString heard() const { return m_panel.spoken(); }
-
-private:
-    const WorkingPanel& m_panel;
-};
-
-// Read-only text whose value and text are the working in words: the symbols a
-// screen reader would spell out, or skip, are said as the operators they are.
-class AccessibleWorking : public QAccessibleWidget, public ReadOnlyText {
-public:
-    explicit AccessibleWorking(WorkingBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<ReadOnlyText*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        state.multiLine = true;
-        state.selectableText = true;
-        return state;
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Value ? heardText() : QAccessibleWidget::text(t);
-    }
-
-    using ReadOnlyText::text;
-    QString heardText() const override { return static_cast<const WorkingBox*>(widget())->heard(); }
-};
-
-QAccessibleInterface* workingFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("QPlainTextEdit"))
-        if (auto* box = dynamic_cast<WorkingBox*>(object))
-            return new AccessibleWorking(box);
-    return nullptr;
-}
-
 } // namespace
 
 WorkingPanel::WorkingPanel(QWidget* window, ToolContext& context, QSize clientTwips, int height, double points)
     : QObject(window), m_window(window), m_context(context), m_client(clientTwips), m_height(height), m_points(points)
 {
-    static const bool installed = (QAccessible::installFactory(workingFactory), true);
-    Q_UNUSED(installed);
     new QShortcut(QKeySequence(Qt::Key_F3), window, this, &WorkingPanel::toggle);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), window, this, &WorkingPanel::copy);
 }
@@ -95,8 +45,11 @@ void WorkingPanel::buildPanel()
 
 void WorkingPanel::buildText()
 {
-    m_text = new WorkingBox(m_frame, *this);
+    m_text = new QPlainTextEdit(m_frame);
+    setHeardLines(m_text, {m_emptyText}); // a screen reader hears its lines in words
     m_text->setReadOnly(true);
+    // A caret the arrows move, line by line, as a screen reader follows it.
+    m_text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_text->setTabChangesFocus(true);
     m_text->setFont(font(Typeface::Calibri, m_points));
     m_text->setPlaceholderText(m_emptyText);
@@ -201,6 +154,8 @@ void WorkingPanel::write()
     if (written == m_written)
         return;
     m_written = std::move(written);
+    const QStringList heard = spokenLines(m_working, m_names);
+    setHeardLines(m_text, heard.join(QString()).isEmpty() ? QStringList{m_emptyText} : heard);
     m_text->setPlainText(m_written);
 }
 

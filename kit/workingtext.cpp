@@ -83,6 +83,7 @@ public:
 private:
     void put(const core::Piece& piece, core::Term previous)
     {
+        noteOperation(piece.term);
         switch (piece.term) {
         case core::Term::Number:
             putNumber(piece.text);
@@ -148,46 +149,63 @@ private:
         if (!further)
             putOperator(core::Term::Equals);
         else if (m_spoken)
-            m_line.put(QStringLiteral(", ") + WorkingWords::tr(look(core::Term::Equals).words), true);
+            m_line.put(QStringLiteral("\n") + WorkingWords::tr(look(core::Term::Equals).words), true);
         else
             m_line.put(QStringLiteral("\n="), true);
     }
 
-    // A root's group is heard as what the root is "of", without its brackets.
+    // A root's group is heard as what the root is "of", without its brackets,
+    // and where it holds more than one term, with where the root ends.
     void putOpen(bool ofRoot)
     {
         const bool silent = m_spoken && ofRoot;
         if (m_groups.empty())
             putRoundedNote();
-        m_groups.push_back(silent);
+        m_groups.push_back({silent, false});
         if (!silent)
             putOperator(core::Term::Open);
     }
 
     void putClose()
     {
-        const bool silent = !m_groups.empty() && m_groups.back();
+        const Group group = m_groups.empty() ? Group{} : m_groups.back();
         if (!m_groups.empty())
             m_groups.pop_back();
-        if (!silent)
+        if (!group.silent)
             putOperator(core::Term::Close);
+        else if (group.compound)
+            m_line.put(WorkingWords::tr("fin de raíz"));
+    }
+
+    // An operation between two terms makes the group it is in hold more than one.
+    void noteOperation(core::Term term)
+    {
+        const bool between = term == core::Term::Plus || term == core::Term::Minus || term == core::Term::Times
+                             || term == core::Term::Over;
+        if (between && !m_groups.empty())
+            m_groups.back().compound = true;
     }
 
     // The value as the box rounds it starts a line too.
     void putRounded()
     {
         if (m_spoken) {
-            m_line.put(QStringLiteral(", ") + WorkingWords::tr(look(core::Term::Rounded).words), true);
+            m_line.put(QStringLiteral("\n") + WorkingWords::tr(look(core::Term::Rounded).words), true);
             return;
         }
         m_line.put(QStringLiteral("\n") + QString::fromUtf8(look(core::Term::Rounded).symbol), true);
         m_roundedNote = true;
     }
 
+    struct Group {
+        bool silent = false; // a root's, not heard
+        bool compound = false; // holds more than one term
+    };
+
     const WorkingNames& m_names;
     const bool m_spoken;
     Line m_line;
-    std::vector<bool> m_groups; // the open brackets, each true when it is not heard
+    std::vector<Group> m_groups; // the open brackets
     int m_forms = 0; // the equals signs outside brackets so far
     bool m_roundedNote = false; // the form under way holds a rounded value
 };
@@ -199,9 +217,14 @@ QString writtenWorking(const core::Working& working, const WorkingNames& names)
     return Reader(names, false).read(working);
 }
 
+QStringList spokenLines(const core::Working& working, const WorkingNames& names)
+{
+    return Reader(names, true).read(working).split(QLatin1Char('\n'));
+}
+
 QString spokenWorking(const core::Working& working, const WorkingNames& names)
 {
-    return Reader(names, true).read(working);
+    return spokenLines(working, names).join(QStringLiteral(", "));
 }
 
 QString captionLetter(const QString& caption)

@@ -6,6 +6,7 @@
 // language of the run, numbers as every spoken number is).
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <string>
@@ -22,7 +23,10 @@ struct WorkingNames {
 };
 
 QString writtenWorking(const core::Working& working, const WorkingNames& names);
+// Said as one run, its forms one after another.
 QString spokenWorking(const core::Working& working, const WorkingNames& names);
+// Said a form a line, as it is written.
+QStringList spokenLines(const core::Working& working, const WorkingNames& names);
 
 // The letter a measure caption gives its measure: "Base (b):" gives "b"; a
 // caption without one gives itself, without its colon.

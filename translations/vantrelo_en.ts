@@ -949,7 +949,7 @@ Vantrelo: Version %1</translation>
     </message>
     <message>
         <source> Se copia con Control+Mayúsculas+C </source>
-        <translation> Copied with Control+Shift+C </translation>
+        <translation> Copy with Control+Shift+C </translation>
     </message>
     <message>
         <source>Copiar el desarrollo</source>

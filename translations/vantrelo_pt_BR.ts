@@ -868,7 +868,7 @@ Vantrelo: Versão %1</translation>
     <name>kit::Announcer</name>
     <message>
         <source>%1, no marcada</source>
-        <translation>%1, não selecionada</translation>
+        <translation>%1, não marcada</translation>
     </message>
 </context>
 <context>
@@ -1298,7 +1298,7 @@ Vantrelo: Versão %1</translation>
     </message>
     <message>
         <source>%1: no marcada</source>
-        <translation>%1: não selecionada</translation>
+        <translation>%1: não marcada</translation>
     </message>
 </context>
 <context>

@@ -163,11 +163,15 @@ QStringList faults(const QWidget* window, const QWidget* control)
     const QString who = controlName(control);
     if (isControl(control) && (name.trimmed().isEmpty() || name == control->objectName()))
         found << who + QStringLiteral(": no name");
-    // The tooltip as it is heard: its numbers with the language's decimal mark.
+    // The tooltip as it is heard (its numbers with the language's decimal mark),
+    // less the name it may start with.
     const QString heardTip = control->toolTip().trimmed().replace(QLatin1Char('.'), QLatin1Char(','));
-    if (!control->toolTip().isEmpty()
-        && control->accessibleDescription().replace(QLatin1Char('.'), QLatin1Char(',')) != heardTip)
+    const QString description = control->accessibleDescription().replace(QLatin1Char('.'), QLatin1Char(','));
+    if (!control->toolTip().isEmpty() && description != heardTip
+        && !(heardTip.startsWith(name, Qt::CaseInsensitive) && heardTip.contains(description)))
         found << who + QStringLiteral(": tooltip is not the description");
+    if (!name.isEmpty() && description.startsWith(name, Qt::CaseInsensitive))
+        found << who + QStringLiteral(": described by its own name");
     if (qobject_cast<const QComboBox*>(control) && control->accessibleDescription().isEmpty()
         && !hasBuddy(window, control))
         found << who + QStringLiteral(": list without buddy or description");
@@ -367,6 +371,14 @@ public:
             spoken() << iface->text(QAccessible::Name);
         if (event->type() == QAccessible::Focus && iface)
             focused() << heardOnFocus(iface);
+        // A box of several lines is read a line at a time, the caret's, while it has the focus.
+        if (event->type() == QAccessible::TextCaretMoved && iface && iface->state().multiLine
+            && iface->state().focused) {
+            int start = 0;
+            int end = 0;
+            QAccessibleTextInterface* text = iface->textInterface();
+            focused() << text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed();
+        }
     }
 };
 
@@ -551,7 +563,7 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
     QTest::newRow("descripción solo al abrir") << "frmPerimetro" << "activar, otra ventana, activar" << QStringList{"F2 lee el resultado. F3 muestra u oculta el desarrollo del resultado."};
     QTest::newRow("F3 dice el desarrollo") << "frmPerimetro" << "escribir 5, F3" << QStringList{"P igual a l por 4, igual a 5 por 4, igual a 20 centímetros"};
     QTest::newRow("F3 otra vez lo oculta") << "frmArea" << "F3, F3" << QStringList{"A igual a l al cuadrado", "Desarrollo oculto"};
-    QTest::newRow("desarrollo del triángulo") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, F3" << QStringList{"Hipotenusa: 5", "h igual a raíz cuadrada de a al cuadrado más b al cuadrado, igual a raíz cuadrada de 3 al cuadrado más 4 al cuadrado, igual a raíz cuadrada de 9 más 16, igual a raíz cuadrada de 25, igual a 5"};
+    QTest::newRow("desarrollo del triángulo") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, F3" << QStringList{"Hipotenusa: 5", "h igual a raíz cuadrada de a al cuadrado más b al cuadrado fin de raíz, igual a raíz cuadrada de 3 al cuadrado más 4 al cuadrado fin de raíz, igual a raíz cuadrada de 9 más 16 fin de raíz, igual a raíz cuadrada de 25, igual a 5"};
     QTest::newRow("desarrollo de una fila, copiado") << "frmConvert" << "escribir 25 en la caja, valores en metros, F3, Control+Mayúsculas+C" << QStringList{"25 centímetros igual a 25 por 0,01, igual a 0,25 metros abre paréntesis 1 centímetros igual a 0,01 metros cierra paréntesis", "Desarrollo copiado"};
     QTest::newRow("Pi aceptado") << "frmMenu" << "abrir Pi, 3.1416" << QStringList{"Cuadro de Pi abierto: 3,14159265358979; Tab para editarlo", "Pi: 3,1416"};
     QTest::newRow("medida pegada con coma decimal") << "frmPerimetro" << "copiar 0,500, Ctrl+V en la medida" << QStringList{"Pegado: 0,5"};
@@ -688,6 +700,7 @@ void tst_Accessibility::focus_is_reported_where_the_user_is_data()
     QTest::newRow("unidad que se escribe, elegida y tecleada") << "frmVolumen" << "foco en Combo4, escribir pulg, la unidad" << QStringList{"Arista (a)", "Unidad del resultado, centímetros cúbicos", "Unidad del resultado, pulg"};
     QTest::newRow("Tab en orden de lectura") << "frmPitagoras" << "Tab, Tab, Tab" << QStringList{"Cateto a", "Cateto b", "Hipotenusa", "Término A, numerador izquierdo"};
     QTest::newRow("Mayús+Tab no vuelve al triángulo oculto") << "frmPitagoras" << "Control+M, Mayús+Tab" << QStringList{"Cateto a", "Término A, numerador izquierdo", "Término Y, denominador derecho"};
+    QTest::newRow("el desarrollo, línea a línea") << "frmPerimetro" << "Option2, medidas 3 y 4, F3, foco en el desarrollo, abajo, abajo, Control+Inicio" << QStringList{"Lado (l)", "Desarrollo del resultado", "igual a 3 por 2 más 4 por 2", "igual a 6 más 8", "P igual a b por 2 más h por 2"};
     // clang-format on
 }
 
@@ -717,6 +730,16 @@ void tst_Accessibility::focus_is_reported_where_the_user_is()
         {"foco en Combo5",
          [&] { opened->findChild<QWidget*>(QStringLiteral("Combo5"))->setFocus(Qt::TabFocusReason); }},
         {"Option3", [&] { opened->findChild<QRadioButton*>(QStringLiteral("Option3"))->click(); }},
+        {"Option2", [&] { opened->findChild<QRadioButton*>(QStringLiteral("Option2"))->click(); }},
+        {"medidas 3 y 4",
+         [&] {
+             opened->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("3"));
+             opened->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("4"));
+         }},
+        {"F3", key(Qt::Key_F3)},
+        {"foco en el desarrollo",
+         [&] { opened->findChild<QWidget*>(QStringLiteral("txtDesarrollo"))->setFocus(Qt::TabFocusReason); }},
+        {"Control+Inicio", key(Qt::Key_Home, Qt::ControlModifier)},
         {"escribir pulg", [&] { QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("pulg")); }},
         // What a screen reader reads again of the list where the focus is.
         {"la unidad",
