@@ -90,7 +90,7 @@ private:
             break;
         case core::Term::Measure:
         case core::Term::Result:
-            m_line.put(m_names.letter(piece));
+            putLetter(m_names.letter(piece));
             break;
         case core::Term::Unit:
             m_line.put(m_spoken ? m_names.unitWords(piece.text) : m_names.unit(piece.text));
@@ -124,6 +124,13 @@ private:
             m_line.put(WorkingWords::tr(own.words));
         else
             m_line.put(QString::fromUtf8(own.symbol), joinsBefore || own.joinsBefore, own.joinsAfter);
+    }
+
+    // The polygon's count of sides, "#", is heard as what it counts, not as its sign.
+    void putLetter(const QString& letter)
+    {
+        const bool count = m_spoken && letter == QLatin1String("#");
+        m_line.put(count ? WorkingWords::tr("número de lados") : letter);
     }
 
     void putNumber(const std::string& text)

@@ -205,6 +205,9 @@ void CalculatorWindow::Option_Click(int n)
     for (int row = 1; row <= 3; ++row)
         if (uses(figure, row))
             setMeasureCaption(row, figureText(figure.labels[row - 1], figure.formula));
+    // Heard in the working's words, with the captions' letters, where it shows symbols.
+    m_ui.lblForm->setAccessibleName(
+        kit::spokenWorking(core::figureWorking(m_calculator, figure, {}, var().ValorPi, {}, {}), workingNames()));
     m_ui.Label[1]->setVisible(uses(figure, 2));
     m_ui.Label[2]->setVisible(uses(figure, 3));
     text(2)->setVisible(uses(figure, 2));

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
@@ -469,6 +470,14 @@ void tst_Accessibility::every_control_is_named()
     for (QRadioButton* option : options) {
         option->click();
         QCOMPARE(faultsOf(opened).join(QStringLiteral("; ")), QString());
+        // The formula bar is heard in words, none of its symbols spelt out.
+        if (const auto* formula = opened->findChild<QLabel*>(QStringLiteral("lblForm"))) {
+            const QString heard =
+                QAccessible::queryAccessibleInterface(const_cast<QLabel*>(formula))->text(QAccessible::Name);
+            QVERIFY2(heard.contains(QStringLiteral(" igual a "))
+                         && !heard.contains(QRegularExpression(QStringLiteral("[*#²³/=()]"))),
+                     qPrintable(option->objectName() + QStringLiteral(": ") + heard));
+        }
     }
     // The Pythagoras panel slid to the proportion, by its key.
     if (auto* pitagoras = qobject_cast<ui::PitagorasWindow*>(opened)) {

@@ -35,7 +35,7 @@ core::Working parse(const QString& notation)
 
 const kit::WorkingNames kNames = {
     [](const core::Piece& piece) {
-        static const QStringList measures = {"b", "h", "r", "a", "X", "B", "Y"};
+        static const QStringList measures = {"b", "h", "r", "a", "X", "B", "Y", "#"};
         static const QStringList results = {"P", "A", "h", "a"};
         return (piece.term == core::Term::Measure ? measures : results).at(piece.index);
     },
@@ -72,6 +72,7 @@ void tst_WorkingText::a_working_is_written_and_said_data()
     QTest::newRow("regla de tres redondeada") << "R1 = M4 * M5 / M6 = 5 * 1 / 3 = 5 / 3 = 1.66666666666667 ~ 1.6667" << "A = X · B / Y|= 5 · 1 / 3|= 5 / 3|= 1.66666666666667|≈ 1.6667 (redondeado)" << "A igual a X por B entre Y|igual a 5 por 1 entre 3|igual a 5 entre 3|igual a 1,66666666666667|redondeado a 1,6667";
     QTest::newRow("fuera de rango") << "R1 = M0 ^3 = 1e200 ^3 = oor" << "A = b³|= 1e200³|= Fuera de rango" << "A igual a b al cubo|igual a 1e200 al cubo|igual a Fuera de rango";
     QTest::newRow("resultado agrupado") << "R0 = 1,234.5 * 2 = 2,469 u:cm" << "P = 1,234.5 · 2|= 2,469 cm" << "P igual a 1234,5 por 2|igual a 2469 centímetros";
+    QTest::newRow("poligono, su numero de lados en palabras") << "R0 = M0 * M7 = 2 * 6 = 12 u:cm" << "P = b · #|= 2 · 6|= 12 cm" << "P igual a b por número de lados|igual a 2 por 6|igual a 12 centímetros";
     QTest::newRow("medidas sin teclear") << "R0 = M0 * 2 + M1 * 2" << "P = b · 2 + h · 2" << "P igual a b por 2 más h por 2";
     QTest::newRow("fila del convertidor") << "5 u:Pie = 5 * 0.3048 = 1.524 u:Metro ( 1 u:Pie = 0.3048 u:Metro )" << "5 Pie = 5 · 0.3048|= 1.524 Metro (1 Pie = 0.3048 Metro)" << "5 pies igual a 5 por 0,3048|igual a 1,524 metros abre paréntesis 1 pies igual a 0,3048 metros cierra paréntesis";
     // clang-format on
