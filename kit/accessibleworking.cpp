@@ -42,10 +42,17 @@ public:
         state.selectableText = true;
         return state;
     }
-    // Where Am I and a box's value give the whole, one line after another.
+    // Its value and its description give the whole, one line after another, for
+    // Where Am I, which reads the description and only the caret's line.
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Value ? lines().join(QLatin1String(", ")) : QAccessibleWidget::text(t);
+        const QString whole = lines().join(QLatin1String(", "));
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Value)
+            return whole;
+        if (t == QAccessible::Description)
+            return own.isEmpty() ? whole : whole + QLatin1String(". ") + own;
+        return own;
     }
 
     QString text(int startOffset, int endOffset) const override

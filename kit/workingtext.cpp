@@ -93,7 +93,7 @@ private:
             putLetter(m_names.letter(piece));
             break;
         case core::Term::Unit:
-            m_line.put(m_spoken ? m_names.unitWords(piece.text) : m_names.unit(piece.text));
+            m_line.put(m_spoken ? m_names.unitWords(piece.text, m_number) : m_names.unit(piece.text));
             break;
         case core::Term::OutOfRange:
             // The windows' own text for a value beyond the range of a double.
@@ -112,6 +112,8 @@ private:
             putRounded();
             break;
         default:
+            if (piece.term == core::Term::Pi)
+                m_number.clear(); // a unit after it counts no number
             // A multiple of π is written against its number: "25π".
             putOperator(piece.term, piece.term == core::Term::Pi && previous == core::Term::Number);
         }
@@ -136,6 +138,7 @@ private:
     void putNumber(const std::string& text)
     {
         const QString number = QString::fromStdString(text);
+        m_number = number;
         m_line.put(m_spoken ? spoken(number) : number);
     }
 
@@ -214,6 +217,7 @@ private:
     Line m_line;
     std::vector<Group> m_groups; // the open brackets
     int m_forms = 0; // the equals signs outside brackets so far
+    QString m_number; // the last one, which a unit after it agrees with
     bool m_roundedNote = false; // the form under way holds a rounded value
 };
 

@@ -19,7 +19,8 @@ namespace kit {
 struct WorkingNames {
     std::function<QString(const core::Piece&)> letter; // of a Measure or the Result
     std::function<QString(const std::string&)> unit; // as the window shows it
-    std::function<QString(const std::string&)> unitWords; // as it is heard after a number
+    // as it is heard after a number, as the program writes it ("" after a multiple of π)
+    std::function<QString(const std::string& unit, const QString& number)> unitWords;
 };
 
 QString writtenWorking(const core::Working& working, const WorkingNames& names);
