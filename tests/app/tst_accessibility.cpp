@@ -353,6 +353,16 @@ QString heardOnFocus(QAccessibleInterface* iface)
     return heard + (iface->state().checked ? QStringLiteral(" (marcado)") : QString());
 }
 
+// An announcement as a voice says it, without the space it may end with; none
+// may end in a figure, which Orca closes with a full stop that a Portuguese
+// voice says aloud.
+QString heardText(const QString& announced)
+{
+    if (!announced.isEmpty() && announced.back().isDigit())
+        return announced + QStringLiteral(" (cerrado con un punto)");
+    return announced.trimmed();
+}
+
 // The names of what the platform was told has the focus, in order.
 QStringList& focused()
 {
@@ -370,7 +380,7 @@ public:
     {
         QAccessibleInterface* iface = event->accessibleInterface();
         if (event->type() == QAccessible::ObjectShow && iface && iface->role() == QAccessible::Notification)
-            spoken() << iface->text(QAccessible::Name);
+            spoken() << heardText(iface->text(QAccessible::Name));
         if (event->type() == QAccessible::Focus && iface)
             focused() << heardOnFocus(iface);
         // A box of several lines is read a line at a time, the caret's, while it has the focus.
