@@ -122,6 +122,28 @@ QFont font(Typeface face, double points, bool italic)
     return result;
 }
 
+namespace {
+
+// toolTip less the name it starts with, and less what only sets it apart from the name.
+QString beyondName(const QString& toolTip, const QString& name)
+{
+    QString rest = toolTip.trimmed();
+    const QString own = name.trimmed();
+    const bool startsWithName = !own.isEmpty() && rest.startsWith(own, Qt::CaseInsensitive)
+                                && (rest.size() == own.size() || !rest.at(own.size()).isLetterOrNumber());
+    if (!startsWithName)
+        return rest;
+    rest.remove(0, own.size());
+    const QString apart = QStringLiteral(" ().,:;");
+    while (!rest.isEmpty() && apart.contains(rest.front()))
+        rest.remove(0, 1);
+    while (!rest.isEmpty() && apart.contains(rest.back()))
+        rest.chop(1);
+    return rest;
+}
+
+} // namespace
+
 void identify(QWidget* widget, const QString& objectName, const QString& accessibleName, const QString& toolTip)
 {
     widget->setObjectName(objectName);
@@ -129,19 +151,7 @@ void identify(QWidget* widget, const QString& objectName, const QString& accessi
     if (toolTip.isEmpty())
         return;
     widget->setToolTip(toolTip);
-    QString description = toolTip.trimmed();
-    const QString name = accessibleName.trimmed();
-    const bool wholeName = description.size() == name.size() || !description.at(name.size()).isLetterOrNumber();
-    if (!name.isEmpty() && description.startsWith(name, Qt::CaseInsensitive) && wholeName) {
-        description.remove(0, name.size());
-        // The brackets and stops that only set it apart from the name go too.
-        const QString apart = QStringLiteral(" ().,:;");
-        while (!description.isEmpty() && apart.contains(description.front()))
-            description.remove(0, 1);
-        while (!description.isEmpty() && apart.contains(description.back()))
-            description.chop(1);
-    }
-    widget->setAccessibleDescription(description);
+    widget->setAccessibleDescription(beyondName(toolTip, accessibleName));
 }
 
 void showPicture(QLabel* label, const QString& resourceKey)
