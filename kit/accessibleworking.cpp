@@ -83,8 +83,23 @@ public:
         cursor.setPosition(shownOffset(endOffset), QTextCursor::KeepAnchor);
         box()->setTextCursor(cursor);
     }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    // On screen, where the shown text has the heard character's place: Orca's
+    // flat review reads the lines it finds there.
+    QRect characterRect(int offset) const override
+    {
+        QTextCursor cursor(box()->document());
+        cursor.setPosition(shownOffset(offset));
+        QRect place = box()->cursorRect(cursor);
+        place.setWidth(std::max(1, box()->fontMetrics().averageCharWidth()));
+        return place.translated(box()->viewport()->mapToGlobal(QPoint(0, 0)));
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        const QPoint inside = box()->viewport()->mapFromGlobal(point);
+        if (!box()->viewport()->rect().contains(inside))
+            return -1;
+        return heardOffset(box()->cursorForPosition(inside).position());
+    }
     void scrollToSubstring(int, int) override {}
     // One run with no attribute of its own, which screen readers do not cut.
     QString attributes(int, int* startOffset, int* endOffset) const override
