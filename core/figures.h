@@ -50,15 +50,16 @@ inline constexpr UnitList kAreaUnits{CORE_TR("Unidades", "mm²"), CORE_TR("Unida
 inline constexpr UnitList kVolumeUnits{CORE_TR("Unidades", "mm³"), CORE_TR("Unidades", "cm³"),
                                        CORE_TR("Unidades", "m³"), CORE_TR("Unidades", "km³")};
 
-// The same units in words, as a screen reader says them after a number.
-inline constexpr UnitList kLengthUnitWords{CORE_TR("Unidades", "milímetros"), CORE_TR("Unidades", "centímetros"),
-                                           CORE_TR("Unidades", "metros"), CORE_TR("Unidades", "kilómetros")};
+// The same units in words, as a screen reader says them after a number; the
+// converter names these units with the same words.
+inline constexpr UnitList kLengthUnitWords{CORE_TR_N("Unidades", "milímetros"), CORE_TR_N("Unidades", "centímetros"),
+                                           CORE_TR_N("Unidades", "metros"), CORE_TR_N("Unidades", "kilómetros")};
 inline constexpr UnitList kAreaUnitWords{
-    CORE_TR("Unidades", "milímetros cuadrados"), CORE_TR("Unidades", "centímetros cuadrados"),
-    CORE_TR("Unidades", "metros cuadrados"), CORE_TR("Unidades", "kilómetros cuadrados")};
+    CORE_TR_N("Unidades", "milímetros cuadrados"), CORE_TR_N("Unidades", "centímetros cuadrados"),
+    CORE_TR_N("Unidades", "metros cuadrados"), CORE_TR_N("Unidades", "kilómetros cuadrados")};
 inline constexpr UnitList kVolumeUnitWords{
-    CORE_TR("Unidades", "milímetros cúbicos"), CORE_TR("Unidades", "centímetros cúbicos"),
-    CORE_TR("Unidades", "metros cúbicos"), CORE_TR("Unidades", "kilómetros cúbicos")};
+    CORE_TR_N("Unidades", "milímetros cúbicos"), CORE_TR_N("Unidades", "centímetros cúbicos"),
+    CORE_TR_N("Unidades", "metros cúbicos"), CORE_TR_N("Unidades", "kilómetros cúbicos")};
 
 struct Calculator {
     CalculatorId id;

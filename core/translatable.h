@@ -10,5 +10,10 @@
 // language (a QT_TRANSLATE_NOOP3): the figure is named by its formula, and the
 // windows look the text up under it, else as it is marked by CORE_TR.
 #define CORE_TR_FOR(context, text, formula) text
+// A unit's name in words, said after a number: its translations (lupdate is
+// told that CORE_TR_N is a QT_TRANSLATE_N_NOOP) give one form for each plural
+// form of the language, the Spanish one included, and the windows take the
+// form that agrees with the number.
+#define CORE_TR_N(context, text) text
 
 #endif

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "core/figures.h"
 #include "core/numbers.h"
 #include "core/translatable.h"
 #include "core/working.h"
@@ -67,48 +68,48 @@ template <std::size_t N>
 using Category = std::array<UnitRow, N>;
 
 constexpr Category<9> kLongitud{{
-    {CORE_TR("Unidades", "Milímetro"), CORE_TR("Unidades", "milímetros"), tenTo(-3)},
-    {CORE_TR("Unidades", "Centímetro"), CORE_TR("Unidades", "centímetros"), tenTo(-2)},
-    {CORE_TR("Unidades", "Pulgada"), CORE_TR("Unidades", "pulgadas"), kInch},
-    {CORE_TR("Unidades", "Decímetro"), CORE_TR("Unidades", "decímetros"), tenTo(-1)},
-    {CORE_TR("Unidades", "Pie"), CORE_TR("Unidades", "pies"), kFoot},
-    {CORE_TR("Unidades", "Yarda"), CORE_TR("Unidades", "yardas"), kYard},
-    {CORE_TR("Unidades", "Metro"), CORE_TR("Unidades", "metros"), tenTo(0)},
-    {CORE_TR("Unidades", "Kilómetro"), CORE_TR("Unidades", "kilómetros"), tenTo(3)},
-    {CORE_TR("Unidades", "Milla"), CORE_TR("Unidades", "millas"), kMile},
+    {CORE_TR("Unidades", "Milímetro"), kLengthUnitWords[0], tenTo(-3)},
+    {CORE_TR("Unidades", "Centímetro"), kLengthUnitWords[1], tenTo(-2)},
+    {CORE_TR("Unidades", "Pulgada"), CORE_TR_N("Unidades", "pulgadas"), kInch},
+    {CORE_TR("Unidades", "Decímetro"), CORE_TR_N("Unidades", "decímetros"), tenTo(-1)},
+    {CORE_TR("Unidades", "Pie"), CORE_TR_N("Unidades", "pies"), kFoot},
+    {CORE_TR("Unidades", "Yarda"), CORE_TR_N("Unidades", "yardas"), kYard},
+    {CORE_TR("Unidades", "Metro"), kLengthUnitWords[2], tenTo(0)},
+    {CORE_TR("Unidades", "Kilómetro"), kLengthUnitWords[3], tenTo(3)},
+    {CORE_TR("Unidades", "Milla"), CORE_TR_N("Unidades", "millas"), kMile},
 }};
 
 // "Área" is the are, 100 m². The square mile is the international mile's,
 // 2589988.110336 m², the size the figure once listed here (2589987.8322 m²) is
 // nearest to; the US survey mile's would be 2589998.47 m².
 constexpr Category<10> kArea{{
-    {CORE_TR("Unidades", "Centímetro²"), CORE_TR("Unidades", "centímetros cuadrados"), square(tenTo(-2))},
-    {CORE_TR("Unidades", "Pulgada²"), CORE_TR("Unidades", "pulgadas cuadradas"), square(kInch)},
-    {CORE_TR("Unidades", "Decímetro²"), CORE_TR("Unidades", "decímetros cuadrados"), square(tenTo(-1))},
-    {CORE_TR("Unidades", "Pie²"), CORE_TR("Unidades", "pies cuadrados"), square(kFoot)},
-    {CORE_TR("Unidades", "Yarda²"), CORE_TR("Unidades", "yardas cuadradas"), square(kYard)},
-    {CORE_TR("Unidades", "Metro²"), CORE_TR("Unidades", "metros cuadrados"), tenTo(0)},
-    {CORE_TR("Unidades", "Área"), CORE_TR("Unidades", "áreas"), tenTo(2)},
-    {CORE_TR("Unidades", "Hectárea"), CORE_TR("Unidades", "hectáreas"), tenTo(4)},
-    {CORE_TR("Unidades", "Kilómetro²"), CORE_TR("Unidades", "kilómetros cuadrados"), square(tenTo(3))},
-    {CORE_TR("Unidades", "Milla²"), CORE_TR("Unidades", "millas cuadradas"), square(kMile)},
+    {CORE_TR("Unidades", "Centímetro²"), kAreaUnitWords[1], square(tenTo(-2))},
+    {CORE_TR("Unidades", "Pulgada²"), CORE_TR_N("Unidades", "pulgadas cuadradas"), square(kInch)},
+    {CORE_TR("Unidades", "Decímetro²"), CORE_TR_N("Unidades", "decímetros cuadrados"), square(tenTo(-1))},
+    {CORE_TR("Unidades", "Pie²"), CORE_TR_N("Unidades", "pies cuadrados"), square(kFoot)},
+    {CORE_TR("Unidades", "Yarda²"), CORE_TR_N("Unidades", "yardas cuadradas"), square(kYard)},
+    {CORE_TR("Unidades", "Metro²"), kAreaUnitWords[2], tenTo(0)},
+    {CORE_TR("Unidades", "Área"), CORE_TR_N("Unidades", "áreas"), tenTo(2)},
+    {CORE_TR("Unidades", "Hectárea"), CORE_TR_N("Unidades", "hectáreas"), tenTo(4)},
+    {CORE_TR("Unidades", "Kilómetro²"), kAreaUnitWords[3], square(tenTo(3))},
+    {CORE_TR("Unidades", "Milla²"), CORE_TR_N("Unidades", "millas cuadradas"), square(kMile)},
 }};
 
 // The barrel is the one of 42 US gallons, 158.987294928 L, the size its figure
 // once listed here (158.98723857 L) is nearest to, though its name says liquid
 // barrel: the US liquid barrel of 31.5 gallons would be 119.240471196 L.
 constexpr Category<10> kVolumen{{
-    {CORE_TR("Unidades", "Centímetro³"), CORE_TR("Unidades", "centímetros cúbicos"), cube(tenTo(-2))},
-    {CORE_TR("Unidades", "Centílitro"), CORE_TR("Unidades", "centilitros"), tenTo(-2) * kLitre},
-    {CORE_TR("Unidades", "Decílitro"), CORE_TR("Unidades", "decilitros"), tenTo(-1) * kLitre},
-    {CORE_TR("Unidades", "Litro"), CORE_TR("Unidades", "litros"), kLitre},
-    {CORE_TR("Unidades", "Decímetro³"), CORE_TR("Unidades", "decímetros cúbicos"), cube(tenTo(-1))},
-    {CORE_TR("Unidades", "Decalitro"), CORE_TR("Unidades", "decalitros"), tenTo(1) * kLitre},
-    {CORE_TR("Unidades", "Hectalitro"), CORE_TR("Unidades", "hectolitros"), tenTo(2) * kLitre},
-    {CORE_TR("Unidades", "Barril Liq. EE.UU."), CORE_TR("Unidades", "barriles líquidos estadounidenses"),
+    {CORE_TR("Unidades", "Centímetro³"), kVolumeUnitWords[1], cube(tenTo(-2))},
+    {CORE_TR("Unidades", "Centílitro"), CORE_TR_N("Unidades", "centilitros"), tenTo(-2) * kLitre},
+    {CORE_TR("Unidades", "Decílitro"), CORE_TR_N("Unidades", "decilitros"), tenTo(-1) * kLitre},
+    {CORE_TR("Unidades", "Litro"), CORE_TR_N("Unidades", "litros"), kLitre},
+    {CORE_TR("Unidades", "Decímetro³"), CORE_TR_N("Unidades", "decímetros cúbicos"), cube(tenTo(-1))},
+    {CORE_TR("Unidades", "Decalitro"), CORE_TR_N("Unidades", "decalitros"), tenTo(1) * kLitre},
+    {CORE_TR("Unidades", "Hectalitro"), CORE_TR_N("Unidades", "hectolitros"), tenTo(2) * kLitre},
+    {CORE_TR("Unidades", "Barril Liq. EE.UU."), CORE_TR_N("Unidades", "barriles líquidos estadounidenses"),
      42 * kUsGallon},
-    {CORE_TR("Unidades", "Metro³"), CORE_TR("Unidades", "metros cúbicos"), tenTo(0)},
-    {CORE_TR("Unidades", "Kilometro³"), CORE_TR("Unidades", "kilómetros cúbicos"), cube(tenTo(3))},
+    {CORE_TR("Unidades", "Metro³"), kVolumeUnitWords[2], tenTo(0)},
+    {CORE_TR("Unidades", "Kilometro³"), kVolumeUnitWords[3], cube(tenTo(3))},
 }};
 
 // The converter's lists show ten rows, each with its place on screen.

@@ -5,10 +5,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include "kit/accessiblecheckitem.h"
 #include "kit/accessiblelineedit.h"
 #include "kit/accessiblelist.h"
+#include "kit/accessibleworking.h"
 #include "kit/announcer.h"
 
 namespace kit {
@@ -61,6 +63,8 @@ QAccessibleInterface* screenReaderFactory(const QString& className, QObject* obj
         return accessibleCheckItem(static_cast<QAction*>(object));
     if (className == QLatin1String("QLineEdit"))
         return accessibleLineEdit(static_cast<QLineEdit*>(object));
+    if (className == QLatin1String("QPlainTextEdit") && readsAsWorking(static_cast<QPlainTextEdit*>(object)))
+        return accessibleWorking(static_cast<QPlainTextEdit*>(object));
     if (className == QLatin1String(Announcer::staticMetaObject.className()))
         return accessibleAnnouncer(static_cast<Announcer*>(object));
     // Only frames of that very class: Qt's own frame-based parts keep theirs.

@@ -2,7 +2,7 @@
 #define KIT_ACCESSIBILITY_H
 
 // What a screen reader needs beyond names: panels it can tell from windows,
-// boxes whose text it reads whole, menu items that say whether they are ticked,
+// boxes whose text it reads whole or line by line, menu items that say whether they are ticked,
 // lists it can move the focus to.
 
 #include <QString>

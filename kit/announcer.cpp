@@ -14,7 +14,18 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? static_cast<const Announcer*>(widget())->text() : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? heard(static_cast<const Announcer*>(widget())->text())
+                                      : QAccessibleWidget::text(t);
+    }
+
+private:
+    // Orca closes an utterance that ends in a letter or a figure with a full
+    // stop, which the Portuguese voice, after decimals it reads figure by
+    // figure, says aloud ("3,1416 ponto"). A no-break space after a closing
+    // figure, silent in every language, leaves the utterance open.
+    static QString heard(const QString& text)
+    {
+        return !text.isEmpty() && text.back().isDigit() ? text + QChar(0x00A0) : text;
     }
 };
 

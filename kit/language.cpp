@@ -12,11 +12,11 @@ QString languageOf(const QString& code)
     return code.section(QLatin1Char('_'), 0, 0);
 }
 
-// Spanish is the source of every text of the program: only the other languages
-// have a translation to load.
+// Spanish is the source of every text of the program: its file holds only the
+// plural forms of its texts.
 bool loadProgramTexts(QTranslator& translator, const QString& language)
 {
-    return language != kLanguages.first() && translator.load(QStringLiteral(":/i18n/vantrelo_") + language);
+    return translator.load(QStringLiteral(":/i18n/vantrelo_") + language);
 }
 
 } // namespace

@@ -122,14 +122,36 @@ QFont font(Typeface face, double points, bool italic)
     return result;
 }
 
+namespace {
+
+// toolTip less the name it starts with, and less what only sets it apart from the name.
+QString beyondName(const QString& toolTip, const QString& name)
+{
+    QString rest = toolTip.trimmed();
+    const QString own = name.trimmed();
+    const bool startsWithName = !own.isEmpty() && rest.startsWith(own, Qt::CaseInsensitive)
+                                && (rest.size() == own.size() || !rest.at(own.size()).isLetterOrNumber());
+    if (!startsWithName)
+        return rest;
+    rest.remove(0, own.size());
+    const QString apart = QStringLiteral(" ().,:;");
+    while (!rest.isEmpty() && apart.contains(rest.front()))
+        rest.remove(0, 1);
+    while (!rest.isEmpty() && apart.contains(rest.back()))
+        rest.chop(1);
+    return rest;
+}
+
+} // namespace
+
 void identify(QWidget* widget, const QString& objectName, const QString& accessibleName, const QString& toolTip)
 {
     widget->setObjectName(objectName);
     widget->setAccessibleName(accessibleName);
-    if (!toolTip.isEmpty()) {
-        widget->setToolTip(toolTip);
-        widget->setAccessibleDescription(toolTip.trimmed());
-    }
+    if (toolTip.isEmpty())
+        return;
+    widget->setToolTip(toolTip);
+    widget->setAccessibleDescription(beyondName(toolTip, accessibleName));
 }
 
 void showPicture(QLabel* label, const QString& resourceKey)

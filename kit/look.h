@@ -58,7 +58,9 @@ enum class Typeface { Calibri, CalibriLight, SegoeUI, SegoeUISemibold };
 QFont font(Typeface face, double points, bool italic = false);
 
 // objectName for tests, a name for screen readers in the run's language, and the tooltip, which
-// also becomes the accessible description.
+// also becomes the accessible description, less what the name says already: a tooltip that
+// is the name describes nothing, and "Copiar (Control+C)" beside the name "Copiar" only
+// "Control+C".
 void identify(QWidget* widget, const QString& objectName, const QString& accessibleName, const QString& toolTip = {});
 
 // Shows a picture of the resources (":/...") stretched to the label, sharp at any scale.

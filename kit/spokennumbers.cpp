@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace kit {
 namespace {
 
@@ -27,6 +29,14 @@ QChar spokenDecimalMark()
     return mark.size() == 1 ? mark.front() : QLatin1Char(',');
 }
 
+constexpr int kSeveral = 2;
+constexpr double kMostCounted = 1e9; // beyond which every language says "several"
+
+QString unitWords(const char* words, int count)
+{
+    return QCoreApplication::translate("Unidades", words, nullptr, count);
+}
+
 } // namespace
 
 bool isGroupingComma(const QString& text, qsizetype i)
@@ -47,6 +57,21 @@ QString withSpokenDecimalMark(const QString& text)
 QString spoken(const QString& text)
 {
     return withSpokenDecimalMark(withoutGroupingCommas(text));
+}
+
+QString unitAfter(const QString& number, const char* words)
+{
+    bool isNumber = false;
+    const double value = std::abs(withoutGroupingCommas(number).toDouble(&isNumber));
+    if (!isNumber || !std::isfinite(value) || value >= kMostCounted)
+        return unitAlone(words);
+    const int whole = static_cast<int>(value);
+    return unitWords(words, whole == value || whole >= 2 ? whole : 0);
+}
+
+QString unitAlone(const char* words)
+{
+    return unitWords(words, kSeveral);
 }
 
 } // namespace kit

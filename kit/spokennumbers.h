@@ -20,6 +20,16 @@ QString withSpokenDecimalMark(const QString& text);
 // language's decimal mark ("1,234.5" is "1234,5" in Spanish, "1234.5" in English).
 QString spoken(const QString& text);
 
+// A unit's words as core's tables give them (Spanish, for several), heard after
+// number, a number as the program writes it: in the form the language gives
+// that number, from the plural forms of the translations ("1 metro", "2
+// metros"). A decimal below two takes the form of none, which in each language
+// is the form it takes: "1,5 metros" in Spanish, "1,5 metro" in Brazilian
+// Portuguese. After anything but a number, the words for several.
+QString unitAfter(const QString& number, const char* words);
+// The same words naming the unit on their own: the form for several.
+QString unitAlone(const char* words);
+
 } // namespace kit
 
 #endif

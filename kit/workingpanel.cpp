@@ -1,6 +1,5 @@
 #include "kit/workingpanel.h"
 
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QFocusEvent>
 #include <QFrame>
@@ -19,10 +18,10 @@
 #include <cmath>
 
 #include "kit/accessibility.h"
+#include "kit/accessibleworking.h"
 #include "kit/announcer.h"
 #include "kit/assets.h"
 #include "kit/look.h"
-#include "kit/readonlytext.h"
 #include "kit/toolcontext.h"
 
 namespace kit {
@@ -45,12 +44,11 @@ const QColor kBarEdge(96, 96, 96);
 // The result's line, in the colour of the calculators' result bar.
 const QColor kResultBack(255, 255, 192);
 
-// The working's text box, which reads as the working is said and shows the
-// focus mark every box has, round its text too.
+// The working's text box, which shows the focus mark every box has, round its
+// text too.
 class WorkingBox : public QPlainTextEdit {
 public:
-    WorkingBox(QWidget* parent, const WorkingPanel& panel) : QPlainTextEdit(parent), m_panel(panel) {}
-    QString heard() const { return m_panel.spoken(); }
+    using QPlainTextEdit::QPlainTextEdit;
 
 protected:
     void paintEvent(QPaintEvent* event) override
@@ -69,9 +67,6 @@ protected:
         QPlainTextEdit::focusOutEvent(event);
         viewport()->update();
     }
-
-private:
-    const WorkingPanel& m_panel;
 };
 
 // The bar that shows and hides the working: its name after an arrow that
@@ -165,50 +160,11 @@ int linesHeight(const QPlainTextEdit* box)
     return static_cast<int>(std::ceil(height)) + 2 * box->frameWidth();
 }
 
-// Read-only text whose value and text are the working in words: the symbols a
-// screen reader would spell out, or skip, are said as the operators they are.
-class AccessibleWorking : public QAccessibleWidget, public ReadOnlyText {
-public:
-    explicit AccessibleWorking(WorkingBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<ReadOnlyText*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        state.multiLine = true;
-        state.selectableText = true;
-        return state;
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Value ? heardText() : QAccessibleWidget::text(t);
-    }
-
-    using ReadOnlyText::text;
-    QString heardText() const override { return static_cast<const WorkingBox*>(widget())->heard(); }
-};
-
-QAccessibleInterface* workingFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("QPlainTextEdit"))
-        if (auto* box = dynamic_cast<WorkingBox*>(object))
-            return new AccessibleWorking(box);
-    return nullptr;
-}
-
 } // namespace
 
 WorkingPanel::WorkingPanel(QWidget* window, ToolContext& context, QSize clientTwips)
     : QObject(window), m_window(window), m_context(context), m_client(clientTwips)
 {
-    static const bool installed = (QAccessible::installFactory(workingFactory), true);
-    Q_UNUSED(installed);
     new QShortcut(QKeySequence(Qt::Key_F3), window, this, &WorkingPanel::toggle);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), window, this, &WorkingPanel::copy);
     buildToggle();
@@ -249,8 +205,11 @@ void WorkingPanel::buildPanel()
 
 void WorkingPanel::buildText()
 {
-    m_text = new WorkingBox(m_frame, *this);
+    m_text = new WorkingBox(m_frame);
+    setHeardLines(m_text, {}); // a screen reader hears its lines in words
     m_text->setReadOnly(true);
+    // A caret the arrows move, line by line, as a screen reader follows it.
+    m_text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_text->setTabChangesFocus(true);
     m_text->setFont(font(Typeface::Calibri, kPoints));
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -322,6 +281,18 @@ QString WorkingPanel::text() const
     return m_shown && !m_pending ? m_written : writtenNow(m_source());
 }
 
+// The lines a screen reader hears, one for each line shown.
+QStringList WorkingPanel::heardNow(const core::Working& working) const
+{
+    QStringList heard = spokenLines(working, m_names);
+    if (heard.join(QString()).isEmpty())
+        heard.clear();
+    const QString why = m_whyNone && core::finalValue(working) == working.size() ? m_whyNone() : QString();
+    if (!why.isEmpty())
+        heard << why;
+    return heard;
+}
+
 QString WorkingPanel::spoken() const
 {
     const core::Working working = m_shown && !m_pending ? m_working : m_source();
@@ -354,6 +325,7 @@ void WorkingPanel::write()
     if (m_whyNone)
         m_text->setPlaceholderText(m_whyNone());
     showLinedUp(m_text, m_written, core::finalValue(m_working) < m_working.size());
+    setHeardLines(m_text, heardNow(m_working));
     fit();
 }
 

@@ -15,6 +15,7 @@
 
 #include <QObject>
 #include <QSize>
+#include <QStringList>
 
 #include <functional>
 
@@ -75,6 +76,7 @@ private:
     void buildText();
     void buildCopyButton();
     QString writtenNow(const core::Working& working) const;
+    QStringList heardNow(const core::Working& working) const;
 
     QWidget* m_window;
     ToolContext& m_context;

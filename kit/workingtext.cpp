@@ -88,16 +88,17 @@ public:
 private:
     void put(const core::Piece& piece, core::Term previous)
     {
+        noteOperation(piece.term);
         switch (piece.term) {
         case core::Term::Number:
             putNumber(piece.text);
             break;
         case core::Term::Measure:
         case core::Term::Result:
-            m_line.put(m_names.letter(piece));
+            putLetter(m_names.letter(piece));
             break;
         case core::Term::Unit:
-            m_line.put(m_spoken ? m_names.unitWords(piece.text) : m_names.unit(piece.text));
+            m_line.put(m_spoken ? m_names.unitWords(piece.text, m_number) : m_names.unit(piece.text));
             break;
         case core::Term::OutOfRange:
             m_line.put(outOfRangeText());
@@ -124,6 +125,8 @@ private:
                 putOperator(piece.term);
             break;
         default:
+            if (piece.term == core::Term::Pi)
+                m_number.clear(); // a unit after it counts no number
             // A multiple of π or of a root is written against its number: "25π", "6√2".
             putOperator(piece.term, (piece.term == core::Term::Pi || piece.term == core::Term::Root)
                                         && previous == core::Term::Number);
@@ -139,10 +142,18 @@ private:
             m_line.put(QString::fromUtf8(own.symbol), joinsBefore || own.joinsBefore, joinsAfter || own.joinsAfter);
     }
 
+    // The polygon's count of sides, "#", is heard as what it counts, not as its sign.
+    void putLetter(const QString& letter)
+    {
+        const bool count = m_spoken && letter == QLatin1String("#");
+        m_line.put(count ? WorkingWords::tr("número de lados") : letter);
+    }
+
     // A negative number is written with the minus sign of a subtraction.
     void putNumber(const std::string& text)
     {
         const QString number = QString::fromStdString(text);
+        m_number = number;
         if (m_spoken)
             m_line.put(spoken(number));
         else
@@ -168,21 +179,22 @@ private:
         if (!further)
             putOperator(core::Term::Equals);
         else if (m_spoken)
-            m_line.put(QStringLiteral(", ") + WorkingWords::tr(look(core::Term::Equals).words), true);
+            m_line.put(QStringLiteral("\n") + WorkingWords::tr(look(core::Term::Equals).words), true);
         else
             m_line.put(QStringLiteral("\n="), true);
     }
 
-    // A root's group is heard as what the root is "of", without its brackets.
-    // A note after the value's unit, which gives a factor, is written on a line
-    // of its own: it is no part of the chain of equal forms.
+    // A root's group is heard as what the root is "of", without its brackets,
+    // and where it holds more than one term, with where the root ends. A note
+    // after the value's unit, which gives a factor, is written on a line of its
+    // own: it is no part of the chain of equal forms.
     void putOpen(core::Term previous)
     {
         const bool silent = m_spoken && previous == core::Term::Root;
         const bool note = m_groups.empty() && previous == core::Term::Unit;
         if (note)
             putRoundedNote();
-        m_groups.push_back(silent);
+        m_groups.push_back({silent, false});
         if (note && !m_spoken)
             m_line.put(QStringLiteral("\n") + QString::fromUtf8(look(core::Term::Open).symbol), true, true);
         else if (!silent)
@@ -191,11 +203,22 @@ private:
 
     void putClose()
     {
-        const bool silent = !m_groups.empty() && m_groups.back();
+        const Group group = m_groups.empty() ? Group{} : m_groups.back();
         if (!m_groups.empty())
             m_groups.pop_back();
-        if (!silent)
+        if (!group.silent)
             putOperator(core::Term::Close);
+        else if (group.compound)
+            m_line.put(WorkingWords::tr("fin de raíz"));
+    }
+
+    // An operation between two terms makes the group it is in hold more than one.
+    void noteOperation(core::Term term)
+    {
+        const bool between = term == core::Term::Plus || term == core::Term::Minus || term == core::Term::Times
+                             || term == core::Term::Over;
+        if (between && !m_groups.empty())
+            m_groups.back().compound = true;
     }
 
     // A changed value starts a line too; a rounded one says so after it, π taken shows its value.
@@ -204,7 +227,7 @@ private:
         putRoundedNote();
         const TermLook& own = look(piece.term);
         if (m_spoken) {
-            m_line.put(QStringLiteral(", ") + WorkingWords::tr(own.words), true);
+            m_line.put(QStringLiteral("\n") + WorkingWords::tr(own.words), true);
             return;
         }
         m_line.put(QStringLiteral("\n") + QString::fromUtf8(own.symbol), true);
@@ -212,11 +235,17 @@ private:
         m_roundedDecimals = piece.index;
     }
 
+    struct Group {
+        bool silent = false; // a root's, not heard
+        bool compound = false; // holds more than one term
+    };
+
     const WorkingNames& m_names;
     const bool m_spoken;
     Line m_line;
-    std::vector<bool> m_groups; // the open brackets, each true when it is not heard
+    std::vector<Group> m_groups; // the open brackets
     int m_forms = 0; // the equals signs outside brackets so far
+    QString m_number; // the last one, which a unit after it agrees with
     bool m_roundedNote = false; // the form under way holds a rounded value
     int m_roundedDecimals = 0; // to which it was rounded, where the working says
 };
@@ -228,9 +257,14 @@ QString writtenWorking(const core::Working& working, const WorkingNames& names)
     return Reader(names, false).read(working);
 }
 
+QStringList spokenLines(const core::Working& working, const WorkingNames& names)
+{
+    return Reader(names, true).read(working).split(QLatin1Char('\n'));
+}
+
 QString spokenWorking(const core::Working& working, const WorkingNames& names)
 {
-    return Reader(names, true).read(working);
+    return spokenLines(working, names).join(QStringLiteral(", "));
 }
 
 QString outOfRangeText()

@@ -6,6 +6,7 @@
 // language of the run, numbers as every spoken number is).
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <string>
@@ -18,11 +19,15 @@ namespace kit {
 struct WorkingNames {
     std::function<QString(const core::Piece&)> letter; // of a Measure or the Result
     std::function<QString(const std::string&)> unit; // as the window shows it
-    std::function<QString(const std::string&)> unitWords; // as it is heard after a number
+    // as it is heard after a number, as the program writes it ("" after a multiple of π)
+    std::function<QString(const std::string& unit, const QString& number)> unitWords;
 };
 
 QString writtenWorking(const core::Working& working, const WorkingNames& names);
+// Said as one run, its forms one after another.
 QString spokenWorking(const core::Working& working, const WorkingNames& names);
+// Said a form a line, as it is written.
+QStringList spokenLines(const core::Working& working, const WorkingNames& names);
 
 // The windows' own text for a value beyond the range of a double, in the language of the run.
 QString outOfRangeText();

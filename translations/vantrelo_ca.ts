@@ -492,129 +492,222 @@
         <source>Kilometro³</source>
         <translation>Quilòmetre³</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>milímetros</source>
-        <translation>mil·límetres</translation>
+        <translation>
+            <numerusform>mil·límetre</numerusform>
+            <numerusform>mil·límetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>centímetros</source>
-        <translation>centímetres</translation>
+        <translation>
+            <numerusform>centímetre</numerusform>
+            <numerusform>centímetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>metros</source>
-        <translation>metres</translation>
+        <translation>
+            <numerusform>metre</numerusform>
+            <numerusform>metres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>kilómetros</source>
-        <translation>quilòmetres</translation>
+        <translation>
+            <numerusform>quilòmetre</numerusform>
+            <numerusform>quilòmetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>milímetros cuadrados</source>
-        <translation>mil·límetres quadrats</translation>
+        <translation>
+            <numerusform>mil·límetre quadrat</numerusform>
+            <numerusform>mil·límetres quadrats</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>centímetros cuadrados</source>
-        <translation>centímetres quadrats</translation>
+        <translation>
+            <numerusform>centímetre quadrat</numerusform>
+            <numerusform>centímetres quadrats</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>metros cuadrados</source>
-        <translation>metres quadrats</translation>
+        <translation>
+            <numerusform>metre quadrat</numerusform>
+            <numerusform>metres quadrats</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>kilómetros cuadrados</source>
-        <translation>quilòmetres quadrats</translation>
+        <translation>
+            <numerusform>quilòmetre quadrat</numerusform>
+            <numerusform>quilòmetres quadrats</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>milímetros cúbicos</source>
-        <translation>mil·límetres cúbics</translation>
+        <translation>
+            <numerusform>mil·límetre cúbic</numerusform>
+            <numerusform>mil·límetres cúbics</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>centímetros cúbicos</source>
-        <translation>centímetres cúbics</translation>
+        <translation>
+            <numerusform>centímetre cúbic</numerusform>
+            <numerusform>centímetres cúbics</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>metros cúbicos</source>
-        <translation>metres cúbics</translation>
+        <translation>
+            <numerusform>metre cúbic</numerusform>
+            <numerusform>metres cúbics</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>kilómetros cúbicos</source>
-        <translation>quilòmetres cúbics</translation>
+        <translation>
+            <numerusform>quilòmetre cúbic</numerusform>
+            <numerusform>quilòmetres cúbics</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>pulgadas</source>
-        <translation>polzades</translation>
+        <translation>
+            <numerusform>polzada</numerusform>
+            <numerusform>polzades</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decímetros</source>
-        <translation>decímetres</translation>
+        <translation>
+            <numerusform>decímetre</numerusform>
+            <numerusform>decímetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>pies</source>
-        <translation>peus</translation>
+        <translation>
+            <numerusform>peu</numerusform>
+            <numerusform>peus</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>yardas</source>
-        <translation>iardes</translation>
+        <translation>
+            <numerusform>iarda</numerusform>
+            <numerusform>iardes</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>millas</source>
-        <translation>milles</translation>
+        <translation>
+            <numerusform>milla</numerusform>
+            <numerusform>milles</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>pulgadas cuadradas</source>
-        <translation>polzades quadrades</translation>
+        <translation>
+            <numerusform>polzada quadrada</numerusform>
+            <numerusform>polzades quadrades</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decímetros cuadrados</source>
-        <translation>decímetres quadrats</translation>
+        <translation>
+            <numerusform>decímetre quadrat</numerusform>
+            <numerusform>decímetres quadrats</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>pies cuadrados</source>
-        <translation>peus quadrats</translation>
+        <translation>
+            <numerusform>peu quadrat</numerusform>
+            <numerusform>peus quadrats</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>yardas cuadradas</source>
-        <translation>iardes quadrades</translation>
+        <translation>
+            <numerusform>iarda quadrada</numerusform>
+            <numerusform>iardes quadrades</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>áreas</source>
-        <translation>àrees</translation>
+        <translation>
+            <numerusform>àrea</numerusform>
+            <numerusform>àrees</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>hectáreas</source>
-        <translation>hectàrees</translation>
+        <translation>
+            <numerusform>hectàrea</numerusform>
+            <numerusform>hectàrees</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>millas cuadradas</source>
-        <translation>milles quadrades</translation>
+        <translation>
+            <numerusform>milla quadrada</numerusform>
+            <numerusform>milles quadrades</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>centilitros</source>
-        <translation>centilitres</translation>
+        <translation>
+            <numerusform>centilitre</numerusform>
+            <numerusform>centilitres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decilitros</source>
-        <translation>decilitres</translation>
+        <translation>
+            <numerusform>decilitre</numerusform>
+            <numerusform>decilitres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>litros</source>
-        <translation>litres</translation>
+        <translation>
+            <numerusform>litre</numerusform>
+            <numerusform>litres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decímetros cúbicos</source>
-        <translation>decímetres cúbics</translation>
+        <translation>
+            <numerusform>decímetre cúbic</numerusform>
+            <numerusform>decímetres cúbics</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decalitros</source>
-        <translation>decalitres</translation>
+        <translation>
+            <numerusform>decalitre</numerusform>
+            <numerusform>decalitres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>hectolitros</source>
-        <translation>hectolitres</translation>
+        <translation>
+            <numerusform>hectolitre</numerusform>
+            <numerusform>hectolitres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>barriles líquidos estadounidenses</source>
-        <translation>barrils de petroli dels EUA</translation>
+        <translation>
+            <numerusform>barril de petroli dels EUA</numerusform>
+            <numerusform>barrils de petroli dels EUA</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -943,6 +1036,14 @@ Vantrelo: Versió %1</translation>
     <message>
         <source>(redondeado a %1 decimales)</source>
         <translation>(arrodonit a %1 decimals)</translation>
+    </message>
+    <message>
+        <source>número de lados</source>
+        <translation>nombre de costats</translation>
+    </message>
+    <message>
+        <source>fin de raíz</source>
+        <translation>fi de l'arrel</translation>
     </message>
 </context>
 <context>

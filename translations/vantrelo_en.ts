@@ -492,129 +492,222 @@
         <source>Kilometro³</source>
         <translation>Kilometre³</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>milímetros</source>
-        <translation>millimetres</translation>
+        <translation>
+            <numerusform>millimetre</numerusform>
+            <numerusform>millimetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>centímetros</source>
-        <translation>centimetres</translation>
+        <translation>
+            <numerusform>centimetre</numerusform>
+            <numerusform>centimetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>metros</source>
-        <translation>metres</translation>
+        <translation>
+            <numerusform>metre</numerusform>
+            <numerusform>metres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>kilómetros</source>
-        <translation>kilometres</translation>
+        <translation>
+            <numerusform>kilometre</numerusform>
+            <numerusform>kilometres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>milímetros cuadrados</source>
-        <translation>square millimetres</translation>
+        <translation>
+            <numerusform>square millimetre</numerusform>
+            <numerusform>square millimetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>centímetros cuadrados</source>
-        <translation>square centimetres</translation>
+        <translation>
+            <numerusform>square centimetre</numerusform>
+            <numerusform>square centimetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>metros cuadrados</source>
-        <translation>square metres</translation>
+        <translation>
+            <numerusform>square metre</numerusform>
+            <numerusform>square metres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>kilómetros cuadrados</source>
-        <translation>square kilometres</translation>
+        <translation>
+            <numerusform>square kilometre</numerusform>
+            <numerusform>square kilometres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>milímetros cúbicos</source>
-        <translation>cubic millimetres</translation>
+        <translation>
+            <numerusform>cubic millimetre</numerusform>
+            <numerusform>cubic millimetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>centímetros cúbicos</source>
-        <translation>cubic centimetres</translation>
+        <translation>
+            <numerusform>cubic centimetre</numerusform>
+            <numerusform>cubic centimetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>metros cúbicos</source>
-        <translation>cubic metres</translation>
+        <translation>
+            <numerusform>cubic metre</numerusform>
+            <numerusform>cubic metres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>kilómetros cúbicos</source>
-        <translation>cubic kilometres</translation>
+        <translation>
+            <numerusform>cubic kilometre</numerusform>
+            <numerusform>cubic kilometres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>pulgadas</source>
-        <translation>inches</translation>
+        <translation>
+            <numerusform>inch</numerusform>
+            <numerusform>inches</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decímetros</source>
-        <translation>decimetres</translation>
+        <translation>
+            <numerusform>decimetre</numerusform>
+            <numerusform>decimetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>pies</source>
-        <translation>feet</translation>
+        <translation>
+            <numerusform>foot</numerusform>
+            <numerusform>feet</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>yardas</source>
-        <translation>yards</translation>
+        <translation>
+            <numerusform>yard</numerusform>
+            <numerusform>yards</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>millas</source>
-        <translation>miles</translation>
+        <translation>
+            <numerusform>mile</numerusform>
+            <numerusform>miles</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>pulgadas cuadradas</source>
-        <translation>square inches</translation>
+        <translation>
+            <numerusform>square inch</numerusform>
+            <numerusform>square inches</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decímetros cuadrados</source>
-        <translation>square decimetres</translation>
+        <translation>
+            <numerusform>square decimetre</numerusform>
+            <numerusform>square decimetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>pies cuadrados</source>
-        <translation>square feet</translation>
+        <translation>
+            <numerusform>square foot</numerusform>
+            <numerusform>square feet</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>yardas cuadradas</source>
-        <translation>square yards</translation>
+        <translation>
+            <numerusform>square yard</numerusform>
+            <numerusform>square yards</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>áreas</source>
-        <translation>ares</translation>
+        <translation>
+            <numerusform>are</numerusform>
+            <numerusform>ares</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>hectáreas</source>
-        <translation>hectares</translation>
+        <translation>
+            <numerusform>hectare</numerusform>
+            <numerusform>hectares</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>millas cuadradas</source>
-        <translation>square miles</translation>
+        <translation>
+            <numerusform>square mile</numerusform>
+            <numerusform>square miles</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>centilitros</source>
-        <translation>centilitres</translation>
+        <translation>
+            <numerusform>centilitre</numerusform>
+            <numerusform>centilitres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decilitros</source>
-        <translation>decilitres</translation>
+        <translation>
+            <numerusform>decilitre</numerusform>
+            <numerusform>decilitres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>litros</source>
-        <translation>litres</translation>
+        <translation>
+            <numerusform>litre</numerusform>
+            <numerusform>litres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decímetros cúbicos</source>
-        <translation>cubic decimetres</translation>
+        <translation>
+            <numerusform>cubic decimetre</numerusform>
+            <numerusform>cubic decimetres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decalitros</source>
-        <translation>decalitres</translation>
+        <translation>
+            <numerusform>decalitre</numerusform>
+            <numerusform>decalitres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>hectolitros</source>
-        <translation>hectolitres</translation>
+        <translation>
+            <numerusform>hectolitre</numerusform>
+            <numerusform>hectolitres</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>barriles líquidos estadounidenses</source>
-        <translation>US oil barrels</translation>
+        <translation>
+            <numerusform>US oil barrel</numerusform>
+            <numerusform>US oil barrels</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -944,6 +1037,14 @@ Vantrelo: Version %1</translation>
         <source>(redondeado a %1 decimales)</source>
         <translation>(rounded to %1 decimal places)</translation>
     </message>
+    <message>
+        <source>número de lados</source>
+        <translation>number of sides</translation>
+    </message>
+    <message>
+        <source>fin de raíz</source>
+        <translation>end of root</translation>
+    </message>
 </context>
 <context>
     <name>kit::WorkingPanel</name>
@@ -957,7 +1058,7 @@ Vantrelo: Version %1</translation>
     </message>
     <message>
         <source> Se copia con Control+Mayúsculas+C </source>
-        <translation> Copied with Control+Shift+C </translation>
+        <translation> Copy with Control+Shift+C </translation>
     </message>
     <message>
         <source>Copiar el desarrollo</source>

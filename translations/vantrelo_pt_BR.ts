@@ -492,129 +492,222 @@
         <source>Kilometro³</source>
         <translation>Quilômetro³</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>milímetros</source>
-        <translation>milímetros</translation>
+        <translation>
+            <numerusform>milímetro</numerusform>
+            <numerusform>milímetros</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>centímetros</source>
-        <translation>centímetros</translation>
+        <translation>
+            <numerusform>centímetro</numerusform>
+            <numerusform>centímetros</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>metros</source>
-        <translation>metros</translation>
+        <translation>
+            <numerusform>metro</numerusform>
+            <numerusform>metros</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>kilómetros</source>
-        <translation>quilômetros</translation>
+        <translation>
+            <numerusform>quilômetro</numerusform>
+            <numerusform>quilômetros</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>milímetros cuadrados</source>
-        <translation>milímetros quadrados</translation>
+        <translation>
+            <numerusform>milímetro quadrado</numerusform>
+            <numerusform>milímetros quadrados</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>centímetros cuadrados</source>
-        <translation>centímetros quadrados</translation>
+        <translation>
+            <numerusform>centímetro quadrado</numerusform>
+            <numerusform>centímetros quadrados</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>metros cuadrados</source>
-        <translation>metros quadrados</translation>
+        <translation>
+            <numerusform>metro quadrado</numerusform>
+            <numerusform>metros quadrados</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>kilómetros cuadrados</source>
-        <translation>quilômetros quadrados</translation>
+        <translation>
+            <numerusform>quilômetro quadrado</numerusform>
+            <numerusform>quilômetros quadrados</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>milímetros cúbicos</source>
-        <translation>milímetros cúbicos</translation>
+        <translation>
+            <numerusform>milímetro cúbico</numerusform>
+            <numerusform>milímetros cúbicos</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>centímetros cúbicos</source>
-        <translation>centímetros cúbicos</translation>
+        <translation>
+            <numerusform>centímetro cúbico</numerusform>
+            <numerusform>centímetros cúbicos</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>metros cúbicos</source>
-        <translation>metros cúbicos</translation>
+        <translation>
+            <numerusform>metro cúbico</numerusform>
+            <numerusform>metros cúbicos</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>kilómetros cúbicos</source>
-        <translation>quilômetros cúbicos</translation>
+        <translation>
+            <numerusform>quilômetro cúbico</numerusform>
+            <numerusform>quilômetros cúbicos</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>pulgadas</source>
-        <translation>polegadas</translation>
+        <translation>
+            <numerusform>polegada</numerusform>
+            <numerusform>polegadas</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decímetros</source>
-        <translation>decímetros</translation>
+        <translation>
+            <numerusform>decímetro</numerusform>
+            <numerusform>decímetros</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>pies</source>
-        <translation>pés</translation>
+        <translation>
+            <numerusform>pé</numerusform>
+            <numerusform>pés</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>yardas</source>
-        <translation>jardas</translation>
+        <translation>
+            <numerusform>jarda</numerusform>
+            <numerusform>jardas</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>millas</source>
-        <translation>milhas</translation>
+        <translation>
+            <numerusform>milha</numerusform>
+            <numerusform>milhas</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>pulgadas cuadradas</source>
-        <translation>polegadas quadradas</translation>
+        <translation>
+            <numerusform>polegada quadrada</numerusform>
+            <numerusform>polegadas quadradas</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decímetros cuadrados</source>
-        <translation>decímetros quadrados</translation>
+        <translation>
+            <numerusform>decímetro quadrado</numerusform>
+            <numerusform>decímetros quadrados</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>pies cuadrados</source>
-        <translation>pés quadrados</translation>
+        <translation>
+            <numerusform>pé quadrado</numerusform>
+            <numerusform>pés quadrados</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>yardas cuadradas</source>
-        <translation>jardas quadradas</translation>
+        <translation>
+            <numerusform>jarda quadrada</numerusform>
+            <numerusform>jardas quadradas</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>áreas</source>
-        <translation>ares</translation>
+        <translation>
+            <numerusform>are</numerusform>
+            <numerusform>ares</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>hectáreas</source>
-        <translation>hectares</translation>
+        <translation>
+            <numerusform>hectare</numerusform>
+            <numerusform>hectares</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>millas cuadradas</source>
-        <translation>milhas quadradas</translation>
+        <translation>
+            <numerusform>milha quadrada</numerusform>
+            <numerusform>milhas quadradas</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>centilitros</source>
-        <translation>centilitros</translation>
+        <translation>
+            <numerusform>centilitro</numerusform>
+            <numerusform>centilitros</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decilitros</source>
-        <translation>decilitros</translation>
+        <translation>
+            <numerusform>decilitro</numerusform>
+            <numerusform>decilitros</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>litros</source>
-        <translation>litros</translation>
+        <translation>
+            <numerusform>litro</numerusform>
+            <numerusform>litros</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decímetros cúbicos</source>
-        <translation>decímetros cúbicos</translation>
+        <translation>
+            <numerusform>decímetro cúbico</numerusform>
+            <numerusform>decímetros cúbicos</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>decalitros</source>
-        <translation>decalitros</translation>
+        <translation>
+            <numerusform>decalitro</numerusform>
+            <numerusform>decalitros</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>hectolitros</source>
-        <translation>hectolitros</translation>
+        <translation>
+            <numerusform>hectolitro</numerusform>
+            <numerusform>hectolitros</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>barriles líquidos estadounidenses</source>
-        <translation>barris de petróleo americanos</translation>
+        <translation>
+            <numerusform>barril de petróleo americano</numerusform>
+            <numerusform>barris de petróleo americanos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -868,7 +961,7 @@ Vantrelo: Versão %1</translation>
     <name>kit::Announcer</name>
     <message>
         <source>%1, no marcada</source>
-        <translation>%1, não selecionada</translation>
+        <translation>%1, não marcada</translation>
     </message>
 </context>
 <context>
@@ -943,6 +1036,14 @@ Vantrelo: Versão %1</translation>
     <message>
         <source>(redondeado a %1 decimales)</source>
         <translation>(arredondado a %1 casas decimais)</translation>
+    </message>
+    <message>
+        <source>número de lados</source>
+        <translation>número de lados</translation>
+    </message>
+    <message>
+        <source>fin de raíz</source>
+        <translation>fim da raiz</translation>
     </message>
 </context>
 <context>
@@ -1306,7 +1407,7 @@ Vantrelo: Versão %1</translation>
     </message>
     <message>
         <source>%1: no marcada</source>
-        <translation>%1: não selecionada</translation>
+        <translation>%1: não marcada</translation>
     </message>
     <message>
         <source>Sin respuesta: los valores conocidos deben ser positivos.</source>

@@ -15,6 +15,7 @@
 #include "kit/numberbox.h"
 #include "kit/optionbutton.h"
 #include "kit/shapes.h"
+#include "kit/spokennumbers.h"
 #include "ui/coretext.h"
 
 namespace ui {
@@ -75,7 +76,7 @@ QComboBox* unitList(QWidget* parent, const core::UnitList& units, const core::Un
     auto* combo = new QComboBox(parent);
     for (std::size_t i = 0; i < units.size(); ++i) {
         combo->addItem(unitText(units[i]));
-        combo->setItemData(static_cast<int>(i), unitText(words[i]), Qt::AccessibleTextRole);
+        combo->setItemData(static_cast<int>(i), kit::unitAlone(words[i]), Qt::AccessibleTextRole);
     }
     combo->setCurrentIndex(-1); // nothing chosen until the load step chooses
     combo->setFont(calibri(12));

@@ -45,17 +45,29 @@ std::string coreUnit(const QComboBox* list, const core::UnitList& units)
     return item >= 0 ? units.at(static_cast<std::size_t>(item)) : std::string();
 }
 
-// A unit of a calculator in words, from the words its list holds beside it.
-QString unitWords(const std::string& unit)
+// A unit of a calculator in words after number, from the words its list holds beside it.
+QString unitWords(const std::string& unit, const QString& number)
 {
     for (const auto& [units, words] :
          {std::pair{&core::kLengthUnits, &core::kLengthUnitWords}, std::pair{&core::kAreaUnits, &core::kAreaUnitWords},
           std::pair{&core::kVolumeUnits, &core::kVolumeUnitWords}}) {
         for (std::size_t i = 0; i < units->size(); ++i)
             if (unit == (*units)[i])
-                return unitText((*words)[i]);
+                return kit::unitAfter(number, (*words)[i]);
     }
     return unitText(unit.c_str());
+}
+
+// A figure's formula as its working says it, with the letters of its own captions.
+QString heardFormula(const core::Calculator& calculator, const core::Figure& figure, const QString& result)
+{
+    const auto letter = [&figure, &result](const core::Piece& piece) {
+        return piece.term == core::Term::Result
+                   ? result
+                   : kit::captionLetter(
+                       figureText(figure.labels.at(static_cast<std::size_t>(piece.index)), figure.formula));
+    };
+    return kit::spokenWorking(core::figureWorking(calculator, figure, {}, 0, {}, {}), {letter, {}, {}});
 }
 
 } // namespace
@@ -120,13 +132,16 @@ void CalculatorWindow::connectVoice()
     kit::sayPastes(this, m_voice);
     connect(m_ui.txtAnswer, &QLineEdit::textChanged, m_voice, sayResult);
     connect(m_ui.Combo4, &QComboBox::currentTextChanged, m_voice, sayResult);
+    // An option is described by what its name does not say: its figure's formula.
+    for (std::size_t i = 0; i < m_ui.Option.size(); ++i)
+        m_ui.Option[i]->setAccessibleDescription(heardFormula(m_calculator, m_calculator.figures[i], resultLetter()));
 }
 
 // The letters are the measure captions' as the formula bar spells them, and the
 // result's own; units as the lists show them and as they are read.
 kit::WorkingNames CalculatorWindow::workingNames() const
 {
-    const QString result = tr(calculatorLayout(m_calculator.id).resultLetter);
+    const QString result = resultLetter();
     return {[this, result](const core::Piece& piece) {
                 return piece.term == core::Term::Result
                            ? result
@@ -135,6 +150,11 @@ kit::WorkingNames CalculatorWindow::workingNames() const
                                kit::captionLetter(m_ui.Label[static_cast<std::size_t>(piece.index)]->text()));
             },
             [](const std::string& unit) { return unitText(unit.c_str()); }, &unitWords};
+}
+
+QString CalculatorWindow::resultLetter() const
+{
+    return tr(calculatorLayout(m_calculator.id).resultLetter);
 }
 
 core::Working CalculatorWindow::working() const
@@ -155,7 +175,8 @@ QString CalculatorWindow::spokenResult() const
     if (!number)
         return tr("Resultado: %1").arg(answer);
     return tr("Resultado: %1")
-        .arg(answer + QLatin1Char(' ') + m_ui.Combo4->currentData(Qt::AccessibleTextRole).toString());
+        .arg(answer + QLatin1Char(' ')
+             + unitWords(coreUnit(m_ui.Combo4, m_calculator.resultUnits), m_ui.txtAnswer->text()));
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event)
@@ -206,6 +227,8 @@ void CalculatorWindow::Option_Click(int n)
     for (int row = 1; row <= 3; ++row)
         if (uses(figure, row))
             setMeasureCaption(row, figureText(figure.labels[row - 1], figure.formula));
+    // Heard in the working's words where it shows symbols.
+    m_ui.lblForm->setAccessibleName(heardFormula(m_calculator, figure, resultLetter()));
     m_ui.Label[1]->setVisible(uses(figure, 2));
     m_ui.Label[2]->setVisible(uses(figure, 3));
     text(2)->setVisible(uses(figure, 2));

@@ -41,6 +41,7 @@ private:
     void connectHandlers();
     void connectVoice();
     kit::WorkingNames workingNames() const;
+    QString resultLetter() const;
     core::Working working() const;
     void pendingGotFocus();
     // The result as a screen reader says it, with its unit.

@@ -130,13 +130,13 @@ kit::WorkingNames ConverterWindow::workingNames()
 {
     return {[](const core::Piece&) { return QString(); },
             [](const std::string& unit) { return unitText(unit.c_str()); },
-            [this](const std::string& unit) {
+            [this](const std::string& unit, const QString& number) {
                 const std::vector<std::string> units = core::CatalogoUnidades::Unidades(shownCategory());
                 const auto found = std::find(units.begin(), units.end(), unit);
                 if (found == units.end())
                     return unitText(unit.c_str());
                 const std::size_t row = static_cast<std::size_t>(found - units.begin());
-                return unitText(core::CatalogoUnidades::spokenNames(shownCategory()).at(row).c_str());
+                return kit::unitAfter(number, core::CatalogoUnidades::spokenNames(shownCategory()).at(row).c_str());
             }};
 }
 
@@ -473,7 +473,8 @@ QListWidgetItem* ConverterWindow::valueRow(const QString& text, const std::strin
 {
     auto* value = new QListWidgetItem(text);
     value->setToolTip(text);
-    value->setData(Qt::AccessibleTextRole, kit::spoken(text) + QLatin1Char(' ') + unitText(unitWords.c_str()));
+    value->setData(Qt::AccessibleTextRole,
+                   kit::spoken(text) + QLatin1Char(' ') + kit::unitAfter(text, unitWords.c_str()));
     return value;
 }
 

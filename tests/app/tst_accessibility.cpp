@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
@@ -163,11 +164,16 @@ QStringList faults(const QWidget* window, const QWidget* control)
     const QString who = controlName(control);
     if (isControl(control) && (name.trimmed().isEmpty() || name == control->objectName()))
         found << who + QStringLiteral(": no name");
-    // The tooltip as it is heard: its numbers with the language's decimal mark.
+    // The tooltip as it is heard (its numbers with the language's decimal mark),
+    // less the name it may start with; a tooltip that only says the name leaves
+    // the description free.
     const QString heardTip = control->toolTip().trimmed().replace(QLatin1Char('.'), QLatin1Char(','));
-    if (!control->toolTip().isEmpty()
-        && control->accessibleDescription().replace(QLatin1Char('.'), QLatin1Char(',')) != heardTip)
+    const QString description = control->accessibleDescription().replace(QLatin1Char('.'), QLatin1Char(','));
+    if (!control->toolTip().isEmpty() && description != heardTip && heardTip.compare(name, Qt::CaseInsensitive) != 0
+        && !(heardTip.startsWith(name, Qt::CaseInsensitive) && heardTip.contains(description)))
         found << who + QStringLiteral(": tooltip is not the description");
+    if (!name.isEmpty() && description.startsWith(name, Qt::CaseInsensitive))
+        found << who + QStringLiteral(": described by its own name");
     if (qobject_cast<const QComboBox*>(control) && control->accessibleDescription().isEmpty()
         && !hasBuddy(window, control))
         found << who + QStringLiteral(": list without buddy or description");
@@ -347,6 +353,16 @@ QString heardOnFocus(QAccessibleInterface* iface)
     return heard + (iface->state().checked ? QStringLiteral(" (marcado)") : QString());
 }
 
+// An announcement as a voice says it, without the space it may end with; none
+// may end in a figure, which Orca closes with a full stop that a Portuguese
+// voice says aloud.
+QString heardText(const QString& announced)
+{
+    if (!announced.isEmpty() && announced.back().isDigit())
+        return announced + QStringLiteral(" (cerrado con un punto)");
+    return announced.trimmed();
+}
+
 // The names of what the platform was told has the focus, in order.
 QStringList& focused()
 {
@@ -364,9 +380,17 @@ public:
     {
         QAccessibleInterface* iface = event->accessibleInterface();
         if (event->type() == QAccessible::ObjectShow && iface && iface->role() == QAccessible::Notification)
-            spoken() << iface->text(QAccessible::Name);
+            spoken() << heardText(iface->text(QAccessible::Name));
         if (event->type() == QAccessible::Focus && iface)
             focused() << heardOnFocus(iface);
+        // A box of several lines is read a line at a time, the caret's, while it has the focus.
+        if (event->type() == QAccessible::TextCaretMoved && iface && iface->state().multiLine
+            && iface->state().focused) {
+            int start = 0;
+            int end = 0;
+            QAccessibleTextInterface* text = iface->textInterface();
+            focused() << text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed();
+        }
     }
 };
 
@@ -457,6 +481,14 @@ void tst_Accessibility::every_control_is_named()
     for (QRadioButton* option : options) {
         option->click();
         QCOMPARE(faultsOf(opened).join(QStringLiteral("; ")), QString());
+        // The formula bar is heard in words, none of its symbols spelt out.
+        if (const auto* formula = opened->findChild<QLabel*>(QStringLiteral("lblForm"))) {
+            const QString heard =
+                QAccessible::queryAccessibleInterface(const_cast<QLabel*>(formula))->text(QAccessible::Name);
+            QVERIFY2(heard.contains(QStringLiteral(" igual a "))
+                         && !heard.contains(QRegularExpression(QStringLiteral("[*#²³/=()]"))),
+                     qPrintable(option->objectName() + QStringLiteral(": ") + heard));
+        }
     }
     // The Pythagoras panel slid to the proportion, by its key.
     if (auto* pitagoras = qobject_cast<ui::PitagorasWindow*>(opened)) {
@@ -535,6 +567,7 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
     // clang-format off
     QTest::newRow("nada mientras se escribe") << "frmPerimetro" << "escribir 5" << QStringList{};
     QTest::newRow("resultado tras la pausa") << "frmPerimetro" << "escribir 5, pausa" << QStringList{"Resultado: 20 centímetros"};
+    QTest::newRow("resultado de uno, su unidad en singular") << "frmPerimetro" << "escribir 0.25, pausa" << QStringList{"Resultado: 1 centímetro"};
     QTest::newRow("fuera de rango, sin unidad") << "frmArea" << "escribir 1e200, pausa" << QStringList{"Resultado: Fuera de rango"};
     QTest::newRow("fila copiada, con su unidad") << "frmConvert" << "escribir 25 en la caja, Ctrl+C en los valores" << QStringList{"Copiado: 25 centímetros"};
     QTest::newRow("valor pegado") << "frmConvert" << "copiar 304.8, Ctrl+V en la caja" << QStringList{"Pegado: 304,8"};
@@ -551,8 +584,8 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays_data()
     QTest::newRow("descripción solo al abrir") << "frmPerimetro" << "activar, otra ventana, activar" << QStringList{"F2 lee el resultado. F3 muestra u oculta el desarrollo del resultado."};
     QTest::newRow("F3 dice el desarrollo") << "frmPerimetro" << "escribir 5, F3" << QStringList{"P igual a L por 4, igual a 5 por 4, igual a 20 centímetros"};
     QTest::newRow("F3 otra vez lo oculta") << "frmArea" << "F3, F3" << QStringList{"A igual a L al cuadrado", "Desarrollo oculto"};
-    QTest::newRow("desarrollo del triángulo") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, F3" << QStringList{"Hipotenusa: 5", "h igual a raíz cuadrada de x al cuadrado más y al cuadrado, igual a raíz cuadrada de 3 al cuadrado más 4 al cuadrado, igual a raíz cuadrada de 9 más 16, igual a raíz cuadrada de 25, igual a 5"};
-    QTest::newRow("desarrollo de una fila, copiado") << "frmConvert" << "escribir 25 en la caja, valores en metros, F3, Control+Mayúsculas+C" << QStringList{"25 centímetros igual a 25 por 0,01, igual a 0,25 metros abre paréntesis 1 centímetros igual a 0,01 metros cierra paréntesis", "Desarrollo copiado"};
+    QTest::newRow("desarrollo del triángulo") << "frmPitagoras" << "catetos 3 y 4, respuesta automática, F3" << QStringList{"Hipotenusa: 5", "h igual a raíz cuadrada de x al cuadrado más y al cuadrado fin de raíz, igual a raíz cuadrada de 3 al cuadrado más 4 al cuadrado fin de raíz, igual a raíz cuadrada de 9 más 16 fin de raíz, igual a raíz cuadrada de 25, igual a 5"};
+    QTest::newRow("desarrollo de una fila, copiado") << "frmConvert" << "escribir 25 en la caja, valores en metros, F3, Control+Mayúsculas+C" << QStringList{"25 centímetros igual a 25 por 0,01, igual a 0,25 metros abre paréntesis 1 centímetro igual a 0,01 metros cierra paréntesis", "Desarrollo copiado"};
     QTest::newRow("Pi aceptado") << "frmMenu" << "abrir Pi, 3.1416" << QStringList{"Cuadro de Pi abierto: 3,14159265358979; Tab para editarlo", "Pi: 3,1416"};
     QTest::newRow("medida pegada con coma decimal") << "frmPerimetro" << "copiar 0,500, Ctrl+V en la medida" << QStringList{"Pegado: 0,5"};
     QTest::newRow("nada que pegar en un cateto") << "frmPitagoras" << "copiar abc, Ctrl+V en un cateto" << QStringList{"No hay un número en el portapapeles"};
@@ -584,6 +617,7 @@ void tst_Accessibility::news_is_spoken_where_the_focus_stays()
     const std::map<QString, std::function<void()>> step = {
         {"escribir 5", [&] { typeInto("Text1", "5"); }},
         {"escribir 3", [&] { typeInto("Text1", "3"); }},
+        {"escribir 0.25", [&] { typeInto("Text1", "0.25"); }},
         {"escribir 20", [&] { typeInto("Text1", "20"); }},
         {"escribir 1e200", [&] { typeInto("Text1", "1e200"); }},
         {"escribir 25 en la caja", [&] { typeInto("txtCaja", "25"); }},
@@ -688,6 +722,7 @@ void tst_Accessibility::focus_is_reported_where_the_user_is_data()
     QTest::newRow("unidad que se escribe, elegida y tecleada") << "frmVolumen" << "foco en Combo4, escribir pulg, la unidad" << QStringList{"Arista (a)", "Unidad del resultado, centímetros cúbicos", "Unidad del resultado, pulg"};
     QTest::newRow("Tab en orden de lectura") << "frmPitagoras" << "Tab, Tab, Tab" << QStringList{"Cateto a", "Cateto b", "Hipotenusa", "Término A, numerador izquierdo"};
     QTest::newRow("Mayús+Tab no vuelve al triángulo oculto") << "frmPitagoras" << "Control+M, Mayús+Tab" << QStringList{"Cateto a", "Término A, numerador izquierdo", "Desarrollo"};
+    QTest::newRow("el desarrollo, línea a línea") << "frmPerimetro" << "Option2, medidas 3 y 4, F3, foco en el desarrollo, abajo, abajo, Control+Inicio" << QStringList{"Lado (l)", "Desarrollo del resultado", "igual a 3 por 2 más 4 por 2", "igual a 6 más 8", "P igual a b por 2 más h por 2"};
     // clang-format on
 }
 
@@ -717,6 +752,16 @@ void tst_Accessibility::focus_is_reported_where_the_user_is()
         {"foco en Combo5",
          [&] { opened->findChild<QWidget*>(QStringLiteral("Combo5"))->setFocus(Qt::TabFocusReason); }},
         {"Option3", [&] { opened->findChild<QRadioButton*>(QStringLiteral("Option3"))->click(); }},
+        {"Option2", [&] { opened->findChild<QRadioButton*>(QStringLiteral("Option2"))->click(); }},
+        {"medidas 3 y 4",
+         [&] {
+             opened->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("3"));
+             opened->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("4"));
+         }},
+        {"F3", key(Qt::Key_F3)},
+        {"foco en el desarrollo",
+         [&] { opened->findChild<QWidget*>(QStringLiteral("txtDesarrollo"))->setFocus(Qt::TabFocusReason); }},
+        {"Control+Inicio", key(Qt::Key_Home, Qt::ControlModifier)},
         {"escribir pulg", [&] { QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("pulg")); }},
         // What a screen reader reads again of the list where the focus is.
         {"la unidad",

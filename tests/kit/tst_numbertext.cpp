@@ -4,7 +4,8 @@
 #include "kit/numberbox.h"
 #include "kit/spokennumbers.h"
 
-// Numbers as they come in from the clipboard and go out to the ear.
+// Numbers as they come in from the clipboard and go out to the ear, with the
+// words of their units.
 class tst_NumberText : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -50,7 +51,7 @@ void tst_NumberText::a_paste_reads_the_number_the_user_copied()
 void tst_NumberText::numbers_are_heard_with_the_languages_decimal_mark_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("shown"); // "NUMBER|WORDS": a number and its unit's words
     QTest::addColumn<QString>("heard");
     // clang-format off
     QTest::newRow("Pi en español") << "es" << "Pi: 3.1416" << "Pi: 3,1416";
@@ -67,6 +68,29 @@ void tst_NumberText::numbers_are_heard_with_the_languages_decimal_mark_data()
     QTest::newRow("agrupado en catalán") << "ca" << "1,234.5 metros" << "1234,5 metros";
     QTest::newRow("exponente") << "pt_BR" << "3.861022E-11" << "3,861022E-11";
     QTest::newRow("punto que no está entre cifras") << "es" << "Entre 3.14 y 3.15." << "Entre 3,14 y 3,15.";
+    QTest::newRow("1 centímetros en español") << "es" << "1|centímetros" << "1 centímetro";
+    QTest::newRow("1 metros en español") << "es" << "1|metros" << "1 metro";
+    QTest::newRow("2 metros en español") << "es" << "2|metros" << "2 metros";
+    QTest::newRow("1.5 metros en español") << "es" << "1.5|metros" << "1,5 metros";
+    QTest::newRow("0.5 metros en español") << "es" << "0.5|metros" << "0,5 metros";
+    QTest::newRow("1 centímetros en inglés") << "en" << "1|centímetros" << "1 centimetre";
+    QTest::newRow("1 metros en inglés") << "en" << "1|metros" << "1 metre";
+    QTest::newRow("2 metros en inglés") << "en" << "2|metros" << "2 metres";
+    QTest::newRow("1.5 metros en inglés") << "en" << "1.5|metros" << "1.5 metres";
+    QTest::newRow("0.5 metros en inglés") << "en" << "0.5|metros" << "0.5 metres";
+    QTest::newRow("1 centímetros en portugués") << "pt_BR" << "1|centímetros" << "1 centímetro";
+    QTest::newRow("1 metros en portugués") << "pt_BR" << "1|metros" << "1 metro";
+    QTest::newRow("2 metros en portugués") << "pt_BR" << "2|metros" << "2 metros";
+    QTest::newRow("1.5 metros en portugués") << "pt_BR" << "1.5|metros" << "1,5 metro";
+    QTest::newRow("0.5 metros en portugués") << "pt_BR" << "0.5|metros" << "0,5 metro";
+    QTest::newRow("1 centímetros en catalán") << "ca" << "1|centímetros" << "1 centímetre";
+    QTest::newRow("1 metros en catalán") << "ca" << "1|metros" << "1 metre";
+    QTest::newRow("2 metros en catalán") << "ca" << "2|metros" << "2 metres";
+    QTest::newRow("1.5 metros en catalán") << "ca" << "1.5|metros" << "1,5 metres";
+    QTest::newRow("0.5 metros en catalán") << "ca" << "0.5|metros" << "0,5 metres";
+    QTest::newRow("mil agrupado, en plural") << "es" << "1,000|metros" << "1000 metros";
+    QTest::newRow("uno negativo") << "es" << "-1|metros" << "-1 metro";
+    QTest::newRow("sin número, en plural") << "es" << "Fuera de rango|metros" << "Fuera de rango metros";
     // clang-format on
 }
 
@@ -76,7 +100,12 @@ void tst_NumberText::numbers_are_heard_with_the_languages_decimal_mark()
     QFETCH(QString, shown);
     QFETCH(QString, heard);
     const kit::Translations translations(language);
-    QCOMPARE(kit::spoken(shown), heard);
+    const QStringList parts = shown.split(QLatin1Char('|'));
+    if (parts.size() == 1)
+        QCOMPARE(kit::spoken(shown), heard);
+    else
+        QCOMPARE(kit::spoken(parts[0]) + QLatin1Char(' ') + kit::unitAfter(parts[0], parts[1].toUtf8().constData()),
+                 heard);
 }
 
 QTEST_GUILESS_MAIN(tst_NumberText)
