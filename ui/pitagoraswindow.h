@@ -49,6 +49,10 @@ public:
     // The panel's left edge in twips: 0 at rest, -3480 when fully slid.
     int panelLeft() const { return m_panelLeft; }
 
+    // State: the part (1 for the proportion), then the boxes' texts; the box
+    // that held the answer is solved again.
+    void restore(const QStringList& state) override;
+
 public Q_SLOTS:
     void tmrMode_Timer();
     void tmrAuto_Timer();
@@ -70,6 +74,8 @@ private:
     // The working of the answer F2 says: that of the part in use.
     core::Working answerWorking() const;
     bool filterBoxEvent(int index, QEvent* event);
+    // The sheet's entry of the answer of the part in use.
+    Note note() const;
 
     void frmeMode_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
     // mMenu for the keyboard: under the focused box, or over the window's middle.
