@@ -149,8 +149,10 @@ void SheetWindow::reopenChosen()
     if (row < 0)
         return;
     const SheetEntry entry = m_sheet.entries().at(static_cast<std::size_t>(row));
-    if (auto* tool = qobject_cast<ToolWindow*>(m_context.openTool(entry.formName)))
+    if (auto* tool = qobject_cast<ToolWindow*>(m_context.openTool(entry.formName))) {
         tool->restore(entry.state);
+        tool->activateWindow();
+    }
 }
 
 QString SheetWindow::date() const
