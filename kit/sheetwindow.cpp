@@ -1,6 +1,7 @@
 #include "kit/sheetwindow.h"
 
 #include <QDate>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -22,9 +23,12 @@
 namespace kit {
 namespace {
 
-QListWidgetItem* entryItem(const SheetEntry& entry)
+// Its size is measured once, as it is made: a sheet of many entries is laid
+// out anew at every entry added, and would measure every text again.
+QListWidgetItem* entryItem(const SheetEntry& entry, const QFontMetrics& metrics)
 {
     auto* item = new QListWidgetItem(entry.text());
+    item->setSizeHint(metrics.size(0, item->text()) + QSize(px(240), px(120)));
     // Heard by its spoken working, not by the symbols it shows.
     item->setData(Qt::AccessibleTextRole, entry.heading + QStringLiteral(". ") + entry.spoken);
     return item;
@@ -43,7 +47,6 @@ SheetWindow::SheetWindow(ToolContext& context, Sheet& sheet) : m_context(context
     m_list = new QListWidget(this);
     identify(m_list, QStringLiteral("lstHoja"), tr("Anotaciones"));
     m_list->setFont(kit::font(Typeface::Calibri, 11));
-    m_list->setWordWrap(true);
     m_list->setSpacing(4);
     m_list->setTextElideMode(Qt::ElideNone);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -53,7 +56,7 @@ SheetWindow::SheetWindow(ToolContext& context, Sheet& sheet) : m_context(context
     buildButtons();
     m_voice = new Announcer(this);
     for (const SheetEntry& entry : m_sheet.entries())
-        m_list->addItem(entryItem(entry));
+        m_list->addItem(entryItem(entry, m_list->fontMetrics()));
     m_list->setCurrentRow(m_list->count() - 1);
     connect(&m_sheet, &Sheet::added, this, &SheetWindow::added);
     connect(&m_sheet, &Sheet::removed, this, &SheetWindow::removed);
@@ -87,7 +90,7 @@ QPushButton* SheetWindow::button(const QString& name, const QString& caption, co
 
 void SheetWindow::added(int row)
 {
-    m_list->insertItem(row, entryItem(m_sheet.entries().at(static_cast<std::size_t>(row))));
+    m_list->insertItem(row, entryItem(m_sheet.entries().at(static_cast<std::size_t>(row)), m_list->fontMetrics()));
     m_list->setCurrentRow(row);
     m_list->scrollToItem(m_list->item(row));
 }
