@@ -160,7 +160,9 @@ void SheetWindow::reopenChosen()
 
 QString SheetWindow::date() const
 {
-    return QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    // In the windows' language, whatever the desktop's.
+    const QLocale language(tr("es_ES", "the locale the sheet's date is written in"));
+    return language.toString(QDate::currentDate(), QLocale::LongFormat);
 }
 
 bool SheetWindow::writePdf(const QString& path, QString& error) const

@@ -976,6 +976,11 @@ Vantrelo: Versió %1</translation>
         <source>Hoja enviada a imprimir</source>
         <translation>Full enviat a imprimir</translation>
     </message>
+    <message>
+        <source>es_ES</source>
+        <comment>the locale the sheet&apos;s date is written in</comment>
+        <translation>ca_ES</translation>
+    </message>
 </context>
 <context>
     <name>kit::ToolWindow</name>

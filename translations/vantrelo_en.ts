@@ -976,6 +976,11 @@ Vantrelo: Version %1</translation>
         <source>Hoja enviada a imprimir</source>
         <translation>Sheet sent to the printer</translation>
     </message>
+    <message>
+        <source>es_ES</source>
+        <comment>the locale the sheet&apos;s date is written in</comment>
+        <translation>en_GB</translation>
+    </message>
 </context>
 <context>
     <name>kit::ToolWindow</name>

@@ -976,6 +976,11 @@ Vantrelo: Versão %1</translation>
         <source>Hoja enviada a imprimir</source>
         <translation>Folha enviada para impressão</translation>
     </message>
+    <message>
+        <source>es_ES</source>
+        <comment>the locale the sheet&apos;s date is written in</comment>
+        <translation>pt_BR</translation>
+    </message>
 </context>
 <context>
     <name>kit::ToolWindow</name>
