@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -90,7 +91,7 @@ QWidget* tst_Sheet::noteDown(const QString& opener, const QStringList& steps)
     QWidget* window = m_fixture->open(opener);
     for (const QString& step : steps)
         run(window, step);
-    QTest::keyClick(window, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Return, Qt::ControlModifier);
     return window;
 }
 
@@ -125,6 +126,13 @@ void tst_Sheet::ctrl_enter_notes_down_what_the_window_shows()
     QCOMPARE(said(window), spoken);
     // The user goes on typing in the tool.
     QCOMPARE(QApplication::activeWindow(), window);
+    // A screen reader hears the entry by its spoken working.
+    if (!entry.isEmpty()) {
+        const kit::SheetEntry& noted = sheet->entries().front();
+        QVERIFY(!noted.spoken.isEmpty());
+        QCOMPARE(QAccessible::queryAccessibleInterface(list())->child(0)->text(QAccessible::Name),
+                 noted.heading + QStringLiteral(". ") + noted.spoken);
+    }
 }
 
 QWidget* tst_Sheet::noteCubes(const QString& sides)
