@@ -34,6 +34,23 @@ QListWidgetItem* entryItem(const SheetEntry& entry, const QFontMetrics& metrics)
     return item;
 }
 
+struct ButtonRow {
+    const char* objectName;
+    const char* caption;
+    const char* toolTip;
+    void (SheetWindow::*action)();
+};
+
+constexpr ButtonRow kButtons[] = {
+    {"cmdCopiarTodo", QT_TRANSLATE_NOOP("kit::SheetWindow", "Copiar todo"),
+     QT_TRANSLATE_NOOP("kit::SheetWindow", " Copia todas las anotaciones (Control+Mayúsculas+C) "),
+     &SheetWindow::copyAll},
+    {"cmdImprimir", QT_TRANSLATE_NOOP("kit::SheetWindow", "Imprimir…"),
+     QT_TRANSLATE_NOOP("kit::SheetWindow", " Imprime la hoja (Control+P) "), &SheetWindow::print},
+    {"cmdGuardar", QT_TRANSLATE_NOOP("kit::SheetWindow", "Guardar PDF…"),
+     QT_TRANSLATE_NOOP("kit::SheetWindow", " Guarda la hoja como PDF (Control+S) "), &SheetWindow::save},
+};
+
 } // namespace
 
 SheetWindow::SheetWindow(ToolContext& context, Sheet& sheet) : m_context(context), m_sheet(sheet)
@@ -53,7 +70,7 @@ SheetWindow::SheetWindow(ToolContext& context, Sheet& sheet) : m_context(context
     m_list->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
-    buildButtons();
+    buildButtons(layout);
     m_voice = new Announcer(this);
     for (const SheetEntry& entry : m_sheet.entries())
         m_list->addItem(entryItem(entry, m_list->fontMetrics()));
@@ -66,26 +83,20 @@ SheetWindow::SheetWindow(ToolContext& context, Sheet& sheet) : m_context(context
     resize(px(7815), px(6000));
 }
 
-void SheetWindow::buildButtons()
+void SheetWindow::buildButtons(QBoxLayout* layout)
 {
     auto* row = new QHBoxLayout;
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    layout->addLayout(row);
     row->addStretch();
-    connect(button(QStringLiteral("cmdCopiarTodo"), tr("Copiar todo"),
-                   tr(" Copia todas las anotaciones (Control+Mayúsculas+C) ")),
-            &QPushButton::clicked, this, &SheetWindow::copyAll);
-    connect(button(QStringLiteral("cmdImprimir"), tr("Imprimir…"), tr(" Imprime la hoja (Control+P) ")),
-            &QPushButton::clicked, this, &SheetWindow::print);
-    connect(button(QStringLiteral("cmdGuardar"), tr("Guardar PDF…"), tr(" Guarda la hoja como PDF (Control+S) ")),
-            &QPushButton::clicked, this, &SheetWindow::save);
-}
-
-QPushButton* SheetWindow::button(const QString& name, const QString& caption, const QString& toolTip)
-{
-    auto* button = new QPushButton(caption, this);
-    identify(button, name, caption.endsWith(QChar(0x2026)) ? caption.chopped(1) : caption, toolTip);
-    static_cast<QBoxLayout*>(layout()->itemAt(layout()->count() - 1)->layout())->addWidget(button);
-    return button;
+    for (const ButtonRow& design : kButtons) {
+        auto* button = new QPushButton(tr(design.caption), this);
+        const QString caption = button->text();
+        // Read out without the dots that say a dialog follows.
+        identify(button, QString::fromLatin1(design.objectName),
+                 caption.endsWith(QChar(0x2026)) ? caption.chopped(1) : caption, tr(design.toolTip));
+        row->addWidget(button);
+        connect(button, &QPushButton::clicked, this, design.action);
+    }
 }
 
 void SheetWindow::added(int row)

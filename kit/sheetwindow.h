@@ -9,9 +9,8 @@
 
 #include <QWidget>
 
+class QBoxLayout;
 class QListWidget;
-class QListWidgetItem;
-class QPushButton;
 
 namespace kit {
 
@@ -40,8 +39,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildButtons();
-    QPushButton* button(const QString& name, const QString& caption, const QString& toolTip);
+    void buildButtons(QBoxLayout* layout);
     void added(int row);
     void removed(int row);
     QString date() const;

@@ -373,6 +373,7 @@ void tst_MenuWindow::keyboard_reaches_every_picture_and_link_data()
     // clang-format off
     QTest::newRow("figuras") << "cmdButton0" << "CÁLCULOS CON FIGURAS";
     QTest::newRow("ajustar pi") << "lblLink1" << "AJUSTAR PI";
+    QTest::newRow("hoja de resultados") << "lblLink2" << "HOJA DE RESULTADOS";
     // clang-format on
 }
 
