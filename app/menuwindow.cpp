@@ -361,9 +361,11 @@ void MenuWindow::lblLink_Click(int index)
     } else if (m_txtPi->isVisible()) {
         showPlainPi();
         m_txtPi->hide();
+        m_lblLink[2]->setVisible(true);
         m_voice->say(tr("Cuadro de Pi cerrado"));
     } else {
         m_txtPi->show();
+        m_lblLink[2]->setVisible(false); // the sheet's link lies under the box
         m_txtPi->setCursorPosition(m_txtPi->text().length());
         m_voice->say(tr("Cuadro de Pi abierto: %1; Tab para editarlo").arg(kit::spoken(m_txtPi->text())));
     }
@@ -394,6 +396,7 @@ void MenuWindow::txtPi_KeyPress()
         if (focusWidget() == m_txtPi) // back where the user opened the box, not on to the next link
             m_lblLink[1]->setFocus(Qt::OtherFocusReason);
         m_txtPi->hide();
+        m_lblLink[2]->setVisible(true);
         m_voice->say(tr("Pi: %1").arg(kit::spoken(m_txtPi->text())));
     } else {
         m_context.desktop().message(this, tr("Valor no permitido."), kit::DesktopServices::Icon::Exclamation);
