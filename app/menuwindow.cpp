@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cstring>
@@ -20,7 +21,9 @@
 #include "kit/look.h"
 #include "kit/numberbox.h"
 #include "kit/shapes.h"
+#include "kit/sheet.h"
 #include "kit/spokennumbers.h"
+#include "kit/toolwindow.h"
 
 namespace app {
 namespace {
@@ -65,6 +68,8 @@ constexpr LinkRow kLinks[] = {
      QT_TRANSLATE_NOOP("app::MenuWindow", "ACERCA DE VANTRELO")},
     {"lblLink1", QT_TRANSLATE_NOOP("app::MenuWindow", "Pi"), 240, QT_TRANSLATE_NOOP("app::MenuWindow", "Ajustar Pi"),
      QT_TRANSLATE_NOOP("app::MenuWindow", "AJUSTAR PI")},
+    {"lblLink2", "\u2261", 6780, QT_TRANSLATE_NOOP("app::MenuWindow", "Hoja de resultados"),
+     QT_TRANSLATE_NOOP("app::MenuWindow", "HOJA DE RESULTADOS")},
 };
 
 struct FigureItem {
@@ -106,6 +111,10 @@ MenuWindow::MenuWindow(kit::ToolContext& context, const ui::ToolTable& tools, st
     m_voice = new kit::Announcer(this);
     kit::sayPastes(this, m_voice);
     Form_Load();
+    m_context.setToolOpener([menu = QPointer<MenuWindow>(this)](const QString& formName) {
+        return menu ? menu->openTool(formName) : nullptr;
+    });
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this, this, [this] { lblLink_Click(2); });
 }
 
 void MenuWindow::buildButtons()
@@ -192,7 +201,8 @@ void MenuWindow::buildPiBox()
     setTabOrder(m_cmdButton[1], m_cmdButton[2]);
     setTabOrder(m_cmdButton[2], m_lblLink[1]);
     setTabOrder(m_lblLink[1], m_txtPi);
-    setTabOrder(m_txtPi, m_lblLink[0]);
+    setTabOrder(m_txtPi, m_lblLink[2]);
+    setTabOrder(m_lblLink[2], m_lblLink[0]);
 }
 
 void MenuWindow::buildPopupMenus()
@@ -233,25 +243,39 @@ const ui::Tool* MenuWindow::toolOf(const char* opener) const
     return row != m_tools.end() ? row : nullptr;
 }
 
-void MenuWindow::openNew(const ui::Tool* tool)
+QWidget* MenuWindow::openNew(const ui::Tool* tool)
 {
     if (!tool || !tool->make)
-        return;
+        return nullptr;
     QWidget* window = tool->make(m_context, *tool);
     window->show();
     m_context.minimizeMenu();
+    return window;
 }
 
-void MenuWindow::reopen(QPointer<QWidget>& window, const ui::Tool* tool, bool minimize)
+QWidget* MenuWindow::reopen(QPointer<QWidget>& window, const ui::Tool* tool, bool minimize)
 {
     if (!tool || !tool->make)
-        return;
+        return nullptr;
     if (window)
         window->close();
     window = tool->make(m_context, *tool);
     window->show();
     if (minimize)
         m_context.minimizeMenu();
+    return window;
+}
+
+// The way the menu's own openers open each tool: the converter is one window.
+QWidget* MenuWindow::openTool(const QString& formName)
+{
+    const auto row = std::find_if(m_tools.begin(), m_tools.end(),
+                                  [&formName](const ui::Tool& t) { return formName == QLatin1String(t.formName); });
+    if (row == m_tools.end())
+        return nullptr;
+    if (std::strcmp(row->opener, "cmdButton2") == 0)
+        return reopen(m_frmConvert, row, true);
+    return openNew(row);
 }
 
 void MenuWindow::cmdButton_Click(int index)
@@ -333,12 +357,16 @@ void MenuWindow::lblLink_Click(int index)
 {
     if (index == 0) {
         m_context.desktop().about(this, QLatin1String(kName), aboutText(), windowIcon());
+    } else if (index == 2) {
+        m_context.showSheet(true);
     } else if (m_txtPi->isVisible()) {
         showPlainPi();
         m_txtPi->hide();
+        m_lblLink[2]->setVisible(true);
         m_voice->say(tr("Cuadro de Pi cerrado"));
     } else {
         m_txtPi->show();
+        m_lblLink[2]->setVisible(false); // the sheet's link lies under the box
         m_txtPi->setCursorPosition(m_txtPi->text().length());
         m_voice->say(tr("Cuadro de Pi abierto: %1; Tab para editarlo").arg(kit::spoken(m_txtPi->text())));
     }
@@ -369,6 +397,7 @@ void MenuWindow::txtPi_KeyPress()
         if (focusWidget() == m_txtPi) // back where the user opened the box, not on to the next link
             m_lblLink[1]->setFocus(Qt::OtherFocusReason);
         m_txtPi->hide();
+        m_lblLink[2]->setVisible(true);
         m_voice->say(tr("Pi: %1").arg(kit::spoken(m_txtPi->text())));
     } else {
         m_context.desktop().message(this, tr("Valor no permitido."), kit::DesktopServices::Icon::Exclamation);
@@ -401,8 +430,12 @@ bool MenuWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MenuWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_context.var().VentanasAbiertas >= 1
-        && !m_context.desktop().askYesNo(this, tr("Está apunto de cerrar todo, ¿está seguro?"))) {
+    // Entries neither saved nor copied would go with the program: it asks about them first.
+    const bool unsaved = m_context.hasSheet() && m_context.sheet().unsaved();
+    const QString question = unsaved ? tr("La hoja de resultados tiene anotaciones sin guardar ni copiar, que se "
+                                          "perderán. ¿Cerrar de todos modos?")
+                                     : tr("Está apunto de cerrar todo, ¿está seguro?");
+    if ((unsaved || m_context.var().VentanasAbiertas >= 1) && !m_context.desktop().askYesNo(this, question)) {
         event->ignore();
         return;
     }

@@ -7,9 +7,9 @@
 // converter. Moving the mouse names the item under it in the caption strip
 // lblShow and lights the outline Shape1..3 of the hovered button (BReset puts
 // the others back). The links in the strip open the about box (!) and the Pi box
-// txtPi, whose Enter stores ValorPi. While a tool window is open the menu stays
-// minimized; the tool window that leaves VentanasAbiertas at 0 restores it.
-// Closing the menu ends the program, after a question when tools are open.
+// txtPi, whose Enter stores ValorPi; the third link (Ctrl+H) shows the results sheet. While a tool window is open the
+// menu stays minimized; the tool window that leaves VentanasAbiertas at 0 restores it. Closing the menu ends the
+// program, after a question when tools are open or the results sheet holds entries neither saved nor copied.
 
 #include <QPointer>
 #include <QWidget>
@@ -66,10 +66,12 @@ private:
     // The row of the tool that opener opens; none when the table has none.
     const ui::Tool* toolOf(const char* opener) const;
     // A new window of a tool that may be open many times.
-    void openNew(const ui::Tool* tool);
+    QWidget* openNew(const ui::Tool* tool);
+    // A tool by its form name, as its opener opens it; the results sheet opens tools so.
+    QWidget* openTool(const QString& formName);
     void popUp(QMenu* menu, const QWidget* button);
     // The one window of a tool: any open one is closed and a fresh one shown.
-    void reopen(QPointer<QWidget>& window, const ui::Tool* tool, bool minimize);
+    QWidget* reopen(QPointer<QWidget>& window, const ui::Tool* tool, bool minimize);
 
     kit::ToolContext& m_context;
     ui::ToolTable m_tools;
@@ -77,7 +79,7 @@ private:
 
     std::array<kit::ClickLabel*, 3> m_cmdButton{};
     std::array<kit::RectShape*, 3> m_Shape{};
-    std::array<kit::ClickLabel*, 2> m_lblLink{};
+    std::array<kit::ClickLabel*, 3> m_lblLink{};
     kit::ClickLabel* m_lblShow = nullptr;
     kit::NumberBox* m_txtPi = nullptr;
     QString m_defaultPi; // the hidden caption's text: the Pi a double-click restores

@@ -3,10 +3,13 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 #include <memory>
@@ -139,6 +142,19 @@ void QtDesktop::watchClipboard(QObject* receiver, std::function<void()> changed)
                          if (state == Qt::ApplicationActive && std::exchange(*foreignChange, false))
                              changed();
                      });
+}
+
+QString QtDesktop::saveFileName(QWidget* owner, const QString& title, const QString& suggestedName,
+                                const QString& filter)
+{
+    return QFileDialog::getSaveFileName(owner, title, suggestedName, filter);
+}
+
+bool QtDesktop::print(QWidget* owner, const std::function<bool(QPagedPaintDevice&)>& paint)
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, owner);
+    return dialog.exec() == QDialog::Accepted && paint(printer);
 }
 
 } // namespace app

@@ -6,7 +6,8 @@
 namespace app {
 
 // The desktop as Qt offers it: message boxes, the about box, the default browser,
-// the network's reachability and the system clipboard.
+// the network's reachability, the system clipboard, the file dialog and the
+// system's print dialog.
 class QtDesktop : public kit::DesktopServices {
 public:
     void message(QWidget* owner, const QString& text, Icon icon) override;
@@ -18,6 +19,9 @@ public:
     void setClipboardText(const QString& text) override;
     void clearClipboard() override;
     void watchClipboard(QObject* receiver, std::function<void()> changed) override;
+    QString saveFileName(QWidget* owner, const QString& title, const QString& suggestedName,
+                         const QString& filter) override;
+    bool print(QWidget* owner, const std::function<bool(QPagedPaintDevice&)>& paint) override;
 };
 
 } // namespace app

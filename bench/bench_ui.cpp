@@ -5,6 +5,8 @@
 // Each keystroke is timed on its own with a steady clock; the keys alternate
 // between a digit and Backspace so that every one changes the text. Then the
 // growth of resident memory while each tool is opened and closed 1,000 times.
+// The results sheet too: noting a result down, opening and scrolling a sheet of
+// 1,000 entries, saving 100 as a PDF.
 // Prints "name value" lines (microseconds, KiB) for ./scripts/bench.
 
 #include <QApplication>
@@ -12,6 +14,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -25,7 +29,10 @@
 #include "app/qtdesktop.h"
 #include "kit/assets.h"
 #include "kit/basvar.h"
+#include "kit/sheet.h"
+#include "kit/sheetwindow.h"
 #include "kit/toolcontext.h"
+#include "kit/toolwindow.h"
 #include "tests/support/windows.h"
 #include "ui/tools.h"
 
@@ -37,6 +44,7 @@ constexpr int kWarmUp = 500;
 constexpr int kKeystrokes = 20000;
 constexpr int kFirstOpenings = 100;
 constexpr int kOpenings = 1000;
+constexpr int kSheetEntries = 100;
 
 struct Samples {
     std::vector<double> untilResult; // µs from the key press until the text is set
@@ -152,6 +160,71 @@ void growthPerOpening(app::MenuWindow& menu, const char* opener, const char* for
     std::fflush(stdout);
 }
 
+double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The results sheet: one result noted down from an area window until the sheet
+// shows it; a sheet of 1,000 entries opened until painted, then scrolled a page
+// at a time; a sheet of 100 entries saved as a PDF.
+void sheet(kit::BasVar& var, kit::DesktopServices& desktop)
+{
+    kit::ToolContext context(var, desktop);
+    auto* area = static_cast<kit::ToolWindow*>(open("frmArea", context));
+    area->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("12.5"));
+    std::vector<double> adds;
+    for (int i = 0; i < kSheetEntries; ++i) {
+        const auto start = Clock::now();
+        area->noteDown();
+        QApplication::processEvents();
+        adds.push_back(msSince(start));
+    }
+    std::printf("sheet_add_p99_ms %.3f\n", percentile(adds, 0.99));
+    // The same on a sheet that already holds 1,000 entries.
+    const kit::SheetEntry first = context.sheet().entries().front();
+    while (context.sheet().count() < 1000)
+        context.sheet().add(first);
+    adds.clear();
+    for (int i = 0; i < kSheetEntries; ++i) {
+        const auto start = Clock::now();
+        area->noteDown();
+        QApplication::processEvents();
+        adds.push_back(msSince(start));
+    }
+    std::printf("sheet_add_at_1000_p99_ms %.3f\n", percentile(adds, 0.99));
+    while (context.sheet().count() > kSheetEntries)
+        context.sheet().remove(context.sheet().count() - 1);
+    const kit::SheetEntry entry = context.sheet().entries().front();
+    delete topLevel(QStringLiteral("frmHoja"));
+    delete area;
+    QTemporaryDir folder;
+    QString error;
+    const auto pdfStart = Clock::now();
+    const bool saved = context.showSheet(false)->writePdf(folder.filePath(QStringLiteral("hoja.pdf")), error);
+    std::printf("sheet_pdf_100_ms %.1f\n", saved ? msSince(pdfStart) : -1.0);
+    delete topLevel(QStringLiteral("frmHoja"));
+
+    while (context.sheet().count() < 1000)
+        context.sheet().add(entry);
+    const auto openStart = Clock::now();
+    QWidget* window = context.showSheet(true);
+    window->repaint();
+    std::printf("sheet_open_1000_ms %.1f\n", msSince(openStart));
+    auto* list = window->findChild<QListWidget*>();
+    QApplication::processEvents();
+    std::vector<double> frames;
+    for (int page = 0; page < 100; ++page) {
+        const auto start = Clock::now();
+        list->verticalScrollBar()->setValue(list->verticalScrollBar()->value() + list->verticalScrollBar()->pageStep());
+        list->viewport()->repaint();
+        frames.push_back(msSince(start));
+    }
+    std::printf("sheet_scroll_frame_max_ms %.2f\n", *std::max_element(frames.begin(), frames.end()));
+    std::printf("sheet_scrolled_px %d\n", list->verticalScrollBar()->value());
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -198,6 +271,8 @@ int main(int argc, char* argv[])
     delete converter;
     delete area;
     var.workingShown = false;
+
+    sheet(var, desktop);
 
     // Opened and closed through the real menu. BENCH_TOOLS=frmArea,... measures only
     // those, BENCH_OPENINGS rounds instead of 1,000 (for a run under heaptrack).

@@ -7,6 +7,7 @@
 
 class QIcon;
 class QObject;
+class QPagedPaintDevice;
 class QUrl;
 class QWidget;
 
@@ -43,6 +44,14 @@ public:
     // that owns it, which may serve one reader at a time: a window reads it when
     // told of a change, never on a timer of its own.
     virtual void watchClipboard(QObject* receiver, std::function<void()> changed) = 0;
+
+    // The file dialog that asks where to save, with a name box holding
+    // suggestedName; filter as Qt's dialogs take it. "" when the user cancels.
+    virtual QString saveFileName(QWidget* owner, const QString& title, const QString& suggestedName,
+                                 const QString& filter) = 0;
+    // The system's print dialog; once the user accepts, paint lays the pages
+    // out on the printer. True only when the pages went to the printer.
+    virtual bool print(QWidget* owner, const std::function<bool(QPagedPaintDevice&)>& paint) = 0;
 };
 
 } // namespace kit

@@ -2,7 +2,48 @@
 
 #include <QGuiApplication>
 
+#include "kit/sheet.h"
+#include "kit/sheetwindow.h"
+
 namespace kit {
+
+ToolContext::ToolContext(BasVar& var, DesktopServices& desktop) : m_var(var), m_desktop(desktop)
+{
+}
+
+// The sheet's window goes before the sheet it shows.
+ToolContext::~ToolContext()
+{
+    delete m_sheetWindow.data();
+}
+
+Sheet& ToolContext::sheet()
+{
+    if (!m_sheet)
+        m_sheet = std::make_unique<Sheet>();
+    return *m_sheet;
+}
+
+void ToolContext::noteDown(SheetEntry entry)
+{
+    sheet().add(std::move(entry));
+    showSheet(false);
+}
+
+SheetWindow* ToolContext::showSheet(bool activate)
+{
+    if (!m_sheetWindow)
+        m_sheetWindow = new SheetWindow(*this, sheet());
+    m_sheetWindow->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+    if (m_sheetWindow->isMinimized())
+        m_sheetWindow->setWindowState(m_sheetWindow->windowState() & ~Qt::WindowMinimized);
+    m_sheetWindow->show();
+    if (activate) {
+        m_sheetWindow->raise();
+        m_sheetWindow->activateWindow();
+    }
+    return m_sheetWindow;
+}
 
 void ToolContext::minimizeMenu() const
 {

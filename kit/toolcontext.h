@@ -2,18 +2,30 @@
 #define KIT_TOOLCONTEXT_H
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
+
+#include <functional>
+#include <memory>
 
 #include "kit/basvar.h"
 #include "kit/desktopservices.h"
 
 namespace kit {
 
+class Sheet;
+struct SheetEntry;
+class SheetWindow;
+
 // What a tool window gets from the program: the shared variables, the desktop,
-// and the main menu, which it minimizes and restores.
+// the main menu, which it minimizes and restores, and the results sheet.
 class ToolContext {
 public:
-    ToolContext(BasVar& var, DesktopServices& desktop) : m_var(var), m_desktop(desktop) {}
+    ToolContext(BasVar& var, DesktopServices& desktop);
+    ~ToolContext();
+
+    ToolContext(const ToolContext&) = delete;
+    ToolContext& operator=(const ToolContext&) = delete;
 
     BasVar& var() const { return m_var; }
     DesktopServices& desktop() const { return m_desktop; }
@@ -23,10 +35,28 @@ public:
     void minimizeMenu() const;
     void restoreMenu() const;
 
+    // The results sheet, made when first used: a run that never notes anything
+    // down holds none of it.
+    Sheet& sheet();
+    bool hasSheet() const { return m_sheet != nullptr; }
+    // Adds entry to the sheet and shows the sheet's window without taking the
+    // focus from the window the user types in.
+    void noteDown(SheetEntry entry);
+    // Shows the sheet's window, made when first shown; activate gives it the focus.
+    SheetWindow* showSheet(bool activate);
+
+    // Opens a tool window by its form name as the menu does; none without a menu.
+    using ToolOpener = std::function<QWidget*(const QString& formName)>;
+    void setToolOpener(ToolOpener opener) { m_openTool = std::move(opener); }
+    QWidget* openTool(const QString& formName) const { return m_openTool ? m_openTool(formName) : nullptr; }
+
 private:
     BasVar& m_var;
     DesktopServices& m_desktop;
     QPointer<QWidget> m_menu;
+    std::unique_ptr<Sheet> m_sheet;
+    QPointer<SheetWindow> m_sheetWindow;
+    ToolOpener m_openTool;
 };
 
 } // namespace kit

@@ -3,9 +3,13 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QShortcut>
+#include <QToolButton>
 
 #include "kit/accessibility.h"
+#include "kit/announcer.h"
 #include "kit/look.h"
+#include "kit/spokennumbers.h"
 
 namespace kit {
 
@@ -25,6 +29,49 @@ void ToolWindow::Form_Unload()
     var().VentanasAbiertas -= 1;
     if (var().VentanasAbiertas == 0 && m_menuOnClose == MenuOnClose::Restore)
         context().restoreMenu();
+}
+
+void ToolWindow::restore(const QStringList&)
+{
+}
+
+void ToolWindow::enableNotes(std::function<Note()> note, Announcer* voice)
+{
+    m_note = std::move(note);
+    m_noteVoice = voice;
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter})
+        new QShortcut(QKeySequence(Qt::CTRL | key), this, this, &ToolWindow::noteDown);
+}
+
+QToolButton* ToolWindow::addNoteButton(QWidget* parent, int left, int top, int width)
+{
+    auto* button = new QToolButton(parent);
+    button->setText(tr("Anotar"));
+    button->setFont(kit::font(Typeface::Calibri, 9));
+    identify(button, QStringLiteral("cmdAnotar"), tr("Anotar en la hoja de resultados"),
+             tr(" Anota el resultado en la hoja de resultados (Control+Intro) "));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::TabFocus);
+    place(button, left, top, width, 375);
+    showFocusMark(button);
+    connect(button, &QToolButton::clicked, this, &ToolWindow::noteDown);
+    return button;
+}
+
+// The focus stays where the user types: the sheet shows the entry without taking it.
+void ToolWindow::noteDown()
+{
+    if (!m_note)
+        return;
+    Note note = m_note();
+    if (!note.why.isEmpty()) {
+        m_noteVoice->say(tr("Nada que anotar: %1").arg(note.why));
+        return;
+    }
+    note.entry.formName = objectName();
+    const QString result = spoken(note.entry.result);
+    context().noteDown(std::move(note.entry));
+    m_noteVoice->say(tr("Anotado: %1").arg(result));
 }
 
 bool ToolWindow::movesBetweenControls(const QEvent* focusEvent)

@@ -5,11 +5,15 @@
 
 #include <functional>
 
+#include "kit/sheet.h"
 #include "kit/toolcontext.h"
 
 class QKeyEvent;
+class QToolButton;
 
 namespace kit {
+
+class Announcer;
 
 // Base of every tool window: its title bar and background, its count in
 // VentanasAbiertas from its making to its unload step, which runs exactly once
@@ -29,7 +33,23 @@ public:
     // Enter as the key handlers see it.
     static constexpr int kEnter = 13;
 
+    // Shows the values of a sheet entry this kind of window made, as if typed.
+    virtual void restore(const QStringList& state);
+
+    // Adds what the window shows to the results sheet, or says why there is nothing to add.
+    void noteDown();
+
 protected:
+    // What the window would add to the sheet now: an entry, or why there is none.
+    struct Note {
+        SheetEntry entry;
+        QString why; // empty when there is an entry
+    };
+    // Ctrl+Enter notes the window's result down through note, and voice says so.
+    void enableNotes(std::function<Note()> note, Announcer* voice);
+    // The visible control that does the same, at a place in twips of parent.
+    QToolButton* addNoteButton(QWidget* parent, int left, int top, int width);
+
     ToolContext& context() const { return m_context; }
     BasVar& var() const { return m_context.var(); }
     DesktopServices& desktop() const { return m_context.desktop(); }
@@ -52,6 +72,8 @@ protected:
 private:
     ToolContext& m_context;
     MenuOnClose m_menuOnClose;
+    std::function<Note()> m_note;
+    Announcer* m_noteVoice = nullptr;
     bool m_unloaded = false;
     bool m_wasActive = false;
 };

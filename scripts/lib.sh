@@ -7,7 +7,7 @@ RUN_PACKAGES=(
   cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgl-dev
   qt6-wayland fonts-crosextra-carlito fonts-lato fonts-open-sans
 )
-TEST_PACKAGES=(clang clang-format libclang-rt-dev desktop-file-utils appstream dpkg-dev file lintian weston xvfb xauth xclip)
+TEST_PACKAGES=(clang clang-format libclang-rt-dev desktop-file-utils appstream dpkg-dev file lintian weston xvfb xauth xclip poppler-utils)
 BENCH_PACKAGES=(libbenchmark-dev xvfb xauth)
 
 # What installing, configuring and building say goes here, not to the terminal,

@@ -919,6 +919,18 @@ Vantrelo: Versió %1</translation>
         <source>Valor predeterminado: %1</source>
         <translation>Valor per defecte: %1</translation>
     </message>
+    <message>
+        <source>Hoja de resultados</source>
+        <translation>Full de resultats</translation>
+    </message>
+    <message>
+        <source>HOJA DE RESULTADOS</source>
+        <translation>FULL DE RESULTATS</translation>
+    </message>
+    <message>
+        <source>La hoja de resultados tiene anotaciones sin guardar ni copiar, que se perderán. ¿Cerrar de todos modos?</source>
+        <translation>El full de resultats té anotacions sense desar ni copiar, que es perdran. Voleu tancar igualment?</translation>
+    </message>
 </context>
 <context>
     <name>app::QtDesktop</name>
@@ -973,6 +985,117 @@ Vantrelo: Versió %1</translation>
     <message>
         <source>Pegado: %1</source>
         <translation>Enganxat: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kit::SheetWindow</name>
+    <message>
+        <source>Hoja de resultados</source>
+        <translation>Full de resultats</translation>
+    </message>
+    <message>
+        <source>Intro abre la herramienta de la anotación; Suprimir la quita; Control+C la copia; Control+S guarda la hoja en PDF; Control+P la imprime.</source>
+        <translation>Retorn obre l&apos;eina de l&apos;anotació; Supr la treu; Control+C la copia; Control+S desa el full en PDF; Control+P l&apos;imprimeix.</translation>
+    </message>
+    <message>
+        <source>Anotaciones</source>
+        <translation>Anotacions</translation>
+    </message>
+    <message>
+        <source>Copiar todo</source>
+        <translation>Copia-ho tot</translation>
+    </message>
+    <message>
+        <source> Copia todas las anotaciones (Control+Mayúsculas+C) </source>
+        <translation> Copia totes les anotacions (Control+Maj+C) </translation>
+    </message>
+    <message>
+        <source>Imprimir…</source>
+        <translation>Imprimeix…</translation>
+    </message>
+    <message>
+        <source> Imprime la hoja (Control+P) </source>
+        <translation> Imprimeix el full (Control+P) </translation>
+    </message>
+    <message>
+        <source>Guardar PDF…</source>
+        <translation>Desa en PDF…</translation>
+    </message>
+    <message>
+        <source> Guarda la hoja como PDF (Control+S) </source>
+        <translation> Desa el full com a PDF (Control+S) </translation>
+    </message>
+    <message>
+        <source>Anotación copiada</source>
+        <translation>Anotació copiada</translation>
+    </message>
+    <message>
+        <source>Hoja copiada</source>
+        <translation>Full copiat</translation>
+    </message>
+    <message>
+        <source>Quitada: %1</source>
+        <translation>Treta: %1</translation>
+    </message>
+    <message>
+        <source>no se pudo componer el documento</source>
+        <translation>no s&apos;ha pogut compondre el document</translation>
+    </message>
+    <message>
+        <source>La hoja está vacía</source>
+        <translation>El full és buit</translation>
+    </message>
+    <message>
+        <source>Guardar la hoja como PDF</source>
+        <translation>Desa el full com a PDF</translation>
+    </message>
+    <message>
+        <source>hoja-de-resultados.pdf</source>
+        <translation>full-de-resultats.pdf</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la hoja en %1: %2</source>
+        <translation>No s&apos;ha pogut desar el full a %1: %2</translation>
+    </message>
+    <message>
+        <source>Hoja guardada</source>
+        <translation>Full desat</translation>
+    </message>
+    <message>
+        <source>Hoja enviada a imprimir</source>
+        <translation>Full enviat a imprimir</translation>
+    </message>
+    <message>
+        <source>es_ES</source>
+        <comment>the locale the sheet&apos;s date is written in</comment>
+        <translation>ca_ES</translation>
+    </message>
+</context>
+<context>
+    <name>kit::ToolWindow</name>
+    <message>
+        <source>Anotar</source>
+        <translation>Anota</translation>
+    </message>
+    <message>
+        <source>Anotar en la hoja de resultados</source>
+        <translation>Anota al full de resultats</translation>
+    </message>
+    <message>
+        <source> Anota el resultado en la hoja de resultados (Control+Intro) </source>
+        <translation> Anota el resultat al full de resultats (Control+Retorn) </translation>
+    </message>
+    <message>
+        <source>Nada que anotar: %1</source>
+        <translation>Res a anotar: %1</translation>
+    </message>
+    <message>
+        <source>Anotado: %1</source>
+        <translation>Anotat: %1</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1310,10 @@ Vantrelo: Versió %1</translation>
         <source>V</source>
         <translation>V</translation>
     </message>
+    <message>
+        <source>Faltan medidas</source>
+        <translation>Falten mesures</translation>
+    </message>
 </context>
 <context>
     <name>ui::ConverterWindow</name>
@@ -1249,6 +1376,14 @@ Vantrelo: Versió %1</translation>
     <message>
         <source>Elija un valor de la lista para ver cómo se obtiene.</source>
         <translation>Trieu un valor de la llista per veure com s&apos;obté.</translation>
+    </message>
+    <message>
+        <source>Escriba un valor</source>
+        <translation>Escriviu un valor</translation>
+    </message>
+    <message>
+        <source>Resultado: %1</source>
+        <translation>Resultat: %1</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1547,10 @@ Vantrelo: Versió %1</translation>
     <message>
         <source>Sin respuesta: los valores conocidos deben ser positivos.</source>
         <translation>Sense resposta: els valors coneguts han de ser positius.</translation>
+    </message>
+    <message>
+        <source>Anotar en la hoja (Ctrl+Intro)</source>
+        <translation>Anota al full (Ctrl+Retorn)</translation>
     </message>
 </context>
 <context>

@@ -919,6 +919,18 @@ Vantrelo: Version %1</translation>
         <source>Valor predeterminado: %1</source>
         <translation>Default value: %1</translation>
     </message>
+    <message>
+        <source>Hoja de resultados</source>
+        <translation>Results sheet</translation>
+    </message>
+    <message>
+        <source>HOJA DE RESULTADOS</source>
+        <translation>RESULTS SHEET</translation>
+    </message>
+    <message>
+        <source>La hoja de resultados tiene anotaciones sin guardar ni copiar, que se perderán. ¿Cerrar de todos modos?</source>
+        <translation>The results sheet has entries that were neither saved nor copied, and they will be lost. Close anyway?</translation>
+    </message>
 </context>
 <context>
     <name>app::QtDesktop</name>
@@ -973,6 +985,117 @@ Vantrelo: Version %1</translation>
     <message>
         <source>Pegado: %1</source>
         <translation>Pasted: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kit::SheetWindow</name>
+    <message>
+        <source>Hoja de resultados</source>
+        <translation>Results sheet</translation>
+    </message>
+    <message>
+        <source>Intro abre la herramienta de la anotación; Suprimir la quita; Control+C la copia; Control+S guarda la hoja en PDF; Control+P la imprime.</source>
+        <translation>Enter opens the entry&apos;s tool; Delete removes it; Control+C copies it; Control+S saves the sheet as PDF; Control+P prints it.</translation>
+    </message>
+    <message>
+        <source>Anotaciones</source>
+        <translation>Entries</translation>
+    </message>
+    <message>
+        <source>Copiar todo</source>
+        <translation>Copy all</translation>
+    </message>
+    <message>
+        <source> Copia todas las anotaciones (Control+Mayúsculas+C) </source>
+        <translation> Copies every entry (Control+Shift+C) </translation>
+    </message>
+    <message>
+        <source>Imprimir…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source> Imprime la hoja (Control+P) </source>
+        <translation> Prints the sheet (Control+P) </translation>
+    </message>
+    <message>
+        <source>Guardar PDF…</source>
+        <translation>Save PDF…</translation>
+    </message>
+    <message>
+        <source> Guarda la hoja como PDF (Control+S) </source>
+        <translation> Saves the sheet as PDF (Control+S) </translation>
+    </message>
+    <message>
+        <source>Anotación copiada</source>
+        <translation>Entry copied</translation>
+    </message>
+    <message>
+        <source>Hoja copiada</source>
+        <translation>Sheet copied</translation>
+    </message>
+    <message>
+        <source>Quitada: %1</source>
+        <translation>Removed: %1</translation>
+    </message>
+    <message>
+        <source>no se pudo componer el documento</source>
+        <translation>the document could not be laid out</translation>
+    </message>
+    <message>
+        <source>La hoja está vacía</source>
+        <translation>The sheet is empty</translation>
+    </message>
+    <message>
+        <source>Guardar la hoja como PDF</source>
+        <translation>Save the sheet as PDF</translation>
+    </message>
+    <message>
+        <source>hoja-de-resultados.pdf</source>
+        <translation>results-sheet.pdf</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la hoja en %1: %2</source>
+        <translation>The sheet could not be saved in %1: %2</translation>
+    </message>
+    <message>
+        <source>Hoja guardada</source>
+        <translation>Sheet saved</translation>
+    </message>
+    <message>
+        <source>Hoja enviada a imprimir</source>
+        <translation>Sheet sent to the printer</translation>
+    </message>
+    <message>
+        <source>es_ES</source>
+        <comment>the locale the sheet&apos;s date is written in</comment>
+        <translation>en_GB</translation>
+    </message>
+</context>
+<context>
+    <name>kit::ToolWindow</name>
+    <message>
+        <source>Anotar</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Anotar en la hoja de resultados</source>
+        <translation>Note down in the results sheet</translation>
+    </message>
+    <message>
+        <source> Anota el resultado en la hoja de resultados (Control+Intro) </source>
+        <translation> Notes the result down in the results sheet (Control+Enter) </translation>
+    </message>
+    <message>
+        <source>Nada que anotar: %1</source>
+        <translation>Nothing to note down: %1</translation>
+    </message>
+    <message>
+        <source>Anotado: %1</source>
+        <translation>Noted: %1</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1310,10 @@ Vantrelo: Version %1</translation>
         <source>V</source>
         <translation>V</translation>
     </message>
+    <message>
+        <source>Faltan medidas</source>
+        <translation>Measures missing</translation>
+    </message>
 </context>
 <context>
     <name>ui::ConverterWindow</name>
@@ -1249,6 +1376,14 @@ Vantrelo: Version %1</translation>
     <message>
         <source>Elija un valor de la lista para ver cómo se obtiene.</source>
         <translation>Choose a value in the list to see how it is worked out.</translation>
+    </message>
+    <message>
+        <source>Escriba un valor</source>
+        <translation>Type a value</translation>
+    </message>
+    <message>
+        <source>Resultado: %1</source>
+        <translation>Result: %1</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1547,10 @@ Vantrelo: Version %1</translation>
     <message>
         <source>Sin respuesta: los valores conocidos deben ser positivos.</source>
         <translation>No answer: the known values must be positive.</translation>
+    </message>
+    <message>
+        <source>Anotar en la hoja (Ctrl+Intro)</source>
+        <translation>Note down in the sheet (Ctrl+Enter)</translation>
     </message>
 </context>
 <context>

@@ -919,6 +919,18 @@ Vantrelo: Versão %1</translation>
         <source>Valor predeterminado: %1</source>
         <translation>Valor padrão: %1</translation>
     </message>
+    <message>
+        <source>Hoja de resultados</source>
+        <translation>Folha de resultados</translation>
+    </message>
+    <message>
+        <source>HOJA DE RESULTADOS</source>
+        <translation>FOLHA DE RESULTADOS</translation>
+    </message>
+    <message>
+        <source>La hoja de resultados tiene anotaciones sin guardar ni copiar, que se perderán. ¿Cerrar de todos modos?</source>
+        <translation>A folha de resultados tem anotações não salvas nem copiadas, que serão perdidas. Fechar mesmo assim?</translation>
+    </message>
 </context>
 <context>
     <name>app::QtDesktop</name>
@@ -973,6 +985,117 @@ Vantrelo: Versão %1</translation>
     <message>
         <source>Pegado: %1</source>
         <translation>Colado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kit::SheetWindow</name>
+    <message>
+        <source>Hoja de resultados</source>
+        <translation>Folha de resultados</translation>
+    </message>
+    <message>
+        <source>Intro abre la herramienta de la anotación; Suprimir la quita; Control+C la copia; Control+S guarda la hoja en PDF; Control+P la imprime.</source>
+        <translation>Enter abre a ferramenta da anotação; Delete a remove; Control+C a copia; Control+S salva a folha em PDF; Control+P a imprime.</translation>
+    </message>
+    <message>
+        <source>Anotaciones</source>
+        <translation>Anotações</translation>
+    </message>
+    <message>
+        <source>Copiar todo</source>
+        <translation>Copiar tudo</translation>
+    </message>
+    <message>
+        <source> Copia todas las anotaciones (Control+Mayúsculas+C) </source>
+        <translation> Copia todas as anotações (Control+Shift+C) </translation>
+    </message>
+    <message>
+        <source>Imprimir…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source> Imprime la hoja (Control+P) </source>
+        <translation> Imprime a folha (Control+P) </translation>
+    </message>
+    <message>
+        <source>Guardar PDF…</source>
+        <translation>Salvar PDF…</translation>
+    </message>
+    <message>
+        <source> Guarda la hoja como PDF (Control+S) </source>
+        <translation> Salva a folha como PDF (Control+S) </translation>
+    </message>
+    <message>
+        <source>Anotación copiada</source>
+        <translation>Anotação copiada</translation>
+    </message>
+    <message>
+        <source>Hoja copiada</source>
+        <translation>Folha copiada</translation>
+    </message>
+    <message>
+        <source>Quitada: %1</source>
+        <translation>Removida: %1</translation>
+    </message>
+    <message>
+        <source>no se pudo componer el documento</source>
+        <translation>não foi possível compor o documento</translation>
+    </message>
+    <message>
+        <source>La hoja está vacía</source>
+        <translation>A folha está vazia</translation>
+    </message>
+    <message>
+        <source>Guardar la hoja como PDF</source>
+        <translation>Salvar a folha como PDF</translation>
+    </message>
+    <message>
+        <source>hoja-de-resultados.pdf</source>
+        <translation>folha-de-resultados.pdf</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la hoja en %1: %2</source>
+        <translation>Não foi possível salvar a folha em %1: %2</translation>
+    </message>
+    <message>
+        <source>Hoja guardada</source>
+        <translation>Folha salva</translation>
+    </message>
+    <message>
+        <source>Hoja enviada a imprimir</source>
+        <translation>Folha enviada para impressão</translation>
+    </message>
+    <message>
+        <source>es_ES</source>
+        <comment>the locale the sheet&apos;s date is written in</comment>
+        <translation>pt_BR</translation>
+    </message>
+</context>
+<context>
+    <name>kit::ToolWindow</name>
+    <message>
+        <source>Anotar</source>
+        <translation>Anotar</translation>
+    </message>
+    <message>
+        <source>Anotar en la hoja de resultados</source>
+        <translation>Anotar na folha de resultados</translation>
+    </message>
+    <message>
+        <source> Anota el resultado en la hoja de resultados (Control+Intro) </source>
+        <translation> Anota o resultado na folha de resultados (Control+Enter) </translation>
+    </message>
+    <message>
+        <source>Nada que anotar: %1</source>
+        <translation>Nada a anotar: %1</translation>
+    </message>
+    <message>
+        <source>Anotado: %1</source>
+        <translation>Anotado: %1</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1310,10 @@ Vantrelo: Versão %1</translation>
         <source>V</source>
         <translation>V</translation>
     </message>
+    <message>
+        <source>Faltan medidas</source>
+        <translation>Faltam medidas</translation>
+    </message>
 </context>
 <context>
     <name>ui::ConverterWindow</name>
@@ -1249,6 +1376,14 @@ Vantrelo: Versão %1</translation>
     <message>
         <source>Elija un valor de la lista para ver cómo se obtiene.</source>
         <translation>Escolha um valor da lista para ver como é obtido.</translation>
+    </message>
+    <message>
+        <source>Escriba un valor</source>
+        <translation>Digite um valor</translation>
+    </message>
+    <message>
+        <source>Resultado: %1</source>
+        <translation>Resultado: %1</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1547,10 @@ Vantrelo: Versão %1</translation>
     <message>
         <source>Sin respuesta: los valores conocidos deben ser positivos.</source>
         <translation>Sem resposta: os valores conhecidos devem ser positivos.</translation>
+    </message>
+    <message>
+        <source>Anotar en la hoja (Ctrl+Intro)</source>
+        <translation>Anotar na folha (Ctrl+Enter)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +85,9 @@ CalculatorWindow::CalculatorWindow(kit::ToolContext& context, const core::Calcul
     Form_Load();
     connectVoice();
     m_working->start([this] { return working(); }, workingNames(), m_voice);
+    // At the foot of the measures, under the unit column, where the panel is free.
+    addNoteButton(findChild<QFrame*>(QStringLiteral("Frame1")), 1815, 2640, 1200);
+    enableNotes([this] { return note(); }, m_voice);
 }
 
 // The lists still signal while the window's base deletes them, when the
@@ -177,6 +181,69 @@ QString CalculatorWindow::spokenResult() const
     return tr("Resultado: %1")
         .arg(answer + QLatin1Char(' ')
              + unitWords(coreUnit(m_ui.Combo4, m_calculator.resultUnits), m_ui.txtAnswer->text()));
+}
+
+// No entry without a result: a measure the figure uses that is not above zero, or
+// a result out of range, says why instead.
+kit::ToolWindow::Note CalculatorWindow::note() const
+{
+    const QString answer = m_ui.txtAnswer->text();
+    if (answer == outOfRange())
+        return {{}, answer};
+    const core::Figure& figure = selectedFigure();
+    kit::SheetEntry entry;
+    entry.heading = windowTitle() + QStringLiteral(": ")
+                    + m_ui.Option[static_cast<std::size_t>(&figure - &m_calculator.figures[0])]->accessibleName();
+    entry.state << QString::number(&figure - &m_calculator.figures[0] + 1);
+    for (int row = 1; row <= 3; ++row) {
+        entry.state << text(row)->text();
+        if (!uses(figure, row))
+            continue;
+        if (core::readNumber(text(row)->text().toStdString()).value_or(0.0) <= 0.0)
+            return {{}, tr("Faltan medidas")};
+        entry.values << QStringLiteral("%1 %2 %3")
+                            .arg(m_ui.Label[row - 1]->text(), text(row)->text(), measureUnit(figure, row))
+                            .trimmed();
+    }
+    if (core::hasPi(figure.result))
+        entry.values << QStringLiteral("π = %1").arg(QString::fromStdString(core::plainText(var().ValorPi)));
+    entry.state << QString::number(m_ui.Combo1->currentIndex()) << QString::number(m_ui.Combo4->currentIndex())
+                << QString::number(m_ui.Combo5 ? m_ui.Combo5->currentIndex() : -1);
+    entry.working = m_working->text();
+    entry.spoken = m_working->spoken();
+    entry.result = tr("Resultado: %1").arg(answer + QLatin1Char(' ') + m_ui.Combo4->currentText());
+    return {entry, {}};
+}
+
+QString CalculatorWindow::measureUnit(const core::Figure& figure, int row) const
+{
+    switch (figure.measures[static_cast<std::size_t>(row - 1)]) {
+    case core::Measure::Length:
+        return m_ui.Combo1->currentText();
+    case core::Measure::Area:
+        return m_ui.Combo5 ? m_ui.Combo5->currentText() : QString();
+    default:
+        return {};
+    }
+}
+
+void CalculatorWindow::restore(const QStringList& state)
+{
+    if (state.size() != 7)
+        return;
+    const int figure = state[0].toInt();
+    if (figure >= 1 && figure <= int(m_ui.Option.size()))
+        m_ui.Option[static_cast<std::size_t>(figure - 1)]->setChecked(true);
+    m_ui.Combo1->setCurrentIndex(state[4].toInt());
+    Combo1_Click();
+    if (m_ui.Combo5 && state[6].toInt() >= 0) {
+        m_ui.Combo5->setCurrentIndex(state[6].toInt());
+        Combo5_Click();
+    }
+    for (int n = 1; n <= 3; ++n)
+        text(n)->setText(state[n]);
+    m_ui.Combo4->setCurrentIndex(state[5].toInt());
+    Combo4_Click();
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event)

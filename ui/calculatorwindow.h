@@ -33,6 +33,10 @@ public:
     CalculatorWindow(kit::ToolContext& context, const core::Calculator& calculator);
     ~CalculatorWindow() override;
 
+    // State: the figure's number, the three measures, and the rows of the input,
+    // result and base area units.
+    void restore(const QStringList& state) override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -46,6 +50,9 @@ private:
     void pendingGotFocus();
     // The result as a screen reader says it, with its unit.
     QString spokenResult() const;
+    // The sheet's entry of what the window shows.
+    Note note() const;
+    QString measureUnit(const core::Figure& figure, int row) const;
     void Form_Load();
     void Option_Click(int n);
     void Combo1_Click();

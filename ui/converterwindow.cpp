@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/numbers.h"
 #include "core/units.h"
 #include "kit/accessibility.h"
 #include "kit/announcer.h"
@@ -123,6 +124,44 @@ void ConverterWindow::buildWorking(kit::ToolContext& context)
     setTabOrder(m_working->toggleBar(), m_Option[0]);
     m_working->setWhyNone([] { return tr("Elija un valor de la lista para ver cómo se obtiene."); });
     m_working->start([this] { return rowWorking(); }, workingNames(), m_voice);
+    // In the free column between the lists.
+    QToolButton* note = addNoteButton(this, 3015, 1920, 585);
+    setTabOrder(m_List1, note);
+    setTabOrder(note, m_List2);
+    enableNotes([this] { return this->note(); }, m_voice);
+}
+
+kit::ToolWindow::Note ConverterWindow::note()
+{
+    if (core::readNumber(m_txtCaja->text().toStdString()).value_or(0.0) <= 0.0)
+        return {{}, tr("Escriba un valor")};
+    const int row = m_List3->selectedRow();
+    if (row < 0)
+        return {{}, tr("Elija un valor de la lista para ver cómo se obtiene.")};
+    if (!isValue(row))
+        return {{}, outOfRange()};
+    const std::int16_t category = shownCategory();
+    kit::SheetEntry entry;
+    entry.heading = windowTitle() + QStringLiteral(": ") + m_Option[static_cast<std::size_t>(category)]->text();
+    entry.values << m_txtCaja->text() + QLatin1Char(' ') + m_List1->item(m_List1->selectedRow())->text();
+    entry.working = m_working->text();
+    entry.spoken = m_working->spoken();
+    entry.result = tr("Resultado: %1").arg(m_List3->item(row)->text() + QLatin1Char(' ') + m_List2->item(row)->text());
+    entry.state << QString::number(category) << QString::number(m_List1->selectedRow()) << m_txtCaja->text()
+                << QString::number(row);
+    return {entry, {}};
+}
+
+void ConverterWindow::restore(const QStringList& state)
+{
+    if (state.size() != 4)
+        return;
+    const int category = state[0].toInt();
+    if (category >= 0 && category < int(m_Option.size()))
+        m_Option[static_cast<std::size_t>(category)]->setChecked(true);
+    m_List1->selectRow(state[1].toInt());
+    m_txtCaja->setText(state[2]);
+    m_List3->selectRow(state[3].toInt());
 }
 
 // Units as the lists name them, and in words as the values are read.

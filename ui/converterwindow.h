@@ -46,6 +46,10 @@ class ConverterWindow : public kit::ToolWindow {
 public:
     explicit ConverterWindow(kit::ToolContext& context);
 
+    // State: the category's number, the source unit's row, the value typed and
+    // the chosen row of values.
+    void restore(const QStringList& state) override;
+
 public Q_SLOTS:
     void tmrClip_Timer();
 
@@ -63,6 +67,8 @@ private:
     kit::WorkingNames workingNames();
     // The working of the selected values row; none without one.
     core::Working rowWorking();
+    // The sheet's entry of the chosen row.
+    Note note();
 
     void Form_Load();
     void Option_Click(std::int16_t c);

@@ -299,6 +299,50 @@ void PitagorasWindow::buildWorking(kit::ToolContext& context)
     const kit::WorkingNames names = {
         [](const core::Piece& piece) { return QString::fromUtf8(kBoxes[piece.index].letter); }, {}, {}};
     m_working->start([this] { return answerWorking(); }, names, m_voice);
+    // The panel fills the window: the visible control is an item of the settings menu.
+    QAction* noteItem = m_mMenu->addAction(tr("Anotar en la hoja (Ctrl+Intro)"));
+    noteItem->setObjectName(QStringLiteral("mAnotar"));
+    connect(noteItem, &QAction::triggered, this, &PitagorasWindow::noteDown);
+    enableNotes([this] { return note(); }, m_voice);
+}
+
+kit::ToolWindow::Note PitagorasWindow::note() const
+{
+    const int answerBox = m_Modo ? m_proportionBox : m_triangleBox;
+    if (answerBox < 0)
+        return {{}, tr("Sin respuesta todavía")};
+    const QString answer = m_txtZ[answerBox]->text();
+    if (answer == outOfRange())
+        return {{}, answer};
+    kit::SheetEntry entry;
+    entry.heading = windowTitle() + QStringLiteral(": ") + (m_Modo ? tr("Equivalencia") : tr("Triángulo"));
+    entry.state << QString::number(int(m_Modo));
+    for (int index = 0; index < core::kBoxCount; ++index) {
+        const bool answered = index == answerBox;
+        entry.state << (answered ? QStringLiteral("0") : m_txtZ[index]->text());
+        if (isTriangleBox(index) != m_Modo && !answered)
+            entry.values << QStringLiteral("%1 = %2").arg(QString::fromUtf8(kBoxes[index].letter),
+                                                          m_txtZ[index]->text());
+    }
+    entry.working = m_working->text();
+    entry.spoken = m_working->spoken();
+    entry.result = QStringLiteral("%1 = %2").arg(QString::fromUtf8(kBoxes[answerBox].letter), answer);
+    return {entry, {}};
+}
+
+// As if the values were typed and Enter pressed in the part.
+void PitagorasWindow::restore(const QStringList& state)
+{
+    if (state.size() != 1 + core::kBoxCount)
+        return;
+    if ((state[0] == QLatin1String("1")) != m_Modo)
+        cmdMode_Click();
+    for (int index = 0; index < core::kBoxCount; ++index)
+        writeBox(index, state[index + 1], Writer::User);
+    m_tmrAuto->stop();
+    eVacios();
+    if (m_Listo)
+        eShow();
 }
 
 core::Working PitagorasWindow::answerWorking() const

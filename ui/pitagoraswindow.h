@@ -54,6 +54,10 @@ public:
     // The panel's left edge in twips: 0 at rest, -3480 when fully slid.
     int panelLeft() const { return m_panelLeft; }
 
+    // State: the part (1 for the proportion), then the boxes' texts; the box
+    // that held the answer is solved again.
+    void restore(const QStringList& state) override;
+
 public Q_SLOTS:
     void tmrMode_Timer();
     void tmrAuto_Timer();
@@ -77,6 +81,8 @@ private:
     // Why the part in use holds no answer: the message, or what the boxes lack.
     QString whyNoAnswer() const;
     bool filterBoxEvent(int index, QEvent* event);
+    // The sheet's entry of the answer of the part in use.
+    Note note() const;
 
     void frmeMode_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
     // mMenu for the keyboard: under the focused box, or over the window's middle.

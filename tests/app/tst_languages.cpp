@@ -360,7 +360,7 @@ void tst_Languages::every_window_speaks_its_language_data()
                                                  "PARALELEPÍPED.|PARALELEPÍPEDO|Perímetro|Pitágoras de Samos|"
                                                  "POLÍGONO REG.|POLÍGONO REGULAR|PRISMA|Resolver|Resultado|"
                                                  "Retrato de Pitágoras|ROMBOIDE|Sobre Pitágoras|Unidades|"
-                                                 "Valor de Pi|Valores")
+                                                 "Valor de Pi|Valores|Anotar")
                                       .split(QLatin1Char('|'))},
         {QStringLiteral("ca"), QStringLiteral("ESFERA|Figura|Fórmula|FÓRMULA:|Hipotenusa|Longitud|PRISMA|ROMBOIDE|"
                                               "Valor de Pi|Vantrelo - Menú")

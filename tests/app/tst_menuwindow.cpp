@@ -278,8 +278,11 @@ void tst_MenuWindow::pi_link_toggles_the_box()
     QVERIFY(piBox()->isVisible());
     QCOMPARE(piBox()->cursorPosition(), piBox()->text().length());
     QVERIFY(!piBox()->hasFocus());
+    // The sheet's link, under the box, takes no focus meanwhile.
+    QVERIFY(!child<kit::ClickLabel>(QStringLiteral("lblLink2"))->isVisible());
     QTest::mouseClick(link, Qt::LeftButton);
     QVERIFY(!piBox()->isVisible());
+    QVERIFY(child<kit::ClickLabel>(QStringLiteral("lblLink2"))->isVisible());
 }
 
 void tst_MenuWindow::about_link_shows_maker_and_version()
@@ -373,6 +376,7 @@ void tst_MenuWindow::keyboard_reaches_every_picture_and_link_data()
     // clang-format off
     QTest::newRow("figuras") << "cmdButton0" << "CÁLCULOS CON FIGURAS";
     QTest::newRow("ajustar pi") << "lblLink1" << "AJUSTAR PI";
+    QTest::newRow("hoja de resultados") << "lblLink2" << "HOJA DE RESULTADOS";
     // clang-format on
 }
 

@@ -1,7 +1,9 @@
 #ifndef TESTS_SUPPORT_FAKEDESKTOP_H
 #define TESTS_SUPPORT_FAKEDESKTOP_H
 
+#include <QBuffer>
 #include <QIcon>
+#include <QPdfWriter>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -31,6 +33,11 @@ public:
     std::vector<QUrl> openedAddresses;
     bool addressOpens = true; // what the desktop answers to a request to open an address
     QString clipboard; // set directly, it tells no watcher; setClipboardText does
+    QStringList saveDialogs; // the titles of the file dialogs asked for
+    QString savePath; // what the file dialog answers: "" as when cancelled
+    int printDialogs = 0;
+    bool printAccepted = false; // whether the print dialog is accepted
+    QByteArray printed; // what the accepted print dialog got, as a PDF
 
     void message(QWidget*, const QString& text, Icon icon) override
     {
@@ -67,6 +74,21 @@ public:
     void watchClipboard(QObject* receiver, std::function<void()> changed) override
     {
         m_clipboardWatchers.push_back({receiver, std::move(changed)});
+    }
+    QString saveFileName(QWidget*, const QString& title, const QString&, const QString&) override
+    {
+        saveDialogs << title;
+        return savePath;
+    }
+    bool print(QWidget*, const std::function<bool(QPagedPaintDevice&)>& paint) override
+    {
+        ++printDialogs;
+        if (!printAccepted)
+            return false;
+        QBuffer buffer(&printed);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter printer(&buffer);
+        return paint(printer);
     }
 
 private:
