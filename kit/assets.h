@@ -37,9 +37,8 @@ struct PictureSize {
 };
 inline constexpr PictureSize kOtherSizes[] = {
     {picture::kPortrait, 73, 73}, // the about window's portrait button
-    {picture::kIcon, 16, 16},
-    {picture::kIcon, 32, 32},
-    {picture::kIcon, 128, 128},
+    {picture::kCopy, 25, 25}, // the working's copy button
+    {picture::kIcon, 16, 16},     {picture::kIcon, 32, 32}, {picture::kIcon, 128, 128},
 };
 
 // Every picture is drawn ahead by the build (kit/drawpictures.cpp) at its own

@@ -111,10 +111,10 @@ void WorkingPanel::buildCopyButton()
     auto* copy = new QToolButton(m_frame);
     identify(copy, QStringLiteral("cmdCopiarDesarrollo"), tr("Copiar el desarrollo"),
              tr(" Copiar el desarrollo (Control+Mayúsculas+C) "));
-    copy->setIcon(QIcon(QString::fromLatin1(picture::kCopy)));
     copy->setAutoRaise(true);
     place(copy, m_client.width() - kMargin - kButtonSize, kMargin / 2, kButtonSize, kButtonSize);
     copy->setIconSize(copy->size() - QSize(8, 8));
+    copy->setIcon(pictureIcon(copy, QString::fromLatin1(picture::kCopy), copy->iconSize()));
     showFocusMark(copy);
     connect(copy, &QToolButton::clicked, this, &WorkingPanel::copy);
 }

@@ -25,14 +25,19 @@ private Q_SLOTS:
 void tst_Memory::opening_and_closing_leaves_no_widgets_behind_data()
 {
     QTest::addColumn<QString>("opener");
-    for (const ui::Tool& tool : ui::kTools)
-        QTest::newRow(tool.opener) << QString::fromLatin1(tool.opener);
+    QTest::addColumn<bool>("workingShown"); // its panel built and shown in each window
+    for (const ui::Tool& tool : ui::kTools) {
+        QTest::newRow(tool.opener) << QString::fromLatin1(tool.opener) << false;
+        QTest::addRow("%s, desarrollo", tool.opener) << QString::fromLatin1(tool.opener) << true;
+    }
 }
 
 void tst_Memory::opening_and_closing_leaves_no_widgets_behind()
 {
     QFETCH(QString, opener);
+    QFETCH(bool, workingShown);
     MenuFixture fixture;
+    fixture.var.workingShown = workingShown;
     const app::MenuWindow& menu = fixture.menu;
     const auto openAndClose = [&] {
         fixture.open(opener)->close();
