@@ -7,6 +7,10 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include "kit/accessibility.h"
@@ -60,6 +64,37 @@ public:
     using ReadOnlyText::text;
     QString heardText() const override { return static_cast<const WorkingBox*>(widget())->heard(); }
 };
+
+// Rewrites only the lines of box that differ from text: a keystroke changes a
+// number or two of the working, and laying the whole text out again, as
+// setPlainText does, was most of what showing the working cost a keystroke.
+void rewriteChangedLines(QPlainTextEdit* box, const QString& text)
+{
+    QTextDocument* document = box->document();
+    document->setUndoRedoEnabled(false); // edits of a read-only text, never undone
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    QTextBlock block = document->firstBlock();
+    for (qsizetype i = 0; i < lines.size(); ++i, block = block.next()) {
+        if (!block.isValid()) { // more lines than before: the rest at the end
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(QLatin1Char('\n') + lines.mid(i).join(QLatin1Char('\n')));
+            break;
+        }
+        if (block.text() != lines[i]) {
+            cursor.setPosition(block.position());
+            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+            cursor.insertText(lines[i]);
+        }
+    }
+    if (block.isValid()) { // fewer lines than before: the rest goes
+        cursor.setPosition(block.previous().position() + block.previous().length() - 1);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+}
 
 QAccessibleInterface* workingFactory(const QString& className, QObject* object)
 {
@@ -201,7 +236,7 @@ void WorkingPanel::write()
     if (written == m_written)
         return;
     m_written = std::move(written);
-    m_text->setPlainText(m_written);
+    rewriteChangedLines(m_text, m_written);
 }
 
 void WorkingPanel::toggle()
