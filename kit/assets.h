@@ -29,7 +29,8 @@ inline constexpr const char* kPictures[] = {
 // The program's icon, at the sizes desktops and the about box ask for.
 inline constexpr int kIconSizes[] = {16, 32, 64, 128};
 
-// Pictures shown at a size other than the drawing's own, in pixels at 1x.
+// Pictures shown at a size other than the drawing's own, in pixels at 1x (the
+// icon's are kIconSizes).
 struct PictureSize {
     const char* key;
     int width;
@@ -38,11 +39,10 @@ struct PictureSize {
 inline constexpr PictureSize kOtherSizes[] = {
     {picture::kPortrait, 73, 73}, // the about window's portrait button
     {picture::kCopy, 25, 25}, // the working's copy button
-    {picture::kIcon, 16, 16},     {picture::kIcon, 32, 32}, {picture::kIcon, 128, 128},
 };
 
 // Every picture is drawn ahead by the build (kit/drawpictures.cpp) at its own
-// size and at kOtherSizes, at 1x and 2x, under this key: ":/copiar.svg" at 33 by
+// size, at kOtherSizes and the icon at kIconSizes, at 1x and 2x, under this key: ":/copiar.svg" at 33 by
 // 33 pixels is ":/copiar-33x33.png".
 inline QString drawnPictureName(const QString& key, const QSize& size)
 {

@@ -22,13 +22,17 @@ namespace {
 
 using Size = std::pair<int, int>;
 
-// The drawing's own size, and those kit::kOtherSizes gives it.
+// The drawing's own size, and those kit::kOtherSizes (or the icon's) give it.
 std::set<Size> sizesOf(const QString& key, const QSvgRenderer& drawing)
 {
     std::set<Size> sizes{{drawing.defaultSize().width(), drawing.defaultSize().height()}};
     for (const kit::PictureSize& other : kit::kOtherSizes) {
         if (key == QLatin1String(other.key))
             sizes.insert({other.width, other.height});
+    }
+    if (key == QLatin1String(kit::picture::kIcon)) {
+        for (const int size : kit::kIconSizes)
+            sizes.insert({size, size});
     }
     return sizes;
 }
