@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 
 #include "kit/accessibility.h"
@@ -113,6 +114,14 @@ WorkingPanel::WorkingPanel(QWidget* window, ToolContext& context, QSize clientTw
     Q_UNUSED(installed);
     new QShortcut(QKeySequence(Qt::Key_F3), window, this, &WorkingPanel::toggle);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), window, this, &WorkingPanel::copy);
+    // A timer of no interval rather than a queued call: started, it only joins
+    // the loop's list, where a posted call would also wake the loop through the
+    // system at every keystroke, a point where a busy machine takes the processor
+    // away.
+    m_writer = new QTimer(this);
+    m_writer->setSingleShot(true);
+    m_writer->setInterval(0);
+    connect(m_writer, &QTimer::timeout, this, &WorkingPanel::write);
 }
 
 // Made when first shown: a window whose working is never asked for holds none of it.
@@ -223,12 +232,13 @@ void WorkingPanel::refresh()
     if (!m_shown || m_pending)
         return;
     m_pending = true;
-    QMetaObject::invokeMethod(this, &WorkingPanel::write, Qt::QueuedConnection);
+    m_writer->start();
 }
 
 void WorkingPanel::write()
 {
     m_pending = false;
+    m_writer->stop();
     if (!m_shown)
         return;
     m_working = m_source();

@@ -23,6 +23,7 @@ class QAction;
 class QFrame;
 class QMenu;
 class QPlainTextEdit;
+class QTimer;
 class QToolButton;
 class QWidget;
 
@@ -85,6 +86,7 @@ private:
     core::Working m_working; // the one shown
     QString m_written; // and its text
     bool m_pending = false; // to be written anew
+    QTimer* m_writer; // writes it, once the present event is handled
 };
 
 } // namespace kit
