@@ -1,5 +1,6 @@
 // The floor the program's start-up is weighed against: the barest Qt Widgets
 // window with one text box and one label, timed and measured like the program.
+// With BENCH_KEEP_OPEN set it stays open, for bench_sidebyside to measure.
 
 #include <QApplication>
 #include <QLabel>
@@ -17,7 +18,8 @@ int main(int argc, char* argv[])
     probe.whenExposed(QStringLiteral("floor"), [&] {
         StartupProbe::print("floor_painted_ms", probe.elapsedMs());
         StartupProbe::printMemory("floor");
-        QApplication::exit(0);
+        if (qEnvironmentVariableIsEmpty("BENCH_KEEP_OPEN"))
+            QApplication::exit(0);
     });
     QWidget window;
     window.setObjectName(QStringLiteral("floor"));

@@ -31,6 +31,7 @@ public:
     // VmRSS and VmHWM of this process, and the window buffers within them, in KiB.
     static void printMemory(const char* prefix);
     static long long windowBuffersKib();
+    static void keepMappings(const char* prefix);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

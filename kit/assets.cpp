@@ -1,17 +1,17 @@
 #include "kit/assets.h"
 
+#include <QFile>
 #include <QIcon>
-#include <QPainter>
+#include <QImage>
+#include <QImageReader>
 #include <QPixmap>
 #include <QPixmapCache>
-#include <QSize>
-#include <QString>
-#include <QSvgRenderer>
 
 // Q_INIT_RESOURCE must stand outside any namespace.
 static void initAssets()
 {
     Q_INIT_RESOURCE(assets);
+    Q_INIT_RESOURCE(drawn);
 }
 
 namespace kit {
@@ -27,19 +27,25 @@ void loadAssets()
 
 QPixmap drawnPicture(const QString& key, const QSize& size)
 {
-    QSvgRenderer renderer(key);
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end(); // before the pixmap is handed on
-    return pixmap;
+    const QString drawn = drawnPictureName(key, size);
+    if (QFile::exists(drawn)) {
+        // Told the format and not to guess it, the reader asks none of the image
+        // plugins whether they know the file, which would load every one.
+        QImageReader reader(drawn, "png");
+        reader.setAutoDetectImageFormat(false);
+        return QPixmap::fromImage(reader.read());
+    }
+    // Qt's SVG image plugin, and Qt SVG with it, load on this first use; the
+    // program does not link them, so a run at 1x or 2x never maps them.
+    QImageReader reader(key, "svg");
+    reader.setScaledSize(size);
+    return QPixmap::fromImage(reader.read());
 }
 
 QIcon programIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 64, 128})
+    for (const int size : kIconSizes)
         icon.addPixmap(drawnPicture(QString::fromLatin1(picture::kIcon), QSize(size, size)));
     return icon;
 }

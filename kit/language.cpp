@@ -19,6 +19,11 @@ bool loadProgramTexts(QTranslator& translator, const QString& language)
     return translator.load(QStringLiteral(":/i18n/vantrelo_") + language);
 }
 
+bool loadQtTexts(QTranslator& translator, const QString& language)
+{
+    return translator.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
 } // namespace
 
 QString shippedLanguage(const QString& wanted, const QStringList& shipped)
@@ -56,11 +61,32 @@ QString translatedEarly(const QString& language, const char* context, const char
     return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 
-Translations::Translations(const QString& language)
+bool QtTexts::exist() const
+{
+    QTranslator probe; // read now, dropped at once
+    return loadQtTexts(probe, m_language);
+}
+
+QString QtTexts::translate(const char* context, const char* sourceText, const char* disambiguation, int n) const
+{
+    if (!context || context[0] != 'Q')
+        return {};
+    // Asked at every start, for the direction of the writing: every language
+    // of the program writes left to right, as Qt's texts in it say.
+    if (qstrcmp(sourceText, "QT_LAYOUT_DIRECTION") == 0)
+        return QStringLiteral("LTR");
+    std::call_once(m_loading, [this] {
+        m_texts = std::make_unique<QTranslator>();
+        loadQtTexts(*m_texts, m_language);
+    });
+    return m_texts->translate(context, sourceText, disambiguation, n);
+}
+
+Translations::Translations(const QString& language) : m_qt(language)
 {
     if (loadProgramTexts(m_program, language))
         QCoreApplication::installTranslator(&m_program);
-    if (m_qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (m_qt.exist())
         QCoreApplication::installTranslator(&m_qt);
 }
 

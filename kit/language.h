@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <memory>
+#include <mutex>
+
 #include "kit/languages.h"
 
 namespace kit {
@@ -27,6 +30,25 @@ QString desktopLanguage(const QStringList& uiLanguages, const QStringList& shipp
 // translations are in place.
 QString translatedEarly(const QString& language, const char* context, const char* text);
 
+// Qt's own texts in a language, read from their file only when Qt first asks
+// for one: most runs never show a standard button or an edit menu, and the file
+// would take 0.1 MiB from the start. Qt's contexts are its class names, "Q...";
+// the program's are named otherwise, and never load it.
+class QtTexts : public QTranslator {
+public:
+    explicit QtTexts(const QString& language) : m_language(language) {}
+    // Whether Qt has texts in the language at all.
+    bool exist() const;
+    QString translate(const char* context, const char* sourceText, const char* disambiguation = nullptr,
+                      int n = -1) const override;
+    bool isEmpty() const override { return false; }
+
+private:
+    QString m_language;
+    mutable std::once_flag m_loading;
+    mutable std::unique_ptr<QTranslator> m_texts;
+};
+
 // Puts the program's texts and Qt's own (standard buttons, edit menus) into
 // language for as long as it lives. Needs the application object.
 class Translations {
@@ -39,7 +61,7 @@ public:
 
 private:
     QTranslator m_program;
-    QTranslator m_qt;
+    QtTexts m_qt;
 };
 
 } // namespace kit

@@ -1,6 +1,7 @@
 #include "kit/look.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -154,12 +155,26 @@ void identify(QWidget* widget, const QString& objectName, const QString& accessi
     widget->setAccessibleDescription(beyondName(toolTip, accessibleName));
 }
 
+namespace {
+
+QPixmap pictureAtScale(const QWidget* widget, const QString& resourceKey, const QSize& size)
+{
+    const qreal ratio = widget->devicePixelRatioF();
+    QPixmap pixmap = drawnPicture(resourceKey, size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+} // namespace
+
 void showPicture(QLabel* label, const QString& resourceKey)
 {
-    const qreal ratio = label->devicePixelRatioF();
-    QPixmap pixmap = drawnPicture(resourceKey, label->size() * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    label->setPixmap(pixmap);
+    label->setPixmap(pictureAtScale(label, resourceKey, label->size()));
+}
+
+QIcon pictureIcon(const QWidget* widget, const QString& resourceKey, const QSize& size)
+{
+    return QIcon(pictureAtScale(widget, resourceKey, size));
 }
 
 void drawFocusMark(const QWidget* widget, QPainter& painter, const QRect& edge)

@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 
+class QIcon;
 class QLabel;
 class QPainter;
 class QWidget;
@@ -65,6 +66,8 @@ void identify(QWidget* widget, const QString& objectName, const QString& accessi
 
 // Shows a picture of the resources (":/...") stretched to the label, sharp at any scale.
 void showPicture(QLabel* label, const QString& resourceKey);
+// The same as an icon of size pixels at 1x, drawn at the widget's scale.
+QIcon pictureIcon(const QWidget* widget, const QString& resourceKey, const QSize& size);
 
 } // namespace kit
 

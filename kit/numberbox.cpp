@@ -15,12 +15,26 @@
 namespace kit {
 namespace {
 
-// Blanks, tabs and line feeds count for nothing, even inside a number, as the
-// reading sees it. Possessive, so that a long run of blanks is walked once.
-const QRegularExpression& leadingNumber()
+// Whether text starts with a number: blanks, tabs and line feeds count for
+// nothing, even inside it, as the reading sees it; then a sign, a point and a
+// digit, only the digit needed. Walked by hand: the converter asks at every
+// change of the clipboard, and most of what is copied is no number, which then
+// never compiles an expression (nor maps the code that would).
+bool startsWithNumber(const QString& text)
 {
-    static const QRegularExpression expression(QStringLiteral("^[ \\t\\n]*+[-+]?[ \\t\\n]*+\\.?[ \\t\\n]*+[0-9]"));
-    return expression;
+    qsizetype at = 0;
+    const auto skipBlanks = [&text, &at] {
+        while (at < text.size() && QStringView(u" \t\n").contains(text.at(at)))
+            ++at;
+    };
+    skipBlanks();
+    if (at < text.size() && (text.at(at) == QLatin1Char('-') || text.at(at) == QLatin1Char('+')))
+        ++at;
+    skipBlanks();
+    if (at < text.size() && text.at(at) == QLatin1Char('.'))
+        ++at;
+    skipBlanks();
+    return at < text.size() && text.at(at) >= QLatin1Char('0') && text.at(at) <= QLatin1Char('9');
 }
 
 // The commas of text made as the reading takes them: the program's grouping
@@ -45,7 +59,7 @@ QString withReadableCommas(const QString& text)
 
 QString pastedNumber(const QString& clipboardText)
 {
-    if (!leadingNumber().match(clipboardText).hasMatch())
+    if (!startsWithNumber(clipboardText))
         return {};
     const std::optional<double> value = core::readNumber(withReadableCommas(clipboardText).toStdString());
     return value ? QString::fromStdString(core::plainText(*value)) : QString();

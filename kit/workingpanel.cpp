@@ -10,8 +10,11 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -102,6 +105,65 @@ protected:
     }
 };
 
+// Rewrites only the lines of box that differ from text: a keystroke changes a
+// number or two of the working, and laying the whole text out again, as
+// setPlainText does, was most of what showing the working cost a keystroke.
+void rewriteChangedLines(QPlainTextEdit* box, const QString& text)
+{
+    QTextDocument* document = box->document();
+    document->setUndoRedoEnabled(false); // edits of a read-only text, never undone
+    const int caretLine = box->textCursor().blockNumber(); // a reader stays on it
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    QTextBlock block = document->firstBlock();
+    for (qsizetype i = 0; i < lines.size(); ++i, block = block.next()) {
+        if (!block.isValid()) { // more lines than before: the rest at the end
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(QLatin1Char('\n') + lines.mid(i).join(QLatin1Char('\n')));
+            break;
+        }
+        if (block.text() != lines[i]) {
+            cursor.setPosition(block.position());
+            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+            cursor.insertText(lines[i]);
+        }
+    }
+    if (block.isValid()) { // fewer lines than before: the rest goes
+        cursor.setPosition(block.previous().position() + block.previous().length() - 1);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+    const QTextBlock line = document->findBlockByNumber(std::min(caretLine, document->blockCount() - 1));
+    if (box->textCursor().blockNumber() != line.blockNumber()) {
+        QTextCursor caret(box->textCursor());
+        caret.setPosition(line.position());
+        box->setTextCursor(caret);
+    }
+}
+
+// Marks line result of document as the result's and no other, touching only
+// the lines whose mark changes, so that the others keep their layout.
+void markResultLine(QTextDocument* document, int result)
+{
+    int number = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next(), ++number) {
+        const bool marked = number == result;
+        if ((block.blockFormat().background().color() == kResultBack) == marked)
+            continue;
+        QTextCursor line(block);
+        QTextBlockFormat band;
+        if (marked)
+            band.setBackground(kResultBack);
+        line.setBlockFormat(band);
+        line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        QTextCharFormat weight;
+        weight.setFontWeight(marked ? QFont::Bold : QFont::Normal);
+        line.mergeCharFormat(weight);
+    }
+}
+
 // Where the equals signs of a working's lines stand: at its first line's, when
 // that leaves room for the rest; 0 to leave them at the left.
 qreal equalsColumn(const QString& firstLine, const QFontMetricsF& metrics, qreal width)
@@ -137,17 +199,8 @@ void showLinedUp(QPlainTextEdit* box, const QString& written, bool hasValue)
             lines[i].prepend(QLatin1Char('\t'));
     }
     box->setTabStopDistance(column > 0 ? column : metrics.horizontalAdvance(QLatin1Char(' ')));
-    box->setPlainText(lines.join(QLatin1Char('\n')));
-    if (!hasValue || result < 0)
-        return;
-    QTextCursor line(box->document()->findBlockByNumber(result));
-    QTextBlockFormat band;
-    band.setBackground(kResultBack);
-    line.setBlockFormat(band);
-    line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    line.mergeCharFormat(bold);
+    rewriteChangedLines(box, lines.join(QLatin1Char('\n')));
+    markResultLine(box->document(), hasValue ? result : -1);
 }
 
 // The height of the box's lines as laid out, frame included.
@@ -167,6 +220,14 @@ WorkingPanel::WorkingPanel(QWidget* window, ToolContext& context, QSize clientTw
 {
     new QShortcut(QKeySequence(Qt::Key_F3), window, this, &WorkingPanel::toggle);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), window, this, &WorkingPanel::copy);
+    // A timer of no interval rather than a queued call: started, it only joins
+    // the loop's list, where a posted call would also wake the loop through the
+    // system at every keystroke, a point where a busy machine takes the processor
+    // away.
+    m_writer = new QTimer(this);
+    m_writer->setSingleShot(true);
+    m_writer->setInterval(0);
+    connect(m_writer, &QTimer::timeout, this, &WorkingPanel::write);
     buildToggle();
     m_window->setFixedSize(px(m_client.width()), px(m_client.height() + kBarStrip));
     centreOnScreen(m_window);
@@ -225,10 +286,10 @@ void WorkingPanel::buildCopyButton()
     auto* copy = new QToolButton(m_frame);
     identify(copy, QStringLiteral("cmdCopiarDesarrollo"), tr("Copiar el desarrollo"),
              tr(" Copiar el desarrollo (Control+Mayúsculas+C) "));
-    copy->setIcon(QIcon(QString::fromLatin1(picture::kCopy)));
     copy->setAutoRaise(true);
     place(copy, m_client.width() - kMargin - kButtonSize, 0, kButtonSize, kButtonSize);
     copy->setIconSize(copy->size() - QSize(8, 8));
+    copy->setIcon(pictureIcon(copy, QString::fromLatin1(picture::kCopy), copy->iconSize()));
     showFocusMark(copy);
     QWidget::setTabOrder(m_text, copy);
     connect(copy, &QToolButton::clicked, this, &WorkingPanel::copy);
@@ -308,12 +369,13 @@ void WorkingPanel::refresh()
     if (!m_shown || m_pending)
         return;
     m_pending = true;
-    QMetaObject::invokeMethod(this, &WorkingPanel::write, Qt::QueuedConnection);
+    m_writer->start();
 }
 
 void WorkingPanel::write()
 {
     m_pending = false;
+    m_writer->stop();
     if (!m_shown)
         return;
     m_working = m_source();

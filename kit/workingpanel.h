@@ -26,6 +26,7 @@ class QAction;
 class QFrame;
 class QMenu;
 class QPlainTextEdit;
+class QTimer;
 class QToolButton;
 class QWidget;
 
@@ -93,6 +94,7 @@ private:
     QString m_written; // and its text
     bool m_pending = false; // to be written anew
     bool m_laidOut = false; // the panel fits what it shows
+    QTimer* m_writer; // writes it, once the present event is handled
 };
 
 } // namespace kit

@@ -6,12 +6,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidgetItem>
 #include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "core/numbers.h"
 #include "core/units.h"
@@ -41,6 +43,26 @@ constexpr int kRowHeight = 495; // twips: ten rows fill a list without scrolling
 constexpr int kCopyLeft = 8750;
 constexpr int kButtonSize = 495;
 constexpr int kClipCheckMs = 100; // from a change of the clipboard to the paste button's check
+
+// A value row: shows the value, its tooltip the value whole, and reads out the
+// value with its unit in words. Tooltip and words are made when asked for, not
+// at every keystroke for every row.
+class ValueRow : public QListWidgetItem {
+public:
+    ValueRow(const QString& text, std::string unitWords) : QListWidgetItem(text), m_unitWords(std::move(unitWords)) {}
+
+    QVariant data(int role) const override
+    {
+        if (role == Qt::ToolTipRole)
+            return text();
+        if (role == Qt::AccessibleTextRole)
+            return kit::spoken(text()) + QLatin1Char(' ') + kit::unitAfter(text(), m_unitWords.c_str());
+        return QListWidgetItem::data(role);
+    }
+
+private:
+    std::string m_unitWords;
+};
 
 // Top of the copy button beside each row of List3, in twips.
 constexpr int kCopyTop[] = {850, 1350, 1840, 2340, 2830, 3330, 3820, 4320, 4820, 5310};
@@ -506,15 +528,10 @@ void ConverterWindow::Convertir()
     m_working->refresh();
 }
 
-// A value row, read out with its unit in words, its tooltip showing it whole; made
-// whole before it joins the list, which then lays it out once.
+// A value row, made whole before it joins the list, which then lays it out once.
 QListWidgetItem* ConverterWindow::valueRow(const QString& text, const std::string& unitWords)
 {
-    auto* value = new QListWidgetItem(text);
-    value->setToolTip(text);
-    value->setData(Qt::AccessibleTextRole,
-                   kit::spoken(text) + QLatin1Char(' ') + kit::unitAfter(text, unitWords.c_str()));
-    return value;
+    return new ValueRow(text, unitWords);
 }
 
 // Only a number can be copied, so no copy button shows beside a row beyond range.

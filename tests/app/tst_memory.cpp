@@ -6,7 +6,15 @@
 // memory over a long run is a platform figure, measured by ./scripts/bench.
 constexpr int kRounds = 30;
 
-// Opening and closing a tool window over and over leaves nothing behind.
+// Whether Qt SVG is mapped into this process.
+bool svgLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Svg");
+}
+
+// Opening and closing a tool window over and over leaves nothing behind, and its
+// pictures, drawn ahead at the size it shows them, never load Qt SVG.
 class tst_Memory : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -17,14 +25,19 @@ private Q_SLOTS:
 void tst_Memory::opening_and_closing_leaves_no_widgets_behind_data()
 {
     QTest::addColumn<QString>("opener");
-    for (const ui::Tool& tool : ui::kTools)
-        QTest::newRow(tool.opener) << QString::fromLatin1(tool.opener);
+    QTest::addColumn<bool>("workingShown"); // its panel built and shown in each window
+    for (const ui::Tool& tool : ui::kTools) {
+        QTest::newRow(tool.opener) << QString::fromLatin1(tool.opener) << false;
+        QTest::addRow("%s, desarrollo", tool.opener) << QString::fromLatin1(tool.opener) << true;
+    }
 }
 
 void tst_Memory::opening_and_closing_leaves_no_widgets_behind()
 {
     QFETCH(QString, opener);
+    QFETCH(bool, workingShown);
     MenuFixture fixture;
+    fixture.var.workingShown = workingShown;
     const app::MenuWindow& menu = fixture.menu;
     const auto openAndClose = [&] {
         fixture.open(opener)->close();
@@ -40,6 +53,7 @@ void tst_Memory::opening_and_closing_leaves_no_widgets_behind()
     QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
     QCOMPARE(menu.findChildren<QObject*>().size(), objectsBefore);
     QCOMPARE(fixture.var.VentanasAbiertas, std::int16_t{0});
+    QVERIFY2(!svgLoaded(), "a picture was drawn at a size the build did not draw ahead");
 }
 
 QTEST_MAIN(tst_Memory)

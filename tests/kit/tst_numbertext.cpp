@@ -34,7 +34,10 @@ void tst_NumberText::a_paste_reads_the_number_the_user_copied_data()
     QTest::newRow("coma tras los decimales") << "3.5,2" << "3.5";
     QTest::newRow("punto decimal") << "304.8 cm" << "304.8";
     QTest::newRow("blancos delante") << "  \t7,25" << "7.25";
+    QTest::newRow("signo y punto entre blancos") << " -\n. 5" << "-0.5";
     QTest::newRow("letras") << "abc" << QString();
+    QTest::newRow("nada") << "" << QString();
+    QTest::newRow("signo y punto sin cifra") << "+. x" << QString();
     QTest::newRow("coma sin cifra delante") << ",5" << QString();
     QTest::newRow("más allá de un double") << "1E400" << QString();
     // clang-format on
