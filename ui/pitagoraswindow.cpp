@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 #include <iterator>
@@ -299,10 +300,16 @@ void PitagorasWindow::buildWorking(kit::ToolContext& context)
     const kit::WorkingNames names = {
         [](const core::Piece& piece) { return QString::fromUtf8(kBoxes[piece.index].letter); }, {}, {}};
     m_working->start([this] { return answerWorking(); }, names, m_voice);
-    // The panel fills the window: the visible control is an item of the settings menu.
     QAction* noteItem = m_mMenu->addAction(tr("Anotar en la hoja (Ctrl+Intro)"));
     noteItem->setObjectName(QStringLiteral("mAnotar"));
     connect(noteItem, &QAction::triggered, this, &PitagorasWindow::noteDown);
+    // The panel fills the window: the visible control shares the strip under it
+    // with the working's bar, at the bar's right, before it in the Tab order.
+    constexpr int kNoteWidth = 1080;
+    QToolButton* bar = m_working->toggleBar();
+    bar->resize(bar->width() - kit::px(kNoteWidth + 60), bar->height());
+    QToolButton* noteButton = addNoteButton(this, 6735 - 120 - kNoteWidth, 1605, kNoteWidth);
+    setTabOrder(noteButton, bar);
     enableNotes([this] { return note(); }, m_voice);
 }
 
