@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <iterator>
 
 #include "core/numbers.h"
 #include "core/writing.h"
@@ -269,6 +271,15 @@ constexpr Calculator kCalculators[] = {
      true},
 };
 
+constexpr bool calculatorsInOrder()
+{
+    for (std::size_t i = 0; i < std::size(kCalculators); ++i)
+        if (kCalculators[i].id != static_cast<CalculatorId>(i))
+            return false;
+    return std::size(kCalculators) == static_cast<std::size_t>(CalculatorId::Volume) + 1;
+}
+static_assert(calculatorsInOrder(), "one row per CalculatorId, in its order");
+
 // Position of text in units, or -1; the comparison is exact, as typed.
 int unitIndex(const UnitList& units, std::string_view text)
 {
@@ -358,7 +369,7 @@ void appendConverted(Working& out, const Calculator& calculator, std::string_vie
 
 const Calculator& calculator(CalculatorId id)
 {
-    return kCalculators[static_cast<int>(id)];
+    return kCalculators[static_cast<std::size_t>(id)];
 }
 
 std::optional<double> figureResult(const Figure& figure, const std::array<std::string, 3>& texts, double pi)
