@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <iterator>
 
 #include "core/numbers.h"
 #include "core/writing.h"
@@ -271,14 +270,7 @@ constexpr Calculator kCalculators[] = {
      true},
 };
 
-constexpr bool calculatorsInOrder()
-{
-    for (std::size_t i = 0; i < std::size(kCalculators); ++i)
-        if (kCalculators[i].id != static_cast<CalculatorId>(i))
-            return false;
-    return std::size(kCalculators) == static_cast<std::size_t>(CalculatorId::Volume) + 1;
-}
-static_assert(calculatorsInOrder(), "one row per CalculatorId, in its order");
+static_assert(indexedBy(kCalculators, &Calculator::id, CalculatorId::Volume), "one row per CalculatorId, in its order");
 
 // Position of text in units, or -1; the comparison is exact, as typed.
 int unitIndex(const UnitList& units, std::string_view text)

@@ -8,11 +8,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/table.h"
 #include "core/translatable.h"
 
 namespace core {
@@ -74,14 +74,7 @@ inline constexpr TermRow kTerms[] = {
 };
 // clang-format on
 
-constexpr bool termsInOrder()
-{
-    for (std::size_t i = 0; i < std::size(kTerms); ++i)
-        if (kTerms[i].term != static_cast<Term>(i))
-            return false;
-    return std::size(kTerms) == static_cast<std::size_t>(Term::PiTaken) + 1;
-}
-static_assert(termsInOrder(), "one row per Term, in its order");
+static_assert(indexedBy(kTerms, &TermRow::term, Term::PiTaken), "one row per Term, in its order");
 
 constexpr const TermRow& termRow(Term term)
 {
