@@ -306,6 +306,7 @@ void tst_CalculatorWindow::measure_rows_follow_the_figure()
         QCOMPARE(visible(window, units[i]), unitsShown[i] == '1');
 }
 
+// The factors are tested with their table; here one conversion of each calculator.
 void tst_CalculatorWindow::result_unit_converts_both_ways_data()
 {
     QTest::addColumn<CalculatorId>("id");
@@ -315,16 +316,8 @@ void tst_CalculatorWindow::result_unit_converts_both_ways_data()
     QTest::addColumn<QString>("converted");
     QTest::addColumn<QString>("unconverted");
     // clang-format off
-    QTest::newRow("perimetro 5 cm en mm") << P << "5" << "cm" << "mm" << "200" << "20";
-    QTest::newRow("perimetro 5 cm en m") << P << "5" << "cm" << "m" << "0.2" << "20";
-    QTest::newRow("perimetro 5 cm en km") << P << "5" << "cm" << "km" << "0.0002" << "20";
     QTest::newRow("perimetro 5 km en mm") << P << "5" << "km" << "mm" << "20,000,000" << "20";
-    QTest::newRow("area 5 cm en mm2") << A << "5" << "cm" << "mm²" << "2,500" << "25";
-    QTest::newRow("area 5 cm en m2") << A << "5" << "cm" << "m²" << "0.0025" << "25";
-    QTest::newRow("area 1 m en cm2") << A << "1" << "m" << "cm²" << "10,000" << "1";
-    QTest::newRow("area 1 km en mm2") << A << "1" << "km" << "mm²" << "1,000,000,000,000" << "1";
     QTest::newRow("area 500 mm en m2") << A << "500" << "mm" << "m²" << "0.25" << "250,000";
-    QTest::newRow("volumen 2 cm en mm3") << V << "2" << "cm" << "mm³" << "8,000" << "8";
     QTest::newRow("volumen 2 km en m3") << V << "2" << "km" << "m³" << "8,000,000,000" << "8";
     // clang-format on
 }
