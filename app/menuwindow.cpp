@@ -111,8 +111,11 @@ MenuWindow::MenuWindow(kit::ToolContext& context, const ui::ToolTable& tools, st
     m_voice = new kit::Announcer(this);
     kit::sayPastes(this, m_voice);
     Form_Load();
-    m_context.setToolOpener([menu = QPointer<MenuWindow>(this)](const QString& formName) {
-        return menu ? menu->openTool(formName) : nullptr;
+    m_context.setToolOpener([menu = QPointer<MenuWindow>(this)](const QString& formName, const QStringList& state) {
+        auto* tool = qobject_cast<kit::ToolWindow*>(menu ? menu->openTool(formName) : nullptr);
+        if (tool)
+            tool->restore(state);
+        return tool;
     });
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this, this, [this] { lblLink_Click(2); });
 }

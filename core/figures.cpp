@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 #include "core/numbers.h"
 #include "core/writing.h"
@@ -269,6 +270,8 @@ constexpr Calculator kCalculators[] = {
      true},
 };
 
+static_assert(indexedBy(kCalculators, &Calculator::id, CalculatorId::Volume), "one row per CalculatorId, in its order");
+
 // Position of text in units, or -1; the comparison is exact, as typed.
 int unitIndex(const UnitList& units, std::string_view text)
 {
@@ -358,7 +361,7 @@ void appendConverted(Working& out, const Calculator& calculator, std::string_vie
 
 const Calculator& calculator(CalculatorId id)
 {
-    return kCalculators[static_cast<int>(id)];
+    return kCalculators[static_cast<std::size_t>(id)];
 }
 
 std::optional<double> figureResult(const Figure& figure, const std::array<std::string, 3>& texts, double pi)

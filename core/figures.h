@@ -15,6 +15,7 @@
 #include "core/expression.h"
 #include "core/table.h"
 #include "core/translatable.h"
+#include "core/working.h"
 
 namespace core {
 
@@ -113,6 +114,14 @@ const Expression& formulaOf(const Figure& figure);
 // The result box's text after the display rule: whole values grouped without
 // decimals, others with up to four decimals, and "0" for anything that reads as 0.
 std::string displayText(std::string_view answer);
+
+// The working of a figure's result from the texts of its measure boxes, with
+// Pi, in inputUnit (a length unit's text) and then in resultUnit, as the
+// calculator shows it: the last value is the result box's text. When no
+// measure the figure uses has been typed (each box is empty or holds the
+// placeholder "0"), only the formula with its letters.
+Working figureWorking(const Calculator& calculator, const Figure& figure, const std::array<std::string, 3>& texts,
+                      double pi, std::string_view inputUnit, std::string_view resultUnit);
 
 } // namespace core
 

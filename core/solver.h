@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "core/working.h"
+
 namespace core {
 
 inline constexpr int kBoxCount = 7;
@@ -43,6 +45,12 @@ bool eVacios(const BoxTexts& texts, bool modo);
 // out-of-range mark on that box when its answer is beyond a double's range, the
 // hypotenuse message, or nothing (also when a known box is beyond range).
 SolverAction eShow(const BoxTexts& texts, bool modo, const Ranks& rango, const SolverSettings& settings);
+
+// The working of the solver's answer in box (the box eShow wrote into) from
+// the texts of the other boxes of its part, modo telling the part; the last
+// value is the text the box shows. With no box (-1), or known boxes that do not
+// allow an answer, only the formula: with no box, the hypotenuse's or A's.
+Working solverWorking(const BoxTexts& texts, bool modo, int box, const SolverSettings& settings);
 
 } // namespace core
 

@@ -27,6 +27,17 @@ private:
     std::size_t m_count;
 };
 
+// Whether a table indexed by an enum has a row for each of its values, from 0
+// to last, each at its value's place: key names the row's own value.
+template <typename Row, std::size_t N, typename Enum>
+constexpr bool indexedBy(const Row (&rows)[N], Enum Row::*key, Enum last)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (rows[i].*key != static_cast<Enum>(i))
+            return false;
+    return N == static_cast<std::size_t>(last) + 1;
+}
+
 } // namespace core
 
 #endif

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/working.h"
+
 namespace core::CatalogoUnidades {
 
 // The unit names of categoria, in list order (9 for length, 10 for area and volume).
@@ -34,5 +36,14 @@ using Fila = std::optional<std::string>;
 std::vector<Fila> ConvertirValor(std::int16_t categoria, std::int16_t desde, std::string_view texto);
 
 } // namespace core::CatalogoUnidades
+
+namespace core {
+
+// The working of one converter row: texto read in unit desde, written in unit
+// hacia of categoria, with the factor the row uses; the last value is the
+// row's text. For a blank text, only the row's factor ("1 Pie = 0.3048 Metro").
+Working converterWorking(std::int16_t categoria, std::int16_t desde, std::int16_t hacia, std::string_view texto);
+
+} // namespace core
 
 #endif

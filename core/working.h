@@ -3,16 +3,17 @@
 
 // The working of a result: how the program got it, as a sequence of terms that
 // the windows write out (symbols) or speak (words) in the user's language. Core
-// decides what is said and in which order; it never writes an operator itself.
+// decides what is said and in which order, and gives each term its row: its
+// symbol, its words (which the windows translate) and how tightly it binds.
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/figures.h"
-#include "core/solver.h"
+#include "core/table.h"
+#include "core/translatable.h"
 
 namespace core {
 
@@ -38,6 +39,48 @@ enum class Term : std::uint8_t {
     PiTaken, // ≈: the value after it is the one before with π taken as the Pi in use
 };
 
+// What a term is: a row a term, in the order of Term.
+struct TermRow {
+    Term term;
+    const char* symbol; // as written; empty where the window gives the text (a number, a letter, a unit)
+    const char* words; // as said, in Spanish, looked up under "kit::Working"
+    int operands; // of the operation it writes: 2 between them, 1 after or before its one, 0 no operation
+    int precedence; // of that operation: what binds tighter groups first
+    bool joinsBefore; // written against what comes before it
+    bool joinsAfter; // written against what comes after it
+};
+
+// clang-format off
+inline constexpr TermRow kTerms[] = {
+    {Term::Number, "", "", 0, 0, false, false},
+    {Term::Measure, "", "", 0, 0, false, false},
+    {Term::Result, "", "", 0, 0, false, false},
+    {Term::Pi, "π", CORE_TR("kit::Working", "pi"), 0, 0, false, false},
+    {Term::Plus, "+", CORE_TR("kit::Working", "más"), 2, 1, false, false},
+    {Term::Minus, "−", CORE_TR("kit::Working", "menos"), 2, 1, false, false},
+    {Term::Times, "·", CORE_TR("kit::Working", "por"), 2, 2, false, false},
+    {Term::Over, "/", CORE_TR("kit::Working", "entre"), 2, 2, false, false},
+    {Term::Squared, "²", CORE_TR("kit::Working", "al cuadrado"), 1, 3, true, false},
+    {Term::Cubed, "³", CORE_TR("kit::Working", "al cubo"), 1, 3, true, false},
+    {Term::Root, "√", CORE_TR("kit::Working", "raíz cuadrada de"), 1, 3, false, true},
+    {Term::Open, "(", CORE_TR("kit::Working", "abre paréntesis"), 0, 0, false, true},
+    {Term::Close, ")", CORE_TR("kit::Working", "cierra paréntesis"), 0, 0, true, false},
+    {Term::Equals, "=", CORE_TR("kit::Working", "igual a"), 0, 0, false, false},
+    {Term::Unit, "", "", 0, 0, false, false},
+    {Term::OutOfRange, "", "", 0, 0, false, false},
+    {Term::Rounded, "≈", CORE_TR("kit::Working", "redondeado a"), 0, 0, false, false},
+    {Term::Fraction, "/", CORE_TR("kit::Working", "entre"), 0, 0, true, true},
+    {Term::PiTaken, "≈", CORE_TR("kit::Working", "aproximadamente"), 0, 0, false, false},
+};
+// clang-format on
+
+static_assert(indexedBy(kTerms, &TermRow::term, Term::PiTaken), "one row per Term, in its order");
+
+constexpr const TermRow& termRow(Term term)
+{
+    return kTerms[static_cast<std::size_t>(term)];
+}
+
 struct Piece {
     Term term;
     std::string text = {};
@@ -61,25 +104,6 @@ using Working = std::vector<Piece>;
 // numbers with roots, π and fractions ("6√2", "125π/6"). A note that gives a
 // factor may close it, as Open ... Close. OutOfRange ends a working at the step
 // whose value leaves the range of a double.
-
-// The working of a figure's result from the texts of its measure boxes, with
-// Pi, in inputUnit (a length unit's text) and then in resultUnit, as the
-// calculator shows it: the last value is the result box's text. When no
-// measure the figure uses has been typed (each box is empty or holds the
-// placeholder "0"), only the formula with its letters.
-Working figureWorking(const Calculator& calculator, const Figure& figure, const std::array<std::string, 3>& texts,
-                      double pi, std::string_view inputUnit, std::string_view resultUnit);
-
-// The working of the solver's answer in box (the box eShow wrote into) from
-// the texts of the other boxes of its part, modo telling the part; the last
-// value is the text the box shows. With no box (-1), or known boxes that do not
-// allow an answer, only the formula: with no box, the hypotenuse's or A's.
-Working solverWorking(const BoxTexts& texts, bool modo, int box, const SolverSettings& settings);
-
-// The working of one converter row: texto read in unit desde, written in unit
-// hacia of categoria, with the factor the row uses; the last value is the
-// row's text. For a blank text, only the row's factor ("1 Pie = 0.3048 Metro").
-Working converterWorking(std::int16_t categoria, std::int16_t desde, std::int16_t hacia, std::string_view texto);
 
 // Where working's value ends up: its last Number before the note that may
 // close it, or its OutOfRange; working.size() when it has neither.

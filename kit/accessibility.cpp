@@ -11,7 +11,6 @@
 #include "kit/accessiblelineedit.h"
 #include "kit/accessiblelist.h"
 #include "kit/accessibleworking.h"
-#include "kit/announcer.h"
 
 namespace kit {
 namespace {
@@ -65,8 +64,6 @@ QAccessibleInterface* screenReaderFactory(const QString& className, QObject* obj
         return accessibleLineEdit(static_cast<QLineEdit*>(object));
     if (className == QLatin1String("QPlainTextEdit") && readsAsWorking(static_cast<QPlainTextEdit*>(object)))
         return accessibleWorking(static_cast<QPlainTextEdit*>(object));
-    if (className == QLatin1String(Announcer::staticMetaObject.className()))
-        return accessibleAnnouncer(static_cast<Announcer*>(object));
     // Only frames of that very class: Qt's own frame-based parts keep theirs.
     if (className == QLatin1String("QFrame") && object->metaObject() == &QFrame::staticMetaObject
         && !static_cast<QWidget*>(object)->isWindow())

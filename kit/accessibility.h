@@ -12,7 +12,7 @@ class QLabel;
 
 namespace kit {
 
-// Gives line edits, tickable menu items, lists, panels and announcers what
+// Gives line edits, tickable menu items, lists and panels what
 // screen readers need of them, lists and list boxes the set-focus action that Qt
 // gives every other control. Every window calls it before it builds a control:
 // Qt keeps the first interface it made for a control, even one made before this.

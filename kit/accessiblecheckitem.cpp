@@ -1,13 +1,16 @@
 #include "kit/accessiblecheckitem.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPointer>
 
-#include "kit/announcer.h"
-
 namespace kit {
 namespace {
+
+struct CheckItemWords {
+    Q_DECLARE_TR_FUNCTIONS(kit::AccessibleCheckItem)
+};
 
 // Qt tells screen readers that a menu item is ticked, but not that one can be:
 // they say "ticked" for a ticked item and nothing for an unticked one, which
@@ -31,7 +34,7 @@ public:
         if (t != QAccessible::Name)
             return {};
         const QString name = QString(m_item->text()).remove(QLatin1Char('&'));
-        return m_item->isChecked() ? name : Announcer::tr("%1, no marcada").arg(name);
+        return m_item->isChecked() ? name : CheckItemWords::tr("%1, no marcada").arg(name);
     }
     void setText(QAccessible::Text, const QString&) override {}
 

@@ -3,8 +3,6 @@
 #include <QAccessibleWidget>
 #include <QTimer>
 
-#include "kit/accessibility.h"
-
 namespace kit {
 namespace {
 
@@ -29,16 +27,20 @@ private:
     }
 };
 
-} // namespace
-
-QAccessibleInterface* accessibleAnnouncer(Announcer* announcer)
+QAccessibleInterface* announcerFactory(const QString& className, QObject* object)
 {
-    return new AccessibleAnnouncer(announcer);
+    return className == QLatin1String(Announcer::staticMetaObject.className())
+               ? new AccessibleAnnouncer(static_cast<Announcer*>(object))
+               : nullptr;
 }
+
+} // namespace
 
 Announcer::Announcer(QWidget* window) : QWidget(window), m_pause(new QTimer(this))
 {
-    installAccessibility();
+    // Installed before the first announcer's interface is asked for.
+    static const bool installed = (QAccessible::installFactory(announcerFactory), true);
+    Q_UNUSED(installed);
     setObjectName(QStringLiteral("Anuncio"));
     hide();
     m_pause->setSingleShot(true);

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QWidget>
 
-class QAccessibleInterface;
 class QTimer;
 
 namespace kit {
@@ -39,9 +38,6 @@ private:
     QString m_waiting;
     QTimer* m_pause = nullptr;
 };
-
-// The interface that shows announcer to screen readers.
-QAccessibleInterface* accessibleAnnouncer(Announcer* announcer);
 
 } // namespace kit
 

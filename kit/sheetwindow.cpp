@@ -14,12 +14,13 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "kit/accessibility.h"
 #include "kit/announcer.h"
+#include "kit/desktopservices.h"
 #include "kit/look.h"
 #include "kit/sheet.h"
-#include "kit/toolcontext.h"
-#include "kit/toolwindow.h"
 
 namespace kit {
 namespace {
@@ -54,7 +55,8 @@ constexpr ButtonRow kButtons[] = {
 
 } // namespace
 
-SheetWindow::SheetWindow(ToolContext& context, Sheet& sheet) : m_context(context), m_sheet(sheet)
+SheetWindow::SheetWindow(DesktopServices& desktop, Sheet& sheet, ToolOpener openTool)
+    : m_desktop(desktop), m_openTool(std::move(openTool)), m_sheet(sheet)
 {
     installAccessibility();
     setObjectName(QStringLiteral("frmHoja"));
@@ -134,14 +136,14 @@ void SheetWindow::copyChosen()
     const int row = m_list->currentRow();
     if (row < 0)
         return;
-    m_context.desktop().setClipboardText(m_sheet.entries().at(static_cast<std::size_t>(row)).text());
+    m_desktop.setClipboardText(m_sheet.entries().at(static_cast<std::size_t>(row)).text());
     m_sheet.markKept(row);
     m_voice->say(tr("Anotación copiada"));
 }
 
 void SheetWindow::copyAll()
 {
-    m_context.desktop().setClipboardText(m_sheet.text());
+    m_desktop.setClipboardText(m_sheet.text());
     m_sheet.markKept();
     m_voice->say(tr("Hoja copiada"));
 }
@@ -164,10 +166,8 @@ void SheetWindow::reopenChosen()
     if (row < 0)
         return;
     const SheetEntry entry = m_sheet.entries().at(static_cast<std::size_t>(row));
-    if (auto* tool = qobject_cast<ToolWindow*>(m_context.openTool(entry.formName))) {
-        tool->restore(entry.state);
+    if (QWidget* tool = m_openTool(entry.formName, entry.state))
         tool->activateWindow();
-    }
 }
 
 QString SheetWindow::date() const
@@ -210,14 +210,14 @@ void SheetWindow::save()
         m_voice->say(tr("La hoja está vacía"));
         return;
     }
-    const QString path = m_context.desktop().saveFileName(this, tr("Guardar la hoja como PDF"),
-                                                          tr("hoja-de-resultados.pdf"), tr("Documentos PDF (*.pdf)"));
+    const QString path = m_desktop.saveFileName(this, tr("Guardar la hoja como PDF"), tr("hoja-de-resultados.pdf"),
+                                                tr("Documentos PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!writePdf(path, error)) {
-        m_context.desktop().message(this, tr("No se pudo guardar la hoja en %1: %2").arg(path, error),
-                                    DesktopServices::Icon::Error);
+        m_desktop.message(this, tr("No se pudo guardar la hoja en %1: %2").arg(path, error),
+                          DesktopServices::Icon::Error);
         return;
     }
     m_sheet.markKept();
@@ -230,7 +230,7 @@ void SheetWindow::print()
         m_voice->say(tr("La hoja está vacía"));
         return;
     }
-    const bool printed = m_context.desktop().print(
+    const bool printed = m_desktop.print(
         this, [this](QPagedPaintDevice& device) { return m_sheet.paint(device, windowTitle(), date()); });
     if (printed) {
         m_sheet.markKept();

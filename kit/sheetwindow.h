@@ -7,7 +7,10 @@
 // with its values; Ctrl+S saves the sheet as a PDF and Ctrl+P prints it.
 // Closing only hides it: the entries stay with the program.
 
+#include <QStringList>
 #include <QWidget>
+
+#include <functional>
 
 class QBoxLayout;
 class QListWidget;
@@ -15,14 +18,17 @@ class QListWidget;
 namespace kit {
 
 class Announcer;
+class DesktopServices;
 class Sheet;
 struct SheetEntry;
-class ToolContext;
 
 class SheetWindow : public QWidget {
     Q_OBJECT
 public:
-    SheetWindow(ToolContext& context, Sheet& sheet);
+    // Opens the tool of formName, showing state as if typed; none when it can not.
+    using ToolOpener = std::function<QWidget*(const QString& formName, const QStringList& state)>;
+
+    SheetWindow(DesktopServices& desktop, Sheet& sheet, ToolOpener openTool);
 
     // Writes the sheet as a PDF to path, whole or not at all: a failure leaves
     // no file there and says why in error.
@@ -44,7 +50,8 @@ private:
     void removed(int row);
     QString date() const;
 
-    ToolContext& m_context;
+    DesktopServices& m_desktop;
+    ToolOpener m_openTool;
     Sheet& m_sheet;
     QListWidget* m_list = nullptr;
     Announcer* m_voice = nullptr;

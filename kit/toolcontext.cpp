@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 
 #include "kit/sheet.h"
-#include "kit/sheetwindow.h"
 
 namespace kit {
 
@@ -33,7 +32,9 @@ void ToolContext::noteDown(SheetEntry entry)
 SheetWindow* ToolContext::showSheet(bool activate)
 {
     if (!m_sheetWindow)
-        m_sheetWindow = new SheetWindow(*this, sheet());
+        m_sheetWindow = new SheetWindow(m_desktop, sheet(), [this](const QString& formName, const QStringList& state) {
+            return m_openTool ? m_openTool(formName, state) : nullptr;
+        });
     m_sheetWindow->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     if (m_sheetWindow->isMinimized())
         m_sheetWindow->setWindowState(m_sheetWindow->windowState() & ~Qt::WindowMinimized);

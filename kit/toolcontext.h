@@ -10,12 +10,12 @@
 
 #include "kit/basvar.h"
 #include "kit/desktopservices.h"
+#include "kit/sheetwindow.h"
 
 namespace kit {
 
 class Sheet;
 struct SheetEntry;
-class SheetWindow;
 
 // What a tool window gets from the program: the shared variables, the desktop,
 // the main menu, which it minimizes and restores, and the results sheet.
@@ -45,10 +45,10 @@ public:
     // Shows the sheet's window, made when first shown; activate gives it the focus.
     SheetWindow* showSheet(bool activate);
 
-    // Opens a tool window by its form name as the menu does; none without a menu.
-    using ToolOpener = std::function<QWidget*(const QString& formName)>;
+    // Opens a tool window by its form name as the menu does, showing a sheet
+    // entry's values as if typed; none without a menu.
+    using ToolOpener = SheetWindow::ToolOpener;
     void setToolOpener(ToolOpener opener) { m_openTool = std::move(opener); }
-    QWidget* openTool(const QString& formName) const { return m_openTool ? m_openTool(formName) : nullptr; }
 
 private:
     BasVar& m_var;

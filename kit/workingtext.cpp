@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-#include <iterator>
 #include <vector>
 
 #include "kit/spokennumbers.h"
@@ -14,43 +13,6 @@ namespace {
 struct WorkingWords {
     Q_DECLARE_TR_FUNCTIONS(kit::Working)
 };
-
-// How a term is written and said where the window gives no text for it.
-struct TermLook {
-    const char* symbol;
-    const char* words;
-    bool joinsBefore; // written against what comes before it
-    bool joinsAfter; // written against what comes after it
-};
-
-// Indexed by core::Term.
-constexpr TermLook kLooks[] = {
-    {"", "", false, false}, // Number
-    {"", "", false, false}, // Measure
-    {"", "", false, false}, // Result
-    {"π", QT_TRANSLATE_NOOP("kit::Working", "pi"), false, false},
-    {"+", QT_TRANSLATE_NOOP("kit::Working", "más"), false, false},
-    {"−", QT_TRANSLATE_NOOP("kit::Working", "menos"), false, false},
-    {"·", QT_TRANSLATE_NOOP("kit::Working", "por"), false, false},
-    {"/", QT_TRANSLATE_NOOP("kit::Working", "entre"), false, false},
-    {"²", QT_TRANSLATE_NOOP("kit::Working", "al cuadrado"), true, false},
-    {"³", QT_TRANSLATE_NOOP("kit::Working", "al cubo"), true, false},
-    {"√", QT_TRANSLATE_NOOP("kit::Working", "raíz cuadrada de"), false, true},
-    {"(", QT_TRANSLATE_NOOP("kit::Working", "abre paréntesis"), false, true},
-    {")", QT_TRANSLATE_NOOP("kit::Working", "cierra paréntesis"), true, false},
-    {"=", QT_TRANSLATE_NOOP("kit::Working", "igual a"), false, false},
-    {"", "", false, false}, // Unit
-    {"", "", false, false}, // OutOfRange
-    {"≈", QT_TRANSLATE_NOOP("kit::Working", "redondeado a"), false, false},
-    {"/", QT_TRANSLATE_NOOP("kit::Working", "entre"), true, true}, // Fraction
-    {"≈", QT_TRANSLATE_NOOP("kit::Working", "aproximadamente"), false, false}, // PiTaken
-};
-static_assert(std::size(kLooks) == static_cast<std::size_t>(core::Term::PiTaken) + 1, "one row per core::Term");
-
-const TermLook& look(core::Term term)
-{
-    return kLooks[static_cast<std::size_t>(term)];
-}
 
 // Words and symbols one after another, a space between two unless one joins the other.
 class Line {
@@ -135,7 +97,7 @@ private:
 
     void putOperator(core::Term term, bool joinsBefore = false, bool joinsAfter = false)
     {
-        const TermLook& own = look(term);
+        const core::TermRow& own = core::termRow(term);
         if (m_spoken)
             m_line.put(WorkingWords::tr(own.words));
         else
@@ -179,7 +141,7 @@ private:
         if (!further)
             putOperator(core::Term::Equals);
         else if (m_spoken)
-            m_line.put(QStringLiteral("\n") + WorkingWords::tr(look(core::Term::Equals).words), true);
+            m_line.put(QStringLiteral("\n") + WorkingWords::tr(core::termRow(core::Term::Equals).words), true);
         else
             m_line.put(QStringLiteral("\n="), true);
     }
@@ -196,7 +158,7 @@ private:
             putRoundedNote();
         m_groups.push_back({silent, false});
         if (note && !m_spoken)
-            m_line.put(QStringLiteral("\n") + QString::fromUtf8(look(core::Term::Open).symbol), true, true);
+            m_line.put(QStringLiteral("\n") + QString::fromUtf8(core::termRow(core::Term::Open).symbol), true, true);
         else if (!silent)
             putOperator(core::Term::Open);
     }
@@ -215,9 +177,7 @@ private:
     // An operation between two terms makes the group it is in hold more than one.
     void noteOperation(core::Term term)
     {
-        const bool between = term == core::Term::Plus || term == core::Term::Minus || term == core::Term::Times
-                             || term == core::Term::Over;
-        if (between && !m_groups.empty())
+        if (core::termRow(term).operands == 2 && !m_groups.empty())
             m_groups.back().compound = true;
     }
 
@@ -225,7 +185,7 @@ private:
     void putRounded(const core::Piece& piece)
     {
         putRoundedNote();
-        const TermLook& own = look(piece.term);
+        const core::TermRow& own = core::termRow(piece.term);
         if (m_spoken) {
             m_line.put(QStringLiteral("\n") + WorkingWords::tr(own.words), true);
             return;

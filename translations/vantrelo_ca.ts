@@ -970,7 +970,7 @@ Vantrelo: Versió %1</translation>
     </message>
 </context>
 <context>
-    <name>kit::Announcer</name>
+    <name>kit::AccessibleCheckItem</name>
     <message>
         <source>%1, no marcada</source>
         <translation>%1, no verificat</translation>

@@ -1,6 +1,8 @@
 #include "ui/calculatorcontrols.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <iterator>
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -43,6 +45,8 @@ constexpr CalculatorLayout kLayouts[] = {
     {QT_TRANSLATE_NOOP("ui::CalculatorWindow", "Volumen"), kVolumeOptions, 1965, 105, 105,
      QT_TRANSLATE_NOOP("ui::CalculatorWindow", "V")},
 };
+static_assert(std::size(kLayouts) == static_cast<std::size_t>(core::CalculatorId::Volume) + 1,
+              "one row per core::CalculatorId");
 
 const QColor kGrey(224, 224, 224);
 const QColor kOutline(128, 128, 128);

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTextBlock>
 
 #include <functional>
@@ -18,7 +19,6 @@
 
 #include "app/menuwindow.h"
 #include "app/splashwindow.h"
-#include "app/version.h"
 #include "core/figures.h"
 #include "kit/clicklabel.h"
 #include "kit/fittext.h"
@@ -552,8 +552,9 @@ void tst_Languages::messages_come_in_english()
                           "The page could not be opened in the web browser.", "Pi must be between 3.14 and 3.15."}));
     QCOMPARE(m_fixture->desktop.openedAddresses,
              std::vector<QUrl>(2, QUrl(QStringLiteral("https://en.wikipedia.org/wiki/Pythagoras"))));
-    QCOMPARE(m_fixture->desktop.aboutOtherText,
-             QStringLiteral("Milvane\r\nVantrelo: Version %1").arg(QLatin1String(app::kVersion)));
+    static const QRegularExpression aboutText(QStringLiteral("^Milvane\r\nVantrelo: Version \\d+\\.\\d+\\.\\d+$"));
+    QVERIFY2(aboutText.match(m_fixture->desktop.aboutOtherText).hasMatch(),
+             qPrintable(m_fixture->desktop.aboutOtherText));
     QCOMPARE(m_fixture->desktop.questions, QStringList{"You are about to close everything. Are you sure?"});
 }
 

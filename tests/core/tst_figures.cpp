@@ -180,7 +180,17 @@ void tst_Figures::result_units_convert_as_the_factor_tables_say_data()
     const auto A = CalculatorId::Area;
     const auto V = CalculatorId::Volume;
     // clang-format off
+    QTest::newRow("cm a mm multiplica") << P << "cm" << "mm" << 20.0 << Converted::Value << 20.0 * 10;
+    QTest::newRow("cm a m divide") << P << "cm" << "m" << 20.0 << Converted::Value << 20.0 / 100;
     QTest::newRow("cm a km divide") << P << "cm" << "km" << 3.0 << Converted::Value << 3.0 / 100000;
+    QTest::newRow("km a mm multiplica") << P << "km" << "mm" << 20.0 << Converted::Value << 20.0 * 1000000;
+    QTest::newRow("cm a mm2 multiplica") << A << "cm" << "mm²" << 25.0 << Converted::Value << 25.0 * 100;
+    QTest::newRow("cm a m2 multiplica") << A << "cm" << "m²" << 25.0 << Converted::Value << 25.0 * 0.0001;
+    QTest::newRow("m a cm2 multiplica") << A << "m" << "cm²" << 1.0 << Converted::Value << 1.0 * 10000;
+    QTest::newRow("km a mm2 multiplica") << A << "km" << "mm²" << 1.0 << Converted::Value << 1.0 * 1e12;
+    QTest::newRow("mm a m2 divide") << A << "mm" << "m²" << 250000.0 << Converted::Value << 250000.0 / 1000000;
+    QTest::newRow("cm a mm3") << V << "cm" << "mm³" << 8.0 << Converted::Value << 8.0 * 1000;
+    QTest::newRow("km a m3") << V << "km" << "m³" << 8.0 << Converted::Value << 8.0 * 1e9;
     QTest::newRow("mm a km2 divide") << A << "mm" << "km²" << 3.0 << Converted::Value << 3.0 / 1e12;
     QTest::newRow("cm a km2 multiplica") << A << "cm" << "km²" << 3.0 << Converted::Value << 3.0 * 1e-10;
     QTest::newRow("cm a m3") << V << "cm" << "m³" << 8.0 << Converted::Value << 8.0 * 1e-6;

@@ -224,6 +224,9 @@ void tst_CalculatorWindow::a_fresh_window_shows_figure_1_in_cm()
     }
 }
 
+// The figures' values are tested with their table; here a sample of them
+// through the window: typed and pasted, each calculator, one, two and three
+// measures, π, a negative, grouped and exponent results, the last button of each.
 void tst_CalculatorWindow::every_figure_shows_its_result_data()
 {
     QTest::addColumn<CalculatorId>("id");
@@ -233,41 +236,18 @@ void tst_CalculatorWindow::every_figure_shows_its_result_data()
     QTest::addColumn<QString>("shown");
     // clang-format off
     QTest::newRow("perimetro cuadrado 5") << P << 1 << QStringList{"5"} << "P = L * 4" << "20";
-    QTest::newRow("perimetro cuadrado 1,5") << P << 1 << QStringList{"1,5"} << "P = L * 4" << "6";
-    QTest::newRow("perimetro cuadrado, pegado 0,500") << P << 1 << QStringList{"pegar 0,500"} << "P = L * 4" << "2";
-    QTest::newRow("perimetro cuadrado, pegado 2,5") << P << 1 << QStringList{"pegar 2,5"} << "P = L * 4" << "10";
     QTest::newRow("perimetro cuadrado, pegado 1,250") << P << 1 << QStringList{"pegar 1,250"} << "P = L * 4" << "5,000";
     QTest::newRow("perimetro cuadrado, pegado abc") << P << 1 << QStringList{"pegar abc"} << "P = L * 4" << "0";
     QTest::newRow("perimetro cuadrado, 13 cifras tecleadas") << P << 1 << QStringList{"1234567890123"} << "P = L * 4" << "493,827,156,048";
     QTest::newRow("perimetro cuadrado, pegadas 16 cifras") << P << 1 << QStringList{"pegar 1234567890123.45"} << "P = L * 4" << "4,938,271,560,493.8";
-    QTest::newRow("perimetro rectangulo 3 4") << P << 2 << QStringList{"3", "4"} << "P = b * 2 + h * 2" << "14";
-    QTest::newRow("perimetro triangulo 3 4 5") << P << 3 << QStringList{"3", "4", "5"} << "L1 + L2 + L3" << "12";
-    QTest::newRow("perimetro poligono 2 6") << P << 4 << QStringList{"2", "6"} << "P = L * #" << "12";
-    QTest::newRow("perimetro rombo 5") << P << 5 << QStringList{"5"} << "P = L * 4" << "20";
-    QTest::newRow("perimetro romboide 3 2") << P << 6 << QStringList{"3", "2"} << "P = bs + ws" << "10";
     QTest::newRow("perimetro trapecio 6 4 3") << P << 7 << QStringList{"6", "4", "3"} << "B + b + ws" << "13";
     QTest::newRow("perimetro circunferencia 1") << P << 8 << QStringList{"1"} << "Pi * D" << "3.1416";
-    QTest::newRow("area cuadrado 5") << A << 1 << QStringList{"5"} << "A = L²" << "25";
-    QTest::newRow("area rectangulo 3 4") << A << 2 << QStringList{"3", "4"} << "A = b * h" << "12";
-    QTest::newRow("area triangulo 3 4") << A << 3 << QStringList{"3", "4"} << "A = b * h / 2" << "6";
-    QTest::newRow("area rombo 6 4") << A << 4 << QStringList{"6", "4"} << "A = D * d / 2" << "12";
-    QTest::newRow("area trapecio 6 4 2") << A << 5 << QStringList{"6", "4", "2"} << "A = (B + b) * h / 2" << "10";
     QTest::newRow("area poligono 2 5 1.376") << A << 6 << QStringList{"2", "5", "1.376"} << "A = L * # * a / 2" << "6.88";
-    QTest::newRow("area circulo 1") << A << 7 << QStringList{"1"} << "A = Pi * r²" << "3.1416";
-    QTest::newRow("area esfera 1") << A << 8 << QStringList{"1"} << "A = Pi * 4 * r²" << "12.5664";
     QTest::newRow("area romboide 3 4") << A << 9 << QStringList{"3", "4"} << "A = b * h" << "12";
     QTest::newRow("area cuadrado 1234.5") << A << 1 << QStringList{"1234.5"} << "A = L²" << "1,523,990.25";
     QTest::newRow("area cuadrado de 47 cifras") << A << 1 << QStringList{"1e23"} << "A = L²" << "1E+46";
-    QTest::newRow("perimetro cuadrado de 300 cifras") << P << 1 << QStringList{"1e299"} << "P = L * 4" << "4E+299";
-    QTest::newRow("area cuadrado, pegado 1,234.5") << A << 1 << QStringList{"pegar 1,234.5"} << "A = L²" << "1,523,990.25";
-    QTest::newRow("volumen cubo 2") << V << 1 << QStringList{"2"} << "V = a³" << "8";
     QTest::newRow("volumen cubo -2") << V << 1 << QStringList{"-2"} << "V = a³" << "-8";
-    QTest::newRow("volumen paralelepipedo 2 3 4") << V << 2 << QStringList{"2", "3", "4"} << "V = a1 * a2 * a3" << "24";
-    QTest::newRow("volumen prisma 10 2") << V << 3 << QStringList{"10", "2"} << "V = Ab * h" << "20";
     QTest::newRow("volumen cilindro -2 1") << V << 4 << QStringList{"-2", "1"} << "V = Pi * r² * h" << "12.5664";
-    QTest::newRow("volumen cono 3 1") << V << 5 << QStringList{"3", "1"} << "V = Pi * r² * h / 3" << "9.4248";
-    QTest::newRow("volumen piramide 10 3") << V << 6 << QStringList{"10", "3"} << "V = Ab * h / 3" << "10";
-    QTest::newRow("volumen esfera 1") << V << 7 << QStringList{"1"} << "V = 4/3 * Pi * r³" << "4.1888";
     QTest::newRow("volumen octaedro 3") << V << 8 << QStringList{"3"} << "V = Raiz(2) / 3 * a³" << "12.7279";
     // clang-format on
 }
@@ -326,6 +306,7 @@ void tst_CalculatorWindow::measure_rows_follow_the_figure()
         QCOMPARE(visible(window, units[i]), unitsShown[i] == '1');
 }
 
+// The factors are tested with their table; here one conversion of each calculator.
 void tst_CalculatorWindow::result_unit_converts_both_ways_data()
 {
     QTest::addColumn<CalculatorId>("id");
@@ -335,16 +316,8 @@ void tst_CalculatorWindow::result_unit_converts_both_ways_data()
     QTest::addColumn<QString>("converted");
     QTest::addColumn<QString>("unconverted");
     // clang-format off
-    QTest::newRow("perimetro 5 cm en mm") << P << "5" << "cm" << "mm" << "200" << "20";
-    QTest::newRow("perimetro 5 cm en m") << P << "5" << "cm" << "m" << "0.2" << "20";
-    QTest::newRow("perimetro 5 cm en km") << P << "5" << "cm" << "km" << "0.0002" << "20";
     QTest::newRow("perimetro 5 km en mm") << P << "5" << "km" << "mm" << "20,000,000" << "20";
-    QTest::newRow("area 5 cm en mm2") << A << "5" << "cm" << "mm²" << "2,500" << "25";
-    QTest::newRow("area 5 cm en m2") << A << "5" << "cm" << "m²" << "0.0025" << "25";
-    QTest::newRow("area 1 m en cm2") << A << "1" << "m" << "cm²" << "10,000" << "1";
-    QTest::newRow("area 1 km en mm2") << A << "1" << "km" << "mm²" << "1,000,000,000,000" << "1";
     QTest::newRow("area 500 mm en m2") << A << "500" << "mm" << "m²" << "0.25" << "250,000";
-    QTest::newRow("volumen 2 cm en mm3") << V << "2" << "cm" << "mm³" << "8,000" << "8";
     QTest::newRow("volumen 2 km en m3") << V << "2" << "km" << "m³" << "8,000,000,000" << "8";
     // clang-format on
 }

@@ -513,12 +513,6 @@ void tst_ConverterWindow::paste_button_shows_only_for_a_positive_number_data()
     QTest::newRow("más allá de un double") << "1E400" << false;
     QTest::newRow("1 MB de blancos y un 5") << QString(1 << 20, QLatin1Char(' ')) + QLatin1Char('5') << true;
     QTest::newRow("medio con coma decimal") << "0,500" << true;
-    QTest::newRow("milésima con coma decimal") << "0,001" << true;
-    QTest::newRow("coma decimal") << "2,5" << true;
-    QTest::newRow("Pi con coma decimal") << "3,1416" << true;
-    QTest::newRow("agrupado con decimales") << "1,234.5" << true;
-    QTest::newRow("agrupado entero") << "8,000" << true;
-    QTest::newRow("se lee agrupado") << "1,250" << true;
     QTest::newRow("negativo con coma decimal") << "-0,5" << false;
     QTest::newRow("letras") << "abc" << false;
     // clang-format on
@@ -550,13 +544,9 @@ void tst_ConverterWindow::paste_puts_the_copied_number_in_the_box_data()
     QTest::newRow("fila larga de Kilómetro² con Ctrl+V") << "Ctrl+V" << "1.2345678901234E-10" << "1.2345678901234E-10" << "1.2345678901234E-09" << "Pegado: 1,2345678901234E-10";
     QTest::newRow("fila de 16 caracteres") << "botón" << "1234567890123.45" << "1234567890123.45" << "12345678901234.5" << "Pegado: 1234567890123,45";
     QTest::newRow("resultado agrupado con Ctrl+V") << "Ctrl+V" << "1,234.5" << "1234.5" << "12345" << "Pegado: 1234,5";
-    QTest::newRow("resultado agrupado entero") << "botón" << "8,000" << "8000" << "80000" << "Pegado: 8000";
     QTest::newRow("resultado agrupado desde el menú") << "menú" << "1,234.5" << "1234.5" << "12345" << "Pegado: 1234,5";
-    QTest::newRow("se lee agrupado desde el menú") << "menú" << "1,250" << "1250" << "12500" << "Pegado: 1250";
     QTest::newRow("medio con coma decimal con Ctrl+V") << "Ctrl+V" << "0,500" << "0.5" << "5" << "Pegado: 0,5";
-    QTest::newRow("milésima con coma decimal") << "botón" << "0,001" << "0.001" << "0.01" << "Pegado: 0,001";
     QTest::newRow("coma decimal desde el menú") << "menú" << "2,5" << "2.5" << "25" << "Pegado: 2,5";
-    QTest::newRow("Pi con coma decimal") << "botón" << "3,1416" << "3.1416" << "31.416" << "Pegado: 3,1416";
     QTest::newRow("letras con el botón: nada cambia") << "botón" << "abc" << "5" << "50" << none;
     QTest::newRow("letras con Ctrl+V: nada cambia") << "Ctrl+V" << "abc" << "5" << "50" << none;
     QTest::newRow("1 MB de cifras con Ctrl+V: nada cambia") << "Ctrl+V" << megabyte << "5" << "50" << none;
