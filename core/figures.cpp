@@ -352,7 +352,7 @@ void appendConverted(Working& out, const Calculator& calculator, std::string_vie
     }
     const Factor& factor = calculator.factors[row][column];
     const std::string to(resultUnit);
-    appendConversion(out, reached, factor.constant, factor.operation == Operation::Divide, to);
+    appendConversion(out, reached, factor.constant, factor.operation == Operation::Divide, unit, to);
     appendShown(out, reached, box->plain, box->shown, kMaskDecimal.maxDecimals, to);
     appendFactor(out, factor, unit, to);
 }

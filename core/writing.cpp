@@ -448,8 +448,11 @@ void appendPiTaken(Working& out, Reached& reached, double pi, const std::string&
         appendForm(out, reached, exactForm(*value), reached.value, unit);
 }
 
-void appendConversion(Working& out, Reached& reached, double factor, bool divides, const std::string& unit)
+void appendConversion(Working& out, Reached& reached, double factor, bool divides, const std::string& from,
+                      const std::string& unit)
 {
+    if (reached.text.empty()) // π taken in a product too long to write exactly: its value in from, first
+        appendForm(out, reached, shortOrDecimal(reached.exact, reached.value), reached.value, from);
     const MaybeExact f = exactFromText(plainText(factor));
     const MaybeExact converted = divides ? reached.exact / f : reached.exact * f;
     const long double value = divides ? reached.value / factor : reached.value * factor;

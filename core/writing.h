@@ -43,9 +43,11 @@ std::optional<Reached> appendSteps(Working& out, const Expression& expression, c
 // product's value where it is short.
 void appendPiTaken(Working& out, Reached& reached, double pi, const std::string& unit);
 
-// The value reached multiplied (or divided, with divides) by factor, written
-// exactly where it is short, else in decimals.
-void appendConversion(Working& out, Reached& reached, double factor, bool divides, const std::string& unit);
+// The value reached, in unit from where no form has written it yet, then
+// multiplied (or divided, with divides) by factor, written exactly where it is
+// short, else in decimals.
+void appendConversion(Working& out, Reached& reached, double factor, bool divides, const std::string& from,
+                      const std::string& unit);
 
 // The box's text shown (plain before the display rule, decimals its rule's):
 // Equals where it is exactly the value reached, else Rounded with the
