@@ -9,7 +9,6 @@
 #include "kit/accessibility.h"
 #include "kit/announcer.h"
 #include "kit/look.h"
-#include "kit/spokennumbers.h"
 
 namespace kit {
 
@@ -69,9 +68,8 @@ void ToolWindow::noteDown()
         return;
     }
     note.entry.formName = objectName();
-    const QString result = spoken(note.entry.result);
     context().noteDown(std::move(note.entry));
-    m_noteVoice->say(tr("Anotado: %1").arg(result));
+    m_noteVoice->say(tr("Anotado: %1").arg(note.heard));
 }
 
 bool ToolWindow::movesBetweenControls(const QEvent* focusEvent)

@@ -44,6 +44,7 @@ protected:
     struct Note {
         SheetEntry entry;
         QString why; // empty when there is an entry
+        QString heard = {}; // the entry's result as the window says it, units in words
     };
     // Ctrl+Enter notes the window's result down through note, and voice says so.
     void enableNotes(std::function<Note()> note, Announcer* voice);

@@ -398,7 +398,11 @@ void WorkingPanel::fit()
 {
     const int above = px(m_client.height() + kBarStrip);
     const int below = px(kMargin);
-    int height = linesHeight(m_text);
+    // Measured without a scroll bar, as the lines show when they all fit: one
+    // left from a smaller box would wrap a line that fits and hide the first.
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int lines = linesHeight(m_text);
+    int height = lines;
     if (const QScreen* screen = m_window->screen()) {
         const QRect room = screen->availableGeometry();
         const int decorations = m_window->frameGeometry().height() - m_window->height();
@@ -408,6 +412,7 @@ void WorkingPanel::fit()
             m_window->move(m_window->x(), std::max(room.top(), m_window->y() - overflow));
     }
     m_text->resize(m_text->width(), height);
+    m_text->setVerticalScrollBarPolicy(height < lines ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     m_frame->resize(m_frame->width(), height + below);
     m_window->setFixedSize(px(m_client.width()), above + height + below);
     m_text->verticalScrollBar()->setValue(m_text->verticalScrollBar()->maximum());

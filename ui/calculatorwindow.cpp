@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 
 #include <string>
 
@@ -86,7 +87,10 @@ CalculatorWindow::CalculatorWindow(kit::ToolContext& context, const core::Calcul
     connectVoice();
     m_working->start([this] { return working(); }, workingNames(), m_voice);
     // At the foot of the measures, under the unit column, where the panel is free.
-    addNoteButton(findChild<QFrame*>(QStringLiteral("Frame1")), 1815, 2640, 1200);
+    // In the Tab order it follows the result and its units, before the working's
+    // bar, whether or not the working has been shown yet.
+    QToolButton* noteButton = addNoteButton(findChild<QFrame*>(QStringLiteral("Frame1")), 1815, 2640, 1200);
+    setTabOrder(m_ui.Combo5 ? m_ui.Combo5 : m_ui.Combo4, noteButton);
     enableNotes([this] { return note(); }, m_voice);
 }
 
@@ -212,7 +216,7 @@ kit::ToolWindow::Note CalculatorWindow::note() const
     entry.working = m_working->text();
     entry.spoken = m_working->spoken();
     entry.result = tr("Resultado: %1").arg(answer + QLatin1Char(' ') + m_ui.Combo4->currentText());
-    return {entry, {}};
+    return {entry, {}, spokenResult()};
 }
 
 QString CalculatorWindow::measureUnit(const core::Figure& figure, int row) const

@@ -171,7 +171,8 @@ kit::ToolWindow::Note ConverterWindow::note()
     entry.result = tr("Resultado: %1").arg(m_List3->item(row)->text() + QLatin1Char(' ') + m_List2->item(row)->text());
     entry.state << QString::number(category) << QString::number(m_List1->selectedRow()) << m_txtCaja->text()
                 << QString::number(row);
-    return {entry, {}};
+    const QString heard = tr("Resultado: %1").arg(m_List3->item(row)->data(Qt::AccessibleTextRole).toString());
+    return {entry, {}, heard};
 }
 
 void ConverterWindow::restore(const QStringList& state)

@@ -334,7 +334,7 @@ kit::ToolWindow::Note PitagorasWindow::note() const
     entry.working = m_working->text();
     entry.spoken = m_working->spoken();
     entry.result = QStringLiteral("%1 = %2").arg(QString::fromUtf8(kBoxes[answerBox].letter), answer);
-    return {entry, {}};
+    return {entry, {}, kit::spoken(entry.result)};
 }
 
 // As if the values were typed and Enter pressed in the part.
