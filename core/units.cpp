@@ -309,13 +309,15 @@ void appendFactor(Working& out, const WrittenFactor& factor, const std::string& 
     appendValue(out, factor.value, to);
 }
 
-// "= 5 · 0.3048 = 1.524": the value times the factor, then the row's text.
-void appendProduct(Working& out, double x, const WrittenFactor& factor, const CatalogoUnidades::Fila& row)
+// "= 5 · 0.3048 Metro = 1.524": the value times the factor in the unit it
+// gives, then the row's text.
+void appendProduct(Working& out, double x, const WrittenFactor& factor, const std::string& to,
+                   const CatalogoUnidades::Fila& row)
 {
     append(out, factor.relation);
     appendValue(out, x);
     append(out, Term::Times);
-    appendValue(out, factor.value);
+    appendValue(out, factor.value, to);
     if (!row) {
         append(out, Term::Equals);
         append(out, Term::OutOfRange);
@@ -344,7 +346,7 @@ Working converterWorking(std::int16_t categoria, std::int16_t desde, std::int16_
         return out;
     const CatalogoUnidades::Fila row =
         CatalogoUnidades::ConvertirValor(categoria, desde, texto).at(static_cast<std::size_t>(hacia));
-    appendProduct(out, *x, factor, row);
+    appendProduct(out, *x, factor, to, row);
     if (!row)
         return out;
     append(out, Term::Unit, to);

@@ -49,7 +49,6 @@ QToolButton* ToolWindow::addNoteButton(QWidget* parent, int left, int top, int w
     button->setFont(kit::font(Typeface::Calibri, 9));
     identify(button, QStringLiteral("cmdAnotar"), tr("Anotar en la hoja de resultados"),
              tr(" Anota el resultado en la hoja de resultados (Control+Intro) "));
-    button->setAutoRaise(true);
     button->setFocusPolicy(Qt::TabFocus);
     place(button, left, top, width, 375);
     showFocusMark(button);

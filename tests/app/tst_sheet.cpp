@@ -106,7 +106,7 @@ void tst_Sheet::ctrl_enter_notes_down_what_the_window_shows_data()
     QTest::newRow("cube") << "figVolumen" << QStringList{"Text1=2"} << "Volumen: CUBO\nArista (a): 2 cm\nV = a³\n= 2³\n= 8 cm³\nResultado: 8 cm³" << "Anotado: Resultado: 8 centímetros cúbicos";
     QTest::newRow("triangle") << "pitTeorema" << QStringList{"txtZ1=3", "txtZ2=4", "txtZ2!"} << "Teorema de Pitágoras y regla de tres: Triángulo\nx = 3\ny = 4\nh = √(x² + y²)\n= √(3² + 4²)\n= √(9 + 16)\n= √25\n= 5\nh = 5" << "Anotado: h = 5";
     QTest::newRow("proportion") << "pitTeorema" << QStringList{"txtZ3=2", "txtZ4=4", "txtZ5=3", "txtZ5!"} << "Teorema de Pitágoras y regla de tres: Equivalencia\nA = 2\nX = 4\nB = 3\nY = B · X / A\n= 3 · 4 / 2\n= 12 / 2\n= 6\nY = 6" << "Anotado: Y = 6";
-    QTest::newRow("converter row") << "cmdButton2" << QStringList{"txtCaja=2", "List3#0"} << "Convertidor de unidades: Longitud\n2 Centímetro\n2 Centímetro = 2 · 10\n= 20 Milímetro\n(1 Centímetro = 10 Milímetro)\nResultado: 20 Milímetro" << "Anotado: Resultado: 20 milímetros";
+    QTest::newRow("converter row") << "cmdButton2" << QStringList{"txtCaja=2", "List3#0"} << "Convertidor de unidades: Longitud\n2 Centímetro\n2 Centímetro = 2 · 10 Milímetro\n= 20 Milímetro\n(1 Centímetro = 10 Milímetro)\nResultado: 20 Milímetro" << "Anotado: Resultado: 20 milímetros";
     QTest::newRow("measure missing") << "figPerimetro" << QStringList{} << "" << "Nada que anotar: Faltan medidas";
     QTest::newRow("out of range") << "figArea" << QStringList{"Text1=1e200"} << "" << "Nada que anotar: Fuera de rango";
     QTest::newRow("no answer yet") << "pitTeorema" << QStringList{"txtZ1=3"} << "" << "Nada que anotar: Sin respuesta todavía";

@@ -264,14 +264,14 @@ void tst_Units::a_row_shows_its_working_data()
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QString>("working");
     // clang-format off
-    QTest::newRow("5 pies en metros") << 0 << 4 << 6 << "5" << "5 Pie = 5 · 0.3048 = 1.524 Metro (1 Pie = 0.3048 Metro)";
-    QTest::newRow("1 pie² en pulgadas²") << 1 << 3 << 1 << "1" << "1 Pie² = 1 · 144 = 144 Pulgada² (1 Pie² = 144 Pulgada²)";
-    QTest::newRow("2 litros en barriles") << 2 << 3 << 7 << "2" << "2 Litro ≈ 2 · 0.00628981077043211 ≈ 0.0125796215408642 Barril Liq. EE.UU. (1 Litro ≈ 0.00628981077043211 Barril Liq. EE.UU.)";
-    QTest::newRow("factor redondeado, producto exacto") << 0 << 2 << 8 << "1" << "1 Pulgada ≈ 1 · 1.57828282828283E-05 = 1.57828282828283E-05 Milla (1 Pulgada ≈ 1.57828282828283E-05 Milla)";
-    QTest::newRow("factor exacto, producto redondeado") << 0 << 2 << 1 << "1.23456789012345" << "1.23456789012345 Pulgada = 1.23456789012345 · 2.54 ≈ 3.13580244091356 Centímetro (1 Pulgada = 2.54 Centímetro)";
+    QTest::newRow("5 pies en metros") << 0 << 4 << 6 << "5" << "5 Pie = 5 · 0.3048 Metro = 1.524 Metro (1 Pie = 0.3048 Metro)";
+    QTest::newRow("1 pie² en pulgadas²") << 1 << 3 << 1 << "1" << "1 Pie² = 1 · 144 Pulgada² = 144 Pulgada² (1 Pie² = 144 Pulgada²)";
+    QTest::newRow("2 litros en barriles") << 2 << 3 << 7 << "2" << "2 Litro ≈ 2 · 0.00628981077043211 Barril Liq. EE.UU. ≈ 0.0125796215408642 Barril Liq. EE.UU. (1 Litro ≈ 0.00628981077043211 Barril Liq. EE.UU.)";
+    QTest::newRow("factor redondeado, producto exacto") << 0 << 2 << 8 << "1" << "1 Pulgada ≈ 1 · 1.57828282828283E-05 Milla = 1.57828282828283E-05 Milla (1 Pulgada ≈ 1.57828282828283E-05 Milla)";
+    QTest::newRow("factor exacto, producto redondeado") << 0 << 2 << 1 << "1.23456789012345" << "1.23456789012345 Pulgada = 1.23456789012345 · 2.54 Centímetro ≈ 3.13580244091356 Centímetro (1 Pulgada = 2.54 Centímetro)";
     QTest::newRow("la misma unidad") << 0 << 4 << 4 << "5" << "5 Pie";
     QTest::newRow("sin texto, el factor") << 0 << 4 << 6 << "" << "1 Pie = 0.3048 Metro";
-    QTest::newRow("producto fuera de rango") << 2 << 9 << 0 << "1E300" << "1E+300 Kilometro³ = 1E+300 · 1E+15 = Fuera de rango";
+    QTest::newRow("producto fuera de rango") << 2 << 9 << 0 << "1E300" << "1E+300 Kilometro³ = 1E+300 · 1E+15 Centímetro³ = Fuera de rango";
     QTest::newRow("lectura fuera de rango") << 2 << 9 << 0 << "1E400" << "Fuera de rango";
     // clang-format on
 }

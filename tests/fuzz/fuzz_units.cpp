@@ -23,7 +23,7 @@ std::string shownValue(const core::Working& working)
     return value < working.size() ? working[value].text : std::string();
 }
 
-// The product step, "x · f = row" or "x · f ≈ row", read in long double: "="
+// The product step, "x · f unit = row" or "x · f unit ≈ row", read in long double: "="
 // within what reading the texts can lose, "≈" within the row's 15 digits. A
 // row below the normal doubles keeps fewer digits and is left out.
 bool productHolds(const core::Working& working)
@@ -31,15 +31,15 @@ bool productHolds(const core::Working& working)
     std::size_t times = 0;
     while (times < working.size() && working[times].term != core::Term::Times)
         ++times;
-    if (times == 0 || times + 3 >= working.size() || working[times + 3].term != core::Term::Number)
+    if (times == 0 || times + 4 >= working.size() || working[times + 4].term != core::Term::Number)
         return true;
     const long double x = std::strtold(working[times - 1].text.c_str(), nullptr);
     const long double factor = std::strtold(working[times + 1].text.c_str(), nullptr);
-    const long double row = std::strtold(working[times + 3].text.c_str(), nullptr);
+    const long double row = std::strtold(working[times + 4].text.c_str(), nullptr);
     if (std::fabs(row) < DBL_MIN)
         return true;
     const long double off = std::fabs(x * factor - row) / std::fabs(row);
-    return off <= (working[times + 2].term == core::Term::Equals ? 1e-18L : 1e-14L);
+    return off <= (working[times + 3].term == core::Term::Equals ? 1e-18L : 1e-14L);
 }
 
 } // namespace

@@ -358,9 +358,9 @@ void tst_ConverterWindow::only_numbers_reach_the_clipboard_data()
     QTest::addColumn<QString>("copied"); // empty: the clipboard keeps what it held
     QTest::addColumn<QString>("working"); // the row's, "|" for a new line
     // clang-format off
-    QTest::newRow("1 pie en milímetros") << 4 << "1" << 0 << "304.8" << "1 Pie = 1 · 304.8|= 304.8 Milímetro|(1 Pie = 304.8 Milímetro)";
-    QTest::newRow("fila larga, entera") << 2 << "-1.2345678E-290" << 1 << "-3.135802212E-290" << "−1.2345678E-290 Pulgada = −1.2345678E-290 · 2.54|= −3.135802212E-290 Centímetro|(1 Pulgada = 2.54 Centímetro)";
-    QTest::newRow("fila fuera de rango") << 1 << "1e308" << 0 << "" << "1E+308 Centímetro = 1E+308 · 10|= Fuera de rango";
+    QTest::newRow("1 pie en milímetros") << 4 << "1" << 0 << "304.8" << "1 Pie = 1 · 304.8 Milímetro|= 304.8 Milímetro|(1 Pie = 304.8 Milímetro)";
+    QTest::newRow("fila larga, entera") << 2 << "-1.2345678E-290" << 1 << "-3.135802212E-290" << "−1.2345678E-290 Pulgada = −1.2345678E-290 · 2.54 Centímetro|= −3.135802212E-290 Centímetro|(1 Pulgada = 2.54 Centímetro)";
+    QTest::newRow("fila fuera de rango") << 1 << "1e308" << 0 << "" << "1E+308 Centímetro = 1E+308 · 10 Milímetro|= Fuera de rango";
     // clang-format on
 }
 
