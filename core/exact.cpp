@@ -118,6 +118,11 @@ MaybeExact exactFromText(std::string_view text)
     return normal(a);
 }
 
+MaybeExact exactDecimal(std::int64_t digits, int exponent)
+{
+    return normal(Exact{digits, 1, exponent, 1, 0});
+}
+
 MaybeExact operator*(const MaybeExact& a, const MaybeExact& b)
 {
     if (!a || !b || a->pi + b->pi > 1)

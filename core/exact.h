@@ -33,6 +33,8 @@ using MaybeExact = std::optional<Exact>;
 
 // A number as the program writes it ("-2.5", "1E-07"); std::nullopt for any other text.
 MaybeExact exactFromText(std::string_view text);
+// digits · 10^exponent.
+MaybeExact exactDecimal(std::int64_t digits, int exponent);
 inline constexpr Exact kExactPi{1, 1, 0, 1, 1};
 
 MaybeExact operator+(const MaybeExact& a, const MaybeExact& b);

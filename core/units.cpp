@@ -5,11 +5,10 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
-#include <initializer_list>
-#include <numeric>
 #include <optional>
 #include <string>
 
+#include "core/exact.h"
 #include "core/figures.h"
 #include "core/numbers.h"
 #include "core/translatable.h"
@@ -193,92 +192,16 @@ std::vector<Fila> ConvertirValor(std::int16_t categoria, std::int16_t desde, std
 namespace core {
 namespace {
 
-constexpr std::int64_t kLargestWritten = 999'999'999'999'999; // the program writes 15 significant digits
-
-// A number as the program writes it: digits · 10^exponent, digits without a trailing zero.
-struct WrittenNumber {
-    std::int64_t digits = 0;
-    int exponent = 0;
-};
-
-bool operator==(WrittenNumber a, WrittenNumber b)
+// A unit's size as an exact number.
+MaybeExact exactSize(CatalogoUnidades::Size size)
 {
-    return a.digits == b.digits && a.exponent == b.exponent;
-}
-
-WrittenNumber normalised(std::int64_t digits, int exponent)
-{
-    if (digits == 0)
-        return {};
-    for (; digits % 10 == 0; digits /= 10)
-        ++exponent;
-    return {digits, exponent};
-}
-
-// text as plainText writes it ("-1.5E-07"), so its digits fit.
-WrittenNumber writtenNumber(const std::string& text)
-{
-    std::int64_t digits = 0;
-    int exponent = 0;
-    bool afterPoint = false;
-    std::size_t at = 0;
-    for (; at < text.size() && text[at] != 'E'; ++at) {
-        afterPoint = afterPoint || text[at] == '.';
-        if (text[at] >= '0' && text[at] <= '9') {
-            digits = digits * 10 + (text[at] - '0');
-            exponent -= afterPoint ? 1 : 0;
-        }
-    }
-    if (at < text.size())
-        exponent += std::stoi(text.substr(at + 1));
-    return normalised(text.front() == '-' ? -digits : digits, exponent);
-}
-
-// a in units of b, when it has at most 15 significant digits. The quotient
-// ends only when the divisor, in lowest terms, is made of 2s and 5s; over 2 is
-// 5 over 10, over 5 is 2 over 10, and the digits then gain no trailing zero.
-std::optional<WrittenNumber> exactQuotient(CatalogoUnidades::Size a, CatalogoUnidades::Size b)
-{
-    const std::int64_t common = std::gcd(a.digits, b.digits);
-    std::int64_t digits = a.digits / common;
-    std::int64_t divisor = b.digits / common;
-    int exponent = a.exponent - b.exponent;
-    for (; divisor % 10 == 0; divisor /= 10)
-        --exponent;
-    for (const int prime : {2, 5}) {
-        for (; divisor % prime == 0; divisor /= prime, --exponent) {
-            if (digits > kLargestWritten / (10 / prime))
-                return std::nullopt;
-            digits *= 10 / prime;
-        }
-    }
-    return divisor == 1 ? std::optional(normalised(digits, exponent)) : std::nullopt;
-}
-
-// x · f, when it has at most 15 significant digits. A 2 of one and a 5 of the
-// other make a trailing zero of the product; what is left of them makes none.
-std::optional<WrittenNumber> exactProduct(WrittenNumber x, WrittenNumber f)
-{
-    if (x.digits == 0 || f.digits == 0)
-        return WrittenNumber{};
-    std::int64_t a = std::abs(x.digits);
-    std::int64_t b = std::abs(f.digits);
-    int exponent = x.exponent + f.exponent;
-    while ((a % 2 == 0 && b % 5 == 0) || (a % 5 == 0 && b % 2 == 0)) {
-        const bool twoInA = a % 2 == 0 && b % 5 == 0;
-        a /= twoInA ? 2 : 5;
-        b /= twoInA ? 5 : 2;
-        ++exponent;
-    }
-    if (a > kLargestWritten / b)
-        return std::nullopt;
-    return WrittenNumber{(x.digits < 0) != (f.digits < 0) ? -a * b : a * b, exponent};
+    return exactDecimal(size.digits, size.exponent);
 }
 
 // Equals where text is exactly the value, Rounded where it is not.
-Term relation(const std::optional<WrittenNumber>& exact, const std::string& text)
+Term relation(const MaybeExact& exact, const std::string& text)
 {
-    return exact && *exact == writtenNumber(text) ? Term::Equals : Term::Rounded;
+    return exact && exact == exactFromText(text) ? Term::Equals : Term::Rounded;
 }
 
 bool isBlank(std::string_view text)
@@ -296,8 +219,8 @@ struct WrittenFactor {
 WrittenFactor writtenFactor(std::int16_t categoria, std::int16_t desde, std::int16_t hacia)
 {
     const double factor = CatalogoUnidades::Factor(categoria, desde, hacia);
-    const auto exact =
-        exactQuotient(CatalogoUnidades::sizeOf(categoria, desde), CatalogoUnidades::sizeOf(categoria, hacia));
+    const MaybeExact exact =
+        exactSize(CatalogoUnidades::sizeOf(categoria, desde)) / exactSize(CatalogoUnidades::sizeOf(categoria, hacia));
     return {factor, relation(exact, plainText(factor))};
 }
 
@@ -323,7 +246,7 @@ void appendProduct(Working& out, double x, const WrittenFactor& factor, const st
         append(out, Term::OutOfRange);
         return;
     }
-    append(out, relation(exactProduct(writtenNumber(plainText(x)), writtenNumber(plainText(factor.value))), *row));
+    append(out, relation(exactFromText(plainText(x)) * exactFromText(plainText(factor.value)), *row));
     append(out, Term::Number, *row);
 }
 
