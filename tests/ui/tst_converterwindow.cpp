@@ -508,10 +508,7 @@ void tst_ConverterWindow::paste_button_shows_only_for_a_positive_number_data()
     QTest::addColumn<bool>("shown");
     // clang-format off
     QTest::newRow("número tras letras no") << "abc12" << false;
-    QTest::newRow("número y letras") << "12abc" << true;
-    QTest::newRow("más allá de un double") << "1E400" << false;
     QTest::newRow("1 MB de blancos y un 5") << QString(1 << 20, QLatin1Char(' ')) + QLatin1Char('5') << true;
-    QTest::newRow("medio con coma decimal") << "0,500" << true;
     QTest::newRow("negativo con coma decimal") << "-0,5" << false;
     // clang-format on
 }
