@@ -359,7 +359,6 @@ void tst_PitagorasWindow::keyboard_reaches_both_settings_data()
     QTest::newRow("tecla de menú en la hipotenusa") << "txtZ0" << MenuRequest::MenuKey << true;
     QTest::newRow("Mayús+F10 en Y") << "txtZ6" << MenuRequest::ShiftF10 << true;
     QTest::newRow("petición de teclado en A") << "txtZ3" << MenuRequest::KeyboardRequest << true;
-    QTest::newRow("tecla de menú en Equivalencia") << "cmdMode" << MenuRequest::MenuKey << true;
     QTest::newRow("Mayús+F10 en Equivalencia") << "cmdMode" << MenuRequest::ShiftF10 << true;
     QTest::newRow("petición de teclado en Equivalencia") << "cmdMode" << MenuRequest::KeyboardRequest << true;
     QTest::newRow("clic derecho en el cateto a: su menú de edición") << "txtZ1" << MenuRequest::RightClick << false;
