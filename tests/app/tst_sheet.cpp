@@ -103,7 +103,6 @@ void tst_Sheet::ctrl_enter_notes_down_what_the_window_shows_data()
     QTest::addColumn<QString>("spoken");
     // clang-format off
     QTest::newRow("circumference, with Pi") << "figPerimetro" << QStringList{"Option8*", "Text1=2"} << "Perímetro: CIRCUNFERENCIA\nDiametro (D): 2 cm\nπ = 3.14159265358979\nP = π · D\n= π · 2\n= 2π cm\n≈ 3.14159265358979 · 2\n≈ 6.2832 cm (redondeado a 4 decimales)\nResultado: 6.2832 cm" << "Anotado: Resultado: 6,2832 centímetros";
-    QTest::newRow("cube") << "figVolumen" << QStringList{"Text1=2"} << "Volumen: CUBO\nArista (a): 2 cm\nV = a³\n= 2³\n= 8 cm³\nResultado: 8 cm³" << "Anotado: Resultado: 8 centímetros cúbicos";
     QTest::newRow("triangle") << "pitTeorema" << QStringList{"txtZ1=3", "txtZ2=4", "txtZ2!"} << "Teorema de Pitágoras y regla de tres: Triángulo\nx = 3\ny = 4\nh = √(x² + y²)\n= √(3² + 4²)\n= √(9 + 16)\n= √25\n= 5\nh = 5" << "Anotado: h = 5";
     QTest::newRow("proportion") << "pitTeorema" << QStringList{"txtZ3=2", "txtZ4=4", "txtZ5=3", "txtZ5!"} << "Teorema de Pitágoras y regla de tres: Equivalencia\nA = 2\nX = 4\nB = 3\nY = B · X / A\n= 3 · 4 / 2\n= 12 / 2\n= 6\nY = 6" << "Anotado: Y = 6";
     QTest::newRow("converter row") << "cmdButton2" << QStringList{"txtCaja=2", "List3#0"} << "Convertidor de unidades: Longitud\n2 Centímetro\n2 Centímetro = 2 · 10 Milímetro\n= 20 Milímetro\n(1 Centímetro = 10 Milímetro)\nResultado: 20 Milímetro" << "Anotado: Resultado: 20 milímetros";
@@ -203,7 +202,6 @@ void tst_Sheet::enter_reopens_the_tool_with_its_values_data()
     QTest::addColumn<QString>("opener");
     QTest::addColumn<QStringList>("steps");
     // clang-format off
-    QTest::newRow("circumference") << "figPerimetro" << QStringList{"Option8*", "Text1=2"};
     QTest::newRow("cylinder") << "figVolumen" << QStringList{"Option4*", "Text1=2", "Text2=5"};
     QTest::newRow("triangle") << "pitTeorema" << QStringList{"txtZ0=5", "txtZ1=3", "txtZ1!"};
     QTest::newRow("proportion") << "pitTeorema" << QStringList{"txtZ3=2", "txtZ4=4", "txtZ5=3", "txtZ5!"};

@@ -58,16 +58,12 @@ void tst_NumberText::numbers_are_heard_with_the_languages_decimal_mark_data()
     QTest::addColumn<QString>("heard");
     // clang-format off
     QTest::newRow("Pi en español") << "es" << "Pi: 3.1416" << "Pi: 3,1416";
-    QTest::newRow("decimal en español") << "es" << "0.28" << "0,28";
     QTest::newRow("agrupado en español") << "es" << "1,234.5 metros" << "1234,5 metros";
     QTest::newRow("Pi en inglés") << "en" << "Pi: 3.1416" << "Pi: 3.1416";
-    QTest::newRow("decimal en inglés") << "en" << "0.28" << "0.28";
     QTest::newRow("agrupado en inglés") << "en" << "1,234.5 metros" << "1234.5 metros";
     QTest::newRow("Pi en portugués") << "pt_BR" << "Pi: 3.1416" << "Pi: 3,1416";
-    QTest::newRow("decimal en portugués") << "pt_BR" << "0.28" << "0,28";
     QTest::newRow("agrupado en portugués") << "pt_BR" << "1,234.5 metros" << "1234,5 metros";
     QTest::newRow("Pi en catalán") << "ca" << "Pi: 3.1416" << "Pi: 3,1416";
-    QTest::newRow("decimal en catalán") << "ca" << "0.28" << "0,28";
     QTest::newRow("agrupado en catalán") << "ca" << "1,234.5 metros" << "1234,5 metros";
     QTest::newRow("exponente") << "pt_BR" << "3.861022E-11" << "3,861022E-11";
     QTest::newRow("punto que no está entre cifras") << "es" << "Entre 3.14 y 3.15." << "Entre 3,14 y 3,15.";

@@ -482,7 +482,6 @@ void tst_ConverterWindow::paste_button_shows_after_copying_a_positive_value_data
     QTest::addColumn<bool>("shown");
     // clang-format off
     QTest::newRow("1 pie en milímetros") << 4 << "1" << 0 << "304.8" << true;
-    QTest::newRow("-2 yardas en pies") << 5 << "-2" << 4 << "-6" << false;
     QTest::newRow("0 en metros") << 6 << "0" << 6 << "0" << false;
     // clang-format on
 }
@@ -509,12 +508,8 @@ void tst_ConverterWindow::paste_button_shows_only_for_a_positive_number_data()
     QTest::addColumn<bool>("shown");
     // clang-format off
     QTest::newRow("número tras letras no") << "abc12" << false;
-    QTest::newRow("número y letras") << "12abc" << true;
-    QTest::newRow("más allá de un double") << "1E400" << false;
     QTest::newRow("1 MB de blancos y un 5") << QString(1 << 20, QLatin1Char(' ')) + QLatin1Char('5') << true;
-    QTest::newRow("medio con coma decimal") << "0,500" << true;
     QTest::newRow("negativo con coma decimal") << "-0,5" << false;
-    QTest::newRow("letras") << "abc" << false;
     // clang-format on
 }
 
@@ -541,15 +536,11 @@ void tst_ConverterWindow::paste_puts_the_copied_number_in_the_box_data()
     QTest::newRow("1 MB de cifras, más allá de un double: nada cambia") << "botón" << megabyte << "5" << "50" << none;
     QTest::newRow("caracteres de control") << "botón" << "\t1\n2\x01" "34" << "12" << "120" << "Pegado: 12";
     QTest::newRow("fila larga de Kilómetro²") << "botón" << "1.2345678901234E-10" << "1.2345678901234E-10" << "1.2345678901234E-09" << "Pegado: 1,2345678901234E-10";
-    QTest::newRow("fila larga de Kilómetro² con Ctrl+V") << "Ctrl+V" << "1.2345678901234E-10" << "1.2345678901234E-10" << "1.2345678901234E-09" << "Pegado: 1,2345678901234E-10";
     QTest::newRow("fila de 16 caracteres") << "botón" << "1234567890123.45" << "1234567890123.45" << "12345678901234.5" << "Pegado: 1234567890123,45";
     QTest::newRow("resultado agrupado con Ctrl+V") << "Ctrl+V" << "1,234.5" << "1234.5" << "12345" << "Pegado: 1234,5";
-    QTest::newRow("resultado agrupado desde el menú") << "menú" << "1,234.5" << "1234.5" << "12345" << "Pegado: 1234,5";
     QTest::newRow("medio con coma decimal con Ctrl+V") << "Ctrl+V" << "0,500" << "0.5" << "5" << "Pegado: 0,5";
     QTest::newRow("coma decimal desde el menú") << "menú" << "2,5" << "2.5" << "25" << "Pegado: 2,5";
-    QTest::newRow("letras con el botón: nada cambia") << "botón" << "abc" << "5" << "50" << none;
     QTest::newRow("letras con Ctrl+V: nada cambia") << "Ctrl+V" << "abc" << "5" << "50" << none;
-    QTest::newRow("1 MB de cifras con Ctrl+V: nada cambia") << "Ctrl+V" << megabyte << "5" << "50" << none;
     QTest::newRow("portapapeles vacío con Ctrl+V: nada cambia") << "Ctrl+V" << "" << "5" << "50" << none;
     // clang-format on
 }
